@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+#   scripts/test.sh              normal build in build/
+#   scripts/test.sh address      AddressSanitizer + UndefinedBehaviorSanitizer build in build-address/
+#   scripts/test.sh thread       ThreadSanitizer build in build-thread/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+sanitize="${1:-}"
+dir="build${sanitize:+-$sanitize}"
+werror=OFF
+[ "${CI:-}" = "true" ] && werror=ON
+cmake -S . -B "$dir" -G Ninja -DLW_SANITIZE="$sanitize" -DLW_WERROR="$werror" \
+      -DLW_BUILD_BENCH="$([ -z "$sanitize" ] && echo ON || echo OFF)" >/dev/null
+cmake --build "$dir" -j "$(nproc)"
+cd "$dir"
+ctest -j "$(nproc)" --output-on-failure --timeout 300

@@ -1,0 +1,84 @@
+#include "util/Files.h"
+#include "util/Nibbles.h"
+#include "util/Version.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+
+using namespace lw;
+namespace fs = std::filesystem;
+
+TEST(Nibbles, UnpackPackRoundTrip) {
+    EXPECT_EQ(UnpackNibbles(std::string("\x21\xA3", 2)), std::string("\x01\x02\x03\x0A", 4));
+    EXPECT_EQ(PackNibbles(std::string("\x01\x02\x03", 3)), std::string("\x21\x03", 2));
+    EXPECT_EQ(PackNibbles(""), "");
+    std::mt19937 rng(1);
+    for (int i = 0; i < 100; ++i) {
+        std::string s(rng() % 64, '\0');
+        for (auto& c : s) c = static_cast<char>(rng());
+        ASSERT_EQ(PackNibbles(UnpackNibbles(s)), s);
+    }
+}
+
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Dir = fs::temp_directory_path() /
+              ("lw-files-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+    fs::path Dir;
+};
+
+TEST_F(FilesTest, WriteReplacesAtomicallyAndReadsBack) {
+    const std::string file = (Dir / "a.zq").string();
+    std::string data("ZQZQ\0\xFF", 6);
+    WriteStringToFile(data, file);
+    EXPECT_EQ(ReadFileToString(file), data);
+    WriteStringToFile("", file);
+    EXPECT_EQ(ReadFileToString(file), "");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FilesTest, FailedWriteKeepsOldFile) {
+    const std::string file = (Dir / "keep.txt").string();
+    WriteStringToFile("old", file);
+    EXPECT_THROW(WriteStringToFile("new", (Dir / "missing" / "x").string()), EFileError);
+    ::chmod(Dir.c_str(), 0500);
+    if (::geteuid() != 0) { // root may write anywhere
+        EXPECT_THROW(WriteStringToFile("new", file), EFileError);
+        EXPECT_EQ(ReadFileToString(file), "old");
+    }
+    ::chmod(Dir.c_str(), 0700);
+    EXPECT_THROW(ReadFileToString((Dir / "nope").string()), EFileError);
+}
+
+TEST_F(FilesTest, TempFolderIsPrivateAndEndsInSeparator) {
+    const std::string t = TempFolder();
+    ASSERT_FALSE(t.empty());
+    EXPECT_EQ(t.back(), '/');
+    struct stat st {};
+    ASSERT_EQ(::stat(t.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(TempFolder(), t);
+}
+
+TEST(Files, ProgramFolderAndNames) {
+    const std::string f = ProgramFolder();
+    EXPECT_TRUE(fs::is_directory(f));
+    EXPECT_NE(f.back(), '/');
+    EXPECT_EQ(ExtractFileName("/a/b/c.zq"), "c.zq");
+    EXPECT_EQ(ExtractFileExt("/a/b.d/c"), "");
+    EXPECT_EQ(ExtractFileExt("prog.src"), ".src");
+    EXPECT_EQ(ExtractFileExt("a.zq.txt"), ".txt");
+}
+
+TEST(Version, CompiledInFromTheBuild) {
+    EXPECT_EQ(FileVersionText(), "Version 2.3 Build 2439");
+}
