@@ -1,0 +1,93 @@
+// The port layer: the one connection to the calculator, over a serial device or the two
+// pipes of the calculator's USB device, and the byte-level operations everything above uses.
+#pragma once
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace lw {
+
+enum TPortKind : uint8_t { pkSerial = 0, pkUsb = 1 };
+
+// The one port record. Descriptors are -1 when closed.
+struct TPortRec {
+    int ReadHandle = -1;
+    int WriteHandle = -1;
+    TPortKind PortKind = pkSerial;
+    unsigned char UsbBuffer[64] = {};
+    uint32_t BufCount = 0;
+    uint32_t BufPos = 1;     // 1-based index of the next unread byte; empty when > BufCount
+    uint64_t NoDataSince = 0; // ms tick at which the current run of empty USB polls began
+};
+
+// Fourteen exchange delays in milliseconds.
+struct TimingProfile {
+    uint32_t AfterCommandByte;
+    uint32_t BeforePacketAck;
+    uint32_t AfterPacketAcked;
+    uint32_t AfterPacketReceived;
+    uint32_t PulseTimeLimit;
+    uint32_t BeforeReceive;
+    uint32_t SendStart;
+    uint32_t AfterReceive;
+    uint32_t AfterSend;
+    uint32_t AfterRename;
+    uint32_t AfterPulse;
+    uint32_t AbortPause;
+    uint32_t BeforeBackupReceive;
+    uint32_t BeforeListing;
+};
+
+extern const TimingProfile SlowSerialTiming;
+extern const TimingProfile SlowSerialTiming2;
+extern const TimingProfile FastSerialTiming;
+extern const TimingProfile UsbTiming;
+
+extern TPortRec CalcPort;
+extern TimingProfile LinkTiming;
+
+// "Connection Error.\r\nPlease check your connections."
+extern const char* const ConnectionErrorText;
+// "USB Calculator": the port list's name of a USB device.
+extern const char* const UsbCalculatorText;
+// The USB device name the server client passes to OpenPort ("ZQlink"; devices
+// "ZQlink_1" .. "ZQlink_4" follow). It names a folder under $LINKWELL_USB_ROOT (default
+// /dev) holding the pipes PIPE0 (read) and PIPE1 (write).
+extern const char* const UsbDeviceName;
+
+// Raised by SeriousError (message ConnectionErrorText) and RaiseLinkError
+// ("Error (" + text + ")").
+class ELinkError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// True for a name that opens a serial device: a path ("/dev/ttyUSB0", "/dev/pts/3", a
+// symlink) or "COMn". False for the USB device names and "Auto".
+bool IsSerialPortName(const std::string& name);
+// Monotonic milliseconds.
+uint64_t TickCount();
+// Sleeps `ms` milliseconds (the protocol's fixed delays).
+void SleepMs(uint32_t ms);
+
+void SetPortListSeparator(const std::string& separator);
+// "Auto\n", then every serial device that can be opened exclusively, then one
+// "USB Calculator" + suffix entry per USB device found, each followed by the separator.
+std::string ListPorts();
+void OpenPort(const std::string& name, int speed);
+void ClosePorts(TPortRec& port);
+void ResetPortRec(TPortRec& port);
+void ChangeSpeed(TPortRec& port, int speed);
+void SetReadTimeouts(TPortRec& port, uint32_t constantMs, uint32_t multiplierMs);
+void ShortTimeouts(TPortRec& port);
+void LongTimeouts(TPortRec& port);
+// Reads buf.size() bytes; returns how many arrived; the rest of buf is zero-filled.
+int ReadComm(TPortRec& port, std::string& buf, uint32_t timeoutMs);
+void WriteComm(TPortRec& port, const std::string& data);
+void SafeRd(TPortRec& port);
+void ClearInput(TPortRec& port);
+void CheckUsbPresent();
+[[noreturn]] void SeriousError();
+[[noreturn]] void RaiseLinkError(const std::string& text);
+
+} // namespace lw

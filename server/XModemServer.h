@@ -1,0 +1,97 @@
+// The client of the calculator's XModem server: connecting and identifying, command bytes and
+// command packets, the directory listing, variable transfers and calculator-side operations.
+// Runs on the UI thread; transfers wait in the modal progress dialog while an engine works.
+#pragma once
+#include "server/CalcState.h"
+#include "server/ServerUi.h"
+#include "server/XPObject.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace lw {
+
+class TXModemServer {
+public:
+    // `state`: the main window's fields; the dialogs are optional (null: answered no/cancel).
+    TXModemServer(TCalcState& state, IBadFileDialog* badFile = nullptr,
+                  IReplaceDialog* replace = nullptr);
+    ~TXModemServer(); // Connect("")
+    TXModemServer(const TXModemServer&) = delete;
+    TXModemServer& operator=(const TXModemServer&) = delete;
+
+    // --- connection
+    bool IsConnected() const { return !FPort.empty(); }
+    void CheckConnected() const;
+    void SetStatus(const std::string& text);
+    std::function<void(const std::string&)> OnStatus;
+    const std::string& StatusText() const { return FStatus; }
+    void SetSpeed(const std::string& speed);
+    std::string GetSpeed() const;
+    const std::string& Port() const { return FPort; }
+    void Connect(const std::string& port);
+    bool OpenComm(const std::string& port);
+    void Disconnect();
+    bool WaitForStart(std::string& first);
+    std::string Ident;
+    std::string Data; // bytes of the last object received into memory
+
+    // --- command packets
+    void SendCommand(char cmd);
+    void SendCommandPacket(const std::string& text);
+    void ReceiveCommandPacket(std::string& data);
+    void Execute(const std::string& script, bool showBusy, bool wait);
+    void Pulse();
+    void CheckCancel();
+
+    // --- listing
+    TXPObject& Root() { return *FRoot; }
+    void GetFileList();
+    void ParseDirList(TXPObject& dir, const std::string& list, size_t& pos); // pos 0-based
+    void ChangeDir(const std::string& path);
+    void GetFreeMemory(std::string& text);
+
+    // --- object files
+    bool CheckFileMatches(const std::string& fileName, bool& isText);
+
+    // --- variable transfer
+    bool GetVar(const std::string& name, const std::string& fileName, bool toFile, int size);
+    bool CopyFromCalc(const std::string& name, const std::string& fileName, int typeIndex,
+                      int size);
+    bool PutVar(const std::string& name, const std::string& fileName, int replaceInfo,
+                bool& replaceAll, bool queryReplace, const std::string& displayName);
+    bool PutVarAsText(const std::string& name, const std::string& fileName);
+    bool ReceiveFile(const std::string& fileName, int size);
+    bool SendFile(const std::string& fileName);
+    bool SendRom(const std::string& fileName);
+    void CaptureScreen(std::string& image);
+    static std::string ShortName(const std::string& name, const std::string& fileName,
+                                 const std::string& displayName);
+
+    // --- calculator-side operations
+    void Purge(const std::string& name, bool isDir);
+    void CreateDir(const std::string& name);
+    void Rename(const std::string& oldName, const std::string& newName, bool isDir);
+    void EvalVar(const std::string& path, const std::string& name);
+    bool Backup(const std::string& fileName, int size);
+    bool Restore(const std::string& fileName);
+
+    TCalcState& State() { return FState; }
+
+private:
+    void AutoConnect();
+    // Runs one engine under the modal progress dialog; returns its success flag.
+    template <class TEngine>
+    bool RunEngine(TEngine& engine, const std::string& caption);
+
+    TCalcState& FState;
+    IBadFileDialog* FBadFile;
+    IReplaceDialog* FReplace;
+    std::string FStatus;
+    std::string FPort;
+    std::string FSpeed = "9600";
+    std::unique_ptr<TXPObject> FRoot;
+};
+
+} // namespace lw

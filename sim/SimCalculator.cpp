@@ -1,0 +1,1 @@
+// Anchor unit of the simulator library.
