@@ -53,6 +53,11 @@ public:
     virtual std::string ScreenRows() const = 0;
     // The stack as text, level 1 last, each in the calculator's own text form.
     virtual std::string StackText() const = 0;
+
+    // --load / --save: a folder of object files (".zq" files are variables, subfolders are
+    // directories; names in the file-name form). Throw std::runtime_error on failure.
+    virtual void LoadFromFolder(const std::string& dir) = 0;
+    virtual void SaveToFolder(const std::string& dir) const = 0;
 };
 
 // The calculator model with the built-in sample memory (sim/calc).
