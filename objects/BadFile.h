@@ -1,0 +1,20 @@
+// The "Wrong File Type?" question: asked before a file whose head does not suit the connected
+// calculator is sent. The desktop dialog and the terminal ask it with the same texts.
+#pragma once
+#include <string>
+
+namespace lw {
+
+// Answers of IBadFileDialog::Ask.
+constexpr int bfText = -1;   // send as text (files without a binary header)
+constexpr int bfBinary = -2; // send as binary (files without a binary header)
+constexpr int bfYes = 1;     // send anyway (a binary file of another model)
+constexpr int bfNo = 2;      // No or Cancel: do not send
+
+inline constexpr const char* BadFileCaption = "Wrong File Type?";
+
+// The question's text. `allowText`: the file has no binary header, and the answers are Binary,
+// Text and Cancel (Cancel preselected); otherwise Yes and No (No preselected).
+std::string BadFileQuestion(const std::string& fileName, const std::string& kind, bool allowText);
+
+} // namespace lw
