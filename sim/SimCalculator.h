@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lw::sim {
 
@@ -58,6 +59,19 @@ public:
     // directories; names in the file-name form). Throw std::runtime_error on failure.
     virtual void LoadFromFolder(const std::string& dir) = 0;
     virtual void SaveToFolder(const std::string& dir) const = 0;
+
+    // How long scripts keep the calculator busy: a base time per script (30 ms unless set)
+    // plus the seconds of WAIT; fixedMs > 0 replaces the base, so that every script takes
+    // at least that long.
+    virtual void SetScriptTiming(uint32_t /*baseMs*/, uint32_t /*fixedMs*/) {}
+    // ZQ KB: whether the VERSION text names the older revision ("#1.1").
+    virtual void SetVersion11(bool /*on*/) {}
+    // What DISP left on the display since the last CLLCD (lines joined by LF), and the
+    // error that ended the last script ("" when none).
+    virtual std::string DisplayText() const { return {}; }
+    virtual std::string LastError() const { return {}; }
+    // The current directory as names from "HOME" down.
+    virtual std::vector<std::string> CurrentPath() const { return {"HOME"}; }
 };
 
 // The calculator model with the built-in sample memory (sim/calc).

@@ -1,0 +1,271 @@
+// The scripts the PC sends, word for word, run against the calculator model.
+#include "SimCalcTestUtil.h"
+#include "link/CalcNames.h"
+#include "sim/SimCalculator.h"
+#include "sim/calc/SampleMemory.h"
+
+#include <gtest/gtest.h>
+
+using namespace lw::sim;
+using simtest::ObjectNibbles;
+
+namespace {
+
+// Scripts are written here in the PC's display form and decoded as the PC decodes them.
+TScriptOutcome Exec(ISimCalculator& c, const std::string& display) {
+    return c.RunScript(lw::FileToName(display, false));
+}
+
+std::string StringOf(const std::string& objectFile) {
+    // Characters from byte 14 (1-based), the length from the 5-nibble field.
+    const uint32_t len = simtest::Field(objectFile, 21, 5);
+    return objectFile.substr(13, (len - 5) / 2);
+}
+
+bool Has(const ISimCalculator& c, const std::string& name) {
+    std::string f;
+    return c.GetVariable(name, f);
+}
+
+const char* const IdentScript = "-36 FS? -51 FS? 2 \\->LIST \\->STR VERSION DROP + '$$$t' STO";
+
+} // namespace
+
+TEST(Scripts, IdentificationKB) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    c->SetFlag(-51, true);
+    const auto out = Exec(*c, IdentScript);
+    EXPECT_EQ(out.Action, TScriptOutcome::None);
+    std::string r;
+    ASSERT_TRUE(c->GetVariable("$$$t", r));
+    EXPECT_EQ(r.substr(0, 8), "ZQZQKB-C");
+    EXPECT_EQ(r.substr(13, 9), "{ 0, 1, }");
+    EXPECT_EQ(lw::ParseFlags(r.substr(13, 20), 2), "01");
+    EXPECT_EQ(r.substr(45, 6), "2.15-B"); // bytes 46..51, 1-based
+    EXPECT_NE(r.find("Revision #"), std::string::npos);
+    EXPECT_EQ(r.find("#1.1"), std::string::npos);
+    // The length field's three low nibbles give the whole text.
+    const int l = (uint8_t(r[10]) >> 4) + (uint8_t(r[11]) & 15) * 16 + (uint8_t(r[11]) >> 4) * 256;
+    EXPECT_EQ(r.size(), size_t(13 + (l - 5) / 2));
+    EXPECT_EQ(c->StackText(), "");
+
+    c->SetVersion11(true);
+    c->SetFlag(-51, false);
+    c->SetFlag(-36, true);
+    Exec(*c, IdentScript);
+    ASSERT_TRUE(c->GetVariable("$$$t", r));
+    EXPECT_EQ(r.substr(13, 9), "{ 1. 0. }");
+    EXPECT_NE(r.find("Revision #1.1"), std::string::npos);
+    EXPECT_EQ(r.substr(45, 6), "2.15-B");
+}
+
+TEST(Scripts, IdentificationKA) {
+    auto c = CreateEmptyCalculator(TModel::KA);
+    Exec(*c, IdentScript);
+    std::string r;
+    ASSERT_TRUE(c->GetVariable("$$$t", r));
+    EXPECT_EQ(r.substr(0, 8), "ZQZQKA-R");
+    EXPECT_EQ(r.substr(13, 9), "{ 0. 0. }");
+    Exec(*c, "'$$$t' PURGE");
+    EXPECT_FALSE(Has(*c, "$$$t"));
+    EXPECT_EQ(c->Listing(), std::string(1, '\0'));
+}
+
+TEST(Scripts, PathChangeAndDirectories) {
+    auto c = CreateEmptyCalculator(TModel::KB);
+    Exec(*c, "'A' CRDIR");
+    Exec(*c, "HOME A");
+    Exec(*c, "'B' CRDIR");
+    Exec(*c, "HOME A B");
+    EXPECT_EQ(c->CurrentPath(), (std::vector<std::string>{"HOME", "A", "B"}));
+    Exec(*c, "42 'V' STO");
+    Exec(*c, "HOME");
+    EXPECT_EQ(c->CurrentPath(), std::vector<std::string>{"HOME"});
+    EXPECT_FALSE(Has(*c, "V"));
+    // CRDIR of an existing name fails and changes nothing; a failing word leaves its
+    // arguments on the stack.
+    Exec(*c, "'A' CRDIR");
+    EXPECT_EQ(c->LastError(), "Name Conflict");
+    EXPECT_EQ(c->StackText(), "'A'");
+    // PURGE refuses a directory that holds something; PGDIR removes it whole.
+    Exec(*c, "CLEAR 'A' PURGE");
+    EXPECT_EQ(c->LastError(), "Non-Empty Directory");
+    EXPECT_TRUE(Has(*c, "A"));
+    Exec(*c, "CLEAR 'A' PGDIR");
+    EXPECT_FALSE(Has(*c, "A"));
+    EXPECT_EQ(c->Listing(), std::string(1, '\0'));
+    // PURGE of a name that is not there is no error (the backup script relies on it).
+    Exec(*c, "'fLaG' PURGE 1");
+    EXPECT_EQ(c->LastError(), "");
+    EXPECT_EQ(c->StackText(), "1.");
+}
+
+TEST(Scripts, RenameVariableAndDirectory) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    std::string before, after;
+    ASSERT_TRUE(c->GetVariable("EQ", before));
+    Exec(*c, "'EQ' DUP RCL SWAP PURGE 'EQ2' STO ");
+    EXPECT_FALSE(Has(*c, "EQ"));
+    ASSERT_TRUE(c->GetVariable("EQ2", after));
+    EXPECT_EQ(after, before);
+
+    ASSERT_TRUE(c->GetVariable("WORK", before));
+    Exec(*c, "'WORK' DUP RCL SWAP PGDIR 'JOB' STO ");
+    EXPECT_FALSE(Has(*c, "WORK"));
+    ASSERT_TRUE(c->GetVariable("JOB", after));
+    EXPECT_EQ(after, before);
+    Exec(*c, "HOME JOB PROJ OLD");
+    EXPECT_EQ(c->CurrentPath(), (std::vector<std::string>{"HOME", "JOB", "PROJ", "OLD"}));
+    EXPECT_TRUE(Has(*c, "NOTE"));
+    EXPECT_EQ(c->StackText(), "");
+}
+
+TEST(Scripts, TextGet) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    const std::string script = "RCLF 64 STWS STD -17 FS? -18 FS? -51 FS? IOPAR 6 GET 4 \\->LIST "
+                               "\\->STR 'TRIG' RCL \\->STR + '$$$t' STO STOF";
+    Exec(*c, "RAD");
+    Exec(*c, script);
+    EXPECT_EQ(c->LastError(), "");
+    std::string r;
+    ASSERT_TRUE(c->GetVariable("$$$t", r));
+    EXPECT_EQ(StringOf(r), "{ 1. 0. 0. 1. }'SIN(X)^2.+COS(X)^2.=1.'");
+    EXPECT_EQ(lw::ParseFlags(StringOf(r), 4), "1001");
+    EXPECT_EQ(c->StackText(), "");
+    EXPECT_TRUE(c->Flag(-17)); // STOF put the flags back as they were
+}
+
+TEST(Scripts, TextPutShortLongAndSyntaxError) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    const std::string e = "#26067h SYSEVAL CLLCD \"Syntax Error\" 4 DISP 5 WAIT ";
+    auto put = [&](const std::string& name, const std::string& t) {
+        return Exec(*c, "'" + name + "' RCLF RAD -51 CF -55 CF " + t +
+                            "IFERR OBJ\\-> THEN SWAP STOF " + e +
+                            "ELSE SWAP STOF OVER IFERR PURGE THEN PGDIR END SWAP STO END ");
+    };
+    // Short form: the text as a string literal, prepared as the PC prepares it.
+    auto shortForm = [](const std::string& pcText) {
+        return "\"" + lw::NameToFile(lw::TranslateIn(pcText, true), false) + "\" ";
+    };
+    auto out = put("S1", shortForm("\"\\\"q\\\" \\\\ x\""));
+    EXPECT_EQ(out.RunMs, 30u);
+    EXPECT_EQ(c->StackText(), "");
+    out = put("P1", shortForm("\\<< 1. + \\>>"));
+    std::string f;
+    ASSERT_TRUE(c->GetVariable("P1", f));
+    EXPECT_EQ(simtest::Field(f, 16, 5), 0x02D9Du);
+    Exec(*c, "2 P1");
+    EXPECT_EQ(c->StackText(), "3.");
+    Exec(*c, "CLEAR S1");
+    EXPECT_EQ(c->StackText(), "\"\\\"q\\\" \\\\ x\"");
+    Exec(*c, "CLEAR");
+    // Replacing a directory: PURGE fails on it, PGDIR removes it.
+    out = put("WORK", shortForm("'A*B'"));
+    ASSERT_TRUE(c->GetVariable("WORK", f));
+    EXPECT_EQ(c->Listing().find(std::string("\x04WORK\x96\x2A")), std::string::npos);
+
+    // Long form: the text arrives as the string $$$a.
+    const std::string text = "{ 1. 2. \"three\" }";
+    std::string file = "ZQZQKB-C,*";
+    const size_t n = 2 * text.size() + 5;
+    file += char((n % 16) * 16);
+    file += char((n % 4096) / 16);
+    file += char((n % 1048576) / 4096);
+    file += text;
+    ASSERT_TRUE(c->PutVariable("$$$a", file));
+    put("L1", "$$$a '$$$a' PURGE ");
+    EXPECT_FALSE(Has(*c, "$$$a"));
+    Exec(*c, "L1 \\->STR");
+    EXPECT_EQ(c->StackText(), "\"{ 1. 2. \\\"three\\\" }\"");
+    Exec(*c, "CLEAR");
+
+    // A compile error shows "Syntax Error" for five seconds and stores nothing.
+    out = put("BAD", shortForm("{ 1. "));
+    EXPECT_EQ(out.Action, TScriptOutcome::None);
+    EXPECT_EQ(out.RunMs, 5030u);
+    EXPECT_NE(c->DisplayText().find("Syntax Error"), std::string::npos);
+    EXPECT_FALSE(Has(*c, "BAD"));
+    EXPECT_FALSE(c->Flag(-17)); // the saved flags came back
+}
+
+TEST(Scripts, BackupAndRestore) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    c->SetFlag(-51, true);
+    Exec(*c, "HOME WORK");
+    ASSERT_TRUE(c->PutVariable("$$$r", ArchiveProgramFile(TModel::KB)));
+    auto out =
+        Exec(*c, "'fLaG' PURGE '$$$r' DUP RCL SWAP PURGE HOME \" \\<< 'fLaG' PURGE \" RCLF DUP 64 "
+                 "STWS \\->STR SWAP STOF + \" STOF \\>>\" + STR\\-> 'fLaG' STO RCLF -55 SF SWAP "
+                 "MEM DROP NEWOB ");
+    EXPECT_EQ(c->LastError(), "");
+    EXPECT_EQ(out.Action, TScriptOutcome::None);
+    EXPECT_EQ(c->CurrentPath(), std::vector<std::string>{"HOME"});
+    EXPECT_FALSE(Has(*c, "$$$r"));
+    ASSERT_TRUE(Has(*c, "fLaG"));
+    EXPECT_TRUE(c->Flag(-55));
+    out = Exec(*c, "EVAL STOF");
+    ASSERT_EQ(out.Action, TScriptOutcome::SendObject);
+    EXPECT_FALSE(c->Flag(-55));
+    EXPECT_TRUE(c->Flag(-51));
+    EXPECT_EQ(c->StackText(), "");
+    const std::string backup = out.Payload;
+    EXPECT_EQ(backup.substr(0, 8), "ZQZQKB-C");
+    EXPECT_EQ(simtest::Field(backup, 16, 5), 0x02B62u);
+    EXPECT_EQ(backup.size(), (ObjectNibbles(backup) + 1) / 2 + 8);
+    const std::string listing = c->Listing();
+
+    // fLaG gives the flags back after a restore.
+    Exec(*c, "'fLaG' PURGE ");
+    Exec(*c, "-51 CF 'X' PURGE 'WORK' PGDIR");
+    EXPECT_NE(c->Listing(), listing);
+    ASSERT_TRUE(c->PutVariable("$$$t", backup + std::string(100, '\x1A')));
+    out = Exec(*c, "$$$t '$$$t' PURGE RESTORE");
+    EXPECT_EQ(out.Action, TScriptOutcome::StopServer);
+    EXPECT_EQ(c->Listing(), listing);
+    EXPECT_FALSE(c->Flag(-51));
+    Exec(*c, "fLaG");
+    EXPECT_TRUE(c->Flag(-51));
+    EXPECT_FALSE(Has(*c, "fLaG"));
+}
+
+TEST(Scripts, StackPictureScript) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    const std::string script =
+        std::string(
+            "DEPTH IF 0. == THEN { } ELSE DEPTH DUPN DEPTH 2. / \\->LIST 1. \\<< IF DUP TYPE 2. "
+            "== THEN ") +
+        "\"\x01\x03\x02\"" + " SWAP + END \\->STR \\>> DOSUBS END '$$$t' STO";
+    ASSERT_EQ(script.size(), 138u);
+    Exec(*c, script);
+    std::string r;
+    ASSERT_TRUE(c->GetVariable("$$$t", r));
+    EXPECT_LE(r.size() * 2, 26u); // an empty list
+    Exec(*c, "'$$$t' PURGE 1.5 \"ABC\" X { 1. \"a\" } 'A+B' (1.,2.)");
+    const std::string stack = c->StackText();
+    Exec(*c, script);
+    EXPECT_EQ(c->StackText(), stack);
+    ASSERT_TRUE(c->GetVariable("$$$t", r));
+    // Decode as the command window does.
+    std::string nib;
+    for (unsigned char b : r) {
+        nib += char(b & 15);
+        nib += char(b >> 4);
+    }
+    std::string bytes;
+    for (size_t i = 21; i + 1 < nib.size(); i += 2) bytes += char(nib[i] | (nib[i + 1] << 4));
+    std::vector<std::string> lines;
+    size_t i = 0;
+    while (bytes.size() > i + 4 && uint8_t(bytes[i]) == 0x2C && uint8_t(bytes[i + 1]) == 0x2A) {
+        const size_t size = (uint8_t(bytes[i + 2]) >> 4) + (uint8_t(bytes[i + 3]) & 15) * 16 +
+                            (uint8_t(bytes[i + 3]) >> 4) * 256 +
+                            (uint8_t(bytes[i + 4]) & 15) * 4096 +
+                            (uint8_t(bytes[i + 4]) >> 4) * 65536;
+        const size_t chars = (size - 5) / 2;
+        const bool marked = bytes.substr(i + 5, 3) == "\x01\x03\x02";
+        const std::string q = marked ? "\"" : "";
+        lines.push_back(q + bytes.substr(i + 5 + (marked ? 3 : 0), chars - (marked ? 3 : 0)) + q);
+        i += chars + 5;
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"1.5", "\"ABC\"", "3.14159265359", "{ 1. \"a\" }",
+                                               "'A+B'", "(1.,2.)"}));
+}
