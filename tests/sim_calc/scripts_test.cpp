@@ -269,3 +269,27 @@ TEST(Scripts, StackPictureScript) {
     EXPECT_EQ(lines, (std::vector<std::string>{"1.5", "\"ABC\"", "3.14159265359", "{ 1. \"a\" }",
                                                "'A+B'", "(1.,2.)"}));
 }
+
+TEST(Scripts, RunTimeDisplayAndScreen) {
+    auto c = CreateSampleCalculator(TModel::KA);
+    EXPECT_EQ(Exec(*c, "1").RunMs, 30u);
+    EXPECT_EQ(Exec(*c, "2 WAIT").RunMs, 2030u);
+    c->SetScriptTiming(5, 0);
+    EXPECT_EQ(Exec(*c, "DROP").RunMs, 5u);
+    c->SetScriptTiming(30, 1500);
+    EXPECT_EQ(Exec(*c, "").RunMs, 1500u);
+    EXPECT_EQ(Exec(*c, ".5 WAIT").RunMs, 2000u);
+
+    const std::string stackPicture = c->ScreenRows();
+    ASSERT_EQ(stackPicture.size(), 64u * 17);
+    Exec(*c, "CLLCD \"HELLO\" 1 DISP 42 3 DISP");
+    EXPECT_EQ(c->DisplayText(), "HELLO\n\n42.");
+    const std::string shown = c->ScreenRows();
+    EXPECT_NE(shown, stackPicture);
+    for (size_t row = 0; row < 64; ++row) EXPECT_EQ(uint8_t(shown[row * 17 + 16]) >> 3, 0);
+    // The next command line shows the stack again.
+    Exec(*c, "");
+    EXPECT_EQ(c->ScreenRows(), stackPicture);
+    EXPECT_EQ(c->IdentText().empty(), false);
+    EXPECT_EQ(c->ObjectFileHeader(), "ZQZQKA-R");
+}

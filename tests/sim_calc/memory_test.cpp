@@ -1,0 +1,247 @@
+// The calculator's memory as the PC sees it: listing bytes, object sizes and structure,
+// get and put of object files, load and save of folders.
+#include "SimCalcTestUtil.h"
+#include "link/CalcNames.h"
+#include "sim/SimCalculator.h"
+#include "sim/calc/SampleMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+using namespace lw::sim;
+using simtest::Field;
+using simtest::Hex;
+using simtest::ObjectNibbles;
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> v) {
+    std::string s;
+    for (int b : v) s += char(b);
+    return s;
+}
+
+struct TEntry {
+    std::vector<std::string> Path; // directories from HOME
+    std::string Name;
+    uint32_t Prolog;
+    uint32_t Nibbles;
+};
+
+// Reads the listing format into a flat list of entries.
+void ParseListing(const std::string& l, size_t& pos, std::vector<std::string> path,
+                  std::vector<TEntry>& out) {
+    while (pos < l.size()) {
+        const size_t n = uint8_t(l[pos]);
+        if (n == 0) {
+            ++pos;
+            return;
+        }
+        TEntry e{path, l.substr(pos + 1, n), 0, 0};
+        pos += n + 1;
+        e.Prolog = uint8_t(l[pos]) | uint8_t(l[pos + 1]) << 8;
+        e.Nibbles =
+            uint8_t(l[pos + 2]) | uint8_t(l[pos + 3]) << 8 | (uint8_t(l[pos + 4]) & 15) << 16;
+        pos += 7;
+        out.push_back(e);
+        if (e.Prolog == 0x2A96) {
+            auto sub = path;
+            sub.push_back(e.Name);
+            ParseListing(l, pos, sub, out);
+        }
+    }
+}
+
+std::vector<TEntry> Entries(const ISimCalculator& c) {
+    std::vector<TEntry> out;
+    size_t pos = 0;
+    ParseListing(c.Listing(), pos, {}, out);
+    return out;
+}
+
+void GoTo(ISimCalculator& c, const std::vector<std::string>& path) {
+    std::string script = "HOME";
+    for (const auto& d : path) script += " " + d;
+    c.RunScript(script);
+    ASSERT_EQ(c.CurrentPath().size(), path.size() + 1);
+}
+
+std::string Padded(std::string file) {
+    while (file.size() % 128) file += '\x1A';
+    return file;
+}
+
+} // namespace
+
+TEST(Memory, ListingOfASmallTreeByHand) {
+    auto c = CreateEmptyCalculator(TModel::KB);
+    EXPECT_EQ(c->Listing(), Bytes({0}));
+    c->RunScript("1. 'A' STO 'D' CRDIR");
+    // The newest entry comes first; an empty directory is 13 nibbles.
+    EXPECT_EQ(Hex(c->Listing()), "0144962A0D00000000"
+                                 "00"
+                                 "0141332915000000000"
+                                 "0");
+    c->RunScript("HOME D \"AB\" 'S' STO HOME");
+    EXPECT_EQ(Hex(c->Listing()), "0144962A2100000000"
+                                 "01532C2A0E00000000"
+                                 "00"
+                                 "014133291500000000"
+                                 "00");
+}
+
+TEST(Memory, DirectoryObjectByHand) {
+    auto c = CreateEmptyCalculator(TModel::KB);
+    c->RunScript("'D' CRDIR HOME D 1. 'A' STO HOME");
+    std::string f;
+    ASSERT_TRUE(c->GetVariable("D", f));
+    // Nibbles 02A96, 000, F = 5 (the last entry at p+13), N name N, the real: 40 nibbles.
+    EXPECT_EQ(Hex(f.substr(8, 10)), "962A0000050010101430");
+    EXPECT_EQ(ObjectNibbles(f), 40u);
+    c->RunScript("HOME D 2. 'B' STO HOME");
+    ASSERT_TRUE(c->GetVariable("D", f));
+    // B first; then the back link (27 = 40 - 13) and A, the last entry at p+45: F = 37.
+    EXPECT_EQ(Field(f, 16 + 8, 5), 37u);
+    EXPECT_EQ(Field(f, 16 + 40, 5), 27u);
+    EXPECT_EQ(Field(f, 16 + 45, 2), 1u);
+    EXPECT_EQ(Field(f, 16 + 47, 2), 0x41u);
+    EXPECT_EQ(ObjectNibbles(f), 45u + 6 + 21);
+}
+
+// Every variable of the sample memory: the listing's size is the object's own size, the
+// object file holds exactly that many nibbles, and an independent walk agrees.
+TEST(Memory, SampleObjectsAreConsistent) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    const std::string listing = c->Listing();
+    EXPECT_LT(listing.size(), 4000u);
+    const auto entries = Entries(*c);
+    std::map<uint32_t, int> prologs;
+    size_t biggest = 0, depth = 0, emptyDirs = 0;
+    for (const auto& e : entries) {
+        GoTo(*c, e.Path);
+        std::string f;
+        ASSERT_TRUE(c->GetVariable(e.Name, f)) << e.Name;
+        EXPECT_EQ(f.substr(0, 8), "ZQZQKB-C");
+        EXPECT_EQ(Field(f, 16, 5) & 0xFFFF, e.Prolog) << e.Name;
+        EXPECT_EQ(ObjectNibbles(f), e.Nibbles) << e.Name;
+        EXPECT_EQ(f.size(), 8 + (e.Nibbles + 1) / 2) << e.Name;
+        if (e.Nibbles % 2) EXPECT_EQ(uint8_t(f.back()) >> 4, 0) << e.Name;
+        ++prologs[Field(f, 16, 5)];
+        biggest = std::max<size_t>(biggest, f.size() - 8);
+        depth = std::max(depth, e.Path.size());
+        if (e.Prolog == 0x2A96 && e.Nibbles == 13) ++emptyDirs;
+    }
+    for (uint32_t p : {0x02933, 0x02977, 0x02A2C, 0x02A74, 0x02AB8, 0x02D9D, 0x02E48, 0x02911,
+                       0x02B1E, 0x02AFC, 0x02A96})
+        EXPECT_GT(prologs[p], 0) << std::hex << p;
+    EXPECT_GE(biggest, 65536u);
+    EXPECT_EQ(depth, 3u);
+    EXPECT_GE(emptyDirs, 1u);
+    // Names with calculator characters: the arrow, alpha and the angle sign.
+    for (const char* name : {"A\x8D"
+                             "B",
+                             "\x8C",
+                             "\x80"
+                             "ANG"})
+        EXPECT_NE(listing.find(char(strlen(name)) + std::string(name)), std::string::npos) << name;
+}
+
+TEST(Memory, BackupObjectWalksToItsEnd) {
+    auto c = CreateSampleCalculator(TModel::KA);
+    ASSERT_TRUE(c->PutVariable("$$$r", ArchiveProgramFile(TModel::KA)));
+    const auto out = c->RunScript("'$$$r' RCL EVAL");
+    ASSERT_EQ(out.Action, TScriptOutcome::SendObject);
+    const std::string& b = out.Payload;
+    EXPECT_EQ(b.substr(0, 8), "ZQZQKA-R");
+    EXPECT_EQ(Field(b, 16, 5), 0x02B62u);
+    const size_t n = ObjectNibbles(b);
+    EXPECT_EQ(b.size(), 8 + (n + 1) / 2);
+    // The backup's directory is HOME, ending where the backup ends.
+    EXPECT_EQ(simtest::WalkObject(b, 26), 16 + n);
+    EXPECT_EQ(Field(b, 21, 5), n - 5);
+}
+
+TEST(Memory, PutCutsPaddingAndRefusesBadFiles) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    for (const auto& e : Entries(*c)) {
+        if (!e.Path.empty()) continue;
+        std::string f, back;
+        ASSERT_TRUE(c->GetVariable(e.Name, f));
+        ASSERT_TRUE(c->PutVariable("COPY", Padded(f))) << e.Name;
+        ASSERT_TRUE(c->GetVariable("COPY", back));
+        EXPECT_EQ(back, f) << e.Name;
+    }
+    std::string f;
+    ASSERT_TRUE(c->GetVariable("LST", f));
+    const std::string before = c->Listing();
+    EXPECT_FALSE(c->PutVariable("BAD", f.substr(0, f.size() - 3))); // no closing marker
+    EXPECT_FALSE(c->PutVariable("BAD", "ZQZQKB-"));
+    EXPECT_FALSE(c->PutVariable("BAD", "XXXX" + f.substr(4)));
+    EXPECT_FALSE(c->PutVariable("", f));
+    // A string whose length field points past the data.
+    EXPECT_FALSE(c->PutVariable("BAD", Bytes({'Z', 'Q', 'Z', 'Q', 'K', 'B', '-', 'C', 0x2C, 0x2A,
+                                              0xF0, 0xFF, 0xFF, 0x41})));
+    // A directory whose last-entry offset is wrong.
+    ASSERT_TRUE(c->GetVariable("WORK", f));
+    std::string broken = f;
+    broken[12] = char(broken[12] ^ 0x10);
+    EXPECT_FALSE(c->PutVariable("BAD", broken));
+    EXPECT_EQ(c->Listing(), before);
+    // A directory object makes a directory.
+    ASSERT_TRUE(c->PutVariable("W2", Padded(f)));
+    c->RunScript("HOME W2 PROJ OLD");
+    EXPECT_EQ(c->CurrentPath().size(), 4u);
+}
+
+TEST(Memory, FreeMemoryTextFollowsFlag51) {
+    auto c = CreateEmptyCalculator(TModel::KB);
+    const std::string dot = c->FreeMemoryText();
+    // HOME takes 13 nibbles: 6.5 bytes.
+    EXPECT_EQ(dot, std::to_string(512 * 1024 - 7) + ".5");
+    c->SetFlag(-51, true);
+    EXPECT_EQ(c->FreeMemoryText(), std::to_string(512 * 1024 - 7) + ",5");
+    c->RunScript("-51 CF 1. 'A' STO");
+    EXPECT_EQ(c->FreeMemoryText(), std::to_string(512 * 1024 - 20) + ".0");
+}
+
+TEST(Memory, SaveAndLoadFolders) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("lw_simcalc_" + std::to_string(getpid()));
+    fs::remove_all(root);
+    auto a = CreateSampleCalculator(TModel::KB);
+    a->SaveToFolder((root / "a").string());
+    EXPECT_TRUE(fs::is_directory(root / "a" / "WORK" / "PROJ" / "OLD"));
+    EXPECT_TRUE(fs::is_regular_file(root / "a" /
+                                    (lw::NameToFile("A\x8D"
+                                                    "B",
+                                                    true) +
+                                     ".zq")));
+    auto b = CreateEmptyCalculator(TModel::KB);
+    b->LoadFromFolder((root / "a").string());
+    b->SaveToFolder((root / "b").string());
+    size_t files = 0;
+    for (const auto& e : fs::recursive_directory_iterator(root / "a")) {
+        const fs::path other = root / "b" / fs::relative(e.path(), root / "a");
+        if (e.is_directory()) {
+            EXPECT_TRUE(fs::is_directory(other)) << other;
+            continue;
+        }
+        ++files;
+        std::ifstream x(e.path(), std::ios::binary), y(other, std::ios::binary);
+        const std::string bx((std::istreambuf_iterator<char>(x)), {});
+        const std::string by((std::istreambuf_iterator<char>(y)), {});
+        EXPECT_EQ(bx, by) << e.path();
+    }
+    EXPECT_EQ(files, Entries(*a).size() - 4); // four directories
+    EXPECT_EQ(a->Listing().size(), b->Listing().size());
+    // A file that is no object file is refused with a message and leaves memory alone.
+    std::ofstream(root / "a" / "JUNK.zq") << "not an object";
+    const std::string before = b->Listing();
+    EXPECT_THROW(b->LoadFromFolder((root / "a").string()), std::runtime_error);
+    EXPECT_EQ(b->Listing(), before);
+    EXPECT_THROW(b->LoadFromFolder((root / "none").string()), std::runtime_error);
+    fs::remove_all(root);
+}
