@@ -1,0 +1,51 @@
+// The calculator's end of the cable: a pseudo-terminal pair (serial) or the two FIFOs of the
+// USB device folder. A transport only moves bytes; timing, faults and time-outs live above it.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace lw::sim {
+
+class ISimTransport {
+public:
+    virtual ~ISimTransport() = default;
+
+    // Descriptors to poll and use (non-blocking); -1 once hung up.
+    virtual int ReadFd() const = 0;
+    virtual int WriteFd() const = 0;
+    // Descriptor that becomes readable when the PC opens or closes its end (-1: none).
+    virtual int NotifyFd() const = 0;
+    // Handles what NotifyFd reported: counts the PC's opens and closes and, when the PC has
+    // let go of its end, clears what it left behind (exclusive mode, unread bytes).
+    virtual void ServiceNotify() = 0;
+    // Whether the PC holds its end open (true when that cannot be known).
+    virtual bool PcHasOpen() const = 0;
+
+    // What the PC opens: the pseudo-terminal path (or the symlink made to it) / the device
+    // folder.
+    virtual std::string PcPath() const = 0;
+    virtual bool IsUsb() const = 0;
+    // The line speed the PC last set (0 when it has none, as on the USB pipes).
+    virtual uint32_t PcBaud() const = 0;
+    // Keeps the line raw whatever the PC did to its settings (no echo, no line editing, no
+    // output processing), so that every byte passes unchanged both ways.
+    virtual void KeepRaw() = 0;
+
+    // Closes the calculator's end and removes what was made for the PC (symlink, folder).
+    virtual void HangUp() = 0;
+    bool IsHungUp() const { return ReadFd() < 0; }
+};
+
+// Creates a pseudo-terminal pair, holds both ends and, when linkPath is not empty, makes a
+// symlink there to the PC's end (replacing an earlier symlink, never another kind of file).
+// Throws std::runtime_error on failure.
+std::unique_ptr<ISimTransport> CreatePtyTransport(const std::string& linkPath);
+
+// Creates <root>/ZQlink<suffix>/ with the FIFOs PIPE0 (calculator -> PC) and PIPE1
+// (PC -> calculator) and holds both open for reading and writing, so the PC never sees an
+// end of file and can open either without blocking. Throws std::runtime_error on failure.
+std::unique_ptr<ISimTransport> CreateFifoTransport(const std::string& root,
+                                                   const std::string& suffix);
+
+} // namespace lw::sim

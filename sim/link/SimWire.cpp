@@ -1,0 +1,202 @@
+#include "sim/link/SimWire.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+namespace lw::sim {
+
+using namespace std::chrono;
+
+TSimWire::TSimWire(TSimFaults& faults, TStatsBox& stats, TLog log)
+    : Faults(faults), Stats(stats), LogLine(std::move(log)) {
+    WakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+}
+
+TSimWire::~TSimWire() {
+    if (WakeFd >= 0) close(WakeFd);
+}
+
+void TSimWire::Attach(std::unique_ptr<ISimTransport> transport) {
+    Line = std::move(transport);
+    InBuf.clear();
+}
+
+void TSimWire::HangUp() {
+    if (Line) Line->HangUp();
+    InBuf.clear();
+}
+
+bool TSimWire::PcHasOpen() {
+    if (!IsUp()) return false;
+    Line->ServiceNotify();
+    return Line->PcHasOpen();
+}
+
+void TSimWire::Wake() {
+    uint64_t one = 1;
+    [[maybe_unused]] ssize_t n = write(WakeFd, &one, sizeof one);
+}
+
+bool TSimWire::WaitFor(int fd, short events, TClock::time_point deadline) {
+    for (;;) {
+        if (fd >= 0 && !IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+        pollfd p[3];
+        int count = 0;
+        p[count++] = {WakeFd, POLLIN, 0};
+        int notify = IsUp() ? Line->NotifyFd() : -1;
+        if (notify >= 0) p[count++] = {notify, POLLIN, 0};
+        if (fd >= 0) p[count++] = {fd, events, 0};
+        auto now = TClock::now();
+        auto left = duration_cast<milliseconds>(deadline - now).count();
+        int timeout = int(std::clamp<long long>(left, 0, 100));
+        int rc = poll(p, nfds_t(count), timeout);
+        if (rc < 0 && errno != EINTR) throw TSimInterrupt{TSimInterrupt::HangUp};
+        now = TClock::now();
+        if (IsUp() && now - LastKeepRaw > milliseconds(100)) {
+            LastKeepRaw = now;
+            Line->KeepRaw();
+        }
+        if (rc > 0 && (p[0].revents & POLLIN)) {
+            uint64_t v;
+            [[maybe_unused]] ssize_t n = read(WakeFd, &v, sizeof v);
+            TSimInterrupt::TKind kind = TSimInterrupt::Abort;
+            if (OnWake && OnWake(kind)) throw TSimInterrupt{kind};
+            if (fd >= 0 && !IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+        }
+        if (rc > 0 && notify >= 0 && (p[1].revents & POLLIN)) Line->ServiceNotify();
+        if (rc > 0 && fd >= 0 && (p[count - 1].revents & (events | POLLHUP | POLLERR)))
+            return true;
+        if (now >= deadline) return false;
+    }
+}
+
+int TSimWire::ReadByte(uint32_t timeoutMs) {
+    std::string b = Read(1, timeoutMs);
+    return b.empty() ? -1 : uint8_t(b[0]);
+}
+
+std::string TSimWire::Read(size_t n, uint32_t timeoutMs) {
+    auto deadline = TClock::now() + milliseconds(timeoutMs);
+    while (InBuf.size() < n) {
+        if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+        if (!WaitFor(Line->ReadFd(), POLLIN, deadline)) break;
+        char buf[4096];
+        ssize_t got = read(Line->ReadFd(), buf, sizeof buf);
+        if (got > 0) {
+            InBuf.append(buf, size_t(got));
+            Stats.Update([&](TSimStats& s) { s.BytesReceived += uint64_t(got); });
+        } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+            Log("line lost while reading");
+            HangUp();
+            throw TSimInterrupt{TSimInterrupt::HangUp};
+        }
+    }
+    size_t take = std::min(n, InBuf.size());
+    std::string result = InBuf.substr(0, take);
+    InBuf.erase(0, take);
+    return result;
+}
+
+void TSimWire::Drain(uint32_t quietMs, uint32_t maxMs) {
+    auto end = TClock::now() + milliseconds(maxMs);
+    InBuf.clear();
+    while (TClock::now() < end) {
+        if (Read(4096, quietMs).empty()) return;
+    }
+}
+
+void TSimWire::Discard(uint32_t ms) {
+    InBuf.clear();
+    if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+    if (!WaitFor(Line->ReadFd(), POLLIN, TClock::now() + milliseconds(ms))) return;
+    char buf[4096];
+    ssize_t got = read(Line->ReadFd(), buf, sizeof buf);
+    if (got > 0) Stats.Update([&](TSimStats& s) { s.BytesReceived += uint64_t(got); });
+}
+
+void TSimWire::Pause(uint32_t ms) { WaitFor(-1, 0, TClock::now() + milliseconds(ms)); }
+
+void TSimWire::Write(std::string_view data) {
+    std::string pending;
+    for (char c : data) {
+        uint64_t index = ++Out;
+        if (index == Faults.DelayByteAt) {
+            Faults.DelayByteAt = 0;
+            WritePiece(pending);
+            pending.clear();
+            Log("fault: delaying byte " + std::to_string(index));
+            Pause(Faults.DelayByteMs);
+        }
+        if (index == Faults.DropByteAt) {
+            Faults.DropByteAt = 0;
+            Log("fault: dropping byte " + std::to_string(index));
+            continue;
+        }
+        if (index == Faults.CorruptByteAt) {
+            Faults.CorruptByteAt = 0;
+            Log("fault: corrupting byte " + std::to_string(index));
+            c = char(uint8_t(c) ^ 0xFF);
+        }
+        pending += c;
+    }
+    WritePiece(pending);
+}
+
+uint32_t TSimWire::ThrottleBaud() const {
+    if (Faults.ThrottleBaud != UINT32_MAX) return Faults.ThrottleBaud;
+    return IsUp() ? Line->PcBaud() : 0;
+}
+
+void TSimWire::WritePiece(std::string_view data) {
+    size_t piece = Faults.SplitWrites ? Faults.SplitWrites : data.size();
+    for (size_t pos = 0; pos < data.size(); pos += piece) {
+        if (pos > 0) Pause(1);
+        WriteAll(data.substr(pos, piece));
+    }
+}
+
+void TSimWire::WriteAll(std::string_view data) {
+    if (data.empty()) return;
+    if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+    uint32_t baud = ThrottleBaud();
+    // Throttled: 10 ms of wire time per write, each written when the previous one has left.
+    size_t chunk = baud ? std::max<size_t>(1, baud / 1000) : data.size();
+    size_t pos = 0;
+    auto deadline = TClock::now() + seconds(3);
+    while (pos < data.size()) {
+        if (baud) {
+            auto now = TClock::now();
+            if (WireFreeAt > now) {
+                Pause(uint32_t(duration_cast<milliseconds>(WireFreeAt - now).count()));
+                while (TClock::now() < WireFreeAt) {
+                }
+            }
+        }
+        size_t want = std::min(chunk, data.size() - pos);
+        ssize_t n = write(Line->WriteFd(), data.data() + pos, want);
+        if (n > 0) {
+            pos += size_t(n);
+            Stats.Update([&](TSimStats& s) { s.BytesSent += uint64_t(n); });
+            deadline = TClock::now() + seconds(3);
+            if (baud)
+                WireFreeAt = std::max(WireFreeAt, TClock::now()) +
+                             microseconds(uint64_t(n) * 10'000'000 / baud);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            Log("line lost while writing");
+            HangUp();
+            throw TSimInterrupt{TSimInterrupt::HangUp};
+        }
+        if (!WaitFor(Line->WriteFd(), POLLOUT, deadline)) {
+            Log("the PC takes nothing: " + std::to_string(data.size() - pos) + " bytes dropped");
+            return;
+        }
+    }
+}
+
+} // namespace lw::sim

@@ -1,0 +1,75 @@
+// The simulator's insides, shared by Simulator.cpp (thread, queue, API) and SimControl.cpp
+// (the control commands and the calculator-initiated work).
+#pragma once
+#include "sim/link/SimFaults.h"
+#include "sim/link/SimProtocol.h"
+#include "sim/link/SimServer.h"
+#include "sim/link/SimWire.h"
+#include "sim/link/Simulator.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace lw::sim {
+
+enum class TSimMode { Server, Stopped, Muted, Kermit, Rom, HungUp };
+const char* ModeName(TSimMode mode);
+
+struct TSimRequest {
+    std::string Line;                         // a control command, or
+    std::function<void(ISimCalculator&)> Fn; // work on the calculator
+    std::promise<std::string> Reply;
+};
+
+struct TSimulator::TImpl {
+    TImpl(TSimConfig config, std::unique_ptr<ISimCalculator> calculator);
+
+    // Simulator thread.
+    void Run();
+    void Step();
+    void RunJob(const std::string& line);
+    void RomStep();
+    void Event(const std::string& line);
+    void OnHangUp();
+    // Serves the queued requests; true (with the reason) when the current wait must end.
+    bool ServeQueue(TSimInterrupt::TKind& kind);
+    // One control command; may ask for the current wait to end (Interrupt).
+    std::string Execute(const std::string& line);
+    std::string Status();
+
+    TSimConfig Config;
+    std::unique_ptr<ISimCalculator> Calc;
+    TSimFaults Faults;
+    TStatsBox Stats;
+    TSimWire Wire;
+    TSimSession Session;
+    TServerSettings Settings;
+    TSimServer Server;
+    TSimMode Mode = TSimMode::Server;
+    bool Idle = false;          // waiting for work: calculator-initiated work may start
+    bool InJob = false;         // an xsend/xrecv runs (abort ends it)
+    std::string Job;            // the work to start next
+    bool HaveInterrupt = false; // set by Execute
+    TSimInterrupt::TKind Interrupt = TSimInterrupt::Abort;
+    bool HangUpReported = false;
+    uint32_t KermitSeq = 0;
+    std::string RomHeader;
+    std::string Path;
+
+    std::thread Thread;
+    std::atomic<bool> Running{false}, StopFlag{false};
+    std::mutex QueueLock;
+    std::deque<std::shared_ptr<TSimRequest>> Queue;
+
+    mutable std::mutex EventLock;
+    std::condition_variable EventSignal;
+    std::vector<std::string> EventList;
+    std::vector<bool> EventTaken;
+    std::function<void(const std::string&)> EventSink;
+};
+
+} // namespace lw::sim
