@@ -17,7 +17,9 @@ std::string Rows(const std::string& rows, int height) {
     return r;
 }
 
-char ToChar(uint32_t v) { return char(v + 32); }
+char ToChar(uint32_t v) {
+    return char(v + 32);
+}
 
 } // namespace
 
@@ -25,9 +27,12 @@ bool ParseCaptureLayout(const std::string& name, TCaptureLayout& layout) {
     static const struct {
         const char* Name;
         TCaptureLayout Layout;
-    } names[] = {{"band", TCaptureLayout::Band},       {"w", TCaptureLayout::W},
-                 {"g", TCaptureLayout::G},             {"header", TCaptureLayout::Header},
-                 {"planes2", TCaptureLayout::TwoPlanes}, {"oversize", TCaptureLayout::Oversize}};
+    } names[] = {{"band", TCaptureLayout::Band},
+                 {"w", TCaptureLayout::W},
+                 {"g", TCaptureLayout::G},
+                 {"header", TCaptureLayout::Header},
+                 {"planes2", TCaptureLayout::TwoPlanes},
+                 {"oversize", TCaptureLayout::Oversize}};
     for (const auto& n : names)
         if (name == n.Name) {
             layout = n.Layout;

@@ -5,6 +5,8 @@
 #include "link/CalcNames.h"
 #include "link/XModemCodec.h"
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 namespace lw::sim {
@@ -67,8 +69,9 @@ std::string TSimulator::TImpl::Status() {
     std::string s = std::string("OK mode=") + ModeName(Mode);
     if (Server.Busy()) s += " busy";
     if (InJob) s += " working";
-    s += std::string(" transport=") +
-         (!Wire.Transport() ? "none" : Wire.Transport()->IsUsb() ? "usb" : "serial");
+    s += std::string(" transport=") + (!Wire.Transport()           ? "none"
+                                       : Wire.Transport()->IsUsb() ? "usb"
+                                                                   : "serial");
     s += " path=" + (Path.empty() ? std::string("-") : Path);
     s += std::string(" pc=") + (Wire.PcHasOpen() ? "open" : "closed");
     s += std::string(" start-byte=") + StartChoiceName(Settings.StartByte);
@@ -97,6 +100,11 @@ std::string TSimulator::TImpl::Execute(const std::string& line) {
         return "OK hangup";
     }
     if (cmd == "abort") {
+        if (!Job.empty()) {
+            Event(Job.substr(0, Job.find(' ')) + " aborted");
+            Job.clear();
+            return "OK abort";
+        }
         if (!InJob) return "ERROR: nothing to abort";
         interrupt(TSimInterrupt::Abort);
         return "OK abort";
@@ -121,6 +129,10 @@ std::string TSimulator::TImpl::Execute(const std::string& line) {
         return "OK flag " + w[1] + " " + w[2];
     }
 
+    static const char* const lineCommands[] = {"server", "unmute", "mute",  "kermit",
+                                               "rom",    "xsend",  "xrecv", "capture"};
+    if (std::find(std::begin(lineCommands), std::end(lineCommands), cmd) == std::end(lineCommands))
+        return "ERROR: unknown command " + cmd + " (try help)";
     if (Mode == TSimMode::HungUp || !Wire.IsUp()) return "ERROR: hung up";
     if (cmd == "server" || cmd == "unmute" || cmd == "mute" || cmd == "kermit") {
         Mode = cmd == "mute"     ? TSimMode::Muted
@@ -194,8 +206,8 @@ void TSimulator::TImpl::RunJob(const std::string& line) {
             return;
         }
         bool stored = Calc->PutVariable(FileToName(w[1], false), data);
-        Event("xrecv " + w[1] + (stored ? " stored " : " refused ") +
-              std::to_string(data.size()) + " bytes");
+        Event("xrecv " + w[1] + (stored ? " stored " : " refused ") + std::to_string(data.size()) +
+              " bytes");
     }
 }
 
@@ -220,9 +232,10 @@ void TSimulator::TImpl::RomStep() {
     Event("rom loading " + std::to_string(length) + " bytes");
     std::string image;
     while (image.size() < length) {
-        std::string piece = Wire.Read(std::min<size_t>(65536, length - image.size()), 3000);
-        if (piece.empty()) break;
+        size_t want = std::min<size_t>(65536, length - image.size());
+        std::string piece = Wire.Read(want, 3000); // short only when the stream paused
         image += piece;
+        if (piece.size() < want) break;
     }
     bool extra = image.size() == length && !Wire.Read(1, 300).empty();
     bool ok = image.size() == length && !extra;

@@ -19,7 +19,7 @@ namespace {
 // Makes a FIFO at path; a FIFO left there by an earlier run is replaced, anything else is
 // refused.
 void MakeFifo(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (lstat(path.c_str(), &st) == 0) {
         if (!S_ISFIFO(st.st_mode)) {
             errno = EEXIST;
@@ -103,8 +103,7 @@ private:
     // The PC let go of its read pipe: bytes it did not read are lost, as on a real cable.
     void DropUnread() {
         char buf[4096];
-        while (read(ToPc, buf, sizeof buf) > 0) {
-        }
+        while (read(ToPc, buf, sizeof buf) > 0) {}
     }
 
     std::string Folder;

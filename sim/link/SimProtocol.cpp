@@ -19,7 +19,9 @@ std::string Hex(int b) {
     return std::string("0x") + digits[(b >> 4) & 15] + digits[b & 15];
 }
 
-void WriteByte(TSimSession& s, uint8_t b) { s.Wire.Write(std::string(1, char(b))); }
+void WriteByte(TSimSession& s, uint8_t b) {
+    s.Wire.Write(std::string(1, char(b)));
+}
 
 void SendNak(TSimSession& s) {
     s.Stats.Update([](TSimStats& st) { ++st.NaksSent; });
@@ -62,8 +64,7 @@ bool SendPacket(TSimSession& s, std::string_view data) {
         auto deadline = TClock::now() + std::chrono::milliseconds(TSimLimits::PacketAckMs);
         int reply = -1;
         // Other bytes (polls the PC sent before it saw the packet) are not answered.
-        while ((reply = s.Wire.ReadByte(MsLeft(deadline))) >= 0 && reply != ACK && reply != NAK) {
-        }
+        while ((reply = s.Wire.ReadByte(MsLeft(deadline))) >= 0 && reply != ACK && reply != NAK) {}
         if (reply == ACK) return true;
         if (reply < 0) {
             s.Wire.Log("no reply to the packet");
@@ -176,8 +177,7 @@ bool XModemSend(TSimSession& s, const std::string& data, int start, uint32_t wai
             auto replyBy = TClock::now() + std::chrono::milliseconds(TSimLimits::BlockReplyMs);
             int reply;
             while ((reply = s.Wire.ReadByte(MsLeft(replyBy))) >= 0 && reply != ACK &&
-                   reply != NAK && reply != CAN) {
-            }
+                   reply != NAK && reply != CAN) {}
             if (reply == ACK) break;
             if (reply == CAN) {
                 why = "cancelled by the PC";
@@ -234,8 +234,9 @@ bool XModemReceive(TSimSession& s, uint8_t startByte, uint32_t repeatMs, uint32_
     };
     WriteByte(s, startByte);
     for (;;) {
-        int header = s.Wire.ReadByte(first ? std::min(repeatMs, std::max<uint32_t>(1, MsLeft(giveUpAt)))
-                                           : TSimLimits::BlockWaitMs);
+        int header =
+            s.Wire.ReadByte(first ? std::min(repeatMs, std::max<uint32_t>(1, MsLeft(giveUpAt)))
+                                  : TSimLimits::BlockWaitMs);
         if (header < 0) {
             if (first) {
                 if (MsLeft(giveUpAt) == 0) return fail("no block came");

@@ -21,14 +21,14 @@ struct TSimSession {
 
 // Time limits of the calculator's side (generous: the PC's own limits decide).
 struct TSimLimits {
-    static constexpr uint32_t PacketByteMs = 3000;  // between the bytes of a packet
-    static constexpr uint32_t PacketAckMs = 8000;   // for the PC's ACK/NAK to a packet
-    static constexpr uint32_t PacketResends = 5;    // own packet written again after NAK
-    static constexpr uint32_t PacketTries = 6;      // reads of a packet the PC sends
-    static constexpr uint32_t BlockReplyMs = 6000;  // for the PC's reply to a block
-    static constexpr uint32_t BlockResends = 10;    // own block written again
-    static constexpr uint32_t BlockWaitMs = 6000;   // for the PC's next block
-    static constexpr uint32_t BlockErrors = 10;     // bad blocks and time-outs in a row
+    static constexpr uint32_t PacketByteMs = 3000;   // between the bytes of a packet
+    static constexpr uint32_t PacketAckMs = 8000;    // for the PC's ACK/NAK to a packet
+    static constexpr uint32_t PacketResends = 5;     // own packet written again after NAK
+    static constexpr uint32_t PacketTries = 6;       // reads of a packet the PC sends
+    static constexpr uint32_t BlockReplyMs = 6000;   // for the PC's reply to a block
+    static constexpr uint32_t BlockResends = 10;     // own block written again
+    static constexpr uint32_t BlockWaitMs = 6000;    // for the PC's next block
+    static constexpr uint32_t BlockErrors = 10;      // bad blocks and time-outs in a row
     static constexpr uint32_t ServerStartMs = 10000; // for the PC's start byte after G
 };
 

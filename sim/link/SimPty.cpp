@@ -22,8 +22,8 @@ uint32_t BaudOf(speed_t s) {
     static const struct {
         speed_t Code;
         uint32_t Baud;
-    } table[] = {{B1200, 1200},     {B2400, 2400},     {B4800, 4800},   {B9600, 9600},
-                 {B19200, 19200},   {B38400, 38400},   {B57600, 57600}, {B115200, 115200},
+    } table[] = {{B1200, 1200},     {B2400, 2400},     {B4800, 4800},    {B9600, 9600},
+                 {B19200, 19200},   {B38400, 38400},   {B57600, 57600},  {B115200, 115200},
                  {B230400, 230400}, {B460800, 460800}, {B921600, 921600}};
     for (const auto& e : table)
         if (e.Code == s) return e.Baud;
@@ -56,7 +56,7 @@ public:
             Notify = -1;
         }
         if (!LinkPath.empty()) {
-            struct stat st{};
+            struct stat st {};
             if (lstat(LinkPath.c_str(), &st) == 0) {
                 if (!S_ISLNK(st.st_mode)) {
                     errno = EEXIST;
@@ -92,7 +92,13 @@ public:
             for (char* p = buf; p < buf + n;) {
                 auto* e = reinterpret_cast<inotify_event*>(p);
                 if (e->mask & IN_OPEN) ++PcOpens;
-                if ((e->mask & IN_CLOSE) && PcOpens > 0 && --PcOpens == 0) PcLetGo();
+                if (e->mask & IN_CLOSE) {
+                    // An exclusive claim would outlive the PC's close, because we hold the
+                    // line open: end it with any close (only its holder can have opened the
+                    // line while it stood).
+                    ioctl(Slave, TIOCNXCL);
+                    if (PcOpens > 0 && --PcOpens == 0) PcLetGo();
+                }
                 p += sizeof(inotify_event) + e->len;
             }
         }
@@ -128,13 +134,10 @@ public:
     }
 
 private:
-    // The PC closed its last descriptor: what it did not read is lost, as on a real line,
-    // and its exclusive claim ends with it (it would otherwise outlive the close, because
-    // we hold the line open).
-    void PcLetGo() {
-        ioctl(Slave, TIOCNXCL);
-        tcflush(Slave, TCIFLUSH);
-    }
+    // The PC closed its last descriptor: what it did not read is lost, as on a real line.
+    // (Opens are counted from file events; two opens in a row with no read between them
+    // are reported once, so a PC holding two descriptors at a time may be miscounted.)
+    void PcLetGo() { tcflush(Slave, TCIFLUSH); }
     void Cleanup() {
         for (int* fd : {&Notify, &Slave, &Master})
             if (*fd >= 0) {

@@ -8,8 +8,8 @@ namespace lw::sim {
 using TClock = std::chrono::steady_clock;
 
 bool ParseStartChoice(const std::string& name, TStartChoice& choice) {
-    for (auto c : {TStartChoice::Nak, TStartChoice::Crc, TStartChoice::Kermit,
-                   TStartChoice::Random})
+    for (auto c :
+         {TStartChoice::Nak, TStartChoice::Crc, TStartChoice::Kermit, TStartChoice::Random})
         if (name == StartChoiceName(c)) {
             choice = c;
             return true;
@@ -19,10 +19,14 @@ bool ParseStartChoice(const std::string& name, TStartChoice& choice) {
 
 const char* StartChoiceName(TStartChoice choice) {
     switch (choice) {
-    case TStartChoice::Nak: return "nak";
-    case TStartChoice::Crc: return "crc";
-    case TStartChoice::Kermit: return "kermit";
-    case TStartChoice::Random: return "random";
+    case TStartChoice::Nak:
+        return "nak";
+    case TStartChoice::Crc:
+        return "crc";
+    case TStartChoice::Kermit:
+        return "kermit";
+    case TStartChoice::Random:
+        return "random";
     }
     return "";
 }
@@ -30,10 +34,14 @@ const char* StartChoiceName(TStartChoice choice) {
 uint8_t TServerSettings::ChooseStartByte() {
     static const uint8_t bytes[] = {NAK, CRC_ARC_START, CRC_KERMIT_START};
     switch (StartByte) {
-    case TStartChoice::Nak: return NAK;
-    case TStartChoice::Crc: return CRC_ARC_START;
-    case TStartChoice::Kermit: return CRC_KERMIT_START;
-    case TStartChoice::Random: break;
+    case TStartChoice::Nak:
+        return NAK;
+    case TStartChoice::Crc:
+        return CRC_ARC_START;
+    case TStartChoice::Kermit:
+        return CRC_KERMIT_START;
+    case TStartChoice::Random:
+        break;
     }
     return bytes[std::uniform_int_distribution<int>(0, 2)(Random)];
 }
@@ -48,11 +56,13 @@ bool TSimServer::TakeQuit() {
     return q;
 }
 
-bool TSimServer::Busy() const { return TClock::now() < BusyUntil; }
+bool TSimServer::Busy() const {
+    return TClock::now() < BusyUntil;
+}
 
 void TSimServer::OnCommand(uint8_t cmd) {
-    S.Wire.Log(std::string("< command ") + (cmd >= 32 && cmd < 127 ? std::string(1, char(cmd))
-                                                                   : std::to_string(cmd)));
+    S.Wire.Log(std::string("< command ") +
+               (cmd >= 32 && cmd < 127 ? std::string(1, char(cmd)) : std::to_string(cmd)));
     switch (cmd) {
     case 'V':
     case 'l':
@@ -60,16 +70,31 @@ void TSimServer::OnCommand(uint8_t cmd) {
     case 'E':
     case 'G':
     case 'P':
-    case 'Q': S.Stats.Update([&](TSimStats& st) { st.Commands += char(cmd); }); break;
-    default: return; // not a command: ignored
+    case 'Q':
+        S.Stats.Update([&](TSimStats& st) { st.Commands += char(cmd); });
+        break;
+    default:
+        return; // not a command: ignored
     }
     switch (cmd) {
-    case 'V': SendPacket(S, Calc.IdentText()); break;
-    case 'l': SendPacket(S, Calc.Listing()); break;
-    case 'M': SendPacket(S, Calc.FreeMemoryText()); break;
-    case 'E': Execute(); break;
-    case 'G': Get(); break;
-    case 'P': Put(); break;
+    case 'V':
+        SendPacket(S, Calc.IdentText());
+        break;
+    case 'l':
+        SendPacket(S, Calc.Listing());
+        break;
+    case 'M':
+        SendPacket(S, Calc.FreeMemoryText());
+        break;
+    case 'E':
+        Execute();
+        break;
+    case 'G':
+        Get();
+        break;
+    case 'P':
+        Put();
+        break;
     case 'Q':
         Quit = true;
         Event("server quit");
@@ -130,8 +155,7 @@ void TSimServer::Get() {
         return;
     }
     if (XModemSend(S, file, -1, TSimLimits::ServerStartMs, why))
-        Event("get " + NameToFile(name, false) + " sent " + std::to_string(file.size()) +
-              " bytes");
+        Event("get " + NameToFile(name, false) + " sent " + std::to_string(file.size()) + " bytes");
     else
         Event("get " + NameToFile(name, false) + " failed: " + why);
 }

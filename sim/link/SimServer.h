@@ -20,7 +20,7 @@ const char* StartChoiceName(TStartChoice choice);
 
 struct TServerSettings {
     TStartChoice StartByte = TStartChoice::Random;
-    uint32_t BusyMs = 0;          // every script keeps the calculator busy at least this long
+    uint32_t BusyMs = 0;           // every script keeps the calculator busy at least this long
     uint32_t StartRepeatMs = 1000; // start byte repeated this often until the first block
     std::mt19937 Random{12345};
     uint8_t ChooseStartByte(); // NAK, 'C' or 'D'
@@ -29,8 +29,7 @@ struct TServerSettings {
 class TSimServer {
 public:
     using TEvent = std::function<void(const std::string&)>;
-    TSimServer(TSimSession& session, ISimCalculator& calc, TServerSettings& settings,
-               TEvent event);
+    TSimServer(TSimSession& session, ISimCalculator& calc, TServerSettings& settings, TEvent event);
 
     // Serves one command byte taken while idle.
     void OnCommand(uint8_t cmd);

@@ -68,8 +68,7 @@ bool TSimWire::WaitFor(int fd, short events, TClock::time_point deadline) {
             if (fd >= 0 && !IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
         }
         if (rc > 0 && notify >= 0 && (p[1].revents & POLLIN)) Line->ServiceNotify();
-        if (rc > 0 && fd >= 0 && (p[count - 1].revents & (events | POLLHUP | POLLERR)))
-            return true;
+        if (rc > 0 && fd >= 0 && (p[count - 1].revents & (events | POLLHUP | POLLERR))) return true;
         if (now >= deadline) return false;
     }
 }
@@ -118,7 +117,9 @@ void TSimWire::Discard(uint32_t ms) {
     if (got > 0) Stats.Update([&](TSimStats& s) { s.BytesReceived += uint64_t(got); });
 }
 
-void TSimWire::Pause(uint32_t ms) { WaitFor(-1, 0, TClock::now() + milliseconds(ms)); }
+void TSimWire::Pause(uint32_t ms) {
+    WaitFor(-1, 0, TClock::now() + milliseconds(ms));
+}
 
 void TSimWire::Write(std::string_view data) {
     std::string pending;
@@ -172,8 +173,7 @@ void TSimWire::WriteAll(std::string_view data) {
             auto now = TClock::now();
             if (WireFreeAt > now) {
                 Pause(uint32_t(duration_cast<milliseconds>(WireFreeAt - now).count()));
-                while (TClock::now() < WireFreeAt) {
-                }
+                while (TClock::now() < WireFreeAt) {}
             }
         }
         size_t want = std::min(chunk, data.size() - pos);

@@ -19,29 +19,34 @@ struct TIdleGuard {
 
 const char* ModeName(TSimMode mode) {
     switch (mode) {
-    case TSimMode::Server: return "server";
-    case TSimMode::Stopped: return "stopped";
-    case TSimMode::Muted: return "muted";
-    case TSimMode::Kermit: return "kermit";
-    case TSimMode::Rom: return "rom";
-    case TSimMode::HungUp: return "hung-up";
+    case TSimMode::Server:
+        return "server";
+    case TSimMode::Stopped:
+        return "stopped";
+    case TSimMode::Muted:
+        return "muted";
+    case TSimMode::Kermit:
+        return "kermit";
+    case TSimMode::Rom:
+        return "rom";
+    case TSimMode::HungUp:
+        return "hung-up";
     }
     return "";
 }
 
 TSimulator::TImpl::TImpl(TSimConfig config, std::unique_ptr<ISimCalculator> calculator)
-    : Config(std::move(config)), Calc(std::move(calculator)), Wire(Faults, Stats, Config.Log),
-      Session{Wire, Faults, Stats},
+    : Config(std::move(config)), Calc(std::move(calculator)),
+      Wire(Faults, Stats, Config.Log), Session{Wire, Faults, Stats},
       Server(Session, *Calc, Settings, [this](const std::string& e) { Event(e); }) {
     if (!Calc) throw std::invalid_argument("the simulator needs a calculator");
     if (!ParseStartChoice(Config.StartByte, Settings.StartByte))
         throw std::invalid_argument("start byte must be nak, crc, kermit or random");
     Settings.BusyMs = Config.BusyMs;
     Settings.StartRepeatMs = Config.StartRepeatMs;
-    Settings.Random.seed(Config.Seed ? Config.Seed
-                                     : uint32_t(std::chrono::steady_clock::now()
-                                                    .time_since_epoch()
-                                                    .count()));
+    Settings.Random.seed(
+        Config.Seed ? Config.Seed
+                    : uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
     if (Config.Kermit) Mode = TSimMode::Kermit;
     for (const std::string& line : Config.Faults) {
         std::string reply = Execute(line);
@@ -166,7 +171,9 @@ void TSimulator::TImpl::Step() {
         Wire.Discard(50);
         return;
     }
-    case TSimMode::Rom: RomStep(); return;
+    case TSimMode::Rom:
+        RomStep();
+        return;
     case TSimMode::HungUp: {
         TIdleGuard idle(Idle);
         Wire.Pause(100);
@@ -178,7 +185,9 @@ void TSimulator::TImpl::Step() {
 TSimulator::TSimulator(TSimConfig config, std::unique_ptr<ISimCalculator> calculator)
     : Impl(std::make_unique<TImpl>(std::move(config), std::move(calculator))) {}
 
-TSimulator::~TSimulator() { Stop(); }
+TSimulator::~TSimulator() {
+    Stop();
+}
 
 std::string TSimulator::AttachSerial(const std::string& linkPath) {
     if (Impl->Running) throw std::logic_error("attach before Start()");
@@ -283,8 +292,12 @@ std::string TSimulator::WaitEvent(const std::string& prefix, uint32_t timeoutMs)
     return found;
 }
 
-TSimStats TSimulator::Stats() const { return Impl->Stats.Get(); }
+TSimStats TSimulator::Stats() const {
+    return Impl->Stats.Get();
+}
 
-std::string TSimulator::PcPath() const { return Impl->Path; }
+std::string TSimulator::PcPath() const {
+    return Impl->Path;
+}
 
 } // namespace lw::sim

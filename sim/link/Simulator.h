@@ -55,9 +55,9 @@ namespace lw::sim {
 struct TSimConfig {
     // Start byte of the server's receive transfers: "nak", "crc", "kermit" or "random".
     std::string StartByte = "random";
-    uint32_t Seed = 0;    // for "random" (0: from the clock)
-    uint32_t BusyMs = 0;  // every script keeps the calculator busy at least this long
-    bool Kermit = false;  // start as the Kermit server instead of the XModem server
+    uint32_t Seed = 0;   // for "random" (0: from the clock)
+    uint32_t BusyMs = 0; // every script keeps the calculator busy at least this long
+    bool Kermit = false; // start as the Kermit server instead of the XModem server
     // Control lines applied before the start (faults, "throttle 9600", "split 7" ...).
     std::vector<std::string> Faults;
     // Exchange log (verbose); empty: no log.

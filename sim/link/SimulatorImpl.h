@@ -20,7 +20,7 @@ enum class TSimMode { Server, Stopped, Muted, Kermit, Rom, HungUp };
 const char* ModeName(TSimMode mode);
 
 struct TSimRequest {
-    std::string Line;                         // a control command, or
+    std::string Line;                        // a control command, or
     std::function<void(ISimCalculator&)> Fn; // work on the calculator
     std::promise<std::string> Reply;
 };

@@ -32,7 +32,9 @@ TSimClient::TSimClient(const std::string& path, bool usb) {
     }
 }
 
-TSimClient::~TSimClient() { Close(); }
+TSimClient::~TSimClient() {
+    Close();
+}
 
 void TSimClient::Close() {
     if (WriteFd >= 0 && WriteFd != ReadFd) close(WriteFd);

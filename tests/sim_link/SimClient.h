@@ -13,6 +13,7 @@ public:
     ~TSimClient();
     void Close();
     bool IsOpen() const { return ReadFd >= 0; }
+    int Fd() const { return ReadFd; }
 
     void Write(const std::string& bytes);
     void WriteByte(uint8_t b) { Write(std::string(1, char(b))); }

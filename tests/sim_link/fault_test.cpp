@@ -1,0 +1,204 @@
+// Misbehaviour on demand: every fault, seen from the PC's side.
+#include "SimFixture.h"
+
+#include "link/XModemCodec.h"
+#include "sim/link/SimFaults.h"
+
+#include <chrono>
+
+namespace lw::test {
+namespace {
+
+using TClock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+const std::string Ident = "XMODEM server (fake)";
+
+long long MsSince(TClock::time_point t) {
+    return std::chrono::duration_cast<milliseconds>(TClock::now() - t).count();
+}
+
+class TSimFaultTest : public TSimBoth {};
+
+TEST_P(TSimFaultTest, ByteFaultsHitTheNthByteAndTheResendIsClean) {
+    Begin();
+    const std::string packet = TSimClient::Packet(Ident);
+    std::string answer;
+
+    ASSERT_EQ(Sim->Control("drop-byte 3"), "OK drop-byte 3");
+    Pc->WriteByte('V');
+    EXPECT_EQ(Pc->ReadUntilQuiet(200), packet.substr(0, 2) + packet.substr(3));
+    Pc->WriteByte(NAK);
+    ASSERT_TRUE(Pc->ReadPacket(answer));
+    Pc->WriteByte(ACK);
+    EXPECT_EQ(answer, Ident);
+
+    ASSERT_EQ(Sim->Control("corrupt-byte 4"), "OK corrupt-byte 4");
+    Pc->WriteByte('V');
+    std::string bad = packet;
+    bad[3] = char(uint8_t(bad[3]) ^ 0xFF);
+    EXPECT_EQ(Pc->ReadUntilQuiet(200), bad);
+    Pc->WriteByte(NAK);
+    ASSERT_TRUE(Pc->ReadPacket(answer));
+    Pc->WriteByte(ACK);
+
+    ASSERT_EQ(Sim->Control("delay-byte 2 300"), "OK delay-byte 2 300");
+    Pc->WriteByte('V');
+    EXPECT_EQ(Pc->ReadByte(1000), 0);
+    auto t = TClock::now();
+    EXPECT_EQ(Pc->Read(packet.size() - 1, 2000), packet.substr(1));
+    EXPECT_GE(MsSince(t), 250);
+    Pc->WriteByte(ACK);
+}
+
+TEST_P(TSimFaultTest, BlockFaultsAreHealedByTheReceiversNak) {
+    Begin({}, [](TFakeCalculator& c) { c.Vars["B"] = ObjectFile(300); });
+    const std::string file = ObjectFile(300);
+    ASSERT_EQ(Sim->Control("drop-block 1"), "OK drop-block 1");
+    ASSERT_EQ(Sim->Control("corrupt-block 3"), "OK corrupt-block 3");
+    ASSERT_EQ(Pc->Command('G', "B"), ACK);
+    Pc->WriteByte(NAK);
+    EXPECT_EQ(Pc->Read(1, 300), ""); // block 1 went nowhere
+    Pc->WriteByte(NAK);
+    std::string rest;
+    ASSERT_EQ(Pc->ReadByte(2000), SOH);
+    rest = Pc->Read(131, 2000);
+    EXPECT_TRUE(CheckBlock(rest, 1, 128, TCheckMethod::Checksum));
+    Pc->WriteByte(ACK);
+    ASSERT_EQ(Pc->ReadByte(2000), SOH);
+    rest = Pc->Read(131, 2000); // block 2 is the third block sent: damaged
+    EXPECT_FALSE(CheckBlock(rest, 2, 128, TCheckMethod::Checksum));
+    Pc->WriteByte(NAK);
+    std::string data = rest.substr(0, 0);
+    ASSERT_EQ(Pc->ReadByte(2000), SOH);
+    rest = Pc->Read(131, 2000);
+    EXPECT_TRUE(CheckBlock(rest, 2, 128, TCheckMethod::Checksum));
+    Pc->WriteByte(ACK);
+    ASSERT_EQ(Pc->ReadByte(2000), SOH);
+    Pc->Read(131, 2000);
+    Pc->WriteByte(ACK);
+    EXPECT_EQ(Pc->ReadByte(2000), EOT);
+    Pc->WriteByte(ACK);
+    ASSERT_FALSE(Sim->WaitEvent("get B sent", 2000).empty());
+    EXPECT_EQ(Sim->Stats().BlockResends, 2u);
+}
+
+TEST_P(TSimFaultTest, DelayedBlockComesLate) {
+    Begin();
+    ASSERT_EQ(Sim->Control("delay-block 1 400"), "OK delay-block 1 400");
+    ASSERT_EQ(Pc->Command('G', "X"), ACK);
+    auto t = TClock::now();
+    std::string data;
+    ASSERT_TRUE(Pc->ReceiveXModem('C', data));
+    EXPECT_GE(MsSince(t), 350);
+}
+
+TEST_P(TSimFaultTest, NakFaultRefusesGoodPacketsAndBlocks) {
+    Begin();
+    ASSERT_EQ(Sim->Control("nak 3"), "OK nak 3");
+    Pc->WriteByte('E');
+    Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(Pc->ReadByte(2000), NAK);
+    Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(Pc->ReadByte(2000), NAK);
+    Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(Pc->ReadByte(2000), NAK);
+    Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(Pc->ReadByte(2000), ACK);
+
+    ASSERT_EQ(Pc->Command('P', "N"), ACK);
+    ASSERT_EQ(Pc->ReadByte(2000), 'C');
+    ASSERT_EQ(Sim->Control("nak 1"), "OK nak 1"); // armed in the middle of the transfer
+    const std::string block = BuildBlock(1, ObjectFile(128), TCheckMethod::CrcArc);
+    Pc->Write(block);
+    EXPECT_EQ(Pc->ReadByte(2000), NAK);
+    Pc->Write(block);
+    EXPECT_EQ(Pc->ReadByte(2000), ACK);
+    Pc->WriteByte(EOT);
+    EXPECT_EQ(Pc->ReadByte(2000), ACK);
+    ASSERT_FALSE(Sim->WaitEvent("put N stored 128", 2000).empty());
+    EXPECT_EQ(Sim->Stats().NaksSent, 4u);
+}
+
+TEST_P(TSimFaultTest, CancelSendsCanInsteadOfABlock) {
+    Begin();
+    ASSERT_EQ(Sim->Control("cancel"), "OK cancel");
+    ASSERT_EQ(Pc->Command('G', "X"), ACK);
+    Pc->WriteByte(NAK);
+    EXPECT_EQ(Pc->Read(3, 2000), std::string(3, char(CAN)));
+    ASSERT_FALSE(Sim->WaitEvent("get X failed: cancelled", 2000).empty());
+}
+
+TEST_P(TSimFaultTest, MuteStopsAnswersUntilUnmuted) {
+    Begin();
+    std::string answer;
+    ASSERT_EQ(Sim->Control("mute"), "OK mute");
+    Pc->WriteByte('V');
+    EXPECT_EQ(Pc->Read(1, 300), "");
+    ASSERT_EQ(Sim->Control("unmute"), "OK unmute");
+    ASSERT_TRUE(Pc->Ask('V', answer));
+}
+
+TEST_P(TSimFaultTest, ZeroBeforeAckAndBadChecksum) {
+    Begin();
+    ASSERT_EQ(Sim->Control("zero-before-ack 1"), "OK zero-before-ack 1");
+    Pc->WriteByte('E');
+    Pc->Write(TSimClient::Packet("B"));
+    EXPECT_EQ(Pc->Read(2, 2000), std::string("\0\x06", 2));
+
+    ASSERT_EQ(Sim->Control("bad-checksum"), "OK bad-checksum");
+    std::string answer;
+    Pc->WriteByte('V');
+    EXPECT_FALSE(Pc->ReadPacket(answer));
+    Pc->WriteByte(NAK);
+    ASSERT_TRUE(Pc->ReadPacket(answer));
+    Pc->WriteByte(ACK);
+    EXPECT_EQ(answer, Ident);
+}
+
+TEST_P(TSimFaultTest, SplitWritesStillCarryEveryByte) {
+    Begin();
+    ASSERT_EQ(Sim->Control("split 3"), "OK split 3");
+    std::string answer;
+    ASSERT_TRUE(Pc->Ask('V', answer));
+    EXPECT_EQ(answer, Ident);
+    std::string data;
+    ASSERT_EQ(Pc->Command('G', "X"), ACK);
+    ASSERT_TRUE(Pc->ReceiveXModem('D', data));
+    EXPECT_EQ(data.substr(0, 100), ObjectFile(100));
+}
+
+TEST_P(TSimFaultTest, ThrottleTakesWireTime) {
+    Begin({}, [](TFakeCalculator& c) { c.Vars["T"] = ObjectFile(1100); });
+    ASSERT_EQ(Sim->Control("throttle 19200"), "OK throttle 19200");
+    ASSERT_EQ(Pc->Command('G', "T"), ACK);
+    auto t = TClock::now();
+    std::string data;
+    ASSERT_TRUE(Pc->ReceiveXModem(NAK, data));
+    // 1028 + 132 + 1 bytes of ~10 bits at 19200 baud: about 600 ms.
+    EXPECT_GE(MsSince(t), 550);
+    EXPECT_EQ(data.substr(0, 1100), ObjectFile(1100));
+}
+
+INSTANTIATE_TEST_SUITE_P(Transports, TSimFaultTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Usb" : "Serial"; });
+
+TEST(TSimFaults, CommandsArmFromTheCountsSoFar) {
+    sim::TSimFaults f;
+    EXPECT_EQ(sim::ApplyFaultCommand("drop-byte 5", f, 100, 7), "OK drop-byte 5");
+    EXPECT_EQ(f.DropByteAt, 105u);
+    EXPECT_EQ(sim::ApplyFaultCommand("delay-block 2 50", f, 100, 7), "OK delay-block 2 50");
+    EXPECT_EQ(f.DelayBlockAt, 9u);
+    EXPECT_EQ(f.DelayBlockMs, 50u);
+    EXPECT_EQ(sim::ApplyFaultCommand("throttle auto", f, 0, 0), "OK throttle auto");
+    EXPECT_EQ(sim::ApplyFaultCommand("clear-faults", f, 0, 0), "OK clear-faults");
+    EXPECT_EQ(f.DropByteAt, 0u);
+    EXPECT_EQ(f.ThrottleBaud, UINT32_MAX); // a line setting survives
+    for (const char* bad : {"drop-byte", "drop-byte 0", "drop-byte x", "delay-byte 1", "nak -1",
+                            "throttle 10", "cancel now"})
+        EXPECT_EQ(sim::ApplyFaultCommand(bad, f, 0, 0).rfind("ERROR", 0), 0u) << bad;
+    EXPECT_EQ(sim::ApplyFaultCommand("xsend X", f, 0, 0), "");
+}
+
+} // namespace
+} // namespace lw::test
