@@ -13,6 +13,8 @@ namespace {
 
 constexpr int MaxDepth = 100;            // nested evaluations before "Insufficient Memory"
 constexpr uint64_t MaxSteps = 2'000'000; // a runaway command line is interrupted
+constexpr size_t MaxStackDepth = 10'000;
+constexpr uint64_t RoomCheckSteps = 16; // steps between checks of the stack's size
 
 // The positions of THEN, ELSE (0 when absent) and END that belong to the IF or IFERR at
 // `at`.
@@ -122,6 +124,7 @@ void TCalcMachine::RunRange(const std::vector<TNibs>& seq, size_t from, size_t t
 
 void TCalcMachine::Execute(const TNibs& item) {
     if (++Steps > MaxSteps) throw ECalcError("Interrupted");
+    if (Stack.size() > MaxStackDepth || Steps % RoomCheckSteps == 0) CheckRoom();
     const int w = WordOf(item);
     if (w >= 0) return RunWord(w);
     const uint32_t prolog = PrologOf(item);
@@ -184,6 +187,17 @@ void TCalcMachine::EvalName(const std::string& name, bool pushUnknown) {
         return EvalObject(obj);
     }
     Push(var->Obj);
+}
+
+void TCalcMachine::CheckRoom() const {
+    if (Stack.size() > MaxStackDepth) throw ECalcError("Insufficient Memory");
+    size_t total = 0;
+    for (const auto& o : Stack) total += o.size();
+    if (total > Info.MemoryNibbles) throw ECalcError("Insufficient Memory");
+}
+
+void TCalcMachine::CheckMemory() const {
+    if (Mem.UsedNibbles() > Info.MemoryNibbles) throw ECalcError("Insufficient Memory");
 }
 
 const TVar* TCalcMachine::Lookup(const std::string& name) const {

@@ -69,6 +69,11 @@ private:
     void RunWord(int word);
     bool Symbolic = false;
 
+    // The stack and the variables share the calculator's memory: "Insufficient Memory"
+    // when the stack (CheckRoom) or the stored variables (CheckMemory) outgrow it.
+    void CheckRoom() const;
+    void CheckMemory() const;
+
     // Stack helpers.
     void Need(size_t n) const;
     TNibs Pop();

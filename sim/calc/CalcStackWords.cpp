@@ -250,8 +250,15 @@ bool TCalcMachine::StackWord(int word) {
             (word == W_PICK && n < 1))
             throw ECalcError(n < 0 || n != std::floor(n) ? "Bad Argument Value"
                                                          : "Too Few Arguments");
-        Stack.pop_back();
         const size_t k = size_t(n);
+        if (word == W_DUPN) { // room for the copies first
+            size_t total = 0;
+            for (const auto& o : Stack) total += o.size();
+            for (size_t i = 1; i <= k; ++i) total += Peek(i + 1).size();
+            if (total > Info.MemoryNibbles || Stack.size() + k > 10'000)
+                throw ECalcError("Insufficient Memory");
+        }
+        Stack.pop_back();
         if (word == W_DUPN) {
             const size_t start = Stack.size() - k;
             for (size_t i = 0; i < k; ++i) Stack.push_back(Stack[start + i]);

@@ -65,6 +65,8 @@ bool TCalcMachine::SystemWord(int word) {
         TDir& dir = Mem.Current();
         if (const TVar* old = dir.Find(name); old && old->IsDir())
             throw ECalcError("Directory Not Allowed");
+        if (Mem.UsedNibbles() + Peek(2).size() > Info.MemoryNibbles)
+            throw ECalcError("Insufficient Memory");
         try {
             Mem.Store(dir, name, Peek(2));
         } catch (const EBadObject&) {

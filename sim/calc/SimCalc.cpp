@@ -102,6 +102,7 @@ public:
         TNibs obj;
         if (name.empty() || name.size() > 255 || !ObjectOfFile(objectFile, obj)) return false;
         TDir& dir = M.Mem.Current();
+        if (M.Mem.UsedNibbles() + obj.size() > M.Info.MemoryNibbles) return false;
         try {
             if (const TVar* old = dir.Find(name); old && old->IsDir()) M.Mem.Remove(dir, name);
             M.Mem.Store(dir, name, obj);

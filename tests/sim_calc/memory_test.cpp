@@ -128,7 +128,9 @@ TEST(Memory, SampleObjectsAreConsistent) {
         EXPECT_EQ(Field(f, 16, 5) & 0xFFFF, e.Prolog) << e.Name;
         EXPECT_EQ(ObjectNibbles(f), e.Nibbles) << e.Name;
         EXPECT_EQ(f.size(), 8 + (e.Nibbles + 1) / 2) << e.Name;
-        if (e.Nibbles % 2) EXPECT_EQ(uint8_t(f.back()) >> 4, 0) << e.Name;
+        if (e.Nibbles % 2) {
+            EXPECT_EQ(uint8_t(f.back()) >> 4, 0) << e.Name;
+        }
         ++prologs[Field(f, 16, 5)];
         biggest = std::max<size_t>(biggest, f.size() - 8);
         depth = std::max(depth, e.Path.size());

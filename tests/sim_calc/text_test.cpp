@@ -171,3 +171,19 @@ TEST(Text, TextGetAndPutRoundTrip) {
         EXPECT_GE(checked, 20u);
     }
 }
+
+// Command lines that would grow without end stop with "Insufficient Memory" or
+// "Interrupted" and leave the calculator usable.
+TEST(Text, RunawayLinesAreStopped) {
+    auto c = CreateSampleCalculator(TModel::KA);
+    Exec(*c, "BIG 1 DUPN 2 DUPN 4 DUPN 8 DUPN");
+    EXPECT_EQ(c->LastError(), "Insufficient Memory");
+    Exec(*c, "CLEAR \\<< DUP DUP + \\>> 'G' STO \"x\" G G G G G G G G G G G G G G G G G G G G G G");
+    EXPECT_EQ(c->LastError(), "Insufficient Memory");
+    Exec(*c, "CLEAR \\<< 1 + \\>> 'I' STO 0 { } 1 \\<< I \\>> DOSUBS");
+    Exec(*c, "CLEAR 1 BIG BIG + BIG + BIG + BIG + 'B5' STO");
+    EXPECT_EQ(c->LastError(), "Insufficient Memory");
+    std::string f;
+    EXPECT_FALSE(c->GetVariable("B5", f));
+    EXPECT_EQ(Exec(*c, "CLEAR 1 2 +"), "3.");
+}
