@@ -1,0 +1,86 @@
+// The simulator with the real calculator model, and the linkwell-sim program itself.
+#include "SimClient.h"
+#include "sim/SimCalculator.h"
+#include "sim/link/Simulator.h"
+
+#include "link/XModemCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+namespace lw::test {
+namespace {
+
+// A string object file of `chars` characters, as the PC builds one.
+std::string StringObjectFile(size_t chars) {
+    uint32_t n = uint32_t(2 * chars + 5);
+    std::string f = "ZQZQKB-C,*";
+    f += char((n % 16) * 16);
+    f += char((n % 4096) / 16);
+    f += char((n % 1048576) / 4096);
+    for (size_t i = 0; i < chars; ++i) f += char('A' + i % 26);
+    return f;
+}
+
+TEST(TSimModel, LargeObjectGoesInAndOutInEveryMode) {
+    sim::TSimConfig config;
+    config.StartByte = "random";
+    sim::TSimulator sim(config, sim::CreateEmptyCalculator(sim::TModel::KB));
+    std::string path = sim.AttachSerial("");
+    sim.Start();
+    TSimClient pc(path);
+    const std::string file = StringObjectFile(65536 - 13); // 64 KiB in all
+    ASSERT_EQ(file.size(), 65536u);
+
+    ASSERT_EQ(pc.Command('P', "BIG"), ACK);
+    int start = pc.ReadByte(3000);
+    ASSERT_TRUE(start == NAK || start == 'C' || start == 'D') << start;
+    ASSERT_TRUE(pc.SendXModem(uint8_t(start), file, 1024));
+    ASSERT_FALSE(sim.WaitEvent("put BIG stored", 3000).empty());
+
+    for (uint8_t mode : {NAK, uint8_t('C'), uint8_t('D')}) {
+        ASSERT_EQ(pc.Command('G', "BIG"), ACK);
+        std::string data;
+        ASSERT_TRUE(pc.ReceiveXModem(mode, data)) << int(mode);
+        ASSERT_GE(data.size(), file.size());
+        EXPECT_EQ(data.substr(8, file.size() - 8), file.substr(8)) << int(mode);
+    }
+    std::string listing;
+    ASSERT_TRUE(pc.Ask('l', listing));
+    EXPECT_EQ(listing.substr(0, 4), std::string("\x03"
+                                                "BIG"));
+}
+
+TEST(TSimProgram, PrintsItsPathServesAndSavesOnEndOfInput) {
+    const std::string program = std::string(LW_BINARY_DIR) + "/sim/linkwell-sim";
+    if (access(program.c_str(), X_OK) != 0) GTEST_SKIP() << "linkwell-sim not built";
+    char dir[] = "/tmp/lw-simprog-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string save = std::string(dir) + "/saved";
+    // Control lines are fed from a file; the program ends at its end.
+    const std::string input = std::string(dir) + "/in";
+    FILE* in = fopen(input.c_str(), "w");
+    ASSERT_NE(in, nullptr);
+    fputs("status\nbogus\n", in);
+    fclose(in);
+    const std::string command =
+        program + " --empty --usb-root " + dir + " --save " + save + " < " + input + " 2>&1";
+    FILE* out = popen(command.c_str(), "r");
+    ASSERT_NE(out, nullptr);
+    char line[512];
+    std::string text;
+    while (fgets(line, sizeof line, out)) text += line;
+    EXPECT_EQ(pclose(out), 0);
+    EXPECT_EQ(text.rfind(std::string(dir) + "/ZQlink\n", 0), 0u) << text;
+    EXPECT_NE(text.find("OK mode=server transport=usb"), std::string::npos) << text;
+    EXPECT_NE(text.find("ERROR: unknown command bogus"), std::string::npos) << text;
+    EXPECT_TRUE(std::filesystem::is_directory(save));
+    EXPECT_FALSE(std::filesystem::exists(std::string(dir) + "/ZQlink")); // hung up on exit
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace lw::test
