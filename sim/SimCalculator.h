@@ -42,7 +42,8 @@ public:
     // bytes, the last byte's high nibble 0 for an odd nibble count). False if there is none.
     virtual bool GetVariable(const std::string& name, std::string& objectFile) const = 0;
     // P: stores an object file's object under the name in the current directory (replacing
-    // a variable of that name). False if the data is not a valid object file.
+    // a variable of that name). False if the data is not a valid object file, the name is
+    // a directory's, or memory is short.
     virtual bool PutVariable(const std::string& name, const std::string& objectFile) = 0;
     // E: runs a script (a command line in calculator bytes).
     virtual TScriptOutcome RunScript(const std::string& script) = 0;

@@ -104,7 +104,8 @@ public:
         TDir& dir = M.Mem.Current();
         if (M.Mem.UsedNibbles() + obj.size() > M.Info.MemoryNibbles) return false;
         try {
-            if (const TVar* old = dir.Find(name); old && old->IsDir()) M.Mem.Remove(dir, name);
+            // Like STO, a put never replaces a directory (and all it holds).
+            if (const TVar* old = dir.Find(name); old && old->IsDir()) return false;
             M.Mem.Store(dir, name, obj);
         } catch (const EBadObject&) {
             return false;

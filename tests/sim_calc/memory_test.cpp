@@ -172,8 +172,9 @@ TEST(Memory, PutCutsPaddingAndRefusesBadFiles) {
         if (!e.Path.empty()) continue;
         std::string f, back;
         ASSERT_TRUE(c->GetVariable(e.Name, f));
-        ASSERT_TRUE(c->PutVariable("COPY", Padded(f))) << e.Name;
-        ASSERT_TRUE(c->GetVariable("COPY", back));
+        const std::string copy = "C" + e.Name;
+        ASSERT_TRUE(c->PutVariable(copy, Padded(f))) << e.Name;
+        ASSERT_TRUE(c->GetVariable(copy, back));
         EXPECT_EQ(back, f) << e.Name;
     }
     std::string f;
@@ -192,7 +193,9 @@ TEST(Memory, PutCutsPaddingAndRefusesBadFiles) {
     broken[12] = char(broken[12] ^ 0x10);
     EXPECT_FALSE(c->PutVariable("BAD", broken));
     EXPECT_EQ(c->Listing(), before);
-    // A directory object makes a directory.
+    // A put never replaces a directory; a directory object makes a directory.
+    EXPECT_FALSE(c->PutVariable("WORK", Padded(f)));
+    EXPECT_FALSE(c->PutVariable("EMPTY", Padded(f)));
     ASSERT_TRUE(c->PutVariable("W2", Padded(f)));
     c->RunScript("HOME W2 PROJ OLD");
     EXPECT_EQ(c->CurrentPath().size(), 4u);
