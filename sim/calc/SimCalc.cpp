@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <stdexcept>
 
 namespace lw::sim {
@@ -66,15 +67,34 @@ void LoadDir(TCalcMemory& mem, TDir& dir, const fs::path& folder) {
     }
 }
 
+// Removes the object files of variables that are gone, and their folders when nothing else
+// is left in them; other files stay.
+void RemoveStale(const fs::path& path) {
+    if (fs::is_directory(path)) {
+        for (const auto& e : std::vector<fs::directory_entry>(fs::directory_iterator(path), {}))
+            RemoveStale(e.path());
+        if (fs::is_empty(path)) fs::remove(path);
+    } else if (path.extension() == ".zq") {
+        fs::remove(path);
+    }
+}
+
 void SaveDir(const TDir& dir, const fs::path& folder, const std::string& header) {
     fs::create_directories(folder);
+    std::set<fs::path> written;
     for (const auto& v : dir.Vars) {
-        if (v.IsDir())
+        if (v.IsDir()) {
+            written.insert(folder / FileNameOf(v.Name));
             SaveDir(*v.Dir, folder / FileNameOf(v.Name), header);
-        else
-            WriteStringToFile(ObjectFile(header, v.Obj),
-                              (folder / (FileNameOf(v.Name) + ".zq")).string());
+        } else {
+            const fs::path file = folder / (FileNameOf(v.Name) + ".zq");
+            written.insert(file);
+            if (fs::is_directory(file)) RemoveStale(file);
+            WriteStringToFile(ObjectFile(header, v.Obj), file.string());
+        }
     }
+    for (const auto& e : std::vector<fs::directory_entry>(fs::directory_iterator(folder), {}))
+        if (!written.count(e.path())) RemoveStale(e.path());
 }
 
 class TSimCalculator : public ISimCalculator {

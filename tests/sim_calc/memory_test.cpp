@@ -242,11 +242,44 @@ TEST(Memory, SaveAndLoadFolders) {
     }
     EXPECT_EQ(files, Entries(*a).size() - 4); // four directories
     EXPECT_EQ(a->Listing().size(), b->Listing().size());
+    // Saving again leaves no file of a variable that is gone; other files stay.
+    std::ofstream(root / "b" / "WORK" / "readme.txt") << "mine";
+    b->RunScript("'X' PURGE 'WORK' PGDIR");
+    b->SaveToFolder((root / "b").string());
+    EXPECT_FALSE(fs::exists(root / "b" / "X.zq"));
+    EXPECT_FALSE(fs::exists(root / "b" / "WORK" / "PROJ"));
+    EXPECT_TRUE(fs::exists(root / "b" / "WORK" / "readme.txt"));
+    auto again = CreateEmptyCalculator(TModel::KB);
+    again->LoadFromFolder((root / "b").string());
+    std::string f;
+    EXPECT_FALSE(again->GetVariable("X", f));
+    EXPECT_TRUE(again->GetVariable("SQR", f));
+    b->LoadFromFolder((root / "a").string());
     // A file that is no object file is refused with a message and leaves memory alone.
     std::ofstream(root / "a" / "JUNK.zq") << "not an object";
     const std::string before = b->Listing();
     EXPECT_THROW(b->LoadFromFolder((root / "a").string()), std::runtime_error);
     EXPECT_EQ(b->Listing(), before);
     EXPECT_THROW(b->LoadFromFolder((root / "none").string()), std::runtime_error);
+    // Names that would address another folder are escaped.
+    auto d = CreateEmptyCalculator(TModel::KB);
+    std::string real;
+    ASSERT_TRUE(a->GetVariable("X", real));
+    ASSERT_TRUE(d->PutVariable(".", real));
+    ASSERT_TRUE(d->PutVariable("..", real));
+    ASSERT_TRUE(d->PutVariable("a/b", real));
+    d->SaveToFolder((root / "d").string());
+    size_t saved = 0;
+    for (const auto& e : fs::directory_iterator(root / "d")) {
+        EXPECT_TRUE(e.is_regular_file()) << e.path();
+        ++saved;
+    }
+    EXPECT_EQ(saved, 3u);
+    auto e = CreateEmptyCalculator(TModel::KB);
+    e->LoadFromFolder((root / "d").string());
+    for (const char* name : {".", "..", "a/b"}) {
+        std::string f;
+        EXPECT_TRUE(e->GetVariable(name, f)) << name;
+    }
     fs::remove_all(root);
 }
