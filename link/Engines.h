@@ -2,8 +2,10 @@
 // system image sender and the screen-capture receiver.
 #pragma once
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -38,6 +40,9 @@ protected:
     explicit TTransferThread(TTransferStatusEvent onStatus);
     // Starts Execute on the thread; called by the concrete engine's constructor.
     void Start();
+    // Terminates and waits if the thread runs; every concrete engine's destructor calls it
+    // before its own members go.
+    void StopAndWait();
     virtual void Execute() = 0;
     // Hands the report to the UI thread and waits until it has run.
     void ReportStatus(const std::string& msg, int kind, int position, int max, int extra);
@@ -47,7 +52,9 @@ protected:
 private:
     std::thread FThread;
     std::atomic<bool> FTerminated{false};
-    std::atomic<bool> FFinished{false};
+    std::mutex FFinishMutex;
+    std::condition_variable FFinishCond;
+    bool FFinished = false;
 };
 
 class TYModemRX : public TTransferThread {

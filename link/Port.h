@@ -16,8 +16,12 @@ struct TPortRec {
     TPortKind PortKind = pkSerial;
     unsigned char UsbBuffer[64] = {};
     uint32_t BufCount = 0;
-    uint32_t BufPos = 1;     // 1-based index of the next unread byte; empty when > BufCount
+    uint32_t BufPos = 1;      // 1-based index of the next unread byte; empty when > BufCount
     uint64_t NoDataSince = 0; // ms tick at which the current run of empty USB polls began
+    // Serial read time-outs: a read of n bytes returns when n bytes arrived or
+    // ReadTotalConstant + ReadTotalMultiplier * n ms passed (both 0: waits for all n).
+    uint32_t ReadTotalConstant = 0;
+    uint32_t ReadTotalMultiplier = 0;
 };
 
 // Fourteen exchange delays in milliseconds.
@@ -65,6 +69,8 @@ public:
 // True for a name that opens a serial device: a path ("/dev/ttyUSB0", "/dev/pts/3", a
 // symlink) or "COMn". False for the USB device names and "Auto".
 bool IsSerialPortName(const std::string& name);
+// The folder that holds the USB device folders: $LINKWELL_USB_ROOT, default "/dev".
+std::string UsbRoot();
 // Monotonic milliseconds.
 uint64_t TickCount();
 // Sleeps `ms` milliseconds (the protocol's fixed delays).

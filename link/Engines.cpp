@@ -1,0 +1,98 @@
+// What the transfer engines share: the thread with its termination flag, the synchronised
+// status report, the progress text, and the slots of the PC files they have open.
+#include "link/Engines.h"
+#include "link/Port.h"
+#include "link/UiHooks.h"
+#include "log/TraceLine.h"
+
+#include <chrono>
+#include <climits>
+
+namespace lw {
+
+std::atomic<int> SendFileHandle{-1};
+std::atomic<int> ReceiveFileHandle{-1};
+
+namespace {
+
+int ClampToInt(int64_t v) {
+    return v > INT_MAX ? INT_MAX : (v < INT_MIN ? INT_MIN : static_cast<int>(v));
+}
+
+} // namespace
+
+std::string ProgressText(int64_t done, int64_t total, uint64_t elapsedMs) {
+    const int64_t rate = done * 1000 / static_cast<int64_t>(elapsedMs + 1);
+    if (rate < 10240) {
+        return std::to_string(done) + "/" + std::to_string(total) + " bytes\r\n(" +
+               std::to_string(done * 100 / total) + "%)\r\n" + std::to_string(rate) + " bytes/s";
+    }
+    return std::to_string(done / 1024) + "/" + std::to_string(total / 1024) + " Kbytes\r\n(" +
+           std::to_string((done - 1) * 100 / total) + "%)\r\n" + std::to_string(rate / 1024) +
+           " Kbytes/s";
+}
+
+void ReportProgress(int64_t done, int64_t total, uint64_t startTicks,
+                    const std::function<void(const std::string&, int, int, int, int)>& report) {
+    if (total <= 0) return;
+    const uint64_t now = TickCount();
+    const uint64_t elapsed = now > startTicks ? now - startTicks : 0;
+    report(ProgressText(done, total, elapsed), skProgress, ClampToInt(done), ClampToInt(total), 0);
+}
+
+TTransferThread::TTransferThread(TTransferStatusEvent onStatus) : OnStatus(std::move(onStatus)) {}
+
+TTransferThread::~TTransferThread() {
+    StopAndWait();
+}
+
+void TTransferThread::Start() {
+    FThread = std::thread([this] {
+        try {
+            Execute();
+        } catch (const std::exception& e) {
+            TraceLine(std::string("Transfer thread ended by: ") + e.what());
+        } catch (...) {
+            TraceLine("Transfer thread ended by an unknown exception");
+        }
+        {
+            std::lock_guard lock(FFinishMutex);
+            FFinished = true;
+        }
+        FFinishCond.notify_all();
+    });
+}
+
+void TTransferThread::WaitFor() {
+    if (!FThread.joinable()) return;
+    IUiThread* ui = UiHooks().Thread;
+    const bool onUi = ui->IsUiThread();
+    for (;;) {
+        // The engine may be waiting for the UI thread to run one of its reports.
+        if (onUi) ui->ProcessMessages();
+        std::unique_lock lock(FFinishMutex);
+        if (FFinishCond.wait_for(lock, std::chrono::milliseconds(5), [&] { return FFinished; }))
+            break;
+    }
+    FThread.join();
+}
+
+void TTransferThread::StopAndWait() {
+    if (!FThread.joinable()) return;
+    Terminate();
+    WaitFor();
+}
+
+void TTransferThread::ReportStatus(const std::string& msg, int kind, int position, int max,
+                                   int extra) {
+    if (!OnStatus) return;
+    UiHooks().Thread->RunSync([&] {
+        try {
+            OnStatus(msg, kind, position, max, extra);
+        } catch (...) {
+            TraceLine("A status report failed");
+        }
+    });
+}
+
+} // namespace lw

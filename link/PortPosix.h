@@ -1,0 +1,66 @@
+// The POSIX side of the port layer: what its units share among themselves (and what the
+// tests reach directly). Nothing outside link/ and the tests includes this.
+#pragma once
+#include "link/Port.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace lw::port {
+
+// Serial devices ------------------------------------------------------------------------
+
+// Opens a serial device for exclusive use (O_NOCTTY, non-blocking, flock and TIOCEXCL).
+// Returns the descriptor, or -1 with `err` set (EBUSY when another user holds it).
+int OpenSerialDevice(const std::string& path, int& err);
+// Releases exclusivity and closes.
+void CloseSerialDevice(int fd);
+// Raw 8N1, no flow control, reads non-blocking, the given speed, DTR and RTS asserted where
+// the device has modem lines. False with errno set on failure.
+bool ConfigureSerial(int fd, int speed);
+// Sets the speed alone (any integer the driver takes). False on failure.
+bool SetSerialSpeed(int fd, int speed);
+// A speed without a B-constant, through the driver's arbitrary-rate interface.
+bool SetCustomSerialSpeed(int fd, int speed);
+// True for a pseudo-terminal (which has no modem lines).
+bool IsPseudoTerminal(int fd);
+// True for a /dev/ttyS device backed by a real UART.
+bool HasUart(int fd);
+// The device path for a serial port name ("COM3" -> "/dev/ttyS2", paths as they are).
+std::string SerialDevicePath(const std::string& name);
+
+// Reads up to n bytes with the port's total time-out. Returns the count, -1 on failure
+// (errno set; a hang-up is EIO).
+long TimedSerialRead(const TPortRec& port, char* buf, size_t n);
+
+// Writes all bytes, waiting at most timeoutMs for the device to take them. False on failure
+// or time-out (errno set; ETIMEDOUT for the time-out).
+bool WriteAllBytes(int fd, const char* data, size_t size, uint32_t timeoutMs);
+
+// USB ------------------------------------------------------------------------------------
+
+// The folder of a USB device name ("ZQlink" -> $LINKWELL_USB_ROOT/ZQlink).
+std::string UsbDevicePath(const std::string& name);
+// Opens the device's two pipes into the record; false if either cannot be opened.
+bool OpenUsbPipes(TPortRec& port, const std::string& name);
+// The USB part of ReadComm: returns the number of bytes placed at the start of buf.
+size_t ReadUsb(TPortRec& port, std::string& buf, uint32_t timeoutMs);
+// Stops and joins the reader thread if it runs, and drops its hand-over state.
+void StopReader();
+// True while a reader thread exists.
+bool ReaderRunning();
+
+// Listing ---------------------------------------------------------------------------------
+
+// ListPorts over a given device folder (scanned for ttyS*, ttyUSB*, ttyACM*) and USB root.
+std::string ListPortsIn(const std::string& devDir, const std::string& usbRoot);
+
+// User interface --------------------------------------------------------------------------
+
+// Runs fn on the UI thread: at once there, handed over and waited for elsewhere.
+void RunOnUi(const std::function<void()>& fn);
+// The command-status or the prompt dialog is visible (asked on the UI thread).
+bool StatusOrPromptVisible();
+
+} // namespace lw::port

@@ -1,0 +1,190 @@
+// Serial devices on POSIX: exclusive opening, raw 8N1 line settings, speeds, and reads and
+// writes bounded by total time-outs (the port's read time-outs, emulated with poll).
+#include "link/PortPosix.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace lw::port {
+namespace {
+
+struct TSpeed {
+    int Baud;
+    speed_t Code;
+};
+
+// clang-format off
+constexpr TSpeed StandardSpeeds[] = {
+    {50, B50}, {75, B75}, {110, B110}, {134, B134}, {150, B150}, {200, B200}, {300, B300},
+    {600, B600}, {1200, B1200}, {1800, B1800}, {2400, B2400}, {4800, B4800}, {9600, B9600},
+    {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400},
+    {460800, B460800}, {500000, B500000}, {576000, B576000}, {921600, B921600},
+    {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000}, {2000000, B2000000},
+};
+// clang-format on
+
+bool StandardSpeed(int baud, speed_t& code) {
+    for (const TSpeed& s : StandardSpeeds) {
+        if (s.Baud == baud) {
+            code = s.Code;
+            return true;
+        }
+    }
+    return false;
+}
+
+int RemainingMs(uint64_t deadline) {
+    const uint64_t now = TickCount();
+    return now >= deadline ? 0 : static_cast<int>(deadline - now);
+}
+
+} // namespace
+
+int OpenSerialDevice(const std::string& path, int& err) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        err = errno;
+        return -1;
+    }
+    auto fail = [&](int e) {
+        ::close(fd);
+        err = e;
+        return -1;
+    };
+    if (!::isatty(fd)) return fail(ENOTTY);
+    // Another program may hold it with TIOCEXCL (only the superuser gets past that) or with
+    // an advisory lock; either way it is in use.
+    int exclusive = 0;
+    if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive) return fail(EBUSY);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(errno == EWOULDBLOCK ? EBUSY : errno);
+    if (::ioctl(fd, TIOCEXCL) != 0) return fail(errno);
+    return fd;
+}
+
+void CloseSerialDevice(int fd) {
+    if (fd < 0) return;
+    ::ioctl(fd, TIOCNXCL);
+    ::close(fd);
+}
+
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    const unsigned m = major(st.st_rdev);
+    return (m >= 136 && m <= 143) || m == 3; // UNIX98 and legacy pseudo-terminal ends
+}
+
+bool HasUart(int fd) {
+    serial_struct info{};
+    return ::ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type != PORT_UNKNOWN;
+}
+
+std::string SerialDevicePath(const std::string& name) {
+    if (name.size() > 3 && name.compare(0, 3, "COM") == 0 && name.find('/') == std::string::npos) {
+        const int n = std::atoi(name.c_str() + 3);
+        if (n >= 1) return "/dev/ttyS" + std::to_string(n - 1);
+    }
+    return name;
+}
+
+bool SetSerialSpeed(int fd, int speed) {
+    if (speed <= 0) {
+        errno = EINVAL;
+        return false;
+    }
+    speed_t code;
+    if (!StandardSpeed(speed, code)) return SetCustomSerialSpeed(fd, speed);
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return false;
+    if (::cfsetispeed(&tio, code) != 0 || ::cfsetospeed(&tio, code) != 0) return false;
+    return ::tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
+bool ConfigureSerial(int fd, int speed) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return false;
+    ::cfmakeraw(&tio);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CS8 | CLOCAL | CREAD;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    // One byte satisfies a read; with O_NONBLOCK an empty line then reads as EAGAIN and a
+    // read of 0 bytes means the line hung up.
+    tio.c_cc[VMIN] = 1;
+    tio.c_cc[VTIME] = 0;
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) return false;
+    if (!SetSerialSpeed(fd, speed)) return false;
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    if (::ioctl(fd, TIOCMBIS, &lines) != 0 && !IsPseudoTerminal(fd)) return false;
+    return true;
+}
+
+long TimedSerialRead(const TPortRec& port, char* buf, size_t n) {
+    if (n == 0) return 0;
+    const int fd = port.ReadHandle;
+    const bool forever = port.ReadTotalConstant == 0 && port.ReadTotalMultiplier == 0;
+    const uint64_t deadline =
+        TickCount() + port.ReadTotalConstant + static_cast<uint64_t>(port.ReadTotalMultiplier) * n;
+    size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::read(fd, buf + got, n - got);
+        if (r > 0) {
+            got += static_cast<size_t>(r);
+            continue;
+        }
+        if (r == 0) {
+            errno = EIO; // hung up
+            return -1;
+        }
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN) return -1;
+        const int wait = forever ? -1 : RemainingMs(deadline);
+        if (!forever && wait == 0) break;
+        pollfd pfd{fd, POLLIN, 0};
+        const int p = ::poll(&pfd, 1, wait);
+        if (p < 0 && errno != EINTR) return -1;
+        if (p > 0 && (pfd.revents & POLLNVAL)) {
+            errno = EBADF;
+            return -1;
+        }
+        // POLLIN or POLLHUP: the next read tells which.
+    }
+    return static_cast<long>(got);
+}
+
+bool WriteAllBytes(int fd, const char* data, size_t size, uint32_t timeoutMs) {
+    const uint64_t deadline = TickCount() + timeoutMs;
+    while (size > 0) {
+        const ssize_t w = ::write(fd, data, size);
+        if (w > 0) {
+            data += w;
+            size -= static_cast<size_t>(w);
+            continue;
+        }
+        if (w < 0 && errno == EINTR) continue;
+        if (w < 0 && errno != EAGAIN) return false;
+        const int wait = RemainingMs(deadline);
+        if (wait == 0) {
+            errno = ETIMEDOUT;
+            return false;
+        }
+        pollfd pfd{fd, POLLOUT, 0};
+        const int p = ::poll(&pfd, 1, wait);
+        if (p < 0 && errno != EINTR) return false;
+        if (p > 0 && (pfd.revents & (POLLERR | POLLNVAL))) {
+            errno = EIO;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace lw::port

@@ -1,0 +1,226 @@
+// The calculator's USB device: its two pipes, the reader thread that makes one blocking
+// 64-byte read per request, the polls of that reader, and the device presence check.
+#include "link/PortPosix.h"
+#include "link/UiHooks.h"
+#include "log/TraceLine.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
+
+namespace lw {
+namespace {
+
+constexpr uint32_t UsbPollMs = 80;
+constexpr uint64_t NoDataLimitMs = 2500;
+constexpr size_t UsbReadSize = 64;
+
+// An auto-reset event: Wait consumes the signal.
+class TAutoEvent {
+public:
+    void Set() {
+        {
+            std::lock_guard lock(FMutex);
+            FSignalled = true;
+        }
+        FCond.notify_all();
+    }
+    // Waits for the signal; false on time-out.
+    bool WaitMs(uint32_t ms) {
+        std::unique_lock lock(FMutex);
+        if (!FCond.wait_for(lock, std::chrono::milliseconds(ms), [&] { return FSignalled; }))
+            return false;
+        FSignalled = false;
+        return true;
+    }
+    // Waits without limit for the signal or for `stop`; false when stopped.
+    bool WaitOrStop(const std::atomic<bool>& stop) {
+        std::unique_lock lock(FMutex);
+        FCond.wait(lock, [&] { return FSignalled || stop.load(); });
+        if (stop.load()) return false;
+        FSignalled = false;
+        return true;
+    }
+    // Wakes waiters so that they look at their stop condition.
+    void Wake() {
+        { std::lock_guard lock(FMutex); }
+        FCond.notify_all();
+    }
+
+private:
+    std::mutex FMutex;
+    std::condition_variable FCond;
+    bool FSignalled = false;
+};
+
+// Hand-over between the calling side and the reader. The reader fills SharedBuffer and
+// SharedCount before it signals DataReady; SafeRd reads them only after a successful wait,
+// and asks for a new read only after it collected the last one.
+std::unique_ptr<TAutoEvent> ReadRequest;
+std::unique_ptr<TAutoEvent> DataReady;
+bool ReadPending = false;
+unsigned char SharedBuffer[UsbReadSize];
+uint32_t SharedCount = 0;
+
+// Reads the USB read pipe on request. Stopped cooperatively: the stop flag and a wake-up
+// pipe in its poll, then joined.
+class TSafeRdThread {
+public:
+    explicit TSafeRdThread(int handle) : FHandle(handle) {
+        if (::pipe2(FWake, O_CLOEXEC | O_NONBLOCK) != 0) FWake[0] = FWake[1] = -1;
+        FThread = std::thread([this] { Execute(); });
+    }
+    ~TSafeRdThread() {
+        FStop = true;
+        if (FWake[1] >= 0) (void)!::write(FWake[1], "x", 1);
+        ReadRequest->Wake();
+        FThread.join();
+        if (FWake[0] >= 0) ::close(FWake[0]);
+        if (FWake[1] >= 0) ::close(FWake[1]);
+    }
+    TSafeRdThread(const TSafeRdThread&) = delete;
+    TSafeRdThread& operator=(const TSafeRdThread&) = delete;
+
+private:
+    void Execute() {
+        while (ReadRequest->WaitOrStop(FStop)) {
+            ssize_t count = 0;
+            while (count <= 0) {
+                pollfd fds[2] = {{FHandle, POLLIN, 0}, {FWake[0], POLLIN, 0}};
+                ::poll(fds, 2, -1);
+                if (FStop) return;
+                count = ::read(FHandle, FBuffer, sizeof FBuffer);
+                if (count > 0 || (count < 0 && (errno == EAGAIN || errno == EINTR))) continue;
+                // End of stream or a failure: the device has gone. The calling side notices
+                // through its presence check; wait a little instead of spinning.
+                ::poll(&fds[1], 1, 20);
+                if (FStop) return;
+            }
+            std::memcpy(SharedBuffer, FBuffer, static_cast<size_t>(count));
+            SharedCount = static_cast<uint32_t>(count);
+            DataReady->Set();
+        }
+    }
+
+    int FHandle;
+    int FWake[2] = {-1, -1};
+    unsigned char FBuffer[UsbReadSize] = {};
+    std::atomic<bool> FStop{false};
+    std::thread FThread;
+};
+
+std::unique_ptr<TSafeRdThread> ReaderThread;
+
+} // namespace
+
+namespace port {
+
+std::string UsbDevicePath(const std::string& name) {
+    return UsbRoot() + "/" + name;
+}
+
+bool OpenUsbPipes(TPortRec& port, const std::string& name) {
+    const std::string dir = UsbDevicePath(name);
+    const int rd = ::open((dir + "/PIPE0").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // A write end opens only while the calculator side holds the pipe (ENXIO otherwise).
+    const int wr = ::open((dir + "/PIPE1").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (rd < 0 || wr < 0) {
+        if (rd >= 0) ::close(rd);
+        if (wr >= 0) ::close(wr);
+        port.ReadHandle = port.WriteHandle = -1;
+        return false;
+    }
+    port.ReadHandle = rd;
+    port.WriteHandle = wr;
+    return true;
+}
+
+void StopReader() {
+    if (!ReaderThread) return;
+    ReaderThread.reset();
+    ReadRequest.reset();
+    DataReady.reset();
+    ReadPending = false;
+}
+
+bool ReaderRunning() {
+    return ReaderThread != nullptr;
+}
+
+size_t ReadUsb(TPortRec& port, std::string& buf, uint32_t timeoutMs) {
+    const size_t len = buf.size();
+    IUiThread* ui = UiHooks().Thread;
+    size_t pos = 0;
+    for (;;) {
+        while (port.BufPos > port.BufCount) {
+            if (ui->IsUiThread()) ui->ProcessMessages();
+            CheckUsbPresent();
+            const uint64_t pollStart = TickCount();
+            SafeRd(port);
+            if (port.BufCount > 0) {
+                port.NoDataSince = 0;
+                break;
+            }
+            const uint64_t now = TickCount();
+            if (port.NoDataSince == 0) port.NoDataSince = pollStart; // the run began with this poll
+            const uint64_t elapsed = now - port.NoDataSince;
+            if (pollStart != port.NoDataSince)
+                TraceLine("No data, time count = " + std::to_string(elapsed));
+            if (elapsed >= NoDataLimitMs) {
+                TraceLine("ReadFile exceeded maximum time for reads of zero bytes");
+                port.NoDataSince = now;
+                if (!StatusOrPromptVisible()) SeriousError();
+            }
+            if (elapsed >= timeoutMs) break;
+        }
+        if (port.BufPos > port.BufCount) break;
+        const size_t n = std::min<size_t>(port.BufCount - port.BufPos + 1, len - pos);
+        std::memcpy(buf.data() + pos, port.UsbBuffer + port.BufPos - 1, n);
+        port.BufPos += static_cast<uint32_t>(n);
+        pos += n;
+        if (pos >= len) break;
+    }
+    return pos;
+}
+
+} // namespace port
+
+void SafeRd(TPortRec& port) {
+    if (!ReaderThread) {
+        ReadRequest = std::make_unique<TAutoEvent>();
+        DataReady = std::make_unique<TAutoEvent>();
+        ReadPending = false;
+        ReaderThread = std::make_unique<TSafeRdThread>(port.ReadHandle);
+    }
+    if (!ReadPending) ReadRequest->Set();
+    ReadPending = true;
+    port.BufCount = 0;
+    port.BufPos = 1;
+    if (DataReady->WaitMs(UsbPollMs)) {
+        ReadPending = false;
+        std::memcpy(port.UsbBuffer, SharedBuffer, SharedCount);
+        port.BufCount = SharedCount;
+    } else {
+        TraceLine("SafeRd TimeOut");
+    }
+}
+
+void CheckUsbPresent() {
+    const std::string dir = port::UsbDevicePath(UsbDeviceName);
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        port::RunOnUi([] { UiHooks().Prompt->Hide(); });
+        SeriousError();
+    }
+    ::close(fd);
+}
+
+} // namespace lw

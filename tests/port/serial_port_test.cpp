@@ -1,0 +1,219 @@
+// The port layer over a real pseudo-terminal: opening, time-outs, reads, writes, draining and
+// the serious-error path.
+#include "link/Engines.h"
+#include "link/PortPosix.h"
+#include "support/EngineHarness.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <termios.h>
+
+namespace lw::test {
+namespace {
+
+class SerialPort : public ::testing::Test {
+protected:
+    void SetUp() override { OpenPort(Peer.PortName(), 115200); }
+    void TearDown() override { ClosePorts(CalcPort); }
+
+    // Milliseconds taken by fn.
+    template <class F> static uint64_t Timed(F&& fn) {
+        const uint64_t start = TickCount();
+        fn();
+        return TickCount() - start;
+    }
+
+    TFakeUi Ui;
+    TPtyPeer Peer;
+};
+
+TEST_F(SerialPort, OpenSelectsProfileAndReportsConnected) {
+    EXPECT_TRUE(Ui.Main.Connected);
+    EXPECT_EQ(CalcPort.PortKind, pkSerial);
+    EXPECT_GE(CalcPort.ReadHandle, 0);
+    EXPECT_EQ(CalcPort.ReadHandle, CalcPort.WriteHandle);
+    EXPECT_EQ(LinkTiming.AfterPacketAcked, 100u); // above 9600 baud: the fast profile
+    EXPECT_EQ(CalcPort.ReadTotalConstant, 3000u);
+    EXPECT_EQ(CalcPort.ReadTotalMultiplier, 1u);
+
+    ClosePorts(CalcPort);
+    OpenPort(Peer.PortName(), 9600);
+    EXPECT_EQ(LinkTiming.AfterPacketAcked, 400u);
+    EXPECT_EQ(LinkTiming.AbortPause, 1000u);
+}
+
+TEST_F(SerialPort, LineIsRawAndSpeedsChange) {
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(CalcPort.ReadHandle, &tio), 0);
+    EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
+    EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B115200));
+
+    ChangeSpeed(CalcPort, 2400);
+    ASSERT_EQ(::tcgetattr(CalcPort.ReadHandle, &tio), 0);
+    EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B2400));
+    ChangeSpeed(CalcPort, 14400); // no B-constant: the arbitrary-rate interface
+    EXPECT_THROW(ChangeSpeed(CalcPort, 0), ELinkError);
+
+    // Bytes pass unchanged in both directions.
+    std::string all;
+    for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
+    WriteComm(CalcPort, all);
+    EXPECT_EQ(Peer.Read(256, 2000), all);
+    Peer.Write(all);
+    std::string in(256, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, in, 2500), 256);
+    EXPECT_EQ(in, all);
+}
+
+TEST_F(SerialPort, ReadsReturnWhatArrivedWithinTheTotalTimeout) {
+    ShortTimeouts(CalcPort);
+    std::string one(1, 'x');
+    uint64_t ms = Timed([&] { EXPECT_EQ(ReadComm(CalcPort, one, 2500), 0); });
+    EXPECT_EQ(one, std::string(1, '\0')); // a time-out reads as byte 0
+    EXPECT_GE(ms, 100u);
+    EXPECT_LE(ms, 400u) << "hang guard; bound is 101 ms";
+
+    Peer.Write("abc");
+    std::string six(6, 'x');
+    ms = Timed([&] { EXPECT_EQ(ReadComm(CalcPort, six, 2500), 3); });
+    EXPECT_EQ(six, std::string("abc\0\0\0", 6));
+    EXPECT_GE(ms, 100u);
+    EXPECT_LE(ms, 400u);
+
+    std::string none;
+    ms = Timed([&] { EXPECT_EQ(ReadComm(CalcPort, none, 2500), 0); });
+    EXPECT_LE(ms, 20u);
+
+    // Both parts zero: a read waits for every byte.
+    SetReadTimeouts(CalcPort, 0, 0);
+    TPeerThread late([&] {
+        SleepMs(200);
+        Peer.Write("12");
+    });
+    std::string two(2, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, two, 10), 2);
+    EXPECT_EQ(two, "12");
+}
+
+TEST_F(SerialPort, LongReadsComeInPiecesAndEndAtSilence) {
+    ShortTimeouts(CalcPort);
+    std::string data;
+    for (int i = 0; i < 5000; ++i) data += static_cast<char>('A' + i % 26);
+    Peer.Write(data.substr(0, 3000));
+    std::string big(3000, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, big, 2500), 3000);
+    EXPECT_EQ(big, data.substr(0, 3000));
+
+    // A long request whose sender stops half way returns what came after one quiet time-out.
+    Peer.Write(data.substr(0, 2100));
+    std::string longer(2500, 'x');
+    EXPECT_EQ(ReadComm(CalcPort, longer, 2500), 2100);
+    EXPECT_EQ(longer.substr(0, 2100), data.substr(0, 2100));
+    EXPECT_EQ(longer.substr(2100), std::string(400, '\0'));
+
+    // Below 2048 bytes, one read call: a slow sender's tail is left for the next read.
+    TPeerThread slow([&] {
+        Peer.Write("first");
+        SleepMs(400);
+        Peer.Write("second");
+    });
+    std::string twenty(20, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, twenty, 2500), 5);
+    slow.Join();
+    EXPECT_EQ(ReadComm(CalcPort, twenty, 2500), 6);
+    EXPECT_EQ(twenty.substr(0, 6), "second");
+}
+
+TEST_F(SerialPort, ClearInputDrainsUntilQuietAndRestoresTimeouts) {
+    TPeerThread noise([&] {
+        for (int i = 0; i < 6; ++i) {
+            Peer.Write("junkjunk");
+            SleepMs(50);
+        }
+    });
+    const uint64_t ms = Timed([&] { ClearInput(CalcPort); });
+    noise.Join();
+    EXPECT_GE(ms, 200u); // at least two quiet reads of about 106 ms after the noise
+    EXPECT_EQ(CalcPort.ReadTotalConstant, 3000u);
+    EXPECT_EQ(CalcPort.ReadTotalMultiplier, 1u);
+    ShortTimeouts(CalcPort);
+    Peer.Write("Z");
+    std::string one(1, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, one, 2500), 1);
+    EXPECT_EQ(one, "Z");
+}
+
+TEST_F(SerialPort, HangUpIsASeriousError) {
+    const int fd = ::open("/dev/null", O_RDONLY);
+    ReceiveFileHandle = fd; // an engine's open file is closed by the serious-error path
+    Ui.Status.ConnectingVisible = true;
+    Peer.Hangup();
+    try {
+        WriteComm(CalcPort, "hello");
+        std::string b(4, '\0');
+        ReadComm(CalcPort, b, 2500);
+        FAIL() << "no error";
+    } catch (const ELinkError& e) {
+        EXPECT_STREQ(e.what(), "Connection Error.\r\nPlease check your connections.");
+    }
+    EXPECT_FALSE(Ui.Main.Connected);
+    EXPECT_FALSE(Ui.Status.ConnectingVisible);
+    EXPECT_EQ(ReceiveFileHandle.load(), -1);
+    EXPECT_EQ(::fcntl(fd, F_GETFD), -1); // closed
+    EXPECT_GE(CalcPort.ReadHandle, 0);   // the port itself stays open
+}
+
+TEST(SerialPortOpen, FailuresAndNames) {
+    TFakeUi ui;
+    EXPECT_THROW(OpenPort("/dev/lw-no-such-device", 9600), ELinkError);
+    EXPECT_FALSE(ui.Main.Connected);
+    EXPECT_THROW(OpenPort("/dev/null", 9600), ELinkError); // not a serial device
+
+    // A device in use cannot be opened a second time.
+    TPtyPeer peer;
+    OpenPort(peer.PortName(), 19200);
+    int err = 0;
+    EXPECT_LT(port::OpenSerialDevice(peer.PortName(), err), 0);
+    EXPECT_EQ(err, EBUSY);
+    ClosePorts(CalcPort);
+    const int fd = port::OpenSerialDevice(peer.PortName(), err);
+    EXPECT_GE(fd, 0) << "released by ClosePorts";
+    port::CloseSerialDevice(fd);
+
+    // Closing a closed record changes nothing.
+    const TPortRec before = CalcPort;
+    ClosePorts(CalcPort);
+    EXPECT_EQ(CalcPort.ReadHandle, before.ReadHandle);
+    EXPECT_EQ(CalcPort.BufPos, 1u);
+
+    EXPECT_TRUE(IsSerialPortName("/dev/ttyUSB0"));
+    EXPECT_TRUE(IsSerialPortName("/dev/pts/3"));
+    EXPECT_TRUE(IsSerialPortName("COM3"));
+    EXPECT_FALSE(IsSerialPortName("COM"));
+    EXPECT_FALSE(IsSerialPortName("ZQlink"));
+    EXPECT_FALSE(IsSerialPortName("USB Calculator_1"));
+    EXPECT_FALSE(IsSerialPortName("Auto"));
+    EXPECT_EQ(port::SerialDevicePath("COM1"), "/dev/ttyS0");
+}
+
+TEST(TimingProfiles, HoldTheFixedDelays) {
+    const auto row = [](const TimingProfile& t) {
+        return std::vector<uint32_t>{t.AfterCommandByte,    t.BeforePacketAck, t.AfterPacketAcked,
+                                     t.AfterPacketReceived, t.PulseTimeLimit,  t.BeforeReceive,
+                                     t.SendStart,           t.AfterReceive,    t.AfterSend,
+                                     t.AfterRename,         t.AfterPulse,      t.AbortPause,
+                                     t.BeforeBackupReceive, t.BeforeListing};
+    };
+    using V = std::vector<uint32_t>;
+    EXPECT_EQ(row(SlowSerialTiming),
+              (V{1, 10, 400, 200, 9000, 1, 1, 100, 10, 1, 100, 1000, 300, 1}));
+    EXPECT_EQ(row(SlowSerialTiming2), row(SlowSerialTiming));
+    EXPECT_EQ(row(FastSerialTiming), (V{1, 10, 100, 50, 9000, 1, 1, 50, 10, 1, 100, 100, 300, 1}));
+    EXPECT_EQ(row(UsbTiming), (V{1, 10, 100, 50, 9000, 1, 1, 50, 10, 1, 50, 100, 300, 1}));
+}
+
+} // namespace
+} // namespace lw::test

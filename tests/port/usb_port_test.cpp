@@ -1,0 +1,161 @@
+// The port layer over the USB device's FIFO pipes: the reader thread, the 80 ms polls, the
+// 2500 ms rule, presence checks and draining.
+#include "link/PortPosix.h"
+#include "support/EngineHarness.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace lw::test {
+namespace {
+
+class UsbPort : public ::testing::Test {
+protected:
+    void SetUp() override { OpenPort("ZQlink", 9600); }
+    void TearDown() override { ClosePorts(CalcPort); }
+
+    template <class F> static uint64_t Timed(F&& fn) {
+        const uint64_t start = TickCount();
+        fn();
+        return TickCount() - start;
+    }
+
+    TFakeUi Ui;
+    TFifoPeer Peer;
+};
+
+TEST_F(UsbPort, OpenUsesTheUsbProfileAndBothPipes) {
+    EXPECT_TRUE(Ui.Main.Connected);
+    EXPECT_EQ(CalcPort.PortKind, pkUsb);
+    EXPECT_NE(CalcPort.ReadHandle, CalcPort.WriteHandle);
+    EXPECT_EQ(LinkTiming.AfterPulse, 50u);
+    EXPECT_EQ(port::UsbDevicePath(UsbDeviceName), Peer.Root() + "/ZQlink");
+
+    // Timeouts are a serial matter.
+    SetReadTimeouts(CalcPort, 5, 5);
+    EXPECT_EQ(CalcPort.ReadTotalConstant, 0u);
+
+    WriteComm(CalcPort, "to the calculator");
+    EXPECT_EQ(Peer.Read(17, 2000), "to the calculator");
+    std::string data(200, '\0');
+    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i);
+    Peer.Write(data);
+    std::string in(200, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, in, 2500), 200); // several 64-byte reads
+    EXPECT_EQ(in, data);
+    EXPECT_EQ(CalcPort.NoDataSince, 0u);
+}
+
+TEST_F(UsbPort, PartialAndTimedOutReads) {
+    Peer.Write("abc");
+    std::string six(6, 'x');
+    uint64_t ms = Timed([&] { EXPECT_EQ(ReadComm(CalcPort, six, 500), 3); });
+    EXPECT_EQ(six, std::string("abc\0\0\0", 6));
+    EXPECT_GE(ms, 500u);
+    EXPECT_LE(ms, 800u) << "hang guard; bound is 500 + one 80 ms poll";
+
+    CalcPort.NoDataSince = 0; // as the server client does before a wait
+    std::string one(1, 'x');
+    ms = Timed([&] { EXPECT_EQ(ReadComm(CalcPort, one, 300), 0); });
+    EXPECT_EQ(one[0], '\0');
+    EXPECT_GE(ms, 300u);
+    EXPECT_LE(ms, 600u);
+    EXPECT_NE(CalcPort.NoDataSince, 0u); // the run of empty polls goes on across calls
+
+    // A zero-length read still polls and leaves what came in the buffer.
+    CalcPort.NoDataSince = 0;
+    Peer.Write("xyz");
+    std::string none;
+    EXPECT_EQ(ReadComm(CalcPort, none, 500), 0);
+    std::string three(3, '\0');
+    ms = Timed([&] { EXPECT_EQ(ReadComm(CalcPort, three, 500), 3); });
+    EXPECT_EQ(three, "xyz");
+    EXPECT_LE(ms, 100u);
+}
+
+TEST_F(UsbPort, SilenceOf2500MsIsASeriousErrorUnlessADialogIsUp) {
+    std::string one(1, '\0');
+    uint64_t ms = Timed([&] { EXPECT_THROW(ReadComm(CalcPort, one, 2500), ELinkError); });
+    EXPECT_GE(ms, 2500u);
+    EXPECT_LE(ms, 3000u);
+    EXPECT_FALSE(Ui.Main.Connected);
+
+    CalcPort.NoDataSince = 0;
+    Ui.Status.BusyVisible = true;
+    ms = Timed([&] { EXPECT_EQ(ReadComm(CalcPort, one, 2500), 0); });
+    EXPECT_GE(ms, 2500u);
+    EXPECT_LE(ms, 3000u);
+
+    // With the prompt dialog up, short reads may wait on: each 2500 ms run starts anew.
+    Ui.Status.BusyVisible = false;
+    Ui.Prompt.Visible = true;
+    CalcPort.NoDataSince = 0;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(ReadComm(CalcPort, one, 500), 0);
+    TPeerThread late([&] { Peer.Write("!"); });
+    late.Join();
+    EXPECT_EQ(ReadComm(CalcPort, one, 500), 1);
+    EXPECT_EQ(one, "!");
+}
+
+TEST_F(UsbPort, HangUpIsNoticedAndTheReaderStops) {
+    Peer.Write("ab");
+    std::string two(2, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, two, 500), 2);
+    EXPECT_TRUE(port::ReaderRunning());
+
+    Ui.Prompt.Visible = true;
+    Peer.Hangup();
+    std::string one(1, '\0');
+    EXPECT_THROW(ReadComm(CalcPort, one, 500), ELinkError);
+    EXPECT_FALSE(Ui.Prompt.Visible); // the presence check hides the prompt dialog
+    EXPECT_FALSE(Ui.Main.Connected);
+    // No reader on the other end: an error return, not a signal.
+    EXPECT_THROW(WriteComm(CalcPort, "x"), ELinkError);
+
+    const uint64_t start = TickCount();
+    ClosePorts(CalcPort);
+    EXPECT_LE(TickCount() - start, 200u);
+    EXPECT_FALSE(port::ReaderRunning());
+    EXPECT_EQ(CalcPort.ReadHandle, -1);
+}
+
+TEST_F(UsbPort, ClearInputDrainsPendingBytes) {
+    TPeerThread noise([&] {
+        for (int i = 0; i < 4; ++i) {
+            Peer.Write(std::string(300, 'n'));
+            SleepMs(60);
+        }
+    });
+    ClearInput(CalcPort);
+    noise.Join();
+    EXPECT_EQ(CalcPort.BufCount, 0u);
+    CalcPort.NoDataSince = 0;
+    Peer.Write("fresh");
+    std::string five(5, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, five, 500), 5);
+    EXPECT_EQ(five, "fresh");
+}
+
+TEST(UsbPortOpen, FailsWithoutADevice) {
+    TFakeUi ui;
+    {
+        TFifoPeer peer;
+        peer.Hangup(); // folder gone
+        EXPECT_THROW(OpenPort("ZQlink", 9600), ELinkError);
+        EXPECT_FALSE(ui.Main.Connected);
+        EXPECT_EQ(CalcPort.ReadHandle, -1);
+
+        // The folder and pipes exist but no calculator holds them.
+        const std::string dir = peer.Root() + "/ZQlink";
+        ::mkdir(dir.c_str(), 0700);
+        ::mkfifo((dir + "/PIPE0").c_str(), 0600);
+        ::mkfifo((dir + "/PIPE1").c_str(), 0600);
+        EXPECT_THROW(OpenPort("ZQlink", 9600), ELinkError);
+        EXPECT_EQ(CalcPort.ReadHandle, -1);
+        EXPECT_EQ(CalcPort.WriteHandle, -1);
+    }
+    ClosePorts(CalcPort);
+}
+
+} // namespace
+} // namespace lw::test

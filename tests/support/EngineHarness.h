@@ -1,0 +1,84 @@
+// Running the transfer engines the way the server client does (modal progress, terminate,
+// wait), with the fake windows installed and every status report recorded.
+#pragma once
+#include "link/Engines.h"
+#include "link/Port.h"
+#include "support/FakeUi.h"
+#include "support/PeerLink.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace lw::test {
+
+enum class TLinkKind { Serial, Usb };
+
+inline std::unique_ptr<TPeerLink> MakePeer(TLinkKind kind) {
+    if (kind == TLinkKind::Serial) return std::make_unique<TPtyPeer>();
+    return std::make_unique<TFifoPeer>();
+}
+
+inline std::string KindName(TLinkKind kind) {
+    return kind == TLinkKind::Serial ? "Serial" : "Usb";
+}
+
+// Runs a script on its own thread; joined on destruction (or by Join).
+class TPeerThread {
+public:
+    explicit TPeerThread(std::function<void()> script) : FThread(std::move(script)) {}
+    ~TPeerThread() { Join(); }
+    void Join() {
+        if (FThread.joinable()) FThread.join();
+    }
+
+private:
+    std::thread FThread;
+};
+
+struct TStatusRecord {
+    std::string Msg;
+    int Kind, Position, Max;
+};
+
+class TEngineHarness {
+public:
+    TEngineHarness() { Ui.Progress.MaxWait = std::chrono::seconds(40); }
+
+    // The engines' status event: recorded, then handed to the progress dialog.
+    TTransferStatusEvent Status() {
+        return [this](const std::string& msg, int kind, int pos, int max, int extra) {
+            Records.push_back({msg, kind, pos, max});
+            UiHooks().Progress->Progress(msg, kind, pos, max, extra);
+        };
+    }
+
+    // The owner's pattern: modal progress, terminate, pause, wait. Returns the dialog's
+    // result (IProgressDialog::mrOk when the engine's final report closed it).
+    template <class TEngine> int Run(TEngine& engine) {
+        const int result = UiHooks().Progress->ShowProgress("Transfer", true);
+        engine.Terminate();
+        SleepMs(100);
+        engine.WaitFor();
+        return result;
+    }
+
+    int Count(int kind) const {
+        int n = 0;
+        for (const auto& r : Records) n += r.Kind == kind;
+        return n;
+    }
+    bool HasError(const std::string& text) const {
+        for (const auto& r : Records)
+            if (r.Kind == skError && r.Msg == text) return true;
+        return false;
+    }
+
+    TFakeUi Ui;
+    std::vector<TStatusRecord> Records;
+};
+
+} // namespace lw::test
