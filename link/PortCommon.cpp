@@ -197,7 +197,7 @@ void ClearInput(TPortRec& port) {
         ShortTimeouts(port);
         int quiet = 0;
         do {
-            ::tcflush(port.ReadHandle, TCIOFLUSH);
+            ::tcflush(port.ReadHandle, TCIFLUSH);
             std::string bytes(6, '\0');
             ReadComm(port, bytes, 2500);
             if (bytes.find_first_not_of('\0') != std::string::npos) {

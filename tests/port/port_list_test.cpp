@@ -1,6 +1,7 @@
 // The port list over a made-up device folder and USB root.
 #include "link/PortPosix.h"
 #include "support/EngineHarness.h"
+#include "support/TempDir.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -9,16 +10,6 @@
 
 namespace lw::test {
 namespace {
-
-class TTempDir {
-public:
-    TTempDir() {
-        char tmpl[] = "/tmp/lw-ports-XXXXXX";
-        Path = ::mkdtemp(tmpl);
-    }
-    ~TTempDir() { (void)!std::system(("rm -rf '" + Path + "'").c_str()); }
-    std::string Path;
-};
 
 TEST(PortList, ListsUsableSerialDevicesThenUsbCalculators) {
     TFakeUi ui;

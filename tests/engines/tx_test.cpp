@@ -1,0 +1,262 @@
+// The send engine and the raw image sender against a scripted calculator.
+#include "support/EngineHarness.h"
+#include "support/TempDir.h"
+#include "support/XModemPeer.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace lw::test {
+namespace {
+
+class TxBase {
+protected:
+    void Open(TLinkKind kind) {
+        Peer = MakePeer(kind);
+        OpenPort(Peer->PortName(), 115200);
+    }
+    std::string File(size_t size, int seed = 0) {
+        const std::string path = Dir.File("send-" + std::to_string(size));
+        WriteTestFile(path, Pattern(size, seed));
+        return path;
+    }
+    int CansFromPc() {
+        const std::string t = Peer->Read(3, 3000);
+        return static_cast<int>(std::count(t.begin(), t.end(), static_cast<char>(CAN)));
+    }
+
+    TEngineHarness H;
+    TTempDir Dir;
+    std::unique_ptr<TPeerLink> Peer;
+};
+
+// File size x start byte x link.
+class TxBlocks : public TxBase,
+                 public ::testing::TestWithParam<std::tuple<size_t, uint8_t, TLinkKind>> {
+protected:
+    void SetUp() override { Open(std::get<2>(GetParam())); }
+    void TearDown() override { ClosePorts(CalcPort); }
+};
+
+TEST_P(TxBlocks, FileGoesInTheRightBlocksWithTheAskedCheck) {
+    const auto [size, start, kind] = GetParam();
+    TPeerReceiveResult got;
+    TPeerThread peer([&] { got = PeerReceiveObject(*Peer, start); });
+    TYModemTX tx(File(size), false, std::string(1, '\0'), H.Status());
+    EXPECT_EQ(H.Run(tx), IProgressDialog::mrOk);
+    peer.Join();
+    EXPECT_TRUE(tx.Done());
+    ASSERT_TRUE(got.Ok);
+    EXPECT_EQ(got.Data.substr(0, size), Pattern(size));
+
+    // 1024-byte blocks while a whole one remains, then 128-byte blocks.
+    std::string headers;
+    for (const auto& b : got.Blocks) headers += b[0] == char(STX) ? 'L' : 'S';
+    const std::map<size_t, std::string> expected = {
+        {100, "S"}, {900, "SSSSSSSS"}, {1100, "LS"}, {2048, "LL"}};
+    EXPECT_EQ(headers, expected.at(size));
+
+    TCheckMethod method{};
+    ASSERT_TRUE(CheckMethodOfStartByte(start, method));
+    const std::string& first = got.Blocks.front();
+    const size_t n = first[0] == char(STX) ? 1024 : 128;
+    EXPECT_EQ(first.size(), 3 + n + CheckFieldSize(method));
+    const std::string data = first.substr(3, n);
+    std::string check;
+    if (method == TCheckMethod::Checksum) check = std::string(1, char(Checksum(data)));
+    if (method == TCheckMethod::CrcArc) {
+        const uint16_t c = TableCrc(0, data);
+        check = {char(c & 0xFF), char(c >> 8)}; // low byte first
+    }
+    if (method == TCheckMethod::CrcKermit) {
+        const uint16_t c = NibbleCrc(data);
+        check = {char(c >> 8), char(c & 0xFF)}; // high byte first
+    }
+    EXPECT_EQ(first.substr(3 + n), check);
+    EXPECT_EQ(H.Records.front().Msg, "Copying " + Dir.File("send-" + std::to_string(size)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, TxBlocks,
+                         ::testing::Combine(::testing::Values(size_t(100), size_t(900),
+                                                              size_t(1100), size_t(2048)),
+                                            ::testing::Values(NAK, CRC_ARC_START, CRC_KERMIT_START),
+                                            ::testing::Values(TLinkKind::Serial, TLinkKind::Usb)),
+                         [](const auto& info) {
+                             const uint8_t s = std::get<1>(info.param);
+                             return std::to_string(std::get<0>(info.param)) +
+                                    (s == NAK             ? "Sum"
+                                     : s == CRC_ARC_START ? "Arc"
+                                                          : "Kermit") +
+                                    KindName(std::get<2>(info.param));
+                         });
+
+class TxEngine : public TxBase, public ::testing::TestWithParam<TLinkKind> {
+protected:
+    void SetUp() override { Open(GetParam()); }
+    void TearDown() override { ClosePorts(CalcPort); }
+};
+
+TEST_P(TxEngine, EmptyFileSendsOnlyEot) {
+    TPeerReceiveResult got;
+    TPeerThread peer([&] { got = PeerReceiveObject(*Peer, NAK); });
+    TYModemTX tx(File(0), false, "", H.Status());
+    H.Run(tx);
+    peer.Join();
+    EXPECT_TRUE(tx.Done());
+    EXPECT_TRUE(got.Ok);
+    EXPECT_TRUE(got.Blocks.empty());
+}
+
+TEST_P(TxEngine, SmallBlocksAndAKnownStartByte) {
+    // The start byte was read by the caller: the engine begins at once.
+    TPeerReceiveResult got;
+    TPeerThread peer([&] { got = PeerReceiveObject(*Peer, CRC_ARC_START, false); });
+    TYModemTX tx(File(2048), true, "C", H.Status());
+    H.Run(tx);
+    peer.Join();
+    EXPECT_TRUE(tx.Done());
+    EXPECT_EQ(got.Blocks.size(), 16u);
+    EXPECT_EQ(got.Data, Pattern(2048));
+}
+
+TEST_P(TxEngine, SixNaksEndTheTransferWithThreeCans) {
+    int blocks = 0, cans = 0;
+    TPeerThread peer([&] {
+        Peer->WriteByte(NAK);
+        while (Peer->ReadByte(4000) == SOH) {
+            Peer->Read(131, 4000);
+            ++blocks;
+            Peer->WriteByte(NAK);
+        }
+        const std::string rest = Peer->Read(2, 3000); // the first CAN ended the loop
+        cans = 1 + static_cast<int>(std::count(rest.begin(), rest.end(), char(CAN)));
+    });
+    TYModemTX tx(File(300), false, "", H.Status());
+    H.Run(tx);
+    peer.Join();
+    EXPECT_FALSE(tx.Done());
+    EXPECT_EQ(blocks, 6);
+    EXPECT_EQ(cans, 3);
+    EXPECT_EQ(H.Count(skError), 6); // five resends reported, then the connection error
+    EXPECT_FALSE(H.Ui.Main.Connected);
+    EXPECT_EQ(SendFileHandle.load(), -1);
+}
+
+TEST_P(TxEngine, CanFromTheReceiverAndBadStartBytes) {
+    int cans = 0;
+    TPeerThread peer([&] {
+        Peer->Write("xyz"); // not start bytes: each counts
+        Peer->WriteByte(NAK);
+        Peer->Read(132, 4000);
+        Peer->WriteByte(CAN);
+        cans = CansFromPc();
+    });
+    TYModemTX tx(File(300), false, "", H.Status());
+    H.Run(tx);
+    peer.Join();
+    EXPECT_FALSE(tx.Done());
+    EXPECT_EQ(cans, 3);
+    EXPECT_TRUE(H.HasError(ConnectionErrorText));
+}
+
+TEST_P(TxEngine, UnansweredEotFiveTimes) {
+    int eots = 0;
+    TPeerThread peer([&] {
+        Peer->WriteByte(NAK);
+        for (;;) {
+            const int b = Peer->ReadByte(3000);
+            if (b != EOT) break;
+            ++eots;
+            Peer->WriteByte(NAK);
+        }
+    });
+    TYModemTX tx(File(0), false, "", H.Status());
+    H.Run(tx);
+    peer.Join();
+    EXPECT_FALSE(tx.Done());
+    EXPECT_EQ(eots, 5);
+}
+
+TEST_P(TxEngine, CancelFromTheUserSide) {
+    int cans = 0;
+    TPeerThread peer([&] {
+        Peer->WriteByte(NAK);
+        Peer->Read(1028, 4000);
+        H.Ui.Progress.Cancel();
+        SleepMs(200);
+        Peer->WriteByte(ACK);
+        cans = CansFromPc();
+    });
+    TYModemTX tx(File(5000), false, "", H.Status());
+    EXPECT_EQ(H.Run(tx), IProgressDialog::mrCancel);
+    peer.Join();
+    EXPECT_FALSE(tx.Done());
+    EXPECT_EQ(cans, 3);
+    EXPECT_FALSE(H.Ui.Main.Connected);
+}
+
+TEST_P(TxEngine, MissingFileIsReported) {
+    TPeerThread peer([&] {
+        Peer->WriteByte(NAK);
+        Peer->Drain(500);
+    });
+    const std::string name = Dir.File("absent.zq");
+    TYModemTX tx(name, false, "", H.Status());
+    H.Run(tx);
+    EXPECT_FALSE(tx.Done());
+    EXPECT_TRUE(H.HasError("Error (Unable to open file " + name + " - WinErr=2)"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, TxEngine, ::testing::Values(TLinkKind::Serial, TLinkKind::Usb),
+                         [](const auto& info) { return KindName(info.param); });
+
+TEST(TxEngineSerial, MissingReplyWaitsAndResends) {
+    TEngineHarness h;
+    TPtyPeer peer;
+    OpenPort(peer.PortName(), 115200);
+    TPeerReceiveResult got;
+    TPeerThread script([&] {
+        peer.WriteByte(NAK);
+        peer.Read(132, 4000); // no answer: the engine waits its time-out and 800 ms
+        got = PeerReceiveObject(peer, NAK, false, 6000);
+    });
+    const std::string file = "/tmp/lw-tx-resend-" + std::to_string(::getpid());
+    WriteTestFile(file, Pattern(100));
+    TYModemTX tx(file, false, "", h.Status());
+    h.Run(tx);
+    script.Join();
+    ::unlink(file.c_str());
+    ClosePorts(CalcPort);
+    EXPECT_TRUE(tx.Done());
+    EXPECT_TRUE(got.Ok);
+    EXPECT_EQ(got.Blocks.size(), 1u);
+}
+
+TEST(RawImage, StreamIsLengthThenBytesAndThePortCloses) {
+    TEngineHarness h;
+    TTempDir dir;
+    TFifoPeer peer;
+    OpenPort("ZQlink", 9600);
+    const std::string image = Pattern(70000, 11);
+    WriteTestFile(dir.File("rom.bin"), image);
+    std::string got;
+    TPeerThread script([&] { got = peer.Read(image.size() + 4, 10000); });
+    TSTX stx(dir.File("rom.bin"), h.Status());
+    EXPECT_EQ(h.Run(stx), IProgressDialog::mrOk);
+    script.Join();
+    EXPECT_TRUE(stx.ImageSent());
+    EXPECT_EQ(got.substr(0, 4), std::string("\x70\x11\x01\x00", 4)); // 70000 little-endian
+    EXPECT_EQ(got.substr(4), image);
+    EXPECT_EQ(h.Records.front().Msg, "Connecting ...");
+    EXPECT_EQ(CalcPort.ReadHandle, -1);
+    EXPECT_EQ(CalcPort.WriteHandle, -1);
+
+    OpenPort("ZQlink", 9600);
+    TSTX missing(dir.File("none.bin"), h.Status());
+    EXPECT_EQ(h.Run(missing), IProgressDialog::mrOk); // the dialog still closes
+    EXPECT_FALSE(missing.ImageSent());
+    EXPECT_EQ(CalcPort.ReadHandle, -1);
+}
+
+} // namespace
+} // namespace lw::test
