@@ -165,6 +165,7 @@ private:
     const TTextMode& Mode;
     size_t P = 0;
     int Depth = 0;
+    bool Locals = false;
 
     void Skip() {
         while (P < T.size() && IsBlank(T[P])) ++P;
@@ -307,6 +308,9 @@ private:
     TNibs Object() {
         Skip();
         const char c = T[P];
+        // After →, the names up to the program or algebraic are local names.
+        const bool local = Locals;
+        Locals = false;
         if (c == '"') return StringLiteral();
         if (c == '{') {
             ++P;
@@ -325,9 +329,11 @@ private:
         if (const auto r = ParseReal(word, Mode.Fraction)) return MakeReal(*r);
         if (word == "GROB") return Grob();
         const int w = WordByName(word);
+        Locals = w == W_LOCALS;
         if (w >= 0) return WordObject(w);
         if (!IsValidName(word)) throw ESyntax();
-        return MakeGlobal(word);
+        Locals = local;
+        return local ? MakeLocal(word) : MakeGlobal(word);
     }
 };
 

@@ -126,6 +126,8 @@ std::string Text(const TNibs& obj, const TTextMode& mode, TPlace place) {
                FormatReal(ComplexIm(obj), f) + ")";
     case PrologString:
         return QuotedChars(StringChars(obj));
+    case PrologLocal:
+        return GlobalName(obj);
     case PrologGlobal:
         return place == TPlace::Top ? "'" + GlobalName(obj) + "'" : GlobalName(obj);
     case PrologBinInt:

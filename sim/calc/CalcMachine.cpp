@@ -67,6 +67,7 @@ TScriptOutcome TCalcMachine::Run(const std::string& script) {
     Stopped = false;
     Depth = 0;
     Steps = 0;
+    LocalFrames.clear();
     Frozen = false;
     Error.clear();
     try {
@@ -116,10 +117,36 @@ void TCalcMachine::RunRange(const std::vector<TNibs>& seq, size_t from, size_t t
             i = endAt + 1;
             continue;
         }
+        if (w == W_LOCALS) {
+            RunLocals(seq, i, to, i);
+            continue;
+        }
         if (w == W_THEN || w == W_ELSE || w == W_END) throw ECalcError("Invalid Syntax");
         Execute(seq[i]);
         ++i;
     }
+}
+
+// → a b « ... »: takes one stack level per name (the deepest for the first name) and runs
+// the program or algebraic with those names bound.
+void TCalcMachine::RunLocals(const std::vector<TNibs>& seq, size_t at, size_t to, size_t& next) {
+    size_t j = at + 1;
+    std::vector<std::pair<std::string, TNibs>> frame;
+    while (j < to && PrologOf(seq[j]) == PrologLocal) frame.push_back({GlobalName(seq[j++]), {}});
+    if (frame.empty() || j >= to ||
+        (PrologOf(seq[j]) != PrologProgram && PrologOf(seq[j]) != PrologAlgebraic))
+        throw ECalcError("Invalid Syntax");
+    Need(frame.size());
+    const size_t base = Stack.size() - frame.size();
+    for (size_t k = 0; k < frame.size(); ++k) frame[k].second = std::move(Stack[base + k]);
+    Stack.resize(base);
+    LocalFrames.push_back(std::move(frame));
+    struct TPop {
+        std::vector<std::vector<std::pair<std::string, TNibs>>>& Frames;
+        ~TPop() { Frames.pop_back(); }
+    } pop{LocalFrames};
+    EvalObject(seq[j]);
+    next = j + 1;
 }
 
 void TCalcMachine::Execute(const TNibs& item) {
@@ -128,7 +155,8 @@ void TCalcMachine::Execute(const TNibs& item) {
     const int w = WordOf(item);
     if (w >= 0) return RunWord(w);
     const uint32_t prolog = PrologOf(item);
-    if (prolog == PrologGlobal) return EvalName(GlobalName(item), Symbolic);
+    if (prolog == PrologGlobal || prolog == PrologLocal)
+        return EvalName(GlobalName(item), Symbolic);
     if (IsQuotedName(item)) return Push(CompositeItems(item)[0]);
     Push(item);
 }
@@ -169,6 +197,9 @@ void TCalcMachine::EvalAlgebraic(const TNibs& obj) {
 }
 
 void TCalcMachine::EvalName(const std::string& name, bool pushUnknown) {
+    for (auto f = LocalFrames.rbegin(); f != LocalFrames.rend(); ++f)
+        for (const auto& [local, value] : *f)
+            if (local == name) return Push(value);
     const TVar* var = Lookup(name);
     if (!var) {
         // IOPAR answers with its defaults until the user stores one.

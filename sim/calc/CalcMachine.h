@@ -68,6 +68,9 @@ private:
     void EvalAlgebraic(const TNibs& obj);
     void RunWord(int word);
     bool Symbolic = false;
+    // The local variables of the running → structures, innermost last.
+    std::vector<std::vector<std::pair<std::string, TNibs>>> LocalFrames;
+    void RunLocals(const std::vector<TNibs>& seq, size_t at, size_t to, size_t& next);
 
     // The stack and the variables share the calculator's memory: "Insufficient Memory"
     // when the stack (CheckRoom) or the stored variables (CheckMemory) outgrow it.

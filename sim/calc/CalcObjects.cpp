@@ -155,6 +155,12 @@ TNibs MakeGlobal(std::string_view name) {
     return o + BytesToNibs(name);
 }
 
+TNibs MakeLocal(std::string_view name) {
+    TNibs o = MakeGlobal(name);
+    WriteField(o, 0, PrologLocal, 5);
+    return o;
+}
+
 TNibs MakeBinInt(uint32_t value) {
     TNibs o;
     AppendField(o, PrologBinInt, 5);

@@ -25,6 +25,7 @@ enum : uint32_t {
     PrologBackup = 0x02B62,
     PrologProgram = 0x02D9D,
     PrologGlobal = 0x02E48,
+    PrologLocal = 0x02E6D,
     PrologSemi = 0x0312B,
 };
 
@@ -51,6 +52,7 @@ bool IsKnownProlog(uint32_t prolog, bool allRows = true);
 
 TNibs MakeString(std::string_view bytes);
 TNibs MakeGlobal(std::string_view name);
+TNibs MakeLocal(std::string_view name);
 TNibs MakeBinInt(uint32_t value); // 20-bit value
 TNibs MakeComposite(uint32_t prolog, const std::vector<TNibs>& items);
 TNibs MakeTagged(std::string_view tag, const TNibs& obj);
@@ -61,7 +63,7 @@ uint32_t GrobRowNibbles(uint32_t width);
 TNibs MakeBackup(const TNibs& homeDirectory);
 TNibs MakeWord(uint32_t address);
 
-// The characters of a string object, the name of a global, the tag and object of a tagged.
+// The characters of a string object, the name of a global or local, the tag and object of a tagged.
 std::string StringChars(const TNibs& obj);
 std::string GlobalName(const TNibs& obj);
 uint32_t BinIntValue(const TNibs& obj);

@@ -22,6 +22,7 @@ constexpr std::array<TWordInfo, W_COUNT> Words = {{
     {"NEWOB", 0},  {"VERSION", 0}, {"SYSEVAL", 0},  {"RESTORE", 0},  {"CLLCD", 0},   {"DISP", 0},
     {"WAIT", 0},   {"SIN", 1},     {"COS", 1},      {"TAN", 1},      {"SQ", 1},      {"ABS", 1},
     {"INV", 1},    {"EXP", 1},     {"LN", 1},       {"\x83", 1},     {"SENDMEM", 0}, {"XSERVER", 0},
+    {"\x8D", 0},
 }};
 
 } // namespace

@@ -82,6 +82,7 @@ enum TWord : int {
     W_SQRT,
     W_SENDMEM,
     W_XSERVER,
+    W_LOCALS, // → names « program » or → names 'algebraic'
     W_COUNT
 };
 

@@ -73,6 +73,7 @@ void FillSampleMemory(TCalcMemory& mem) {
                  {"TRIG", "'SIN(X)^2.+COS(X)^2.=1.'"},
                  {"NEST", "'-(A-(B+C))/(D*E)^-2.'"},
                  {"SQR", "\xAB DUP * \xBB"},
+                 {"HYP", "\xAB \x8D a b \xAB a SQ b SQ + \x83 \xBB \xBB"},
                  {"SIGN", "\xAB IF DUP 0. == THEN DROP \"zero\" ELSE DROP \"nonzero\" END \xBB"},
                  {"SAFE", "\xAB IFERR 1. 0. / THEN \"caught\" END 'SQR' \xBB"},
                  {"B", "# 1F2Ah"},

@@ -35,7 +35,8 @@ inline size_t WalkObject(const std::string& b, size_t p) {
     case 0x02B62: // string, graphic, backup
         return p + 5 + Field(b, p + 5, 5);
     case 0x02E48:
-        return p + 7 + 2 * Field(b, p + 5, 2); // global name
+    case 0x02E6D: // global and local names
+        return p + 7 + 2 * Field(b, p + 5, 2);
     case 0x02A74:
     case 0x02AB8:
     case 0x02D9D: { // list, algebraic, program

@@ -187,3 +187,30 @@ TEST(Text, RunawayLinesAreStopped) {
     EXPECT_FALSE(c->GetVariable("B5", f));
     EXPECT_EQ(Exec(*c, "CLEAR 1 2 +"), "3.");
 }
+
+TEST(Text, LocalVariables) {
+    auto c = CreateEmptyCalculator(TModel::KB);
+    EXPECT_EQ(Exec(*c, "5 2 \\-> a b \\<< a b - \\>>"), "3.");
+    EXPECT_EQ(Exec(*c, "CLEAR 5 2 \\-> a b 'a/b+c'"), "'2.5+c'");
+    Exec(*c, "CLEAR \\<< \\-> x \\<< x x * \\>> \\>> 'SQ2' STO");
+    EXPECT_EQ(Exec(*c, "'SQ2' RCL \\->STR"), "\"\xAB \x8D x \xAB x x * \xBB \xBB\"");
+    EXPECT_EQ(Exec(*c, "CLEAR 'SQ2' RCL \\->STR STR\\-> 'SQ3' STO 7 SQ3 'x'"), "49.\n'x'");
+    std::string a, b;
+    ASSERT_TRUE(c->GetVariable("SQ2", a));
+    ASSERT_TRUE(c->GetVariable("SQ3", b));
+    EXPECT_EQ(a, b);
+    // Bindings end with their structure, also when it fails.
+    Exec(*c, "CLEAR 1 \\-> q \\<< q 0 / \\>>");
+    EXPECT_EQ(c->LastError(), "Infinite Result");
+    EXPECT_EQ(Exec(*c, "CLEAR q"), "");
+    Exec(*c, "CLEAR \\-> q \\<< q \\>>");
+    EXPECT_EQ(c->LastError(), "Too Few Arguments");
+    Exec(*c, "CLEAR 1 \\-> q 2");
+    EXPECT_EQ(c->LastError(), "Invalid Syntax");
+}
+
+TEST(Text, SampleProgramsRun) {
+    auto c = CreateSampleCalculator(TModel::KB);
+    EXPECT_EQ(Exec(*c, "3 4 HYP 6 SQR"), "5.\n36.");
+    EXPECT_EQ(Exec(*c, "CLEAR HOME WORK PROJ RUN"), "{ 1. 2. 3. 4. }");
+}
