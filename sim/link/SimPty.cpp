@@ -114,7 +114,7 @@ public:
         termios t{};
         if (Slave < 0 || tcgetattr(Slave, &t) != 0) return;
         const tcflag_t lflags = ECHO | ECHONL | ICANON | ISIG | IEXTEN;
-        const tcflag_t iflags = IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON;
+        const tcflag_t iflags = ISTRIP | INLCR | IGNCR | ICRNL | IXON;
         if ((t.c_lflag & lflags) == 0 && (t.c_iflag & iflags) == 0 && (t.c_oflag & OPOST) == 0)
             return;
         t.c_lflag &= ~lflags;

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace lw::test {
@@ -170,6 +171,33 @@ TEST_F(TSimLine, PcMayCloseAndReopenTheSerialLine) {
     EXPECT_EQ(exclusive, 0);
     Pc = std::make_unique<TSimClient>(Path);
     ASSERT_TRUE(Pc->Ask('V', answer));
+}
+
+TEST_F(TSimLine, LineStaysRawWhateverThePcSets) {
+    Begin(false);
+    termios t{};
+    ASSERT_EQ(tcgetattr(Pc->Fd(), &t), 0);
+    t.c_lflag |= ECHO | ICANON;
+    t.c_oflag |= OPOST | ONLCR;
+    ASSERT_EQ(tcsetattr(Pc->Fd(), TCSANOW, &t), 0);
+    for (int i = 0; i < 100 && (t.c_lflag & (ECHO | ICANON)); ++i) {
+        usleep(10000);
+        tcgetattr(Pc->Fd(), &t);
+    }
+    EXPECT_EQ(t.c_lflag & (ECHO | ICANON), 0u);
+    std::string answer;
+    ASSERT_TRUE(Pc->Ask('V', answer)); // no echo, no line editing in the way
+}
+
+TEST_F(TSimLine, KermitPacketsGoOnlyToAnOpenPort) {
+    sim::TSimConfig config;
+    config.Kermit = true;
+    Begin(true, config);
+    EXPECT_EQ(Pc->Read(1, 500)[0], '\x01');
+    Pc.reset();
+    usleep(500000); // ten packets' time with the port closed
+    Pc = std::make_unique<TSimClient>(Path, true);
+    EXPECT_LT(Pc->Read(100, 60).size(), 30u); // a fresh packet or two, no backlog
 }
 
 TEST_F(TSimLine, BytesThePcNeverReadAreLostWhenItCloses) {
