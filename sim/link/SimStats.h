@@ -18,8 +18,8 @@ struct TSimStats {
     uint32_t BlockResends = 0;    // own blocks written again
     uint32_t PollsIgnored = 0;    // M polls dropped while a script ran
     uint32_t KermitPackets = 0;   // Kermit packets sent
-    std::string Commands;         // command bytes the server took, in order
-    std::string StartBytes;       // start bytes of transfers, in order (sent or received)
+    std::string Commands;         // command bytes the server took, in order (the last 4096)
+    std::string StartBytes;       // start bytes of transfers, in order, sent or received (ditto)
     // ROM-loading mode: the length announced, the image bytes received, and whether both
     // agreed.
     uint32_t RomLength = 0;
@@ -33,6 +33,8 @@ public:
     template <class F> void Update(F f) {
         std::lock_guard<std::mutex> lock(M);
         f(S);
+        for (std::string* log : {&S.Commands, &S.StartBytes})
+            if (log->size() > 8192) log->erase(0, log->size() - 4096);
     }
     TSimStats Get() const {
         std::lock_guard<std::mutex> lock(M);

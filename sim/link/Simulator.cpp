@@ -9,6 +9,8 @@
 namespace lw::sim {
 
 namespace {
+constexpr size_t MaxEvents = 10000;
+
 // Marks the simulator idle (open for calculator-initiated work) for one wait.
 struct TIdleGuard {
     explicit TIdleGuard(bool& flag) : Flag(flag) { Flag = true; }
@@ -61,6 +63,10 @@ void TSimulator::TImpl::Event(const std::string& line) {
     std::function<void(const std::string&)> sink;
     {
         std::lock_guard<std::mutex> lock(EventLock);
+        if (EventList.size() >= MaxEvents) { // a long run keeps the recent ones
+            EventList.erase(EventList.begin(), EventList.begin() + MaxEvents / 10);
+            EventTaken.erase(EventTaken.begin(), EventTaken.begin() + MaxEvents / 10);
+        }
         EventList.push_back(line);
         EventTaken.push_back(false);
         sink = EventSink;

@@ -96,7 +96,8 @@ public:
     bool Invoke(std::function<void(ISimCalculator&)> fn, uint32_t timeoutMs = 5000);
 
     // Events: one line each ("put X stored 48 bytes", "xsend X done", "rom received 1000
-    // bytes", "hung up" ...). The sink, when set, is called on the simulator's thread.
+    // bytes", "hung up" ...). The sink, when set, is called on the simulator's thread and
+    // must not call Control or Invoke (they would wait for that very thread).
     void SetEventSink(std::function<void(const std::string&)> sink);
     std::vector<std::string> Events() const;
     // Waits for an event beginning with prefix that no earlier WaitEvent took; returns it
