@@ -19,6 +19,9 @@ public:
     virtual void Beep() = 0;
     // A message box with an OK button.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+    // While the busy dialog shows: the variable list and the directory tree take no input
+    // until the window next updates its controls.
+    virtual void DisableBrowsing() {}
 };
 
 // The transfer prompts dialog: tells the user what to do on the calculator, and asks the

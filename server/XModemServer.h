@@ -6,6 +6,7 @@
 #include "server/ServerUi.h"
 #include "server/XPObject.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ public:
     TXModemServer& operator=(const TXModemServer&) = delete;
 
     // --- connection
+    // A port name has been set (by Connect or OpenComm); the port itself may have failed
+    // since, which only the main window's connected state tells.
     bool IsConnected() const { return !FPort.empty(); }
     void CheckConnected() const;
     void SetStatus(const std::string& text);
@@ -40,7 +43,7 @@ public:
     // --- command packets
     void SendCommand(char cmd);
     void SendCommandPacket(const std::string& text);
-    void ReceiveCommandPacket(std::string& data);
+    void ReceiveCommandPacket(std::string& data); // raw calculator bytes
     void Execute(const std::string& script, bool showBusy, bool wait);
     void Pulse();
     void CheckCancel();
@@ -81,9 +84,14 @@ public:
 
 private:
     void AutoConnect();
+    // The open (or last opened) port is the USB device.
+    bool UsbPort() const;
+    void Identify();
+    void PulseSerial(uint64_t base);
+    void PulseUsb(uint64_t base);
+    void PollDue(uint64_t& due, uint32_t interval, uint64_t base);
     // Runs one engine under the modal progress dialog; returns its success flag.
-    template <class TEngine>
-    bool RunEngine(TEngine& engine, const std::string& caption);
+    template <class TEngine> bool RunEngine(TEngine& engine, const std::string& caption);
 
     TCalcState& FState;
     IBadFileDialog* FBadFile;

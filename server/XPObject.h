@@ -19,19 +19,28 @@ constexpr int AlgebraicTypeIndex = 35;
 
 class TXPObject {
 public:
+    TXPObject() = default;
+    ~TXPObject(); // frees the whole subtree without deep recursion
+    TXPObject(const TXPObject&) = delete;
+    TXPObject& operator=(const TXPObject&) = delete;
+
     TItemList Children;
-    bool Listed = false;
+    bool Listed = false; // Children is valid
     int32_t SizeBytes = 0;
     bool OddNibble = false;
     TXPObject* Parent = nullptr;
-    std::string Name; // display form
-    int32_t TypeIndex = 0;
+    std::string Name;      // display form
+    int32_t TypeIndex = 0; // object-type row + 9; 34 = directory
     std::string TypeName;
     TXModemServer* Server = nullptr;
 
+    // Frees every entry; the list is no longer valid.
     void ClearChildren();
+    // Marks the list valid and hands it out (shared, not copied).
     TItemList& GetChildren();
+    // "HOME", then each directory down to this record, separated by single blanks.
     std::string GetPath() const;
+    // The size in bytes; for the root 100 + the sizes of its direct entries.
     int32_t GetSize() const;
     bool IsDirectory() const { return TypeIndex == DirectoryTypeIndex; }
 };

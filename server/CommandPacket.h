@@ -1,0 +1,14 @@
+// Command packets, both directions: 2 length bytes (high first), the data, and the 8-bit sum
+// of the data.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace lw {
+
+constexpr size_t MaxCommandPacketData = 0xFFFF;
+
+// The packet for `data` (calculator bytes, at most MaxCommandPacketData of them).
+std::string BuildCommandPacket(std::string_view data);
+
+} // namespace lw

@@ -1,0 +1,56 @@
+// The check of a file's head against the connected calculator before it is sent.
+#include "link/Port.h"
+#include "link/UiHooks.h"
+#include "objects/BadFile.h"
+#include "objects/FileHeaders.h"
+#include "server/XModemServer.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace lw {
+
+bool TXModemServer::CheckFileMatches(const std::string& fileName, bool& isText) {
+    isText = false;
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        RaiseLinkError("Unable to open file " + fileName + " - WinErr=" + std::to_string(errno));
+    char head[ObjectHeaderSize];
+    size_t got = 0;
+    while (got < sizeof head) {
+        const ssize_t n = ::read(fd, head + got, sizeof head - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            RaiseLinkError("Cannot read from file " + fileName +
+                           " - WinErr=" + std::to_string(err));
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+
+    const THeaderCheck check =
+        ClassifyHeader(std::string_view(head, got), FState.ModelCode, fileName);
+    if (check.Matches) {
+        isText = check.IsText;
+        return true;
+    }
+    const TUiHooks& ui = UiHooks();
+    ui.Main->Beep();
+    const int answer = FBadFile ? FBadFile->Ask(fileName, check.Kind, check.AllowText) : bfNo;
+    bool ok = false;
+    if (answer == bfText) {
+        ok = true;
+        isText = true;
+    } else if (answer == bfBinary || answer == bfYes) {
+        ok = true;
+    }
+    ui.Thread->ProcessMessages();
+    SleepMs(100);
+    return ok;
+}
+
+} // namespace lw

@@ -1,0 +1,16 @@
+// The port names the server client works with. Serial devices are paths (never changed in
+// case) or "COMn" (upper case); "Auto" picks the first port that answers; the port list's
+// "USB Calculator" entries stand for the USB devices "ZQlink", "ZQlink_1" ...
+#pragma once
+#include <string>
+
+namespace lw {
+
+inline constexpr const char* AutoPortName = "AUTO";
+
+// The name to open for a name the user picked or typed.
+std::string CanonicalPortName(const std::string& port);
+// Whether a name is one of the USB device names ("ZQlink", "ZQlink_1" ...), in any case.
+bool IsUsbDeviceName(const std::string& port);
+
+} // namespace lw

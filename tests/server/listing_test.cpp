@@ -1,0 +1,162 @@
+#include "objects/ObjectTypes.h"
+#include "server/XModemServer.h"
+#include "support/ObjectBuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace lw;
+using namespace lw::test;
+
+namespace {
+
+class Listing : public ::testing::Test {
+protected:
+    // Parses `list` into the root; returns the position left.
+    size_t Parse(const std::string& list) {
+        size_t pos = 0;
+        Server.Root().ClearChildren();
+        Server.ParseDirList(Server.Root(), list, pos);
+        return pos;
+    }
+    TXPObject& Root() { return Server.Root(); }
+
+    TCalcState State;
+    TXModemServer Server{State};
+};
+
+} // namespace
+
+TEST_F(Listing, EmptyCalculator) {
+    for (const std::string& list : {std::string(), std::string(1, '\0')}) {
+        EXPECT_EQ(Parse(list), list.size());
+        EXPECT_TRUE(Root().Children.empty());
+        EXPECT_EQ(Root().GetSize(), 100);
+        EXPECT_EQ(Root().GetPath(), "HOME");
+        EXPECT_TRUE(Root().IsDirectory());
+    }
+}
+
+TEST_F(Listing, TreeTypesSizesAndPaths) {
+    const std::string list =
+        ListEntry("X", 0x2933, 21) + ListEntry("S", 0x2A2C, 0x0005) +
+        ListDir("GAMES", ListEntry("X", 0x2AB8, 0x12345) + ListDir("EMPTY", "") +
+                             ListEntry("\x8DNUM", 0x2614, 10)) +
+        ListEntry("L", 0x2A74, 40) + std::string(1, '\0') + "trailing";
+    const size_t end = Parse(list);
+    EXPECT_EQ(end, list.size() - 8); // stops after HOME's closing 0
+    auto& home = Root().GetChildren();
+    ASSERT_EQ(home.size(), 4u);
+    EXPECT_EQ(home[0]->Name, "X");
+    EXPECT_EQ(home[0]->TypeName, "Real");
+    EXPECT_EQ(home[0]->TypeIndex, 23 + 9);
+    EXPECT_EQ(home[0]->SizeBytes, 11);
+    EXPECT_TRUE(home[0]->OddNibble);
+    EXPECT_EQ(home[1]->TypeIndex, StringTypeIndex);
+    EXPECT_EQ(home[1]->SizeBytes, 3); // 5 nibbles
+    EXPECT_TRUE(home[1]->OddNibble);
+    TXPObject& games = *home[2];
+    EXPECT_TRUE(games.IsDirectory());
+    EXPECT_EQ(games.TypeName, "Directory");
+    ASSERT_EQ(games.Children.size(), 3u);
+    EXPECT_EQ(games.Children[0]->TypeIndex, AlgebraicTypeIndex);
+    EXPECT_EQ(games.Children[0]->SizeBytes, (0x12345 + 1) / 2);
+    EXPECT_EQ(games.Children[0]->GetPath(), "HOME GAMES X");
+    TXPObject& empty = *games.Children[1];
+    EXPECT_TRUE(empty.IsDirectory());
+    EXPECT_TRUE(empty.Listed);
+    EXPECT_TRUE(empty.Children.empty());
+    EXPECT_EQ(empty.GetPath(), "HOME GAMES EMPTY");
+    EXPECT_EQ(games.Children[2]->Name, "\\->NUM"); // display form
+    EXPECT_EQ(games.Children[2]->TypeName, "Integer");
+    EXPECT_EQ(games.Children[2]->Parent, &games);
+    EXPECT_EQ(games.Children[2]->Server, &Server);
+    EXPECT_EQ(home[3]->Name, "L");
+    EXPECT_EQ(home[3]->Parent, &Root());
+    // The root's size counts its direct entries only; a child's is its own.
+    EXPECT_EQ(Root().GetSize(), 100 + 11 + 3 + 0 + 20);
+    EXPECT_EQ(games.GetSize(), 0);
+    EXPECT_EQ(home[0]->GetSize(), 11);
+}
+
+TEST_F(Listing, SizeFieldUsesTwentyBits) {
+    std::string entry = ListEntry("V", 0x2933, 0);
+    // Size bytes after the 1 + 1 + 2 bytes of count, name and prolog: only the low nibble of
+    // the third byte counts, the last two bytes not at all.
+    entry.replace(4, 5, std::string("\x01\x02\xF3\xFF\xFF", 5));
+    Parse(entry);
+    ASSERT_EQ(Root().Children.size(), 1u);
+    EXPECT_EQ(Root().Children[0]->SizeBytes, (0x30201 + 1) / 2);
+    EXPECT_TRUE(Root().Children[0]->OddNibble);
+}
+
+TEST_F(Listing, UnknownPrologGetsNeutralType) {
+    Parse(ListEntry("D", 0x2A96, 0) + ListEntry("Q", 0x1111, 4) + std::string(1, '\0') +
+          ListEntry("R", 0x2222, 4));
+    // Q follows a directory entry (so it lies inside it) and must not inherit its type.
+    ASSERT_EQ(Root().Children.size(), 2u);
+    const TXPObject& q = *Root().Children[0]->Children.at(0);
+    EXPECT_EQ(q.TypeIndex, UnknownTypeIndex);
+    EXPECT_EQ(q.TypeName, "");
+    EXPECT_FALSE(q.IsDirectory());
+    EXPECT_EQ(Root().Children[1]->TypeIndex, UnknownTypeIndex);
+}
+
+TEST_F(Listing, TruncatedDataEndsTheParse) {
+    const std::string full =
+        ListDir("A", ListEntry("LONGNAME", 0x2933, 21) + ListEntry("B", 0x2933, 21));
+    // Every cut: no crash, only whole entries, position at the end.
+    for (size_t cut = 0; cut <= full.size(); ++cut) {
+        const std::string part = full.substr(0, cut);
+        EXPECT_EQ(Parse(part), part.size()) << cut;
+        size_t count = 0;
+        for (const auto& c : Root().Children) count += 1 + c->Children.size();
+        EXPECT_LE(count, 3u);
+    }
+    Parse(full.substr(0, 9 + 16 - 1)); // A whole, LONGNAME without its last size byte
+    ASSERT_EQ(Root().Children.size(), 1u);
+    EXPECT_TRUE(Root().Children[0]->Children.empty());
+}
+
+TEST_F(Listing, DirectoryClosedByEndOfDataAndDeepNesting) {
+    // Directories left open at the end of the data are simply ended.
+    std::string list;
+    const int depth = 20000;
+    for (int i = 0; i < depth; ++i) list += ListEntry("D", 0x2A96, 0);
+    list += ListEntry("LEAF", 0x2933, 21);
+    EXPECT_EQ(Parse(list), list.size());
+    const TXPObject* o = &Root();
+    int levels = 0;
+    while (!o->Children.empty()) o = o->Children.back().get(), ++levels;
+    EXPECT_EQ(levels, depth + 1);
+    EXPECT_EQ(o->Name, "LEAF");
+    EXPECT_EQ(o->GetPath().size(), 4 + 2 * depth + 5u);
+    Root().ClearChildren(); // and freeing it needs no deep recursion either
+    EXPECT_FALSE(Root().Listed);
+}
+
+TEST_F(Listing, ParsingIntoASubdirectoryStopsAtItsEnd) {
+    TXPObject sub;
+    sub.Name = "SUB";
+    const std::string list =
+        ListEntry("A", 0x2933, 21) + std::string(1, '\0') + ListEntry("B", 0x2933, 21);
+    size_t pos = 0;
+    Server.ParseDirList(sub, list, pos);
+    EXPECT_EQ(pos, 10u);
+    ASSERT_EQ(sub.Children.size(), 1u);
+    EXPECT_EQ(sub.Children[0]->GetPath(), "SUB A");
+}
+
+TEST(XPObject, GetPathRules) {
+    TXPObject root;
+    root.Name = "";
+    auto child = std::make_unique<TXPObject>();
+    child->Name = "A";
+    child->Parent = &root;
+    EXPECT_EQ(child->GetPath(), "A"); // an empty parent path adds no blank
+    root.Name = "HOME";
+    EXPECT_EQ(child->GetPath(), "HOME A");
+    root.Children.push_back(std::move(child));
+    EXPECT_FALSE(root.Listed);
+    EXPECT_EQ(root.GetChildren().size(), 1u);
+    EXPECT_TRUE(root.Listed);
+}

@@ -1,0 +1,118 @@
+#include "link/Port.h"
+#include "objects/BadFile.h"
+#include "server/XModemServer.h"
+#include "support/FakeUi.h"
+#include "util/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace lw;
+
+namespace {
+
+class TScriptedBadFile : public IBadFileDialog {
+public:
+    int Ask(const std::string& fileName, const std::string& kind, bool allowText) override {
+        Asked.push_back(fileName + "|" + kind + "|" + (allowText ? "text" : "yesno"));
+        return Answer;
+    }
+    int Answer = bfNo;
+    std::vector<std::string> Asked;
+};
+
+class MatchCheck : public ::testing::Test {
+protected:
+    MatchCheck() : Dir(TempFolder() + "match-" + std::to_string(::getpid()) + "/") {
+        ::mkdir(Dir.c_str(), 0700);
+        State.ModelCode = "KB";
+    }
+    ~MatchCheck() override {
+        for (const auto& f : Files) ::unlink(f.c_str());
+        ::rmdir(Dir.c_str());
+    }
+    std::string File(const std::string& name, const std::string& content) {
+        const std::string path = Dir + name;
+        WriteStringToFile(content, path);
+        Files.push_back(path);
+        return path;
+    }
+    // The check's result, its text flag and what was asked ("" when nothing).
+    std::tuple<bool, bool, std::string> Check(const std::string& path) {
+        BadFile.Asked.clear();
+        bool isText = true;
+        const bool ok = Server.CheckFileMatches(path, isText);
+        return {ok, isText, BadFile.Asked.empty() ? "" : BadFile.Asked.back()};
+    }
+
+    std::string Dir;
+    std::vector<std::string> Files;
+    test::TFakeUi Ui;
+    TCalcState State;
+    TScriptedBadFile BadFile;
+    TXModemServer Server{State, &BadFile};
+};
+
+} // namespace
+
+TEST_F(MatchCheck, MatchingFilesGoWithoutAQuestion) {
+    EXPECT_EQ(Check(File("a.zq", "ZQZQKB-C\x2C\x2A")), std::make_tuple(true, false, ""));
+    EXPECT_EQ(Check(File("t.txt", "%%ZQ: T(3)A(D)F(.);\n'X'")), std::make_tuple(true, true, ""));
+    EXPECT_EQ(Check(File("u.txt", "%ZQZQ: x")), std::make_tuple(true, true, ""));
+    State.ModelCode = ""; // before the first identification
+    EXPECT_EQ(Check(File("k.zq", "ZQZQKA-R")), std::make_tuple(true, false, ""));
+    EXPECT_EQ(Ui.Main.Beeps, 0);
+}
+
+TEST_F(MatchCheck, OtherModelAsksYesNo) {
+    const std::string path = File("old.zq", "ZQZQKA-R1234");
+    BadFile.Answer = bfYes;
+    EXPECT_EQ(Check(path), std::make_tuple(true, false, path + "|ZQKA|yesno"));
+    BadFile.Answer = bfNo;
+    EXPECT_EQ(Check(path), std::make_tuple(false, false, path + "|ZQKA|yesno"));
+    EXPECT_EQ(Ui.Main.Beeps, 2);
+}
+
+TEST_F(MatchCheck, HeaderlessFilesAskTextBinaryCancel) {
+    const std::string src = File("prog.src", "<< 1 2 + >>");
+    const std::string bare = File("prog", "1");
+    BadFile.Answer = bfText;
+    EXPECT_EQ(Check(src), std::make_tuple(true, true, src + "|.src|text"));
+    BadFile.Answer = bfBinary;
+    EXPECT_EQ(Check(bare), std::make_tuple(true, false, bare + "|Unknown|text"));
+    BadFile.Answer = bfNo;
+    EXPECT_EQ(Check(File("empty.src", "")),
+              std::make_tuple(false, false, Dir + "empty.src|.src|text"));
+}
+
+TEST_F(MatchCheck, NoDialogMeansNo) {
+    TXModemServer quiet(State);
+    bool isText = true;
+    EXPECT_FALSE(quiet.CheckFileMatches(File("x.src", "abc"), isText));
+    EXPECT_FALSE(isText);
+}
+
+TEST_F(MatchCheck, UnreadableFilesRaise) {
+    try {
+        bool isText;
+        Server.CheckFileMatches(Dir + "missing.zq", isText);
+        FAIL();
+    } catch (const ELinkError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind(
+                      "Error (Unable to open file " + Dir + "missing.zq - WinErr=", 0),
+                  0u)
+            << e.what();
+    }
+    try {
+        bool isText;
+        Server.CheckFileMatches(Dir, isText); // a folder opens but cannot be read
+        FAIL();
+    } catch (const ELinkError& e) {
+        EXPECT_NE(std::string(e.what()).find("Cannot read from file " + Dir + " - WinErr="),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(BadFile.Asked.empty());
+}
