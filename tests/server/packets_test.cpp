@@ -1,0 +1,234 @@
+// Command bytes, command packets and the completion wait against a scripted calculator on a
+// pseudo-terminal.
+#include "PtyPeer.h"
+#include "link/Port.h"
+#include "server/XModemServer.h"
+#include "support/FakeUi.h"
+
+#include <gtest/gtest.h>
+
+using namespace lw;
+using namespace lw::test;
+
+namespace {
+
+const std::string Ack(1, '\x06'), Nak(1, '\x15');
+
+std::string Packet(const std::string& data, int checkDelta = 0) {
+    unsigned sum = 0;
+    for (char c : data) sum += static_cast<unsigned char>(c);
+    return std::string{static_cast<char>(data.size() >> 8), static_cast<char>(data.size())} +
+           data + static_cast<char>(sum + checkDelta);
+}
+
+class Packets : public ::testing::Test {
+protected:
+    Packets() {
+        Server.SetSpeed("115200");
+        Server.OpenComm(Peer.Path());
+    }
+    ~Packets() override { Peer.Join(); }
+    void Finish() {
+        ASSERT_TRUE(Peer.Join());
+        EXPECT_FALSE(Peer.Failed) << Peer.Problem;
+    }
+    // Runs `op` and expects it to end with the connection error.
+    template <class F> void ExpectConnectionError(F op) {
+        try {
+            op();
+            ADD_FAILURE() << "no error";
+        } catch (const ELinkError& e) {
+            EXPECT_STREQ(e.what(), ConnectionErrorText);
+        }
+    }
+
+    TFakeUi Ui;
+    TCalcState State;
+    TPtyPeer Peer;
+    TXModemServer Server{State};
+};
+
+} // namespace
+
+TEST_F(Packets, SentPacketCarriesCalculatorBytes) {
+    std::string got;
+    Peer.Run([&](TPtyPeer& p) {
+        if (p.ReadByte() != 'E') p.Fail("no E");
+        if (!p.ReadPacket(got)) p.Fail("bad packet");
+        p.Write(Ack);
+    });
+    Server.SendCommand('E');
+    Server.SendCommandPacket("'A\\->B' STO \\<<");
+    Finish();
+    EXPECT_EQ(got, "'A\x8D" "B' STO \xAB");
+}
+
+TEST_F(Packets, EmptyPacketAndLeadingZeroBeforeAck) {
+    std::string raw, extra;
+    Peer.Run([&](TPtyPeer& p) {
+        raw = p.Read(3);
+        p.Write(std::string(1, '\0') + Ack); // a stray 0x00 before the acknowledgement
+        extra = p.Drain(600);
+    });
+    Server.SendCommandPacket("");
+    Finish();
+    EXPECT_EQ(raw, std::string(3, '\0'));
+    EXPECT_EQ(extra, ""); // accepted at once: not written again
+}
+
+TEST_F(Packets, FiveRefusalsAreRetried) {
+    int writes = 0;
+    Peer.Run([&](TPtyPeer& p) {
+        std::string d;
+        for (int i = 0; i < 6; ++i) {
+            if (!p.ReadPacket(d) || d != "X") return p.Fail("packet " + std::to_string(i));
+            ++writes;
+            // Refusals: NAK, an unexpected byte, a 0x00 followed by NAK; then ACK.
+            p.Write(i == 1 ? std::string("\x42") : i == 2 ? std::string(1, '\0') + Nak
+                    : i < 5 ? Nak : Ack);
+        }
+    });
+    Server.SendCommandPacket("X");
+    Finish();
+    EXPECT_EQ(writes, 6);
+}
+
+TEST_F(Packets, SixthRefusalAborts) {
+    int writes = 0;
+    Peer.Run([&](TPtyPeer& p) {
+        std::string d;
+        while (p.ReadPacket(d, 5000)) {
+            ++writes;
+            p.Write(Nak);
+        }
+    });
+    ExpectConnectionError([&] { Server.SendCommandPacket("X"); });
+    Finish();
+    EXPECT_EQ(writes, 6);
+    EXPECT_FALSE(Ui.Main.Connected);
+}
+
+TEST_F(Packets, ReceivedPacketIsCheckedAndAcknowledged) {
+    std::string replies;
+    Peer.Run([&](TPtyPeer& p) {
+        p.Write(Packet("1234.5", 1)); // bad checksum
+        replies += p.Read(1);
+        p.Write(Packet("1234.5"));
+        replies += p.Read(1);
+    });
+    std::string data;
+    Server.ReceiveCommandPacket(data);
+    Finish();
+    EXPECT_EQ(data, "1234.5");
+    EXPECT_EQ(replies, Nak + Ack);
+}
+
+TEST_F(Packets, EmptyAndLongReceivedPackets) {
+    const std::string big(300, '\x8D');
+    Peer.Run([&](TPtyPeer& p) {
+        p.Write(Packet(""));
+        if (p.Read(1) != Ack) p.Fail("no ACK for the empty packet");
+        p.Write(Packet(big));
+        if (p.Read(1) != Ack) p.Fail("no ACK for the long packet");
+    });
+    std::string a, b;
+    Server.ReceiveCommandPacket(a);
+    Server.ReceiveCommandPacket(b);
+    Finish();
+    EXPECT_EQ(a, "");
+    EXPECT_EQ(b, big);
+}
+
+TEST_F(Packets, SixBadReceivedPacketsAbort) {
+    int naks = 0;
+    Peer.Run([&](TPtyPeer& p) {
+        for (int i = 0; i < 6; ++i) {
+            p.Write(Packet("abc", 7));
+            if (p.Read(1, 8000) == Nak) ++naks;
+        }
+    });
+    ExpectConnectionError([&] {
+        std::string d;
+        Server.ReceiveCommandPacket(d);
+    });
+    Finish();
+    EXPECT_EQ(naks, 6);
+}
+
+TEST_F(Packets, ExecuteWithoutScriptOnlyPolls) {
+    std::string seen;
+    Peer.Run([&](TPtyPeer& p) {
+        // Busy for three polls, then answer the fourth.
+        for (int polls = 0; polls < 4;) {
+            const int c = p.ReadByte(3000);
+            if (c < 0) return p.Fail("no poll");
+            seen += static_cast<char>(c);
+            if (c == 'M') ++polls;
+        }
+        p.Write(Packet("1234.5"));
+        seen += p.Drain(700);
+    });
+    State.CalcFlags = "00";
+    Server.Execute("", false, true);
+    Finish();
+    EXPECT_EQ(seen.find('E'), std::string::npos);
+    EXPECT_EQ(seen.substr(0, 4), "MMMM");
+    EXPECT_NE(seen.find(Ack), std::string::npos);
+    EXPECT_EQ(Ui.Status.BusyShown, 0);
+}
+
+TEST_F(Packets, ScriptWithBusyDialog) {
+    std::string got;
+    Peer.Run([&](TPtyPeer& p) {
+        if (p.ReadByte() != 'E' || !p.ReadPacket(got)) return p.Fail("no script");
+        p.Write(Ack);
+        if (p.ReadByte() != 'M') return p.Fail("no poll");
+        p.Write(Packet("99.0"));
+        p.Drain(700);
+    });
+    Server.Execute("1 2 +", true, false); // the busy dialog implies waiting
+    Finish();
+    EXPECT_EQ(got, "1 2 +");
+    EXPECT_EQ(Ui.Status.BusyShown, 1);
+    EXPECT_FALSE(Ui.Status.BusyVisible);
+}
+
+TEST_F(Packets, CompletionWaitHasATimeLimit) {
+    LinkTiming.PulseTimeLimit = 600; // the test's shorter limit
+    Peer.Run([&](TPtyPeer& p) { p.Drain(1500); });
+    ExpectConnectionError([&] { Server.Execute("", false, true); });
+    Finish();
+}
+
+TEST_F(Packets, BusyDialogLiftsTheLimitAndCancels) {
+    LinkTiming.PulseTimeLimit = 300;
+    Peer.Run([&](TPtyPeer& p) {
+        p.Drain(1200); // well past the limit: polls go unanswered
+        Ui.Queue.RunSync([&] { Ui.Status.Cancel = true; }); // the Cancel button
+    });
+    ExpectConnectionError([&] { Server.Execute("", true, true); });
+    Finish();
+    EXPECT_FALSE(Ui.Main.Connected);
+    EXPECT_FALSE(Ui.Status.Cancel);
+    EXPECT_FALSE(Ui.Status.BusyVisible);
+}
+
+TEST_F(Packets, FreeMemoryDropsTheFraction) {
+    Peer.Run([&](TPtyPeer& p) {
+        for (const char* answer : {"23456.5", "23456,5", "1.000,5"}) {
+            if (p.ReadByte() != 'M') return p.Fail("no M");
+            p.Write(Packet(answer));
+            p.Read(1);
+        }
+    });
+    std::string text;
+    State.CalcFlags = "00";
+    Server.GetFreeMemory(text);
+    EXPECT_EQ(text, "23456");
+    State.CalcFlags = "01"; // flag -51: comma
+    Server.GetFreeMemory(text);
+    EXPECT_EQ(text, "23456");
+    Server.GetFreeMemory(text);
+    EXPECT_EQ(text, "1.000");
+    Finish();
+}
