@@ -97,7 +97,7 @@ TEST_F(Packets, SixthRefusalAborts) {
     int writes = 0;
     Peer.Run([&](TPtyPeer& p) {
         std::string d;
-        while (p.ReadPacket(d, 5000)) {
+        while (writes < 7 && p.ReadPacket(d, writes < 6 ? 4000 : 600)) {
             ++writes;
             p.Write(Nak);
         }
@@ -195,7 +195,7 @@ TEST_F(Packets, ScriptWithBusyDialog) {
 
 TEST_F(Packets, CompletionWaitHasATimeLimit) {
     LinkTiming.PulseTimeLimit = 600; // the test's shorter limit
-    Peer.Run([&](TPtyPeer& p) { p.Drain(1500); });
+    Peer.Run([&](TPtyPeer& p) { p.Read(1 << 20, 1500); });
     ExpectConnectionError([&] { Server.Execute("", false, true); });
     Finish();
 }
@@ -203,7 +203,7 @@ TEST_F(Packets, CompletionWaitHasATimeLimit) {
 TEST_F(Packets, BusyDialogLiftsTheLimitAndCancels) {
     LinkTiming.PulseTimeLimit = 300;
     Peer.Run([&](TPtyPeer& p) {
-        p.Drain(1200); // well past the limit: polls go unanswered
+        p.Read(1 << 20, 1200); // well past the limit: polls go unanswered
         Ui.Queue.RunSync([&] { Ui.Status.Cancel = true; }); // the Cancel button
     });
     ExpectConnectionError([&] { Server.Execute("", true, true); });
