@@ -63,8 +63,10 @@ std::string TPtyPeer::Read(size_t n, int ms) {
         if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;
         char buf[4096];
         const ssize_t got = ::read(FMaster, buf, std::min(sizeof buf, n - out.size()));
-        if (got > 0) out.append(buf, static_cast<size_t>(got));
-        else if (got < 0 && errno != EINTR && errno != EAGAIN) break;
+        if (got > 0)
+            out.append(buf, static_cast<size_t>(got));
+        else if (got < 0 && errno != EINTR && errno != EAGAIN)
+            break;
     }
     return out;
 }
@@ -78,7 +80,8 @@ bool TPtyPeer::ReadPacket(std::string& data, int ms) {
     data.clear();
     const std::string size = Read(2, ms);
     if (size.size() < 2) return false;
-    const size_t n = static_cast<unsigned char>(size[0]) * 256u + static_cast<unsigned char>(size[1]);
+    const size_t n =
+        static_cast<unsigned char>(size[0]) * 256u + static_cast<unsigned char>(size[1]);
     data = Read(n, ms);
     const std::string check = Read(1, ms);
     if (data.size() < n || check.empty()) return false;

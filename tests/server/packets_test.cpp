@@ -17,8 +17,8 @@ const std::string Ack(1, '\x06'), Nak(1, '\x15');
 std::string Packet(const std::string& data, int checkDelta = 0) {
     unsigned sum = 0;
     for (char c : data) sum += static_cast<unsigned char>(c);
-    return std::string{static_cast<char>(data.size() >> 8), static_cast<char>(data.size())} +
-           data + static_cast<char>(sum + checkDelta);
+    return std::string{static_cast<char>(data.size() >> 8), static_cast<char>(data.size())} + data +
+           static_cast<char>(sum + checkDelta);
 }
 
 class Packets : public ::testing::Test {
@@ -60,7 +60,8 @@ TEST_F(Packets, SentPacketCarriesCalculatorBytes) {
     Server.SendCommand('E');
     Server.SendCommandPacket("'A\\->B' STO \\<<");
     Finish();
-    EXPECT_EQ(got, "'A\x8D" "B' STO \xAB");
+    EXPECT_EQ(got, "'A\x8D"
+                   "B' STO \xAB");
 }
 
 TEST_F(Packets, EmptyPacketAndLeadingZeroBeforeAck) {
@@ -84,8 +85,10 @@ TEST_F(Packets, FiveRefusalsAreRetried) {
             if (!p.ReadPacket(d) || d != "X") return p.Fail("packet " + std::to_string(i));
             ++writes;
             // Refusals: NAK, an unexpected byte, a 0x00 followed by NAK; then ACK.
-            p.Write(i == 1 ? std::string("\x42") : i == 2 ? std::string(1, '\0') + Nak
-                    : i < 5 ? Nak : Ack);
+            p.Write(i == 1   ? std::string("\x42")
+                    : i == 2 ? std::string(1, '\0') + Nak
+                    : i < 5  ? Nak
+                             : Ack);
         }
     });
     Server.SendCommandPacket("X");
@@ -202,11 +205,14 @@ TEST_F(Packets, CompletionWaitHasATimeLimit) {
 
 TEST_F(Packets, BusyDialogLiftsTheLimitAndCancels) {
     LinkTiming.PulseTimeLimit = 300;
+    std::atomic<bool> pressed{false};
     Peer.Run([&](TPtyPeer& p) {
         p.Read(1 << 20, 1200); // well past the limit: polls go unanswered
         Ui.Queue.RunSync([&] { Ui.Status.Cancel = true; }); // the Cancel button
+        pressed = true;
     });
     ExpectConnectionError([&] { Server.Execute("", true, true); });
+    Ui.Queue.RunUntil([&] { return pressed.load(); }, std::chrono::seconds(5));
     Finish();
     EXPECT_FALSE(Ui.Main.Connected);
     EXPECT_FALSE(Ui.Status.Cancel);
