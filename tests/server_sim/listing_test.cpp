@@ -1,5 +1,6 @@
 // The whole sample memory listed from the simulated calculator, over both transports.
 #include "SimFixture.h"
+#include "link/CalcNames.h"
 #include "objects/DecompLength.h"
 
 #include <map>
@@ -130,7 +131,7 @@ TEST_P(SimListing, ChangeDirAndOperations) {
     Server->EvalVar("HOME WORK", "RATE");
     EXPECT_EQ(path(), "HOME WORK");
     Server->GetFileList();
-    const TXPObject* proj = Server->Root().Children.empty() ? nullptr : nullptr;
+    const TXPObject* proj = nullptr;
     for (const auto& w : Server->Root().Children)
         if (w->Name == "WORK")
             for (const auto& p : w->Children)
@@ -140,8 +141,11 @@ TEST_P(SimListing, ChangeDirAndOperations) {
     for (const auto& c : proj->Children) names[c->Name] = c->TypeName;
     EXPECT_EQ(names, (std::map<std::string, std::string>{
                          {"NEW", "Directory"}, {"GO", "Vorl"}, {"ARCHIVE", "Directory"}}));
-    for (const auto& c : proj->Children)
-        if (c->Name == "ARCHIVE") EXPECT_EQ(c->Children.size(), 2u);
+    for (const auto& c : proj->Children) {
+        if (c->Name == "ARCHIVE") {
+            EXPECT_EQ(c->Children.size(), 2u);
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, SimListing, ::testing::Values(false, true),
