@@ -182,9 +182,13 @@ void TSimWire::WriteAll(std::string_view data) {
             pos += size_t(n);
             Stats.Update([&](TSimStats& s) { s.BytesSent += uint64_t(n); });
             deadline = TClock::now() + seconds(3);
-            if (baud)
-                WireFreeAt = std::max(WireFreeAt, TClock::now()) +
-                             microseconds(uint64_t(n) * 10'000'000 / baud);
+            if (baud) {
+                // The line stays busy for the bytes' wire time; a wake-up that came a little
+                // late is made up on the next bytes, so the average rate holds.
+                auto now = TClock::now();
+                auto from = now - WireFreeAt > milliseconds(50) ? now : WireFreeAt;
+                WireFreeAt = from + microseconds(uint64_t(n) * 10'000'000 / baud);
+            }
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
