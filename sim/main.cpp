@@ -36,6 +36,7 @@ struct TOptions {
     std::string Throttle;
     uint32_t Split = 0;
     bool Verbose = false;
+    bool KeepRunning = false;
 };
 
 std::mutex OutLock;
@@ -84,8 +85,12 @@ int ParseArguments(int argc, char** argv, TOptions& o) {
                    "the PC sets");
     app.add_option("--split", o.Split, "Write in pieces of N bytes");
     app.add_flag("--verbose,-v", o.Verbose, "Log the exchanges to stderr");
+    app.add_flag("--keep-running", o.KeepRunning,
+                 "Go on after the end of input (for a simulator started in the background); "
+                 "end only on SIGINT or SIGTERM");
     app.footer("\n" + TSimulator::HelpText() +
-               "\nEnds on end of input, SIGINT or SIGTERM (saving with --save).");
+               "\nEnds on end of input (unless --keep-running), SIGINT or SIGTERM (saving with "
+               "--save).");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -104,10 +109,11 @@ std::unique_ptr<ISimCalculator> MakeCalculator(const TOptions& o) {
 }
 
 // Serves stdin and the stop signals until one of them ends the run.
-void ServeControl(TSimulator& sim, int signals) {
+void ServeControl(TSimulator& sim, int signals, bool keepRunning) {
     std::string pending;
+    bool input = true;
     for (;;) {
-        pollfd p[2] = {{STDIN_FILENO, POLLIN, 0}, {signals, POLLIN, 0}};
+        pollfd p[2] = {{input ? STDIN_FILENO : -1, POLLIN, 0}, {signals, POLLIN, 0}};
         if (poll(p, 2, -1) < 0) {
             if (errno == EINTR) continue;
             return;
@@ -116,7 +122,11 @@ void ServeControl(TSimulator& sim, int signals) {
         if (!(p[0].revents & (POLLIN | POLLHUP))) continue;
         char buf[4096];
         ssize_t n = read(STDIN_FILENO, buf, sizeof buf);
-        if (n <= 0) return;
+        if (n <= 0) {
+            if (!keepRunning) return;
+            input = false;
+            continue;
+        }
         pending.append(buf, size_t(n));
         for (size_t nl; (nl = pending.find('\n')) != std::string::npos;) {
             std::string line = pending.substr(0, nl);
@@ -159,7 +169,7 @@ int Run(const TOptions& o) {
     Say(path);
     sim.SetEventSink([](const std::string& e) { Say("event: " + e); });
     sim.Start();
-    ServeControl(sim, signals);
+    ServeControl(sim, signals, o.KeepRunning);
     sim.Stop();
     if (!o.Save.empty()) {
         sim.Invoke([&](ISimCalculator& calc) { calc.SaveToFolder(o.Save); });
