@@ -3,6 +3,8 @@
 #include "sim/calc/CalcText.h"
 #include "sim/calc/CalcWords.h"
 
+#include <cmath>
+
 namespace lw::sim {
 
 namespace {
@@ -288,7 +290,7 @@ private:
         const auto r = ParseReal(Word(), Mode.Fraction);
         if (!r || r->Negative) throw ESyntax();
         const double v = RealToDouble(*r);
-        if (v != double(uint32_t(v)) || v > 4096) throw ESyntax();
+        if (v > 4096 || v != std::floor(v)) throw ESyntax();
         return uint32_t(v);
     }
 

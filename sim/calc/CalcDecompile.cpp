@@ -160,7 +160,11 @@ std::string Text(const TNibs& obj, const TTextMode& mode, TPlace place) {
 } // namespace
 
 std::string Decompile(const TNibs& obj, const TTextMode& mode) {
-    return Text(obj, mode, TPlace::Top);
+    try {
+        return Text(obj, mode, TPlace::Top);
+    } catch (const std::exception&) {
+        return "External"; // an object whose inside does not hold together
+    }
 }
 
 } // namespace lw::sim

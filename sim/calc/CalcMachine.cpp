@@ -5,6 +5,7 @@
 #include "sim/calc/CalcWords.h"
 
 #include <cstdio>
+#include <new>
 #include <tuple>
 
 namespace lw::sim {
@@ -84,7 +85,9 @@ TScriptOutcome TCalcMachine::Run(const std::string& script) {
         Lines[0] = "Error:";
         Lines[1] = Error;
         Frozen = true;
-    } catch (const EBadObject& e) {
+    } catch (const std::bad_alloc&) {
+        Error = "Insufficient Memory";
+    } catch (const std::exception&) { // a malformed object met on the way
         Error = "Bad Argument Type";
     }
     return Outcome;

@@ -213,6 +213,7 @@ TNibs MakeWord(uint32_t address) {
 
 std::string StringChars(const TNibs& obj) {
     const size_t len = ReadField(obj, 5, 5);
+    if (len < 5) throw EBadObject("string shorter than its length field");
     Need(obj, 5 + len);
     return NibsToBytes(std::string_view(obj).substr(10, len - 5));
 }

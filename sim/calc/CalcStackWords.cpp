@@ -180,7 +180,8 @@ void TCalcMachine::Arithmetic(int word) {
     } else if (pa == PrologBinInt && (pb == PrologBinInt || pb == PrologReal)) {
         const double y = pb == PrologBinInt ? BinIntValue(b) : RealToDouble(RealOf(b));
         const double v = ApplyReal(word, BinIntValue(a), std::floor(y));
-        r = MakeBinInt(uint32_t(int64_t(std::floor(v)) & 0xFFFFF));
+        const double wrapped = std::isfinite(v) ? std::fmod(std::floor(v), 1048576.0) : 0;
+        r = MakeBinInt(uint32_t(int64_t(wrapped) & 0xFFFFF));
     } else if ((IsSymbolic(pa) || IsNumber(pa)) && (IsSymbolic(pb) || IsNumber(pb))) {
         r = Symbolic2(a, b, word);
     } else {

@@ -48,7 +48,7 @@ void TCalcMachine::StoreFlags(const TNibs& obj) {
 }
 
 void TCalcMachine::Display(const TNibs& obj, double line) {
-    const int n = std::clamp(int(line), 1, int(Lines.size()));
+    const int n = int(std::clamp(line, 1.0, double(Lines.size())));
     Lines[size_t(n - 1)] = ToText(obj);
     Frozen = true;
 }
@@ -148,7 +148,7 @@ bool TCalcMachine::SystemWord(int word) {
         Stack.pop_back();
         return true;
     case W_STWS:
-        WordSize = std::clamp(int(PeekReal()), 1, 64);
+        WordSize = int(std::clamp(PeekReal(), 1.0, 64.0));
         Stack.pop_back();
         return true;
     case W_RCWS:
