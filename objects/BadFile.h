@@ -12,6 +12,12 @@ constexpr int bfYes = 1;     // send anyway (a binary file of another model)
 constexpr int bfNo = 2;      // No or Cancel: do not send
 
 inline constexpr const char* BadFileCaption = "Wrong File Type?";
+// The buttons: Yes and Binary share the left place, No and Cancel the right one.
+inline constexpr const char* BadFileYes = "&Yes";           // answer bfYes, the default button
+inline constexpr const char* BadFileNo = "&No";             // answer bfNo
+inline constexpr const char* BadFileBinary = "&Binary";     // answer bfBinary
+inline constexpr const char* BadFileText = "&Text";         // answer bfText
+inline constexpr const char* BadFileCancel = "Cancel     "; // answer bfNo
 
 // The question's text. `allowText`: the file has no binary header, and the answers are Binary,
 // Text and Cancel (Cancel preselected); otherwise Yes and No (No preselected).

@@ -4,7 +4,8 @@
 
 namespace lw {
 
-// The "Wrong File Type?" dialog. Returns -1 (Text), -2 (Binary), 1 (Yes) or 2 (No/Cancel).
+// The "Wrong File Type?" dialog (texts and answers in objects/BadFile.h). Returns -1 (Text),
+// -2 (Binary), 1 (Yes) or 2 (No/Cancel).
 class IBadFileDialog {
 public:
     virtual ~IBadFileDialog() = default;
