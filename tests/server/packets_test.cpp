@@ -77,25 +77,6 @@ TEST_F(Packets, EmptyPacketAndLeadingZeroBeforeAck) {
     EXPECT_EQ(extra, ""); // accepted at once: not written again
 }
 
-TEST_F(Packets, FiveRefusalsAreRetried) {
-    int writes = 0;
-    Peer.Run([&](TPtyPeer& p) {
-        std::string d;
-        for (int i = 0; i < 6; ++i) {
-            if (!p.ReadPacket(d) || d != "X") return p.Fail("packet " + std::to_string(i));
-            ++writes;
-            // Refusals: NAK, an unexpected byte, a 0x00 followed by NAK; then ACK.
-            p.Write(i == 1   ? std::string("\x42")
-                    : i == 2 ? std::string(1, '\0') + Nak
-                    : i < 5  ? Nak
-                             : Ack);
-        }
-    });
-    Server.SendCommandPacket("X");
-    Finish();
-    EXPECT_EQ(writes, 6);
-}
-
 TEST_F(Packets, SixthRefusalAborts) {
     int writes = 0;
     Peer.Run([&](TPtyPeer& p) {
@@ -178,63 +159,4 @@ TEST_F(Packets, ExecuteWithoutScriptOnlyPolls) {
     EXPECT_EQ(seen.substr(0, 4), "MMMM");
     EXPECT_NE(seen.find(Ack), std::string::npos);
     EXPECT_EQ(Ui.Status.BusyShown, 0);
-}
-
-TEST_F(Packets, ScriptWithBusyDialog) {
-    std::string got;
-    Peer.Run([&](TPtyPeer& p) {
-        if (p.ReadByte() != 'E' || !p.ReadPacket(got)) return p.Fail("no script");
-        p.Write(Ack);
-        if (p.ReadByte() != 'M') return p.Fail("no poll");
-        p.Write(Packet("99.0"));
-        p.Drain(700);
-    });
-    Server.Execute("1 2 +", true, false); // the busy dialog implies waiting
-    Finish();
-    EXPECT_EQ(got, "1 2 +");
-    EXPECT_EQ(Ui.Status.BusyShown, 1);
-    EXPECT_FALSE(Ui.Status.BusyVisible);
-}
-
-TEST_F(Packets, CompletionWaitHasATimeLimit) {
-    LinkTiming.PulseTimeLimit = 600; // the test's shorter limit
-    Peer.Run([&](TPtyPeer& p) { p.Read(1 << 20, 1500); });
-    ExpectConnectionError([&] { Server.Execute("", false, true); });
-    Finish();
-}
-
-TEST_F(Packets, BusyDialogLiftsTheLimitAndCancels) {
-    LinkTiming.PulseTimeLimit = 300;
-    std::atomic<bool> pressed{false};
-    Peer.Run([&](TPtyPeer& p) {
-        p.Read(1 << 20, 1200); // well past the limit: polls go unanswered
-        Ui.Queue.RunSync([&] { Ui.Status.Cancel = true; }); // the Cancel button
-        pressed = true;
-    });
-    ExpectConnectionError([&] { Server.Execute("", true, true); });
-    Ui.Queue.RunUntil([&] { return pressed.load(); }, std::chrono::seconds(5));
-    Finish();
-    EXPECT_FALSE(Ui.Main.Connected);
-    EXPECT_FALSE(Ui.Status.Cancel);
-    EXPECT_FALSE(Ui.Status.BusyVisible);
-}
-
-TEST_F(Packets, FreeMemoryDropsTheFraction) {
-    Peer.Run([&](TPtyPeer& p) {
-        for (const char* answer : {"23456.5", "23456,5", "1.000,5"}) {
-            if (p.ReadByte() != 'M') return p.Fail("no M");
-            p.Write(Packet(answer));
-            p.Read(1);
-        }
-    });
-    std::string text;
-    State.CalcFlags = "00";
-    Server.GetFreeMemory(text);
-    EXPECT_EQ(text, "23456");
-    State.CalcFlags = "01"; // flag -51: comma
-    Server.GetFreeMemory(text);
-    EXPECT_EQ(text, "23456");
-    Server.GetFreeMemory(text);
-    EXPECT_EQ(text, "1.000");
-    Finish();
 }
