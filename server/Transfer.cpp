@@ -1,0 +1,248 @@
+// Variable transfers between the calculator and PC files, and the transfers the calculator
+// starts itself (XSEND, XRECV, screen capture, operating-system download).
+#include "link/CalcNames.h"
+#include "link/Engines.h"
+#include "link/Port.h"
+#include "link/UiHooks.h"
+#include "objects/DecompLength.h"
+#include "server/EngineRun.h"
+#include "server/TextTransfer.h"
+#include "server/XModemServer.h"
+#include "util/Files.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+namespace lw {
+namespace {
+
+constexpr size_t HeaderSize = 8;
+
+// A private temporary file holding `bytes`, removed when the object goes, whatever happens.
+class TTempObjectFile {
+public:
+    explicit TTempObjectFile(const std::string& bytes) {
+        std::string path = TempFolder() + "textput-XXXXXX";
+        const int fd = ::mkstemp(path.data());
+        if (fd < 0) RaiseLinkError("Unable to open file " + path + " - " + std::strerror(errno));
+        ::close(fd);
+        FPath = path;
+        try {
+            WriteStringToFile(bytes, FPath);
+        } catch (...) {
+            ::unlink(FPath.c_str());
+            throw;
+        }
+    }
+    ~TTempObjectFile() { ::unlink(FPath.c_str()); }
+    TTempObjectFile(const TTempObjectFile&) = delete;
+    TTempObjectFile& operator=(const TTempObjectFile&) = delete;
+    const std::string& Path() const { return FPath; }
+
+private:
+    std::string FPath;
+};
+
+enum class TTextPutResult { Sent, NotText, TransferFailed };
+
+// The text path of a put: the calculator compiles the text and stores the result.
+TTextPutResult PutTextFile(TXModemServer& server, const std::string& name,
+                           const std::string& fileName) {
+    const TCalcState& state = server.State();
+    const TTextPut put = PrepareTextPut(ReadFileToString(fileName));
+    if (put.Text.empty()) return TTextPutResult::NotText;
+    std::string value;
+    if (put.Short) {
+        value = "\"" + NameToFile(put.Text, false) + "\" ";
+    } else {
+        const std::string object = StringObjectFile(state.ModelCode, put.Text);
+        if (object.empty()) return TTextPutResult::NotText;
+        const TTempObjectFile temp(object);
+        server.Purge("$$$a", false);
+        bool replaceAll = true;
+        // Without the text on the calculator, the script below would store whatever "$$$a"
+        // happened to be under the user's name.
+        if (!server.PutVar("$$$a", temp.Path(), 1, replaceAll, false, fileName))
+            return TTextPutResult::TransferFailed;
+        value = "$$$a '$$$a' PURGE ";
+    }
+    server.Execute(TextPutScript(name, state.ModelCode, put.Modes, value), true, true);
+    SleepMs(LinkTiming.AfterSend);
+    server.SetStatus("");
+    return TTextPutResult::Sent;
+}
+
+// Sets the main window busy for the lifetime of the object.
+struct TBusyScope {
+    TBusyScope() { UiHooks().Main->SetBusy(true); }
+    ~TBusyScope() { UiHooks().Main->SetBusy(false); }
+    TBusyScope(const TBusyScope&) = delete;
+    TBusyScope& operator=(const TBusyScope&) = delete;
+};
+
+} // namespace
+
+std::string TXModemServer::ShortName(const std::string& name, const std::string& fileName,
+                                     const std::string& displayName) {
+    const std::string& source =
+        !displayName.empty() ? displayName : (!fileName.empty() ? fileName : name);
+    std::string part = ExtractFileName(source);
+    const std::string ext = ExtractFileExt(part);
+    if (ext == ".zq" || ext == ".txt") part.resize(part.size() - ext.size());
+    return part;
+}
+
+bool TXModemServer::CopyFromCalc(const std::string& name, const std::string& fileName,
+                                 int typeIndex, int size) {
+    const std::string calcName = NameToFile(FileToName(name, true), false);
+    if (!CheckCalcName(calcName)) return false;
+
+    if (!FState.TextMode) {
+        if (!GetVar(calcName, fileName, false, size)) return false;
+        // A transfer that ended without an object (the header alone or less) is no file.
+        if (Data.size() <= HeaderSize || Data.compare(0, 4, "ZQZQ") != 0)
+            RaiseLinkError("No calculator object received for " + calcName);
+        WriteStringToFile(Data, fileName);
+        return true;
+    }
+
+    if (calcName.find("HOME") != std::string::npos) return false;
+    Execute(TextGetScript(calcName), true, true);
+    if (!GetVar("$$$t", fileName, false, 0)) return false;
+    Purge("$$$t", false);
+    std::string data = Data;
+    const std::string modeList = TextGetModeList(data);
+    if (modeList.empty()) RaiseLinkError("No calculator object received for " + calcName);
+    bool oddNibble = false;
+    DecompLength(data, oddNibble); // only trims the padding; its verdict does not matter here
+    WriteStringToFile(BuildTextFile(data, modeList, typeIndex, FState), fileName);
+    return true;
+}
+
+bool TXModemServer::PutVar(const std::string& name, const std::string& fileName, int replaceInfo,
+                           bool& replaceAll, bool queryReplace, const std::string& displayName) {
+    CheckConnected();
+    if (!CheckCalcName(name)) return false;
+    bool isText = false;
+    if (!CheckFileMatches(fileName, isText)) return false;
+
+    const bool protectedVars = !FState.CalcFlags.empty() && FState.CalcFlags[0] == '1';
+    if (queryReplace && !replaceAll && (isText || protectedVars)) {
+        const int answer =
+            FReplace ? FReplace->AskReplace(name, replaceInfo) : IReplaceDialog::mrCancel;
+        if (answer == IReplaceDialog::mrNo) return true; // counts as done
+        if (answer == IReplaceDialog::mrAll)
+            replaceAll = true;
+        else if (answer != IReplaceDialog::mrYes)
+            return false;
+    }
+
+    const TUiHooks& ui = UiHooks();
+    if (isText) {
+        const TTextPutResult result = PutTextFile(*this, name, fileName);
+        if (result == TTextPutResult::NotText) {
+            ui.Main->Beep();
+            ui.Main->ShowMessage(
+                name + "\r\n\r\nis not a valid text file and cannot be properly sent.\r\n",
+                "Warning");
+            ui.Thread->ProcessMessages();
+            SleepMs(100);
+        }
+        return result == TTextPutResult::Sent;
+    }
+
+    SetStatus("Sending PUT command");
+    SendCommand('P');
+    SendCommandPacket(name);
+    SetStatus("Copying " + ShortName(name, fileName, displayName));
+    bool ok = false;
+    {
+        TYModemTX engine(fileName, false, std::string(1, '\0'), ProgressDialogEvent());
+        RunUnderProgress(engine, FStatus);
+        ok = engine.Done();
+    }
+    SleepMs(LinkTiming.AfterSend);
+    if (ok)
+        Execute("", true, true);
+    else
+        ui.Main->SetConnected(false);
+    SetStatus("");
+    return ok;
+}
+
+bool TXModemServer::PutVarAsText(const std::string& name, const std::string& fileName) {
+    return PutTextFile(*this, name, fileName) == TTextPutResult::Sent;
+}
+
+bool TXModemServer::ReceiveFile(const std::string& fileName, int size) {
+    SetStatus("Copying " + ExtractFileName(fileName));
+    bool ok = false;
+    {
+        TYModemRX engine(fileName, false, size, ProgressDialogEvent());
+        RunUnderProgress(engine, "Copying " + fileName);
+        SleepMs(LinkTiming.AfterReceive);
+        ok = engine.Done();
+        Data = ok ? engine.RxData() : std::string();
+    }
+    return ok;
+}
+
+bool TXModemServer::SendFile(const std::string& fileName) {
+    SetStatus("Copying " + ExtractFileName(fileName));
+    std::string first;
+    WaitForStart(first);
+    const TUiHooks& ui = UiHooks();
+    if (!ui.Prompt->IsVisible()) return false;
+    ui.Prompt->Hide();
+    const TBusyScope busy;
+    bool ok = false;
+    {
+        TYModemTX engine(fileName, true, first, ProgressDialogEvent());
+        RunUnderProgress(engine, "Copying " + fileName);
+        ok = engine.Done();
+    }
+    SetStatus("");
+    return ok;
+}
+
+bool TXModemServer::SendRom(const std::string& fileName) {
+    SetStatus("Copying " + ExtractFileName(fileName));
+    // The image sender ends without its final report when it cannot read the file, which
+    // would leave the progress dialog waiting: find that out before it starts.
+    ReadFileToString(fileName);
+    const TUiHooks& ui = UiHooks();
+    while (ui.Prompt->IsVisible()) {
+        ui.Prompt->Focus();
+        ui.Thread->ProcessMessages();
+        SleepMs(100);
+    }
+    const TBusyScope busy;
+    bool ok = false;
+    {
+        TSTX engine(fileName, ProgressDialogEvent());
+        RunUnderProgress(engine, "Copying " + fileName);
+        ok = engine.ImageSent();
+    }
+    SetStatus("");
+    return ok;
+}
+
+void TXModemServer::CaptureScreen(std::string& image) {
+    image.clear();
+    SetStatus("Capturing screen");
+    if (FState.RequiredSpeed != 0 && CalcPort.PortKind == pkSerial)
+        ChangeSpeed(CalcPort, FState.RequiredSpeed);
+    std::string first;
+    WaitForStart(first);
+    const TUiHooks& ui = UiHooks();
+    if (!ui.Prompt->IsVisible()) return;
+    ui.Prompt->Hide();
+    const TBusyScope busy;
+    TSRX engine(first, ProgressDialogEvent());
+    const int result = RunUnderProgress(engine, "Capturing screen");
+    if (result == IProgressDialog::mrOk) image = engine.Capture();
+}
+
+} // namespace lw
