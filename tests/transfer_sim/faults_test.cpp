@@ -1,0 +1,228 @@
+// Every operation under a misbehaving calculator ends with one clear error, disconnected, and
+// with the PC's files as they were: no partial, empty or wrong file, the previous one intact.
+#include "SimSession.h"
+
+#include "link/Port.h"
+#include "server/Commands.h"
+#include "util/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace lw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ObjectOf(TSimSession& s, const std::string& name) {
+    std::string object;
+    s.Sim->Invoke([&](sim::ISimCalculator& c) { c.GetVariable(name, object); });
+    return object;
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> FolderNames(const std::string& dir) {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(dir)) out.push_back(e.path().filename());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+class Faults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        S.Connect();
+        S.Server->ChangeDir("HOME");
+        WriteStringToFile("previous", S.File("MSG.zq"));
+        WriteStringToFile("previous", S.File("MSG.txt"));
+    }
+    // The common verdict of a failed operation.
+    void ExpectFailedCleanly() {
+        EXPECT_FALSE(S.Ui.Main.Connected);
+        EXPECT_EQ(FileBytes(S.File("MSG.zq")), "previous");
+        EXPECT_EQ(FileBytes(S.File("MSG.txt")), "previous");
+        EXPECT_EQ(FolderNames(S.Folder), (std::vector<std::string>{"MSG.txt", "MSG.zq"}));
+        EXPECT_TRUE(S.LeftInTempFolder().empty());
+    }
+    std::string CopyMsg() { return CopyEntryToFolder(*S.Server, "MSG", 17, 0, S.Folder); }
+    TSimSession S;
+};
+
+TEST_F(Faults, CancelledGetKeepsThePreviousFile) {
+    S.Control("cancel");
+    EXPECT_EQ(CopyMsg(), "");
+    EXPECT_FALSE(ErrorReports(S.Ui).empty());
+    ExpectFailedCleanly();
+}
+
+TEST_F(Faults, CancelledTextGetKeepsThePreviousFile) {
+    S.State.TextMode = true;
+    S.Control("cancel");
+    EXPECT_EQ(CopyMsg(), "");
+    ExpectFailedCleanly();
+}
+
+TEST_F(Faults, UserCancelInTheProgressDialog) {
+    S.Control("throttle 9600"); // slow enough for the user to press Cancel
+    S.OnProgress([this](const TFakeUi::TReport& r) {
+        if (r.Kind == 2) S.Ui.Progress.Cancel();
+    });
+    EXPECT_EQ(CopyEntryToFolder(*S.Server, "BIG", 17, 0, S.Folder), "");
+    EXPECT_FALSE(fs::exists(S.File("BIG.zq")));
+    ExpectFailedCleanly();
+}
+
+TEST_F(Faults, CancelledBinaryPutStoresNothing) {
+    const std::string file = S.File("NEW.zq");
+    WriteStringToFile(ObjectOf(S, "LST"), file);
+    S.Control("cancel");
+    bool all = false;
+    EXPECT_FALSE(PutFileToCalc(*S.Server, file, all, 1, false));
+    EXPECT_EQ(ObjectOf(S, "NEW"), "");
+    EXPECT_FALSE(S.Ui.Main.Connected);
+}
+
+TEST_F(Faults, FailedLongTextPutCompilesNothing) {
+    const std::string file = S.File("X.txt");
+    WriteStringToFile("%%ZQ: T(3)A(D)F(.);\n\"" + std::string(400, 'w') + "\"", file);
+    const std::string x = ObjectOf(S, "X");
+    S.Control("cancel");
+    bool all = false;
+    EXPECT_FALSE(PutFileToCalc(*S.Server, file, all, 1, false));
+    EXPECT_EQ(ObjectOf(S, "X"), x);
+    EXPECT_TRUE(S.Ui.Main.Messages.empty()); // not called an invalid text file
+    EXPECT_TRUE(S.LeftInTempFolder().empty());
+}
+
+TEST_F(Faults, RefusedCommandPacketAbortsTheOperation) {
+    const std::string file = S.File("NEW.zq");
+    WriteStringToFile(ObjectOf(S, "X"), file);
+    S.Control("nak 6");
+    bool all = false;
+    try {
+        PutFileToCalc(*S.Server, file, all, 1, false);
+        ADD_FAILURE() << "no error";
+    } catch (const ELinkError& e) {
+        EXPECT_STREQ(e.what(), ConnectionErrorText);
+    }
+    EXPECT_EQ(ObjectOf(S, "NEW"), "");
+    EXPECT_FALSE(S.Ui.Main.Connected);
+}
+
+TEST_F(Faults, SilentCalculatorEndsWithTheConnectionError) {
+    S.Control("mute");
+    EXPECT_THROW(CopyMsg(), ELinkError);
+    ExpectFailedCleanly();
+}
+
+TEST_F(Faults, HangUpBeforeAGet) {
+    S.Control("hangup");
+    try {
+        EXPECT_EQ(CopyMsg(), "");
+    } catch (const ELinkError&) {
+    }
+    ExpectFailedCleanly();
+}
+
+TEST_F(Faults, HangUpInTheMiddleOfAPut) {
+    const std::string file = S.File("BIG2.zq");
+    WriteStringToFile(ObjectOf(S, "BIG"), file);
+    int reports = 0;
+    S.OnProgress([&](const TFakeUi::TReport& r) {
+        if (r.Kind == 2 && ++reports == 10) S.Sim->Control("hangup");
+    });
+    bool all = false;
+    bool ok = true;
+    try {
+        ok = PutFileToCalc(*S.Server, file, all, 1, false);
+    } catch (const ELinkError&) {
+        ok = false;
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_GE(reports, 10);
+    ExpectFailedCleanly();
+}
+
+TEST_F(Faults, DamagedBytesAndPacketsAreRecovered) {
+    S.Control("corrupt-block 1");
+    S.Control("drop-block 2");
+    S.Control("bad-checksum");
+    S.Control("zero-before-ack 2");
+    const std::string file = CopyEntryToFolder(*S.Server, "BIG", 17, 0, S.Folder);
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(ReadFileToString(file), ObjectOf(S, "BIG"));
+    EXPECT_TRUE(S.Ui.Main.Connected);
+}
+
+TEST_F(Faults, BackupInterruptedKeepsThePreviousArchive) {
+    const std::string archive = S.File("MSG.zq"); // any previous file will do
+    S.Control("throttle 115200");
+    bool receiving = false;
+    S.OnShow([&](const std::string& caption) { receiving = caption == "Copying " + archive; });
+    S.OnProgress([&](const TFakeUi::TReport& r) {
+        if (receiving && r.Kind == 2 && r.Position >= 4096) {
+            receiving = false;
+            S.Sim->Control("hangup");
+        }
+    });
+    bool ok = true;
+    try {
+        ok = BackupToFile(*S.Server, archive);
+    } catch (const ELinkError&) {
+        ok = false;
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(S.Server->Data.empty());
+    ExpectFailedCleanly();
+}
+
+TEST_F(Faults, BackupStopsWhenTheArchiveProgramCannotBeSent) {
+    S.Control("cancel");
+    EXPECT_FALSE(BackupToFile(*S.Server, S.File("MSG.zq")));
+    ExpectFailedCleanly();
+    // Nothing more was asked of the calculator after the failed put.
+    const std::string c = S.Sim->Stats().Commands;
+    EXPECT_EQ(c.back(), 'P');
+}
+
+TEST_F(Faults, RestoreWithAFailedPutLeavesTheMemory) {
+    const std::string archive = S.File("a.zqbackup");
+    WriteStringToFile(ObjectOf(S, "LST"), archive);
+    const std::string listing = S.ListingText();
+    S.Control("cancel");
+    EXPECT_FALSE(RestoreFromFile(*S.Server, archive));
+    S.Control("clear-faults");
+    S.Server->Connect(S.Port);
+    S.Server->GetFileList();
+    EXPECT_EQ(S.ListingText(), listing);
+}
+
+TEST(ManualFaults, CancelledXSendKeepsThePreviousFile) {
+    TSimSession s;
+    const std::string file = s.File("got.zq");
+    WriteStringToFile("previous", file);
+    s.OpenPortOnly();
+    s.Control("cancel");
+    s.Control("xsend BIG");
+    EXPECT_FALSE(ReceiveXSendToFile(*s.Server, file));
+    EXPECT_EQ(FileBytes(file), "previous");
+    EXPECT_EQ(FolderNames(s.Folder), (std::vector<std::string>{"got.zq"}));
+    EXPECT_FALSE(ErrorReports(s.Ui).empty());
+}
+
+TEST(ManualFaults, CancelledXRecvFails) {
+    TSimSession s;
+    const std::string file = s.File("send.zq");
+    WriteStringToFile(ObjectOf(s, "LST"), file);
+    s.OpenPortOnly();
+    s.Ui.Prompt.ShowPrompt(4, "");
+    s.Control("cancel");
+    s.Control("xrecv COPY crc");
+    EXPECT_FALSE(SendToXRecv(*s.Server, file));
+    EXPECT_EQ(ObjectOf(s, "COPY"), "");
+    EXPECT_FALSE(s.Ui.Main.Connected);
+}
+
+} // namespace
+} // namespace lw::test

@@ -1,0 +1,119 @@
+// Transfers the calculator starts itself: XRECV and XSEND, the operating-system download over
+// the USB pipes, and the screen capture.
+#include "SimSession.h"
+
+#include "server/Commands.h"
+#include "util/Files.h"
+
+#include <gtest/gtest.h>
+
+namespace lw::test {
+namespace {
+
+std::string ObjectOf(TSimSession& s, const std::string& name) {
+    std::string object;
+    s.Sim->Invoke([&](sim::ISimCalculator& c) { c.GetVariable(name, object); });
+    return object;
+}
+
+class XRecv : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(XRecv, FileArrivesInTheNamedVariable) {
+    TSimSession s;
+    const std::string file = s.File("send.zq");
+    WriteStringToFile(ObjectOf(s, "LST"), file);
+    s.OpenPortOnly();
+    s.Ui.Prompt.ShowPrompt(4, ""); // "start XRECV on the calculator", shown while waiting
+    s.Control(std::string("xrecv COPY ") + GetParam());
+    ASSERT_TRUE(SendToXRecv(*s.Server, file));
+    EXPECT_FALSE(s.Ui.Prompt.Visible);
+    EXPECT_FALSE(s.Ui.Main.Connected);
+    EXPECT_NE(s.Sim->WaitEvent("xrecv COPY stored", 5000), "");
+    EXPECT_EQ(ObjectOf(s, "COPY"), ObjectOf(s, "LST"));
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckModes, XRecv, ::testing::Values("nak", "crc", "kermit"));
+
+TEST(XRecvWait, ClosedPromptSendsNothing) {
+    TSimSession s;
+    const std::string file = s.File("send.zq");
+    WriteStringToFile(ObjectOf(s, "X"), file);
+    s.OpenPortOnly();
+    EXPECT_FALSE(SendToXRecv(*s.Server, file)); // no prompt shown: one short look, then give up
+}
+
+TEST(XSend, ReceivedObjectIsWrittenWithoutPadding) {
+    TSimSession s;
+    const std::string file = s.File("got.zq");
+    WriteStringToFile("previous", file);
+    s.OpenPortOnly();
+    s.Control("xsend MSG");
+    ASSERT_TRUE(ReceiveXSendToFile(*s.Server, file));
+    EXPECT_EQ(FileBytes(file), ObjectOf(s, "MSG"));
+    EXPECT_TRUE(s.Server->Data.empty());
+    EXPECT_FALSE(s.Ui.Main.Busy);
+    EXPECT_TRUE(s.Ui.Main.Messages.empty());
+}
+
+TEST(Rom, ImageGoesOverTheUsbPipes) {
+    TSimSession s({.Usb = true});
+    std::string image;
+    for (int i = 0; i < 10000; ++i) image += static_cast<char>((i * 7) & 0xFF);
+    const std::string file = s.File("os.bin");
+    WriteStringToFile(image, file);
+    s.OpenPortOnly();
+    s.Control("rom");
+    ASSERT_TRUE(s.Server->SendRom(file));
+    EXPECT_NE(s.Sim->WaitEvent("rom", 5000), "");
+    const sim::TSimStats stats = s.Sim->Stats();
+    EXPECT_TRUE(stats.RomComplete);
+    EXPECT_EQ(stats.RomLength, image.size());
+    EXPECT_EQ(stats.RomImage, image);
+    EXPECT_FALSE(s.Ui.Main.Busy);
+}
+
+TEST(Rom, UnreadableFileFailsBeforeAnythingIsSent) {
+    TSimSession s({.Usb = true});
+    s.OpenPortOnly();
+    EXPECT_ANY_THROW(s.Server->SendRom(s.File("missing.bin")));
+    EXPECT_EQ(s.Sim->Stats().RomLength, 0u);
+}
+
+struct TLayout {
+    const char* Name;
+    size_t Size;
+    unsigned char First;
+};
+
+class Capture : public ::testing::TestWithParam<TLayout> {};
+
+TEST_P(Capture, LayoutArrivesWhole) {
+    TSimSession s({.Usb = false, .Speed = "115200"});
+    s.OpenPortOnly();
+    s.Ui.Prompt.ShowPrompt(3, "");
+    s.Control(std::string("capture ") + GetParam().Name);
+    std::string image;
+    s.Server->CaptureScreen(image);
+    ASSERT_EQ(image.size(), GetParam().Size);
+    EXPECT_EQ(static_cast<unsigned char>(image[0]), GetParam().First);
+    EXPECT_FALSE(s.Ui.Prompt.Visible);
+    EXPECT_FALSE(s.Ui.Main.Busy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, Capture,
+                         ::testing::Values(TLayout{"band", 1081, 27}, TLayout{"w", 1094, 0},
+                                           TLayout{"header", 1 + 5 + 64 * 17, 0}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(CaptureFailure, OversizedPictureGivesErr) {
+    TSimSession s;
+    s.OpenPortOnly();
+    s.Ui.Prompt.ShowPrompt(3, "");
+    s.Control("capture oversize");
+    std::string image;
+    s.Server->CaptureScreen(image);
+    EXPECT_EQ(image, "Err");
+}
+
+} // namespace
+} // namespace lw::test
