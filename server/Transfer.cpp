@@ -84,16 +84,6 @@ struct TBusyScope {
 
 } // namespace
 
-std::string TXModemServer::ShortName(const std::string& name, const std::string& fileName,
-                                     const std::string& displayName) {
-    const std::string& source =
-        !displayName.empty() ? displayName : (!fileName.empty() ? fileName : name);
-    std::string part = ExtractFileName(source);
-    const std::string ext = ExtractFileExt(part);
-    if (ext == ".zq" || ext == ".txt") part.resize(part.size() - ext.size());
-    return part;
-}
-
 bool TXModemServer::CopyFromCalc(const std::string& name, const std::string& fileName,
                                  int typeIndex, int size) {
     const std::string calcName = NameToFile(FileToName(name, true), false);

@@ -57,7 +57,7 @@ struct TSessionOptions {
     bool Usb = false;    // the USB pipes instead of a pseudo-terminal
     std::string Speed = "115200";
     std::string StartByte = "random";
-    std::vector<std::string> Faults; // control lines applied before the start
+    std::vector<std::string> Faults = {}; // control lines applied before the start
 };
 
 class TSimSession {

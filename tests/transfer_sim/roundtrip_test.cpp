@@ -91,8 +91,9 @@ TEST_P(RoundTrip, WholeSampleMemoryComesBackTheSame) {
     for (const char* name : {"^Ga", "^128ANG", "A^141B", "BIG", "QUOT"})
         EXPECT_TRUE(fs::exists(first + "/" + name + ext)) << name;
     EXPECT_TRUE(fs::exists(first + "/WORK/PROJ/OLD/NOTE" + ext));
-    for (const auto& f : before)
+    for (const auto& f : before) {
         if (f.File.find("/BIG") != std::string::npos) EXPECT_GT(f.Bytes.size(), 65536u);
+    }
 
     TSimSession empty({.Empty = true});
     empty.State.TextMode = text;
