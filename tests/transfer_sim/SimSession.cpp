@@ -77,8 +77,7 @@ TSimSession::TSimSession(TSessionOptions options) : Options(std::move(options)) 
 TSimSession::~TSimSession() {
     try {
         Server.reset();
-    } catch (...) {
-    }
+    } catch (...) {}
     Sim->Stop();
     RemoveFolder(Base);
     ::setenv("TMPDIR", OuterTmp.c_str(), 1);
@@ -98,7 +97,16 @@ void TSimSession::Connect() {
     Server->GetFileList();
 }
 
-void TSimSession::OpenPortOnly() { ASSERT_TRUE(Server->OpenComm(Port)); }
+void TSimSession::UseQuickTiming() {
+    LinkTiming.AfterPacketAcked = 20;
+    LinkTiming.AfterPacketReceived = 10;
+    LinkTiming.AfterReceive = 10;
+    LinkTiming.AfterPulse = 20;
+}
+
+void TSimSession::OpenPortOnly() {
+    ASSERT_TRUE(Server->OpenComm(Port));
+}
 
 void TSimSession::OnProgress(std::function<void(const TFakeUi::TReport&)> fn) {
     Ui.Progress.OnReport = [this, fn](const std::string& text, int kind, int pos, int max) {

@@ -53,8 +53,8 @@ public:
 
 struct TSessionOptions {
     sim::TModel Model = sim::TModel::KB;
-    bool Empty = false;  // an empty HOME instead of the sample memory
-    bool Usb = false;    // the USB pipes instead of a pseudo-terminal
+    bool Empty = false; // an empty HOME instead of the sample memory
+    bool Usb = false;   // the USB pipes instead of a pseudo-terminal
     std::string Speed = "115200";
     std::string StartByte = "random";
     std::vector<std::string> Faults = {}; // control lines applied before the start
@@ -70,6 +70,9 @@ public:
     // Connects the server client (and lists the memory); the port only for OpenComm work.
     void Connect();
     void OpenPortOnly();
+    // Test hook: shortens the pauses the protocol makes after packets, receives and
+    // completion waits (the time-outs stay), for tests that make many transfers.
+    void UseQuickTiming();
     // Control line to the simulator; fails the test unless it answers "OK".
     void Control(const std::string& line);
 

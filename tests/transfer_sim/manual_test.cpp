@@ -64,11 +64,12 @@ TEST(Rom, ImageGoesOverTheUsbPipes) {
     s.OpenPortOnly();
     s.Control("rom");
     ASSERT_TRUE(s.Server->SendRom(file));
-    EXPECT_NE(s.Sim->WaitEvent("rom", 5000), "");
+    EXPECT_NE(s.Sim->WaitEvent("rom received", 5000), "");
     const sim::TSimStats stats = s.Sim->Stats();
     EXPECT_TRUE(stats.RomComplete);
     EXPECT_EQ(stats.RomLength, image.size());
-    EXPECT_EQ(stats.RomImage, image);
+    EXPECT_EQ(stats.RomImage.size(), image.size());
+    EXPECT_TRUE(stats.RomImage == image);
     EXPECT_FALSE(s.Ui.Main.Busy);
 }
 

@@ -47,8 +47,7 @@ protected:
         return PutFileToCalc(*S.Server, S.File(fileName), all, 1, false);
     }
     std::string Get(const std::string& name, int typeIndex = 0) {
-        const std::string file =
-            CopyEntryToFolder(*S.Server, name, typeIndex, 0, S.Folder + "/");
+        const std::string file = CopyEntryToFolder(*S.Server, name, typeIndex, 0, S.Folder + "/");
         return file.empty() ? "<failed>" : ReadFileToString(file);
     }
     size_t PutCommands() {
@@ -96,13 +95,12 @@ TEST_F(TextTransfer, HeaderModesAreSetBeforeCompiling) {
 }
 
 TEST_F(TextTransfer, StringsComeBackQuotedAlgebraicsWithoutDoubledQuotes) {
-    EXPECT_EQ(Get("MSG", StringTypeIndex),
-              "%%ZQ: T(3)A(D)F(.);\n\"Hello from the calculator!\"\n");
+    EXPECT_EQ(Get("MSG", StringTypeIndex), "%%ZQ: T(3)A(D)F(.);\n\"Hello from the calculator!\"\n");
     EXPECT_EQ(Get("EQ", AlgebraicTypeIndex), "%%ZQ: T(3)A(D)F(.);\n'A+B*2.'\n");
     EXPECT_EQ(Get("QUOT", StringTypeIndex),
               "%%ZQ: T(3)A(D)F(.);\n\"She said \\\"hi\\\" \\\\ then left\"\n");
     S.State.AddCR = true;
-    EXPECT_EQ(Get("SQR"), "%%ZQ: T(3)A(D)F(.);\r\n\xAB DUP * \xBB\r\n");
+    EXPECT_EQ(Get("SQR"), "%%ZQ: T(3)A(D)F(.);\r\n\\<< DUP * \\>>\r\n");
 }
 
 TEST_F(TextTransfer, HomeIsRefusedWithoutAnyExchange) {
