@@ -5,7 +5,7 @@
 #include "link/Port.h"
 #include "link/UiHooks.h"
 #include "objects/DecompLength.h"
-#include "server/EngineRun.h"
+#include "server/RunEngine.h"
 #include "server/TextTransfer.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
@@ -149,9 +149,8 @@ bool TXModemServer::PutVar(const std::string& name, const std::string& fileName,
     SetStatus("Copying " + ShortName(name, fileName, displayName));
     bool ok = false;
     {
-        TYModemTX engine(fileName, false, std::string(1, '\0'), ProgressDialogEvent());
-        RunUnderProgress(engine, FStatus);
-        ok = engine.Done();
+        TYModemTX engine(fileName, false, std::string(1, '\0'), ProgressReports());
+        ok = RunEngine(engine, FStatus);
     }
     SleepMs(LinkTiming.AfterSend);
     if (ok)
@@ -170,10 +169,9 @@ bool TXModemServer::ReceiveFile(const std::string& fileName, int size) {
     SetStatus("Copying " + ExtractFileName(fileName));
     bool ok = false;
     {
-        TYModemRX engine(fileName, false, size, ProgressDialogEvent());
-        RunUnderProgress(engine, "Copying " + fileName);
+        TYModemRX engine(fileName, false, size, ProgressReports());
+        ok = RunEngine(engine, "Copying " + fileName);
         SleepMs(LinkTiming.AfterReceive);
-        ok = engine.Done();
         Data = ok ? engine.RxData() : std::string();
     }
     return ok;
@@ -189,9 +187,8 @@ bool TXModemServer::SendFile(const std::string& fileName) {
     const TBusyScope busy;
     bool ok = false;
     {
-        TYModemTX engine(fileName, true, first, ProgressDialogEvent());
-        RunUnderProgress(engine, "Copying " + fileName);
-        ok = engine.Done();
+        TYModemTX engine(fileName, true, first, ProgressReports());
+        ok = RunEngine(engine, "Copying " + fileName);
     }
     SetStatus("");
     return ok;
@@ -211,8 +208,8 @@ bool TXModemServer::SendRom(const std::string& fileName) {
     const TBusyScope busy;
     bool ok = false;
     {
-        TSTX engine(fileName, ProgressDialogEvent());
-        RunUnderProgress(engine, "Copying " + fileName);
+        TSTX engine(fileName, ProgressReports());
+        RunEngine(engine, "Copying " + fileName);
         ok = engine.ImageSent();
     }
     SetStatus("");
@@ -230,8 +227,12 @@ void TXModemServer::CaptureScreen(std::string& image) {
     if (!ui.Prompt->IsVisible()) return;
     ui.Prompt->Hide();
     const TBusyScope busy;
-    TSRX engine(first, ProgressDialogEvent());
-    const int result = RunUnderProgress(engine, "Capturing screen");
+    TSRX engine(first, ProgressReports());
+    // Only a capture the receiver finished itself counts; a cancelled one is dropped.
+    const int result = ui.Progress->ShowProgress("Capturing screen", true);
+    engine.Terminate();
+    SleepMs(100);
+    engine.WaitFor();
     if (result == IProgressDialog::mrOk) image = engine.Capture();
 }
 
