@@ -45,10 +45,12 @@ public:
             WriteRaw(data.data(), data.size());
             return;
         }
+        // The line is busy from the first byte on: later chunks follow on the wire clock.
         constexpr size_t chunk = 64;
+        FWireClock = std::max<double>(FWireClock, double(PeerNowUs()));
         for (size_t pos = 0; pos < data.size(); pos += chunk) {
             const size_t n = std::min(chunk, data.size() - pos);
-            FWireClock = std::max<double>(FWireClock, double(PeerNowUs())) + UsPerByte * n;
+            FWireClock += UsPerByte * double(n);
             WaitUntil(FWireClock);
             WriteRaw(data.data() + pos, n);
         }

@@ -32,7 +32,8 @@ inline TPeerSendResult PeerSendObject(TPeerLink& link, const std::string& data,
             const int reply = link.ReadByte(5000);
             if (reply == ACK) break;
             if (reply != NAK) {
-                result.Trailer = std::string(1, char(reply)) + link.Read(16, 300);
+                result.Trailer.assign(1, char(reply));
+                result.Trailer += link.Read(16, 300);
                 return result;
             }
             ++result.Naks;
@@ -71,7 +72,10 @@ inline TPeerReceiveResult PeerReceiveObject(TPeerLink& link, uint8_t startByte,
             return result;
         }
         if (header != SOH && header != STX) {
-            if (header >= 0) result.Trailer = std::string(1, char(header)) + link.Read(16, 300);
+            if (header >= 0) {
+                result.Trailer.assign(1, char(header));
+                result.Trailer += link.Read(16, 300);
+            }
             return result;
         }
         const size_t n = header == SOH ? 128 : 1024;
