@@ -199,21 +199,5 @@ TEST(SerialPortOpen, FailuresAndNames) {
     EXPECT_EQ(port::SerialDevicePath("COM1"), "/dev/ttyS0");
 }
 
-TEST(TimingProfiles, HoldTheFixedDelays) {
-    const auto row = [](const TimingProfile& t) {
-        return std::vector<uint32_t>{t.AfterCommandByte,    t.BeforePacketAck, t.AfterPacketAcked,
-                                     t.AfterPacketReceived, t.PulseTimeLimit,  t.BeforeReceive,
-                                     t.SendStart,           t.AfterReceive,    t.AfterSend,
-                                     t.AfterRename,         t.AfterPulse,      t.AbortPause,
-                                     t.BeforeBackupReceive, t.BeforeListing};
-    };
-    using V = std::vector<uint32_t>;
-    EXPECT_EQ(row(SlowSerialTiming),
-              (V{1, 10, 400, 200, 9000, 1, 1, 100, 10, 1, 100, 1000, 300, 1}));
-    EXPECT_EQ(row(SlowSerialTiming2), row(SlowSerialTiming));
-    EXPECT_EQ(row(FastSerialTiming), (V{1, 10, 100, 50, 9000, 1, 1, 50, 10, 1, 100, 100, 300, 1}));
-    EXPECT_EQ(row(UsbTiming), (V{1, 10, 100, 50, 9000, 1, 1, 50, 10, 1, 50, 100, 300, 1}));
-}
-
 } // namespace
 } // namespace lw::test
