@@ -1,5 +1,6 @@
 #include "sim/link/SimProtocol.h"
 
+#include "link/CalcNames.h"
 #include "link/XModemCodec.h"
 
 #include <chrono>
@@ -12,6 +13,12 @@ using TClock = std::chrono::steady_clock;
 uint32_t MsLeft(TClock::time_point deadline) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now());
     return left.count() > 0 ? uint32_t(left.count()) : 0;
+}
+
+// A packet's data for the log: the display form of its first 60 bytes.
+std::string Shown(std::string_view data) {
+    std::string s = NameToFile(data.substr(0, 60), false);
+    return " '" + s + (data.size() > 60 ? "...'" : "'");
 }
 
 std::string Hex(int b) {
@@ -60,7 +67,7 @@ bool SendPacket(TSimSession& s, std::string_view data) {
             if (resends) ++st.PacketResends;
         });
         s.Wire.Write(packet + char(sent));
-        s.Wire.Log("> packet of " + std::to_string(data.size()) + " bytes");
+        s.Wire.Log("> packet of " + std::to_string(data.size()) + " bytes" + Shown(data));
         auto deadline = TClock::now() + std::chrono::milliseconds(TSimLimits::PacketAckMs);
         int reply = -1;
         // Other bytes (polls the PC sent before it saw the packet) are not answered.
@@ -107,7 +114,7 @@ bool ReceivePacket(TSimSession& s, std::string& data, uint32_t firstByteMs) {
         }
         s.Stats.Update([](TSimStats& st) { ++st.PacketsReceived; });
         WriteByte(s, ACK);
-        s.Wire.Log("< packet of " + std::to_string(data.size()) + " bytes, ACK");
+        s.Wire.Log("< packet of " + std::to_string(data.size()) + " bytes" + Shown(data) + ", ACK");
         return true;
     }
     s.Wire.Log("packet failed too often, giving up");
