@@ -4,13 +4,22 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target linkwell-cli
 cli=build/cli/linkwell-cli
-if [ ! -x "$cli" ]; then
-  echo "linkwell-cli is not built yet; the demo needs it." >&2
-  exit 1
-fi
-set -x
-"$cli" --demo ident
-"$cli" --demo ls -R
-"$cli" --demo mem
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+run() {
+  echo
+  echo "\$ linkwell-cli $*"
+  "$cli" "$@"
+}
+
+run --demo ident
+run --demo ls
+run --demo -d "HOME WORK" ls -R
+run --demo mem
+run --demo -q -t get MSG -o "$out"
+cat "$out/MSG.txt"
+run --demo -q capture -o "$out/screen.png"
+echo "($(stat -c %s "$out/screen.png") bytes of PNG)"

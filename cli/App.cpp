@@ -1,0 +1,110 @@
+#include "cli/App.h"
+
+#include "cli/CliTexts.h"
+#include "cli/Commands.h"
+#include "cli/Demo.h"
+#include "link/Port.h"
+#include "log/TraceLine.h"
+#include "util/Files.h"
+
+#include <iostream>
+#include <map>
+#include <memory>
+
+namespace lw::cli {
+
+namespace {
+
+using TCommand = int (*)(TSession&);
+
+const std::map<std::string, TCommand>& CommandTable() {
+    static const std::map<std::string, TCommand> table = {
+        {"ports", CmdPorts},
+        {"ident", CmdIdent},
+        {"ls", CmdLs},
+        {"mem", CmdMem},
+        {"get", CmdGet},
+        {"put", CmdPut},
+        {"rm", CmdRm},
+        {"mkdir", CmdMkdir},
+        {"mv", CmdMv},
+        {"eval", CmdEval},
+        {"exec", CmdExec},
+        {"stack", CmdStack},
+        {"backup", CmdBackup},
+        {"restore", CmdRestore},
+        {"capture", CmdCapture},
+        {"xmodem-send", CmdXModemSend},
+        {"xmodem-receive", CmdXModemReceive},
+        {"rom", CmdRom},
+    };
+    return table;
+}
+
+// Runs the command with the terminal and the server client in place; every failure becomes
+// the one message.
+int RunSession(const TCliOptions& options, TTerminal& term) {
+    TCalcState state;
+    TTerminalUi ui(term, state, !options.Alg, options.Text);
+    std::unique_ptr<TDemo> demo;
+    std::string port = options.Port;
+    if (options.Demo && options.Command != "ports") {
+        try {
+            demo = std::make_unique<TDemo>(options.Command == "rom", options.Verbose);
+        } catch (const std::exception& e) {
+            return term.Fail(DemoFailedText(e.what()));
+        }
+        port = demo->Port();
+        ui.Prompt.OnWaiting = [&demo, &options](int kind) { demo->OnPrompt(kind, options); };
+    }
+    TXModemServer server(state, &ui.BadFile, &ui.Replace);
+    state.TextMode = options.Text;
+    state.AddExtension = !options.NoExt;
+    state.RpnPrompts = !options.Alg;
+    if (options.Verbose)
+        server.OnStatus = [&term](const std::string& text) {
+            if (!text.empty()) term.Print("[status] " + text + "\n");
+        };
+    TSession session{options, term, ui, state, server, ServerPortName(port)};
+    int status = 1;
+    try {
+        status = CommandTable().at(options.Command)(session);
+        status = status == 0 ? term.Succeed() : status;
+    } catch (const ECommandFailed& e) {
+        status = term.Fail(e.what());
+    } catch (const ELinkError& e) {
+        status = term.Fail(e.what());
+    } catch (const EFileError& e) {
+        status = term.Fail(e.what());
+    } catch (const std::exception& e) {
+        status = term.Fail(e.what());
+    }
+    try {
+        server.Connect(""); // closes the port; the calculator's server keeps running
+    } catch (const std::exception&) {}
+    return status;
+}
+
+} // namespace
+
+int RunCli(int argc, const char* const* argv) {
+    TCliOptions options;
+    std::string message;
+    switch (ParseCommandLine(argc, argv, options, message)) {
+    case TParseResult::Done:
+        return 0;
+    case TParseResult::UsageError:
+        std::cerr << ProgramName << ": " << message << '\n' << UsageHint() << '\n';
+        return 2;
+    case TParseResult::Run:
+        break;
+    }
+    TTerminal term({options.Yes, options.Quiet, options.Verbose});
+    if (options.Verbose)
+        SetTraceSink([&term](const std::string& line) { term.Print("[trace] " + line + "\n"); });
+    const int status = RunSession(options, term);
+    SetTraceSink({});
+    return status;
+}
+
+} // namespace lw::cli

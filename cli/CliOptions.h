@@ -1,0 +1,53 @@
+// linkwell-cli's command line: what the user asked for, parsed and checked, apart from doing it.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace lw::cli {
+
+struct TCliOptions {
+    // Global options.
+    std::string Port = "auto"; // as given: a device path, "usb", "usb_1".."usb_4" or "auto"
+    int Speed = 115200;
+    bool Demo = false;
+    std::string Dir = "HOME"; // path form, always beginning with HOME
+    bool Text = false;
+    bool NoExt = false;
+    bool Yes = false;
+    bool Quiet = false;
+    bool Verbose = false;
+    bool Alg = false;
+
+    // The command and its arguments.
+    std::string Command;
+    std::vector<std::string> Args; // names (get, rm, eval ...) or files (put, backup ...)
+    bool Recursive = false;        // ls -R
+    std::string OutDir = ".";      // get -o
+    std::string OutFile;           // capture -o
+    int Count = 1;                 // capture -n
+};
+
+enum class TParseResult {
+    Run,        // options filled in: run the command
+    Done,       // --help or --version was printed: exit 0
+    UsageError, // `message` says what is wrong: exit 2
+};
+
+// Parses argv. The default port is $LINKWELL_PORT when set. Help and version go to stdout.
+TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& options,
+                              std::string& message);
+
+// The checks of a parsed command that need no calculator: the capture file's extension and
+// count, a port for the commands that work without the calculator's server, USB for rom.
+// Returns the usage error text, or "" when the command may run.
+std::string CheckCommand(const TCliOptions& options);
+
+// The port name the server client opens: "AUTO", the USB device name (with its suffix) for
+// "usb"/"usb_N", the path itself otherwise.
+std::string ServerPortName(const std::string& cliPort);
+bool IsAutoPort(const std::string& cliPort);
+bool IsUsbPort(const std::string& cliPort);
+// "HOME GAMES" for "GAMES", "HOME GAMES" or " HOME  GAMES ": blanks squeezed, HOME in front.
+std::string NormalizeDirPath(const std::string& path);
+
+} // namespace lw::cli

@@ -1,0 +1,133 @@
+#include "cli/CliTexts.h"
+
+namespace lw::cli {
+
+std::string UsageHint() {
+    return "Run with --help for more information.";
+}
+
+std::string BadSpeedText(const std::string& speed) {
+    return "--speed: \"" + speed + "\" is not a serial speed (a whole number of bit/s)";
+}
+
+std::string BadImageExtensionText(const std::string& file) {
+    return "capture: \"" + file + "\" must end in .bmp, .jpg or .png";
+}
+
+std::string BadCaptureCountText(int count) {
+    return "capture: -n must be 1 or more, not " + std::to_string(count);
+}
+
+std::string AutoPortRefusedText(const std::string& command) {
+    return command + " talks to the calculator without its server and needs a port: give " +
+           "-p with a serial device or \"usb\"";
+}
+
+std::string RomNeedsUsbText() {
+    return "rom works over USB only: give -p usb (or usb_1..usb_4)";
+}
+
+std::string ExecNeedsLineText() {
+    return "exec: the command line is empty";
+}
+
+std::string NoSuchDirectoryText(const std::string& path) {
+    return "no directory \"" + path + "\" on the calculator";
+}
+
+std::string NoSuchEntryText(const std::string& name, const std::string& dir) {
+    return "\"" + name + "\" is not in " + dir;
+}
+
+std::string AlreadyExistsText(const std::string& name, const std::string& dir) {
+    return "\"" + name + "\" already exists in " + dir;
+}
+
+std::string NotChangedText(const std::string& command, const std::string& name) {
+    return command + " " + name + ": the calculator did not do it";
+}
+
+std::string ImproperNameRefusedText(const std::string& name) {
+    return "\"" + name + "\" is not a proper calculator name (-y goes on anyway)";
+}
+
+std::string GetFailedText(const std::string& name) {
+    return "get " + name + ": the transfer failed";
+}
+
+std::string PutFailedText(const std::string& file) {
+    return "put " + file + ": the file was not sent";
+}
+
+std::string PutNotReplacedText(const std::string& file, const std::string& name) {
+    return "put " + file + ": the calculator already has " + name + "; not replaced (-y replaces)";
+}
+
+std::string BackupArchiveRefusedText(const std::string& file) {
+    return "put " + file + ": this is a backup archive; use restore";
+}
+
+std::string FileUnreadableText(const std::string& file, const std::string& reason) {
+    return "cannot read \"" + file + "\"" + (reason.empty() ? "" : ": " + reason);
+}
+
+std::string BackupFailedText(const std::string& file) {
+    return "backup " + file + ": the backup failed; no file was written";
+}
+
+std::string RestoreFailedText(const std::string& file) {
+    return "restore " + file + ": the archive was not sent";
+}
+
+std::string SpeedChangeDeclinedText() {
+    return "cancelled: the speed change was declined";
+}
+
+std::string NoCaptureText() {
+    return "capture: no screen capture arrived";
+}
+
+std::string CaptureFailedText() {
+    return "capture: the screen capture failed";
+}
+
+std::string ImageWriteFailedText(const std::string& file, const std::string& reason) {
+    return "capture: cannot write \"" + file + "\": " + reason;
+}
+
+std::string XModemSendFailedText(const std::string& file) {
+    return "xmodem-send " + file + ": the transfer failed";
+}
+
+std::string XModemReceiveFailedText(const std::string& file) {
+    return "xmodem-receive " + file + ": nothing was received; no file was written";
+}
+
+std::string RomFailedText(const std::string& file) {
+    return "Download Error: Download of ROM file " + file + " failed.";
+}
+
+std::string StackFailedText() {
+    return "stack: the stack picture could not be fetched";
+}
+
+std::string PortOpenFailedText(const std::string& port) {
+    return "cannot open the port \"" + port + "\"";
+}
+
+std::string CancelledText() {
+    return "cancelled";
+}
+
+std::string DemoFailedText(const std::string& reason) {
+    return "the built-in simulated calculator could not start: " + reason;
+}
+
+std::string RestoredNoteText() {
+    return "The Calculator memory has been restored but it may take a few minutes to "
+           "reorganize and be ready for commands.\n"
+           "On the Calculator: press VAR then run FLAG to restore all flags.\n"
+           "To connect again, restart the server (XSrvr) on the Calculator.";
+}
+
+} // namespace lw::cli

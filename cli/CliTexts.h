@@ -1,0 +1,47 @@
+// Every text linkwell-cli itself prints about a failure or a refusal, in one place. (The
+// calculator-side texts, such as the connect errors, come from the core as they are.)
+#pragma once
+#include <string>
+
+namespace lw::cli {
+
+inline constexpr const char* ProgramName = "linkwell-cli";
+
+// Usage errors (exit status 2).
+std::string UsageHint(); // "Run with --help for more information."
+std::string BadSpeedText(const std::string& speed);
+std::string BadImageExtensionText(const std::string& file);
+std::string BadCaptureCountText(int count);
+std::string AutoPortRefusedText(const std::string& command);
+std::string RomNeedsUsbText();
+std::string ExecNeedsLineText();
+
+// Operation failures (exit status 1).
+std::string NoSuchDirectoryText(const std::string& path);
+std::string NoSuchEntryText(const std::string& name, const std::string& dir);
+std::string AlreadyExistsText(const std::string& name, const std::string& dir);
+std::string NotChangedText(const std::string& command, const std::string& name);
+std::string ImproperNameRefusedText(const std::string& name);
+std::string GetFailedText(const std::string& name);
+std::string PutFailedText(const std::string& file);
+std::string PutNotReplacedText(const std::string& file, const std::string& name);
+std::string BackupArchiveRefusedText(const std::string& file);
+std::string FileUnreadableText(const std::string& file, const std::string& reason);
+std::string BackupFailedText(const std::string& file);
+std::string RestoreFailedText(const std::string& file);
+std::string SpeedChangeDeclinedText();
+std::string NoCaptureText();
+std::string CaptureFailedText();
+std::string ImageWriteFailedText(const std::string& file, const std::string& reason);
+std::string XModemSendFailedText(const std::string& file);
+std::string XModemReceiveFailedText(const std::string& file);
+std::string RomFailedText(const std::string& file); // the desktop program's "Download Error"
+std::string StackFailedText();
+std::string PortOpenFailedText(const std::string& port);
+std::string CancelledText();
+std::string DemoFailedText(const std::string& reason);
+
+// Notes printed on success.
+std::string RestoredNoteText(); // the calculator's server stopped; how to reconnect
+
+} // namespace lw::cli

@@ -1,0 +1,139 @@
+// The commands on the whole calculator and the transfers the calculator starts itself:
+// backup, restore, screen capture, the manual XRECV/XSEND transfers and the ROM download.
+#include "capture/CaptureImage.h"
+#include "cli/CliTexts.h"
+#include "cli/Commands.h"
+#include "link/Port.h"
+#include "server/Commands.h"
+#include "util/Files.h"
+
+namespace lw::cli {
+
+namespace {
+
+constexpr int CaptureSpeed = 115200;
+
+// Prompt kinds of the transfer prompts.
+constexpr int pkCaptureFirst = 3;
+constexpr int pkXRecvBefore = 4;
+constexpr int pkXRecvAfter = 5;
+constexpr int pkXSendBefore = 6;
+constexpr int pkRomBefore = 7;
+constexpr int pkCaptureNext = 10;
+constexpr const char* CaptureNextTitle = "Another Capture begins when Calculator starts sending.";
+
+std::string CaptureSpeedQuestion(const std::string& modelName) {
+    return "Screen Capture requires that the ZQ" + modelName +
+           " operate at \r\n115200 baud  (see IOPAR in VAR).\r\n\r\nMay I change the speed "
+           "temporarily for the Screen Capture?";
+}
+
+// FILE for one capture; FILE-1.ext, FILE-2.ext ... for several.
+std::string CaptureFileName(const std::string& file, int index, int count) {
+    if (count == 1) return file;
+    const std::string ext = ExtractFileExt(file);
+    return file.substr(0, file.size() - ext.size()) + "-" + std::to_string(index) + ext;
+}
+
+// Ends the port-only work as the desktop program does: the port is not a server connection.
+struct TDisconnectedAfter {
+    TSession& S;
+    ~TDisconnectedAfter() { S.Ui.Main.SetConnected(false); }
+};
+
+} // namespace
+
+int CmdBackup(TSession& s) {
+    const std::string& file = s.Options.Args.at(0);
+    s.Connect();
+    s.Server.GetFileList(); // the size estimate comes from the listing
+    const int declinedBefore = s.Ui.Prompt.Declined();
+    if (!BackupToFile(s.Server, file)) {
+        if (s.Ui.Prompt.Declined() > declinedBefore)
+            throw ECommandFailed(SpeedChangeDeclinedText());
+        throw ECommandFailed(BackupFailedText(file));
+    }
+    s.Output(file);
+    return 0;
+}
+
+int CmdRestore(TSession& s) {
+    const std::string& file = s.Options.Args.at(0);
+    s.CheckReadable(file);
+    s.Connect();
+    if (!RestoreFromFile(s.Server, file)) throw ECommandFailed(RestoreFailedText(file));
+    s.Term.Print(RestoredNoteText() + "\n");
+    return 0;
+}
+
+int CmdCapture(TSession& s) {
+    const int count = s.Options.Count;
+    s.State.RequiredSpeed =
+        IsSerialPortName(s.PortName) && s.Options.Speed != CaptureSpeed ? CaptureSpeed : 0;
+    if (s.State.RequiredSpeed != 0 &&
+        !s.Ui.Prompt.ShowCustomPrompt(CaptureSpeedQuestion(s.State.ModelName),
+                                      "Set the calculator"))
+        throw ECommandFailed(SpeedChangeDeclinedText());
+    s.Server.SetSpeed(std::to_string(s.Options.Speed));
+    const TCaptureBorder border; // the capture window's defaults: frame 2, space 1
+    for (int i = 1; i <= count; ++i) {
+        const TDisconnectedAfter disconnected{s};
+        s.OpenPortOnly();
+        if (i == 1)
+            s.Ui.Prompt.ShowPrompt(pkCaptureFirst, "");
+        else
+            s.Ui.Prompt.ShowPrompt(pkCaptureNext, CaptureNextTitle);
+        std::string data;
+        s.Server.CaptureScreen(data);
+        s.Ui.Prompt.Hide();
+        if (data.empty())
+            throw ECommandFailed(s.Term.Interrupted() ? CancelledText() : NoCaptureText());
+        if (data == "Err") throw ECommandFailed(CaptureFailedText());
+        const std::string file = CaptureFileName(s.Options.OutFile, i, count);
+        try {
+            SaveImageToFile(RenderCapture(data, border), file);
+        } catch (const std::exception& e) {
+            throw ECommandFailed(ImageWriteFailedText(file, e.what()));
+        }
+        s.Output(file);
+    }
+    return 0;
+}
+
+int CmdXModemSend(TSession& s) {
+    const std::string& file = s.Options.Args.at(0);
+    s.CheckReadable(file);
+    const TDisconnectedAfter disconnected{s};
+    s.OpenPortOnly();
+    s.Ui.Prompt.ShowPrompt(pkXRecvBefore, "");
+    const bool ok = SendToXRecv(s.Server, file);
+    s.Ui.Prompt.Hide();
+    if (!ok)
+        throw ECommandFailed(s.Term.Interrupted() ? CancelledText() : XModemSendFailedText(file));
+    s.Ui.Prompt.ShowPrompt(pkXRecvAfter, "");
+    return 0;
+}
+
+int CmdXModemReceive(TSession& s) {
+    const std::string& file = s.Options.Args.at(0);
+    if (!s.Ui.Prompt.ShowPrompt(pkXSendBefore, "")) throw ECommandFailed(CancelledText());
+    const TDisconnectedAfter disconnected{s};
+    s.OpenPortOnly();
+    if (!ReceiveXSendToFile(s.Server, file))
+        throw ECommandFailed(s.Term.Interrupted() ? CancelledText()
+                                                  : XModemReceiveFailedText(file));
+    s.Output(file);
+    return 0;
+}
+
+int CmdRom(TSession& s) {
+    const std::string& file = s.Options.Args.at(0);
+    s.CheckReadable(file);
+    if (!s.Ui.Prompt.ShowPrompt(pkRomBefore, "")) throw ECommandFailed(CancelledText());
+    const TDisconnectedAfter disconnected{s};
+    s.OpenPortOnly();
+    if (!s.Server.SendRom(file)) throw ECommandFailed(RomFailedText(file));
+    return 0;
+}
+
+} // namespace lw::cli

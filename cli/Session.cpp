@@ -1,0 +1,78 @@
+#include "cli/Session.h"
+
+#include "cli/CliTexts.h"
+#include "link/CalcNames.h"
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lw::cli {
+
+void TSession::Connect() {
+    Server.SetSpeed(std::to_string(Options.Speed));
+    Server.Connect(PortName);
+}
+
+TXPObject& TSession::ListDir() {
+    Server.GetFileList();
+    TXPObject* dir = &Server.Root();
+    const std::string& path = Options.Dir;
+    size_t at = path.find(' ');
+    while (at != std::string::npos) {
+        const size_t next = path.find(' ', at + 1);
+        const std::string name =
+            path.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
+        TXPObject* child = FindEntry(*dir, name);
+        if (!child || !child->IsDirectory()) throw ECommandFailed(NoSuchDirectoryText(path));
+        dir = child;
+        at = next;
+    }
+    return *dir;
+}
+
+TXPObject& TSession::EnterDir() {
+    Connect();
+    TXPObject& dir = ListDir();
+    Server.ChangeDir(Options.Dir);
+    return dir;
+}
+
+TXPObject* TSession::FindEntry(TXPObject& dir, const std::string& name) {
+    for (auto& child : dir.GetChildren())
+        if (child->Name == name) return child.get();
+    return nullptr;
+}
+
+TXPObject& TSession::Entry(TXPObject& dir, const std::string& name) {
+    TXPObject* entry = FindEntry(dir, name);
+    if (!entry) throw ECommandFailed(NoSuchEntryText(name, dir.GetPath()));
+    return *entry;
+}
+
+void TSession::CheckName(const std::string& name) {
+    if (!CheckCalcName(name)) throw ECommandFailed(ImproperNameRefusedText(name));
+}
+
+void TSession::OpenPortOnly() {
+    if (!Server.OpenComm(PortName)) throw ECommandFailed(PortOpenFailedText(Options.Port));
+}
+
+void TSession::CheckReadable(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw ECommandFailed(FileUnreadableText(path, std::strerror(errno)));
+    struct stat st {};
+    const bool isDir = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    ::close(fd);
+    if (isDir) throw ECommandFailed(FileUnreadableText(path, std::strerror(EISDIR)));
+}
+
+void TSession::Output(const std::string& line) {
+    std::cout << line << '\n' << std::flush;
+}
+
+} // namespace lw::cli

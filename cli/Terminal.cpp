@@ -1,0 +1,200 @@
+#include "cli/Terminal.h"
+
+#include "cli/CliTexts.h"
+
+#include <cctype>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+
+#include <poll.h>
+#include <pthread.h>
+#include <unistd.h>
+
+namespace lw::cli {
+
+namespace {
+
+// SIGINT is the user's Ctrl-C; SIGUSR1 only wakes the watcher to end it.
+sigset_t WatchedSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGUSR1);
+    return set;
+}
+
+std::string ForTerminal(std::string text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
+}
+
+} // namespace
+
+std::string OneLine(const std::string& text) {
+    std::string out;
+    bool blank = false;
+    for (char c : text) {
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
+TTerminal::TTerminal(const TTerminalSettings& settings)
+    : FSettings(settings), FInteractive(::isatty(STDIN_FILENO) == 1),
+      FProgressTty(::isatty(STDERR_FILENO) == 1 && !settings.Quiet) {
+    const sigset_t set = WatchedSignals();
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+TTerminal::~TTerminal() {
+    StopWatching();
+}
+
+void TTerminal::StopWatching() {
+    if (FWatcher.joinable()) {
+        pthread_kill(FWatcher.native_handle(), SIGUSR1);
+        FWatcher.join();
+    }
+}
+
+void TTerminal::WatchInterrupts(std::function<void()> onFirst) {
+    FOnInterrupt = std::move(onFirst);
+    FWatcher = std::thread([this] { Watch(); });
+}
+
+void TTerminal::Watch() {
+    const sigset_t set = WatchedSignals();
+    for (;;) {
+        int signal = 0;
+        if (sigwait(&set, &signal) != 0 || signal != SIGINT) return;
+        if (++FInterrupts == 1) {
+            if (FOnInterrupt) FOnInterrupt();
+        } else {
+            const char newline = '\n';
+            [[maybe_unused]] auto ignored = ::write(STDERR_FILENO, &newline, 1);
+            ::_exit(130);
+        }
+    }
+}
+
+bool TTerminal::ReadLine(std::string& line) {
+    line.clear();
+    const int interruptsBefore = FInterrupts.load();
+    for (;;) {
+        if (FInterrupts.load() != interruptsBefore) return false;
+        pollfd p{STDIN_FILENO, POLLIN, 0};
+        const int ready = ::poll(&p, 1, 100);
+        if (ready < 0) return false;
+        if (ready == 0) continue;
+        char c = 0;
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n <= 0) return !line.empty();
+        if (c == '\n') return true;
+        line += c;
+    }
+}
+
+bool TTerminal::AskYesNo(const std::string& question) {
+    return AskChoice(question, "yn", "[y]es or [N]o", 'y', 'n') == 'y';
+}
+
+char TTerminal::AskChoice(const std::string& question, const std::string& letters,
+                          const std::string& labels, char onYes, char onNo) {
+    if (FSettings.Yes) {
+        if (FSettings.Verbose) Print(question + "\n-> " + std::string(1, onYes) + " (--yes)\n");
+        return onYes;
+    }
+    if (!FInteractive) {
+        if (FSettings.Verbose)
+            Print(question + "\n-> " + std::string(1, onNo) + " (no terminal)\n");
+        return onNo;
+    }
+    ProgressEnd();
+    Print(question + "\n");
+    for (;;) {
+        Print(labels + "? ");
+        std::string line;
+        if (!ReadLine(line)) {
+            Print("\n");
+            return onNo;
+        }
+        const std::string answer = OneLine(line);
+        if (answer.empty()) return onNo; // Enter alone: the safe answer
+        const char c = char(std::tolower(static_cast<unsigned char>(answer.front())));
+        if (letters.find(c) != std::string::npos) return c;
+    }
+}
+
+bool TTerminal::WaitForEnter() {
+    if (FSettings.Yes || !FInteractive) return true;
+    Print("Press Enter to go on (Ctrl-C cancels). ");
+    std::string line;
+    const bool ok = ReadLine(line);
+    if (!ok) Print("\n");
+    return ok;
+}
+
+void TTerminal::Print(const std::string& text) {
+    std::cerr << ForTerminal(text) << std::flush;
+}
+
+void TTerminal::Error(const std::string& text) {
+    ProgressEnd();
+    std::cerr << ProgramName << ": " << text << '\n' << std::flush;
+}
+
+void TTerminal::ProgressBegin(const std::string& caption) {
+    FCaption = OneLine(caption);
+}
+
+void TTerminal::ProgressUpdate(const std::string& text) {
+    if (!FProgressTty) return;
+    std::cerr << "\r\033[K" << FCaption << (FCaption.empty() ? "" : ": ") << OneLine(text)
+              << std::flush;
+    FProgressOpen = true;
+}
+
+void TTerminal::ProgressEnd() {
+    if (!FProgressOpen) return;
+    std::cerr << '\n' << std::flush;
+    FProgressOpen = false;
+}
+
+void TTerminal::NoteMessage(const std::string& caption, const std::string& text) {
+    FMessages.push_back(caption.empty() ? OneLine(text) : caption + ": " + OneLine(text));
+}
+
+void TTerminal::NoteTransferError(const std::string& text) {
+    FTransferError = OneLine(text);
+}
+
+int TTerminal::Fail(const std::string& text) {
+    if (!FMessages.empty()) {
+        for (const auto& m : FMessages) Error(m);
+    } else if (!FTransferError.empty() && FTransferError != text) {
+        Error(text + " (" + FTransferError + ")");
+    } else {
+        Error(text);
+    }
+    FMessages.clear();
+    FTransferError.clear();
+    return 1;
+}
+
+int TTerminal::Succeed() {
+    for (const auto& m : FMessages) Error("warning: " + m);
+    FMessages.clear();
+    FTransferError.clear();
+    return 0;
+}
+
+} // namespace lw::cli

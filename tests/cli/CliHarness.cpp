@@ -1,0 +1,133 @@
+#include "CliHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace lw::test {
+
+namespace {
+
+std::atomic<int> DirCounter{0};
+
+std::string FirstLine(const std::string& text) {
+    const auto end = text.find('\n');
+    return end == std::string::npos ? "" : text.substr(0, end);
+}
+
+} // namespace
+
+TTempDir::TTempDir() {
+    FPath = std::filesystem::temp_directory_path() /
+            ("lw_cli_" + std::to_string(::getpid()) + "_" + std::to_string(DirCounter++));
+    std::filesystem::remove_all(FPath);
+    std::filesystem::create_directories(FPath);
+}
+
+TTempDir::~TTempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(FPath, ignored);
+}
+
+TSimProcess::TSimProcess(bool usb, const std::vector<std::string>& extraArgs) {
+#ifdef LW_SIM_PROGRAM
+    std::vector<std::string> argv = {LW_SIM_PROGRAM};
+    if (usb) {
+        FUsbRoot = FDir / "usb";
+        std::filesystem::create_directories(FUsbRoot);
+        argv.insert(argv.end(), {"--usb-root", FUsbRoot});
+    } else {
+        argv.insert(argv.end(), {"--link", FDir / "calc"});
+    }
+    argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
+    FProc = std::make_unique<TProcess>(argv, std::map<std::string, std::string>{}, true);
+    FProc->WaitFor([this] { return !FirstLine(FProc->Out()).empty(); }, std::chrono::seconds(10));
+    FPort = FirstLine(FProc->Out());
+    FSeen = FPort.empty() ? 0 : FPort.size() + 1;
+    FCliPort = usb ? "usb" : FPort;
+#else
+    (void)usb;
+    (void)extraArgs;
+#endif
+}
+
+TSimProcess::~TSimProcess() {
+    if (!FProc) return;
+    FProc->CloseStdin();
+    FProc->Wait(std::chrono::seconds(5));
+}
+
+std::map<std::string, std::string> TSimProcess::CliEnv() const {
+    std::map<std::string, std::string> env;
+    env["LINKWELL_PORT"] = "";
+    if (!FUsbRoot.empty()) env["LINKWELL_USB_ROOT"] = FUsbRoot;
+    return env;
+}
+
+std::string TSimProcess::Control(const std::string& line) {
+    FProc->Write(line + "\n");
+    std::string reply;
+    FProc->WaitFor(
+        [&] {
+            const std::string& out = FProc->Out();
+            while (FSeen < out.size()) {
+                const auto end = out.find('\n', FSeen);
+                if (end == std::string::npos) return false;
+                const std::string l = out.substr(FSeen, end - FSeen);
+                FSeen = end + 1;
+                if (l.rfind("OK", 0) == 0 || l.rfind("ERROR", 0) == 0) {
+                    reply = l;
+                    return true;
+                }
+            }
+            return false;
+        },
+        std::chrono::seconds(10));
+    return reply;
+}
+
+static std::vector<std::string> CliArgv(const TSimProcess* sim,
+                                        const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {LW_CLI_PROGRAM};
+    if (sim) argv.insert(argv.end(), {"-p", sim->CliPort()});
+    argv.insert(argv.end(), args.begin(), args.end());
+    return argv;
+}
+
+TRunResult Cli(const TSimProcess* sim, const std::vector<std::string>& args,
+               std::chrono::milliseconds timeout) {
+    const auto env =
+        sim ? sim->CliEnv() : std::map<std::string, std::string>{{"LINKWELL_PORT", ""}};
+    return Run(CliArgv(sim, args), env, timeout);
+}
+
+std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std::string>& args) {
+    const auto env =
+        sim ? sim->CliEnv() : std::map<std::string, std::string>{{"LINKWELL_PORT", ""}};
+    return std::make_unique<TProcess>(CliArgv(sim, args), env);
+}
+
+std::vector<std::string> ErrorLines(const std::string& err) {
+    std::vector<std::string> out;
+    for (const auto& line : Lines(err))
+        if (line.rfind("linkwell-cli: ", 0) == 0) out.push_back(line);
+    return out;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFile(const std::string& path, const std::string& data) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << data;
+}
+
+} // namespace lw::test

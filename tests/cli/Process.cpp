@@ -1,0 +1,166 @@
+#include "Process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace lw::test {
+
+namespace {
+
+void ClosePipe(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+} // namespace
+
+TProcess::TProcess(const std::vector<std::string>& argv,
+                   const std::map<std::string, std::string>& env, bool pipeStdin) {
+    int in[2] = {-1, -1}, out[2], err[2];
+    if ((pipeStdin && ::pipe2(in, O_CLOEXEC) != 0) || ::pipe2(out, O_CLOEXEC) != 0 ||
+        ::pipe2(err, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
+    // Everything the child needs is prepared before fork.
+    std::vector<std::string> envText;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        const std::string key = entry.substr(0, entry.find('='));
+        if (!env.count(key)) envText.push_back(entry);
+    }
+    for (const auto& [key, value] : env) envText.push_back(key + "=" + value);
+    std::vector<char*> envp, args;
+    for (auto& e : envText) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> argText = argv;
+    for (auto& a : argText) args.push_back(a.data());
+    args.push_back(nullptr);
+
+    FPid = ::fork();
+    if (FPid < 0) throw std::runtime_error("fork failed");
+    if (FPid == 0) {
+        const int nullFd = ::open("/dev/null", O_RDONLY);
+        ::dup2(pipeStdin ? in[0] : nullFd, 0);
+        ::dup2(out[1], 1);
+        ::dup2(err[1], 2);
+        ::execve(args[0], args.data(), envp.data());
+        ::_exit(127);
+    }
+    if (pipeStdin) {
+        ::close(in[0]);
+        FIn = in[1];
+    }
+    ::close(out[1]);
+    ::close(err[1]);
+    FOutFd = out[0];
+    FErrFd = err[0];
+}
+
+TProcess::~TProcess() {
+    if (!FExited) Wait(std::chrono::milliseconds(0));
+    ClosePipe(FIn);
+    ClosePipe(FOutFd);
+    ClosePipe(FErrFd);
+}
+
+void TProcess::Write(const std::string& text) {
+    if (FIn < 0) return;
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(FIn, text.data() + done, text.size() - done);
+        if (n <= 0) return;
+        done += size_t(n);
+    }
+}
+
+void TProcess::CloseStdin() {
+    ClosePipe(FIn);
+}
+
+void TProcess::Pump(int timeoutMs) {
+    pollfd fds[2] = {{FOutFd, POLLIN, 0}, {FErrFd, POLLIN, 0}};
+    if (::poll(fds, 2, timeoutMs) <= 0) return;
+    char buf[4096];
+    for (int i = 0; i < 2; ++i) {
+        if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
+        const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
+        if (n > 0)
+            (i == 0 ? FOut : FErr).append(buf, size_t(n));
+        else
+            ClosePipe(i == 0 ? FOutFd : FErrFd);
+    }
+}
+
+bool TProcess::WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || (FOutFd < 0 && FErrFd < 0)) return done();
+        Pump(int(std::min<long long>(left.count(), 100)));
+    }
+    return true;
+}
+
+int TProcess::Wait(std::chrono::milliseconds timeout) {
+    if (FExited) return FStatus;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    bool killed = false;
+    for (;;) {
+        int status = 0;
+        const pid_t r = ::waitpid(FPid, &status, WNOHANG);
+        if (r == FPid) {
+            FExited = true;
+            if (killed)
+                FStatus = -1;
+            else
+                FStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            break;
+        }
+        if (!killed && std::chrono::steady_clock::now() >= deadline) {
+            ::kill(FPid, SIGKILL);
+            killed = true;
+        }
+        if (FOutFd >= 0 || FErrFd >= 0)
+            Pump(20);
+        else
+            ::usleep(10000);
+    }
+    // What the child wrote before it ended.
+    while (FOutFd >= 0 || FErrFd >= 0) Pump(100);
+    return FStatus;
+}
+
+void TProcess::Kill(int signal) {
+    if (!FExited) ::kill(FPid, signal);
+}
+
+TRunResult Run(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
+               std::chrono::milliseconds timeout) {
+    TProcess p(argv, env);
+    const int status = p.Wait(timeout);
+    return {status, p.Out(), p.Err()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+} // namespace lw::test

@@ -1,0 +1,114 @@
+// linkwell-cli and linkwell-sim as processes: the transfers the calculator starts (XRECV,
+// XSEND, screen captures), backup and restore, and the USB calculator with the ROM download.
+#include "CliHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace lw::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+bool HasLine(const std::string& text, const std::string& prefix) {
+    for (const auto& line : Lines(text))
+        if (line.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
+// Waits until the running CLI has printed `text` (a prompt) on stderr.
+bool Prompted(TProcess& cli, const std::string& text) {
+    return cli.WaitFor([&] { return cli.Err().find(text) != std::string::npos; }, 30s);
+}
+
+TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
+    TSimProcess sim(false);
+    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TTempDir dir;
+
+    // XSEND: the calculator waits for the PC's start; the CLI receives into the file.
+    ASSERT_EQ(sim.Control("xsend MSG").rfind("OK", 0), 0u);
+    const TRunResult got = Cli(&sim, {"-q", "xmodem-receive", dir / "msg.zq"});
+    ASSERT_EQ(got.Status, 0) << got.Err;
+    EXPECT_EQ(got.Out, dir / "msg.zq" + "\n");
+    EXPECT_NE(ReadFile(dir / "msg.zq").find("Hello from the calculator!"), std::string::npos);
+    EXPECT_NE(got.Err.find("Press XSEND"), std::string::npos) << "the RPN prompt: " << got.Err;
+
+    // XRECV: the CLI waits (its prompt shown) until the calculator starts receiving.
+    {
+        auto cli = StartCli(&sim, {"-q", "--alg", "xmodem-send", dir / "msg.zq"});
+        ASSERT_TRUE(Prompted(*cli, "Press XRECV or type XRECV")) << cli->Err(); // ALG wording
+        ASSERT_EQ(sim.Control("xrecv COPY").rfind("OK", 0), 0u);
+        EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
+        EXPECT_NE(cli->Err().find("The file should now be in the 'X' variable"), std::string::npos);
+    }
+    EXPECT_TRUE(HasLine(Cli(&sim, {"ls"}).Out, "COPY\t"));
+
+    // Two captures in two layouts, saved as FILE-1.png and FILE-2.png.
+    {
+        auto cli = StartCli(&sim, {"-q", "capture", "-n", "2", "-o", dir / "shot.png"});
+        ASSERT_TRUE(Prompted(*cli, "Capture begins when Calculator starts sending")) << cli->Err();
+        ASSERT_EQ(sim.Control("capture band").rfind("OK", 0), 0u);
+        ASSERT_TRUE(Prompted(*cli, "Another Capture begins")) << cli->Err();
+        ASSERT_EQ(sim.Control("capture header").rfind("OK", 0), 0u);
+        EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
+        EXPECT_EQ(cli->Out(), dir / "shot-1.png" + "\n" + dir / "shot-2.png" + "\n");
+    }
+    for (const char* name : {"shot-1.png", "shot-2.png"})
+        EXPECT_EQ(ReadFile(dir / name).substr(1, 3), "PNG") << name;
+
+    // A capture the user cancels (Ctrl-C while waiting) writes nothing.
+    {
+        auto cli = StartCli(&sim, {"-q", "capture", "-o", dir / "none.bmp"});
+        ASSERT_TRUE(Prompted(*cli, "Capture begins")) << cli->Err();
+        cli->Kill(SIGINT);
+        EXPECT_EQ(cli->Wait(30s), 1) << cli->Err();
+        EXPECT_EQ(ErrorLines(cli->Err()), (std::vector<std::string>{"linkwell-cli: cancelled"}));
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.bmp"));
+}
+
+TEST(CliManual, BackupAndRestoreTheWholeMemory) {
+    TSimProcess sim(false);
+    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TTempDir dir;
+    const std::string before = Cli(&sim, {"ls", "-R"}).Out;
+    const TRunResult backup = Cli(&sim, {"-q", "backup", dir / "all.zqbackup"});
+    ASSERT_EQ(backup.Status, 0) << backup.Err;
+    const std::string archive = ReadFile(dir / "all.zqbackup");
+    EXPECT_EQ(archive.substr(0, 6), "ZQZQKB");
+    EXPECT_GT(archive.size(), 66000u);
+
+    ASSERT_EQ(Cli(&sim, {"rm", "X"}).Status, 0);
+    const TRunResult restore = Cli(&sim, {"-q", "restore", dir / "all.zqbackup"});
+    ASSERT_EQ(restore.Status, 0) << restore.Err;
+    EXPECT_NE(restore.Err.find("restart the server"), std::string::npos) << restore.Err;
+    // The restore stopped the calculator's server; restarted, it lists the old memory.
+    sim.Control("server");
+    const std::string after = Cli(&sim, {"ls", "-R"}).Out;
+    EXPECT_TRUE(HasLine(after, "HOME X\t")) << after;
+    EXPECT_EQ(Lines(after).size(), Lines(before).size() + 1) << "plus the flag program FLAG";
+}
+
+TEST(CliManual, UsbCalculatorAndRomDownload) {
+    TSimProcess sim(true);
+    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TTempDir dir;
+    const TRunResult ident = Cli(&sim, {"-q", "ident"});
+    ASSERT_EQ(ident.Status, 0) << ident.Err;
+    EXPECT_TRUE(HasLine(ident.Out, "model-name: Calcualtor")) << ident.Out;
+    ASSERT_EQ(Cli(&sim, {"-q", "get", "X", "-o", dir.Path().string()}).Status, 0);
+    std::filesystem::rename(dir / "X.zq", dir / "X2.zq");
+    ASSERT_EQ(Cli(&sim, {"-q", "put", dir / "X2.zq"}).Status, 0);
+    EXPECT_TRUE(HasLine(Cli(&sim, {"ls"}).Out, "X2\t11\tReal"));
+
+    std::string image(5000, '\0');
+    for (size_t i = 0; i < image.size(); ++i) image[i] = char(i * 7);
+    WriteFile(dir / "os.bin", image);
+    ASSERT_EQ(sim.Control("rom").rfind("OK", 0), 0u);
+    const TRunResult rom = Cli(&sim, {"-q", "rom", dir / "os.bin"});
+    EXPECT_EQ(rom.Status, 0) << rom.Err;
+    EXPECT_NE(rom.Err.find("Press 1 to load OS/ROM"), std::string::npos);
+}
+
+} // namespace
+} // namespace lw::test

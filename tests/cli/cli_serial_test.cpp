@@ -1,0 +1,183 @@
+// linkwell-cli against linkwell-sim over a pseudo-terminal, each as a process of its own: the
+// server commands, their failures and the single message of each failure.
+#include "CliHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace lw::test {
+namespace {
+
+bool HasLine(const std::string& text, const std::string& prefix) {
+    for (const auto& line : Lines(text))
+        if (line.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
+std::string ObjectPart(const std::string& file) {
+    return file.size() > 8 ? file.substr(8) : "";
+}
+
+class CliSerial : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(Sim.Started()) << Sim.Log(); }
+    TRunResult Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "-q");
+        return Cli(&Sim, args);
+    }
+    // A failed run: status 1, nothing on stdout, exactly one message, containing `text`.
+    void ExpectFailure(const TRunResult& r, const std::string& text) {
+        EXPECT_EQ(r.Status, 1) << r.Err;
+        const auto errors = ErrorLines(r.Err);
+        ASSERT_EQ(errors.size(), 1u) << r.Err;
+        EXPECT_NE(errors[0].find(text), std::string::npos) << errors[0];
+    }
+    TSimProcess Sim{false};
+    TTempDir Dir;
+};
+
+TEST_F(CliSerial, IdentifiesListsAndReportsMemory) {
+    const TRunResult ident = Run({"ident"});
+    ASSERT_EQ(ident.Status, 0) << ident.Err;
+    const auto lines = Lines(ident.Out);
+    ASSERT_EQ(lines.size(), 6u) << ident.Out;
+    const char* keys[] = {
+        "ident: ", "model: KB", "model-name: ", "rom: ", "flags: ", "required-speed: 0"};
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(lines[i].rfind(keys[i], 0), 0u) << lines[i];
+
+    const TRunResult ls = Run({"ls"});
+    ASSERT_EQ(ls.Status, 0) << ls.Err;
+    EXPECT_TRUE(HasLine(ls.Out, "X\t11\tReal")) << ls.Out;
+    EXPECT_TRUE(HasLine(ls.Out, "MSG\t")) << ls.Out;
+    EXPECT_TRUE(HasLine(ls.Out, "A\\->B\t")) << ls.Out; // display form
+    EXPECT_TRUE(HasLine(ls.Out, "WORK\t")) << ls.Out;
+    EXPECT_FALSE(HasLine(ls.Out, "HOME ")) << ls.Out;
+
+    const TRunResult sub = Run({"-d", "WORK PROJ", "ls"});
+    ASSERT_EQ(sub.Status, 0) << sub.Err;
+    EXPECT_EQ(Lines(sub.Out).size(), 3u) << sub.Out; // DATA, RUN, OLD
+    EXPECT_TRUE(HasLine(sub.Out, "OLD\t")) << sub.Out;
+
+    const TRunResult tree = Run({"-d", "HOME WORK", "ls", "-R"});
+    ASSERT_EQ(tree.Status, 0) << tree.Err;
+    const auto t = Lines(tree.Out);
+    const auto old = std::find_if(t.begin(), t.end(), [](const std::string& l) {
+        return l.rfind("HOME WORK PROJ OLD\t", 0) == 0;
+    });
+    ASSERT_NE(old, t.end()) << tree.Out;
+    ASSERT_NE(old + 1, t.end());
+    EXPECT_EQ((old + 1)->rfind("HOME WORK PROJ OLD ", 0), 0u);
+
+    ExpectFailure(Run({"-d", "NOPE", "ls"}), "no directory");
+
+    const TRunResult mem = Run({"mem"});
+    ASSERT_EQ(mem.Status, 0) << mem.Err;
+    ASSERT_EQ(Lines(mem.Out).size(), 1u);
+    EXPECT_TRUE(std::all_of(mem.Out.begin(), mem.Out.end() - 1, ::isdigit)) << mem.Out;
+}
+
+TEST_F(CliSerial, CopiesVariablesBothWays) {
+    const TRunResult get = Run({"get", "X", "MSG", "A\\->B", "-o", Dir.Path().string()});
+    ASSERT_EQ(get.Status, 0) << get.Err;
+    ASSERT_EQ(Lines(get.Out).size(), 3u) << get.Out;
+    const std::string x = ReadFile(Dir / "X.zq");
+    EXPECT_EQ(x.substr(0, 6), "ZQZQKB");
+    EXPECT_EQ(Lines(get.Out)[0], Dir / "X.zq");
+    EXPECT_TRUE(std::filesystem::exists(Lines(get.Out)[2])) << get.Out;
+
+    const TRunResult text = Run({"-t", "get", "MSG", "-o", Dir.Path().string()});
+    ASSERT_EQ(text.Status, 0) << text.Err;
+    const std::string msg = ReadFile(Dir / "MSG.txt");
+    EXPECT_EQ(msg.rfind("%%ZQ: T(", 0), 0u) << msg;
+    EXPECT_NE(msg.find("\"Hello from the calculator!\""), std::string::npos) << msg;
+
+    const TRunResult bare = Run({"--no-ext", "get", "N", "-o", Dir.Path().string()});
+    ASSERT_EQ(bare.Status, 0) << bare.Err;
+    EXPECT_TRUE(std::filesystem::exists(Dir / "N"));
+
+    // Back again under new names: binary (name from the file name) and text.
+    std::filesystem::copy_file(Dir / "X.zq", Dir / "Y.zq");
+    WriteFile(Dir / "GREET.txt", "%%ZQ: T(3)A(D)F(.);\n\"written on the PC\"\n");
+    const TRunResult put = Run({"-d", "WORK", "put", Dir / "Y.zq", Dir / "GREET.txt"});
+    ASSERT_EQ(put.Status, 0) << put.Err;
+    const TRunResult ls = Run({"-d", "WORK", "ls"});
+    EXPECT_TRUE(HasLine(ls.Out, "Y\t11\tReal")) << ls.Out;
+    EXPECT_TRUE(HasLine(ls.Out, "GREET\t")) << ls.Out;
+    const TRunResult back = Run({"-d", "WORK", "get", "Y", "-o", (Dir / "back")});
+    ASSERT_EQ(back.Status, 1); // the folder does not exist
+    std::filesystem::create_directories(Dir / "back");
+    ASSERT_EQ(Run({"-d", "WORK", "-t", "get", "GREET", "-o", Dir / "back"}).Status, 0);
+    EXPECT_NE(ReadFile(Dir / "back/GREET.txt").find("\"written on the PC\""), std::string::npos);
+    ASSERT_EQ(Run({"-d", "WORK", "get", "Y", "-o", Dir / "back"}).Status, 0);
+    EXPECT_EQ(ObjectPart(ReadFile(Dir / "back/Y.zq")), ObjectPart(x));
+
+    ExpectFailure(Run({"get", "NOSUCH", "-o", Dir.Path().string()}), "\"NOSUCH\" is not in HOME");
+    // A header-less file: the wrong-file question, answered no without a terminal; -t sends
+    // it as text.
+    WriteFile(Dir / "PLAIN", "\"no header\"");
+    ExpectFailure(Run({"put", Dir / "PLAIN"}), "not sent");
+    ASSERT_EQ(Run({"-t", "put", Dir / "PLAIN"}).Status, 0);
+    EXPECT_TRUE(HasLine(Run({"ls"}).Out, "PLAIN\t")) << "sent as text";
+}
+
+TEST_F(CliSerial, ChangesTheTreeAndRunsCommandLines) {
+    ASSERT_EQ(Run({"mkdir", "NEWD"}).Status, 0);
+    EXPECT_TRUE(HasLine(Run({"ls"}).Out, "NEWD\t")) << "mkdir";
+    ExpectFailure(Run({"mkdir", "NEWD"}), "already exists");
+    ASSERT_EQ(Run({"mv", "NEWD", "NEWER"}).Status, 0);
+    const std::string afterMv = Run({"ls"}).Out;
+    EXPECT_TRUE(HasLine(afterMv, "NEWER\tNEWER") || HasLine(afterMv, "NEWER\t")) << afterMv;
+    EXPECT_FALSE(HasLine(afterMv, "NEWD\t")) << afterMv;
+    ASSERT_EQ(Run({"rm", "NEWER", "N"}).Status, 0);
+    const std::string afterRm = Run({"ls"}).Out;
+    EXPECT_FALSE(HasLine(afterRm, "NEWER\t") || HasLine(afterRm, "N\t")) << afterRm;
+    ExpectFailure(Run({"rm", "N"}), "is not in HOME");
+    // An improper name is refused without -y (no terminal answers the question no).
+    ExpectFailure(Run({"mkdir", "1A"}), "not a proper calculator name");
+    EXPECT_FALSE(HasLine(Run({"ls"}).Out, "1A\t"));
+
+    ASSERT_EQ(Run({"exec", "3 4"}).Status, 0);
+    TRunResult stack = Run({"stack"});
+    ASSERT_EQ(stack.Status, 0) << stack.Err;
+    EXPECT_EQ(Lines(stack.Out), (std::vector<std::string>{"2: 3.", "1: 4."}));
+    ASSERT_EQ(Run({"exec", "+"}).Status, 0);
+    ASSERT_EQ(Run({"eval", "SQR"}).Status, 0);
+    ASSERT_EQ(Run({"eval", "MSG"}).Status, 0);
+    stack = Run({"stack"});
+    EXPECT_EQ(Lines(stack.Out),
+              (std::vector<std::string>{"2: 49.", "1: \"Hello from the calculator!\""}))
+        << stack.Out;
+    ExpectFailure(Run({"eval", "NOSUCH"}), "is not in HOME");
+}
+
+TEST_F(CliSerial, TransferFailingUnderAFaultKeepsThePreviousFile) {
+    WriteFile(Dir / "BIG.zq", "previous");
+    ASSERT_EQ(Sim.Control("cancel").rfind("OK", 0), 0u);
+    const TRunResult r = Run({"get", "BIG", "-o", Dir.Path().string()});
+    ExpectFailure(r, "get BIG");
+    EXPECT_TRUE(r.Out.empty());
+    EXPECT_EQ(ReadFile(Dir / "BIG.zq"), "previous");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    // The calculator is fine afterwards.
+    Sim.Control("clear-faults");
+    Sim.Control("server");
+    const TRunResult again = Run({"get", "BIG", "-o", Dir.Path().string()});
+    ASSERT_EQ(again.Status, 0) << again.Err;
+    EXPECT_GT(ReadFile(Dir / "BIG.zq").size(), 66000u);
+}
+
+TEST(CliSerialServer, KermitServerIsRefusedWithOneMessage) {
+    TSimProcess sim(false, {"--kermit"});
+    ASSERT_TRUE(sim.Started());
+    const TRunResult r = Cli(&sim, {"-q", "ident"});
+    EXPECT_EQ(r.Status, 1);
+    const auto errors = ErrorLines(r.Err);
+    ASSERT_EQ(errors.size(), 1u) << r.Err;
+    EXPECT_NE(errors[0].find("Kermit Server"), std::string::npos) << errors[0];
+}
+
+} // namespace
+} // namespace lw::test

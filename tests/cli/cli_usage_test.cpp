@@ -1,0 +1,85 @@
+// linkwell-cli without a calculator: its help against the README's reference, usage errors
+// (status 2), failures before any exchange (status 1), and the built-in demo.
+#include "CliHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace lw::test {
+namespace {
+
+TEST(CliUsage, HelpIsTheReadmeReference) {
+    const TRunResult help = Cli(nullptr, {"--help"});
+    ASSERT_EQ(help.Status, 0);
+    EXPECT_TRUE(help.Err.empty());
+    const std::string readme = ReadFile(std::string(LW_SOURCE_DIR) + "/README.md");
+    // The README shows the help text indented by four blanks, line for line.
+    std::string indented;
+    for (const auto& line : Lines(help.Out)) indented += (line.empty() ? "" : "    " + line) + "\n";
+    EXPECT_NE(readme.find(indented), std::string::npos) << "README.md differs from --help:\n"
+                                                        << indented;
+    const TRunResult version = Cli(nullptr, {"--version"});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out.rfind("linkwell-cli Version ", 0), 0u);
+}
+
+TEST(CliUsage, UsageErrorsExitWithTwoAndOneMessage) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"get"},
+        {"--speed", "fast", "ls"},
+        {"-p", "usb", "capture", "-o", "shot.gif"},
+        {"xmodem-receive", "x.zq"},
+        {"-p", "/dev/null", "rom", "os.bin"},
+    };
+    for (const auto& args : cases) {
+        const TRunResult r = Cli(nullptr, args);
+        EXPECT_EQ(r.Status, 2) << (args.empty() ? "(none)" : args.front());
+        EXPECT_EQ(ErrorLines(r.Err).size(), 1u) << r.Err;
+        EXPECT_TRUE(r.Out.empty());
+    }
+}
+
+TEST(CliUsage, NoCalculatorFailsWithOneMessage) {
+    TTempDir dir;
+    const TRunResult r = Cli(nullptr, {"-q", "-p", dir / "no-such-port", "ident"});
+    EXPECT_EQ(r.Status, 1);
+    const auto errors = ErrorLines(r.Err);
+    ASSERT_EQ(errors.size(), 1u) << r.Err;
+    EXPECT_NE(errors[0].find("No device detected"), std::string::npos) << errors[0];
+    EXPECT_TRUE(r.Out.empty());
+}
+
+TEST(CliUsage, FilesThatCannotBeReadAreRefusedBeforeAnyExchange) {
+    TTempDir dir;
+    for (const char* command : {"put", "restore", "xmodem-send"}) {
+        const TRunResult r =
+            Cli(nullptr, {"-q", "-p", dir / "no-such-port", command, dir / "missing.zq"});
+        EXPECT_EQ(r.Status, 1) << command;
+        const auto errors = ErrorLines(r.Err);
+        ASSERT_EQ(errors.size(), 1u) << r.Err;
+        EXPECT_NE(errors[0].find("cannot read"), std::string::npos) << errors[0];
+    }
+    WriteFile(dir / "KB_1-Dec-2026.ZQBACKUP", "ZQZQKB-C");
+    const TRunResult archive =
+        Cli(nullptr, {"-p", dir / "no-such-port", "put", dir / "KB_1-Dec-2026.ZQBACKUP"});
+    EXPECT_EQ(archive.Status, 1);
+    ASSERT_EQ(ErrorLines(archive.Err).size(), 1u);
+    EXPECT_NE(archive.Err.find("use restore"), std::string::npos);
+}
+
+TEST(CliUsage, DemoListsTheSampleMemoryWithNothingAttached) {
+    const TRunResult r = Cli(nullptr, {"--demo", "-q", "ls", "-R"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const auto lines = Lines(r.Out);
+    ASSERT_GT(lines.size(), 10u);
+    // A directory's entries come right after it, with full paths.
+    size_t work = 0;
+    while (work < lines.size() && lines[work].rfind("HOME WORK\t", 0) != 0) ++work;
+    ASSERT_LT(work + 1, lines.size()) << r.Out;
+    EXPECT_EQ(lines[work + 1].rfind("HOME WORK ", 0), 0u);
+    for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+}
+
+} // namespace
+} // namespace lw::test
