@@ -178,7 +178,9 @@ void TTerminal::NoteTransferError(const std::string& text) {
 }
 
 int TTerminal::Fail(const std::string& text) {
-    if (!FMessages.empty()) {
+    if (Interrupted()) {
+        Error(CancelledText()); // whatever broke off, the user asked for it
+    } else if (!FMessages.empty()) {
         for (const auto& m : FMessages) Error(m);
     } else if (!FTransferError.empty() && FTransferError != text) {
         Error(text + " (" + FTransferError + ")");

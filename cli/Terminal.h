@@ -50,8 +50,9 @@ public:
     // Message boxes and transfer errors of the running command, kept for its final message.
     void NoteMessage(const std::string& caption, const std::string& text);
     void NoteTransferError(const std::string& text);
-    // Ends a failed command: prints the kept messages (they say best what went wrong) or, when
-    // there are none, `text` with the last transfer error. Returns exit status 1.
+    // Ends a failed command: "cancelled" after a Ctrl-C; else the kept messages (they say best
+    // what went wrong) or, when there are none, `text` with the last transfer error. Returns
+    // exit status 1.
     int Fail(const std::string& text);
     // Ends a successful command: kept messages are printed as warnings. Returns 0.
     int Succeed();

@@ -14,7 +14,7 @@ namespace {
 
 std::atomic<int> DirCounter{0};
 
-std::string FirstLine(const std::string& text) {
+[[maybe_unused]] std::string FirstLine(const std::string& text) {
     const auto end = text.find('\n');
     return end == std::string::npos ? "" : text.substr(0, end);
 }
