@@ -152,21 +152,47 @@ TEST_F(CliSerial, ChangesTheTreeAndRunsCommandLines) {
 }
 
 TEST_F(CliSerial, TransferFailingUnderAFaultKeepsThePreviousFile) {
+    // The calculator's XSEND of BIG sends CAN instead of its first block.
     WriteFile(Dir / "BIG.zq", "previous");
     ASSERT_EQ(Sim.Control("cancel").rfind("OK", 0), 0u);
-    const TRunResult r = Run({"get", "BIG", "-o", Dir.Path().string()});
-    ExpectFailure(r, "get BIG");
+    ASSERT_EQ(Sim.Control("xsend BIG").rfind("OK", 0), 0u);
+    const TRunResult r = Run({"xmodem-receive", Dir / "BIG.zq"});
+    ExpectFailure(r, "xmodem-receive");
     EXPECT_TRUE(r.Out.empty());
     EXPECT_EQ(ReadFile(Dir / "BIG.zq"), "previous");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()),
                             std::filesystem::directory_iterator()),
               1);
-    // The calculator is fine afterwards.
+    // Without the fault the same transfer goes through, and the server answers again.
     Sim.Control("clear-faults");
-    Sim.Control("server");
-    const TRunResult again = Run({"get", "BIG", "-o", Dir.Path().string()});
+    Sim.Control("abort");
+    ASSERT_EQ(Sim.Control("xsend BIG").rfind("OK", 0), 0u);
+    const TRunResult again = Run({"xmodem-receive", Dir / "BIG.zq"});
     ASSERT_EQ(again.Status, 0) << again.Err;
     EXPECT_GT(ReadFile(Dir / "BIG.zq").size(), 66000u);
+    Sim.Control("server");
+    EXPECT_EQ(Run({"ident"}).Status, 0);
+}
+
+TEST(CliSerialHangUp, GetBrokenOffByAHangUpWritesNothing) {
+    TSimProcess sim(false, {"--throttle", "115200"}); // BIG then takes about six seconds
+    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TTempDir dir;
+    WriteFile(dir / "BIG.zq", "previous");
+    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path().string()});
+    ASSERT_TRUE(cli->WaitFor([&] { return cli->Err().find("Copying BIG") != std::string::npos; },
+                             std::chrono::seconds(30)))
+        << cli->Err();
+    sim.Control("hangup");
+    EXPECT_EQ(cli->Wait(std::chrono::seconds(60)), 1);
+    const auto errors = ErrorLines(cli->Err());
+    ASSERT_EQ(errors.size(), 1u) << cli->Err();
+    EXPECT_NE(errors[0].find("get BIG"), std::string::npos) << errors[0];
+    EXPECT_TRUE(cli->Out().empty());
+    EXPECT_EQ(ReadFile(dir / "BIG.zq"), "previous");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(CliSerialServer, KermitServerIsRefusedWithOneMessage) {
