@@ -38,7 +38,7 @@ bool TTermPrompt::ShowCustomPrompt(const std::string& text, const std::string& t
 }
 
 bool TTermPrompt::IsVisible() {
-    if (FCancel.exchange(false)) FVisible = false;
+    if (FCancel.exchange(false) || FTerm.Interrupted()) FVisible = false;
     return FVisible;
 }
 
@@ -84,9 +84,12 @@ int TTermReplace::AskReplace(const std::string& name, int count) {
 }
 
 TTerminalUi::TTerminalUi(TTerminal& term, TCalcState& state, bool rpn, bool textMode)
-    : Main(term, state), Prompt(term, rpn), Progress(Queue), BadFile(term, textMode), Replace(term),
-      FTerm(term) {
-    Progress.OnShow = [&term](const std::string& caption) { term.ProgressBegin(caption); };
+    : Main(term, state), Prompt(term, rpn), Status(term), Progress(Queue), BadFile(term, textMode),
+      Replace(term), FTerm(term) {
+    Progress.OnShow = [this, &term](const std::string& caption) {
+        term.ProgressBegin(caption);
+        if (term.Interrupted()) Progress.Cancel(); // Ctrl-C came before the transfer began
+    };
     Progress.OnReport = [&term](const std::string& text, int kind, int, int) {
         if (term.Settings().Verbose && kind != 2)
             term.Print("[report " + std::to_string(kind) + "] " + OneLine(text) + "\n");

@@ -36,7 +36,8 @@ public:
     void Hide() override { FVisible = false; }
     void Focus() override {}
 
-    // Ctrl-C: the prompt's Cancel (ends a wait for the calculator).
+    // Ctrl-C: the prompt's Cancel (ends a wait for the calculator; after it, every later
+    // prompt is cancelled too).
     void Cancel() { FCancel = true; }
     // Questions of the caller's own (speed change, improper name ...) answered no so far.
     int Declined() const { return FDeclined; }
@@ -54,6 +55,7 @@ private:
 
 class TTermStatus : public IStatusDialogs {
 public:
+    explicit TTermStatus(TTerminal& term) : FTerm(term) {}
     void ShowConnecting() override { FConnecting = true; }
     void CloseConnecting() override { FConnecting = false; }
     bool IsConnectingVisible() override { return FConnecting; }
@@ -61,11 +63,13 @@ public:
     void CloseBusy() override { FBusy = false; }
     bool IsBusyVisible() override { return FBusy; }
     void FocusBusy() override {}
-    bool CancelRequested() override { return FCancel; }
+    // After a Ctrl-C every wait of the command is cancelled.
+    bool CancelRequested() override { return FCancel || FTerm.Interrupted(); }
     void ClearCancel() override { FCancel = false; }
     void Cancel() { FCancel = true; }
 
 private:
+    TTerminal& FTerm;
     bool FConnecting = false;
     bool FBusy = false;
     std::atomic<bool> FCancel{false};

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 
 namespace lw::test {
 namespace {
@@ -121,7 +122,7 @@ TEST_F(CliSerial, CopiesVariablesBothWays) {
     EXPECT_TRUE(HasLine(Run({"ls"}).Out, "PLAIN\t")) << "sent as text";
 }
 
-TEST_F(CliSerial, ChangesTheTreeAndRunsCommandLines) {
+TEST_F(CliSerial, ChangesTheTree) {
     ASSERT_EQ(Run({"mkdir", "NEWD"}).Status, 0);
     EXPECT_TRUE(HasLine(Run({"ls"}).Out, "NEWD\t")) << "mkdir";
     ExpectFailure(Run({"mkdir", "NEWD"}), "already exists");
@@ -136,7 +137,9 @@ TEST_F(CliSerial, ChangesTheTreeAndRunsCommandLines) {
     // An improper name is refused without -y (no terminal answers the question no).
     ExpectFailure(Run({"mkdir", "1A"}), "not a proper calculator name");
     EXPECT_FALSE(HasLine(Run({"ls"}).Out, "1A\t"));
+}
 
+TEST_F(CliSerial, RunsCommandLinesAndShowsTheStack) {
     ASSERT_EQ(Run({"exec", "3 4"}).Status, 0);
     TRunResult stack = Run({"stack"});
     ASSERT_EQ(stack.Status, 0) << stack.Err;
@@ -193,6 +196,20 @@ TEST(CliSerialHangUp, GetBrokenOffByAHangUpWritesNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+TEST(CliSerialHangUp, CtrlCDuringATransferCancelsIt) {
+    TSimProcess sim(false, {"--throttle", "115200"});
+    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TTempDir dir;
+    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path().string()});
+    ASSERT_TRUE(cli->WaitFor([&] { return cli->Err().find("Copying BIG") != std::string::npos; },
+                             std::chrono::seconds(30)))
+        << cli->Err();
+    cli->Kill(SIGINT);
+    EXPECT_EQ(cli->Wait(std::chrono::seconds(30)), 1);
+    EXPECT_EQ(ErrorLines(cli->Err()), (std::vector<std::string>{"linkwell-cli: cancelled"}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "BIG.zq"));
 }
 
 TEST(CliSerialServer, KermitServerIsRefusedWithOneMessage) {
