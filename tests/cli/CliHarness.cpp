@@ -105,10 +105,11 @@ TRunResult Cli(const TSimProcess* sim, const std::vector<std::string>& args,
     return Run(CliArgv(sim, args), env, timeout);
 }
 
-std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std::string>& args) {
+std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std::string>& args,
+                                   int stdinFd) {
     const auto env =
         sim ? sim->CliEnv() : std::map<std::string, std::string>{{"LINKWELL_PORT", ""}};
-    return std::make_unique<TProcess>(CliArgv(sim, args), env);
+    return std::make_unique<TProcess>(CliArgv(sim, args), env, false, stdinFd);
 }
 
 std::vector<std::string> ErrorLines(const std::string& err) {

@@ -47,7 +47,8 @@ private:
 TRunResult Cli(const TSimProcess* sim, const std::vector<std::string>& args,
                std::chrono::milliseconds timeout = std::chrono::seconds(90));
 // The same, started and left running (for commands that wait for the calculator).
-std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std::string>& args);
+std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std::string>& args,
+                                   int stdinFd = -1);
 
 // The failure lines of a run: stderr lines beginning with "linkwell-cli: ".
 std::vector<std::string> ErrorLines(const std::string& err);

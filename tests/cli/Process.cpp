@@ -25,7 +25,7 @@ void ClosePipe(int& fd) {
 } // namespace
 
 TProcess::TProcess(const std::vector<std::string>& argv,
-                   const std::map<std::string, std::string>& env, bool pipeStdin) {
+                   const std::map<std::string, std::string>& env, bool pipeStdin, int stdinFd) {
     int in[2] = {-1, -1}, out[2], err[2];
     if ((pipeStdin && ::pipe2(in, O_CLOEXEC) != 0) || ::pipe2(out, O_CLOEXEC) != 0 ||
         ::pipe2(err, O_CLOEXEC) != 0)
@@ -49,7 +49,7 @@ TProcess::TProcess(const std::vector<std::string>& argv,
     if (FPid < 0) throw std::runtime_error("fork failed");
     if (FPid == 0) {
         const int nullFd = ::open("/dev/null", O_RDONLY);
-        ::dup2(pipeStdin ? in[0] : nullFd, 0);
+        ::dup2(stdinFd >= 0 ? stdinFd : pipeStdin ? in[0] : nullFd, 0);
         ::dup2(out[1], 1);
         ::dup2(err[1], 2);
         ::execve(args[0], args.data(), envp.data());

@@ -13,8 +13,10 @@ namespace lw::test {
 
 class TProcess {
 public:
+    // `stdinFd`, when given, becomes the child's stdin (for example a pseudo-terminal).
     TProcess(const std::vector<std::string>& argv,
-             const std::map<std::string, std::string>& env = {}, bool pipeStdin = false);
+             const std::map<std::string, std::string>& env = {}, bool pipeStdin = false,
+             int stdinFd = -1);
     ~TProcess(); // kills the child if it still runs
     TProcess(const TProcess&) = delete;
     TProcess& operator=(const TProcess&) = delete;

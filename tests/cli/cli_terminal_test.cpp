@@ -1,0 +1,89 @@
+// Questions asked on a terminal: linkwell-cli with a pseudo-terminal as its stdin, the answers
+// typed into it, against linkwell-sim.
+#include "CliHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace lw::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A pseudo-terminal for the CLI's stdin; the test types into its other end.
+class TTypist {
+public:
+    TTypist() {
+        FMaster = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (FMaster < 0 || ::grantpt(FMaster) != 0 || ::unlockpt(FMaster) != 0) return;
+        FSlave = ::open(::ptsname(FMaster), O_RDWR | O_NOCTTY);
+    }
+    ~TTypist() {
+        if (FSlave >= 0) ::close(FSlave);
+        if (FMaster >= 0) ::close(FMaster);
+    }
+    int Terminal() const { return FSlave; }
+    void Type(const std::string& text) {
+        ASSERT_EQ(::write(FMaster, text.data(), text.size()), ssize_t(text.size()));
+    }
+
+private:
+    int FMaster = -1, FSlave = -1;
+};
+
+bool Asked(TProcess& cli, const std::string& question) {
+    return cli.WaitFor([&] { return cli.Err().find(question) != std::string::npos; }, 30s);
+}
+
+TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
+    TSimProcess sim(false);
+    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TTempDir dir;
+    TTypist typist;
+    ASSERT_GE(typist.Terminal(), 0);
+
+    // A file without a header: Binary, Text or Cancel.
+    WriteFile(dir / "PLAIN", "\"typed as text\"");
+    {
+        auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN"}, typist.Terminal());
+        ASSERT_TRUE(Asked(*cli, "[b]inary, [t]ext or [C]ancel? ")) << cli->Err();
+        EXPECT_NE(cli->Err().find("Wrong File Type? " + dir / "PLAIN" + " is a Unknown file"),
+                  std::string::npos)
+            << cli->Err();
+        typist.Type("t\n");
+        EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
+    }
+
+    // A text file over an existing variable: the replace question; No keeps the variable.
+    WriteFile(dir / "PLAIN.txt", "%%ZQ: T(3)A(D)F(.);\n\"replaced\"\n");
+    {
+        auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN.txt"}, typist.Terminal());
+        ASSERT_TRUE(Asked(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
+        EXPECT_NE(cli->Err().find("Confirm File Replace: This folder already contains a file "
+                                  "named PLAIN."),
+                  std::string::npos);
+        typist.Type("\n"); // Enter alone: no
+        EXPECT_EQ(cli->Wait(60s), 1);
+        // (The answer's echo ends the question's line on the terminal, not in this pipe.)
+        const std::string& err = cli->Err();
+        const auto message = err.find("linkwell-cli: ");
+        ASSERT_NE(message, std::string::npos) << err;
+        EXPECT_EQ(err.find("linkwell-cli: ", message + 1), std::string::npos) << err;
+        EXPECT_NE(err.find("not replaced", message), std::string::npos) << err;
+    }
+    {
+        auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN.txt"}, typist.Terminal());
+        ASSERT_TRUE(Asked(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
+        typist.Type("y\n");
+        EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
+    }
+    std::filesystem::create_directories(dir / "back");
+    const TRunResult get = Cli(&sim, {"-q", "-t", "get", "PLAIN", "-o", dir / "back"});
+    ASSERT_EQ(get.Status, 0) << get.Err;
+    EXPECT_NE(ReadFile(dir / "back/PLAIN.txt").find("\"replaced\""), std::string::npos);
+}
+
+} // namespace
+} // namespace lw::test
