@@ -90,5 +90,19 @@ TEST(Backup, AcceptedSpeedChangeRunsTheBackup) {
     EXPECT_NE(s.Find("HOME BIG"), nullptr);
 }
 
+TEST(Backup, OverTheUsbPipes) {
+    TSimSession s({.Usb = true});
+    s.Connect();
+    const std::string archive = s.File("usb.zqbackup");
+    ASSERT_TRUE(BackupToFile(*s.Server, archive));
+    EXPECT_TRUE(s.Ui.Prompt.Texts.empty()); // no speed to change on USB
+    std::string bytes = FileBytes(archive);
+    EXPECT_GT(bytes.size(), 66000u);
+    bool odd = false;
+    const size_t size = bytes.size();
+    EXPECT_TRUE(DecompLength(bytes, odd));
+    EXPECT_EQ(bytes.size(), size);
+}
+
 } // namespace
 } // namespace lw::test
