@@ -55,7 +55,9 @@ TTextPutResult PutTextFile(TXModemServer& server, const std::string& name,
     if (put.Text.empty()) return TTextPutResult::NotText;
     std::string value;
     if (put.Short) {
-        value = "\"" + NameToFile(put.Text, false) + "\" ";
+        value = NameToFile(put.Text, false);
+        value.insert(value.begin(), '"');
+        value += "\" ";
     } else {
         const std::string object = StringObjectFile(state.ModelCode, put.Text);
         if (object.empty()) return TTextPutResult::NotText;
