@@ -50,8 +50,8 @@ struct TBench {
         sim::TSimConfig config;
         config.StartByte = "crc";
         config.Faults = {"throttle auto"};
-        Sim = std::make_unique<sim::TSimulator>(config,
-                                                sim::CreateEmptyCalculator(sim::TModel::KB));
+        Sim =
+            std::make_unique<sim::TSimulator>(config, sim::CreateEmptyCalculator(sim::TModel::KB));
         const std::string port = Sim->AttachSerial("");
         Sim->Start();
         Server = std::make_unique<TXModemServer>(State);
@@ -72,6 +72,11 @@ struct TBench {
     }
     uint64_t WireBytes() const { return Sim->Stats().BytesSent; }
 };
+
+std::string VarName(int i) {
+    std::string name = "V";
+    return name += std::to_string(i);
+}
 
 TBench& Bench() {
     static TBench bench;
@@ -95,16 +100,15 @@ void BM_CopyFromCalc(benchmark::State& state) {
         const uint64_t bytes0 = b.WireBytes();
         const auto t0 = std::chrono::steady_clock::now();
         for (int i = 1; i <= Count; ++i) {
-            const std::string name = "V" + std::to_string(i);
+            const std::string name = VarName(i);
             if (CopyEntryToFolder(*b.Server, name, 32, 11, b.Folder).empty())
                 state.SkipWithError("copy failed");
         }
-        const double ms = std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - t0)
-                              .count();
-        const double fixed = Count * (CommandFixedMs() + LinkTiming.BeforeReceive +
-                                      EnginePause + LinkTiming.AfterReceive +
-                                      PulseFixedMs(b.AnswerLength));
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count();
+        const double fixed = Count * (CommandFixedMs() + LinkTiming.BeforeReceive + EnginePause +
+                                      LinkTiming.AfterReceive + PulseFixedMs(b.AnswerLength));
         Report(state, ms, fixed, b.WireBytes() - bytes0);
     }
 }
@@ -119,9 +123,9 @@ void BM_CopyToCalc(benchmark::State& state) {
             const std::string file = b.Folder + "/V" + std::to_string(i) + ".zq";
             if (!PutFileToCalc(*b.Server, file, all, 1, false)) state.SkipWithError("put failed");
         }
-        const double ms = std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - t0)
-                              .count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count();
         const double fixed = Count * (CommandFixedMs() + LinkTiming.SendStart + EnginePause +
                                       LinkTiming.AfterSend + PulseFixedMs(b.AnswerLength));
         Report(state, ms, fixed, b.WireBytes() - bytes0);
