@@ -119,6 +119,9 @@ private:
 
 std::unique_ptr<TSafeRdThread> ReaderThread;
 
+// The device the pipes were opened on; the presence check looks at this one.
+std::string OpenDeviceName = UsbDeviceName;
+
 } // namespace
 
 namespace port {
@@ -140,6 +143,7 @@ bool OpenUsbPipes(TPortRec& port, const std::string& name) {
     }
     port.ReadHandle = rd;
     port.WriteHandle = wr;
+    OpenDeviceName = name;
     return true;
 }
 
@@ -214,7 +218,7 @@ void SafeRd(TPortRec& port) {
 }
 
 void CheckUsbPresent() {
-    const std::string dir = port::UsbDevicePath(UsbDeviceName);
+    const std::string dir = port::UsbDevicePath(OpenDeviceName);
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         port::RunOnUi([] { UiHooks().Prompt->Hide(); });

@@ -136,6 +136,17 @@ TEST_F(UsbPort, ClearInputDrainsPendingBytes) {
     EXPECT_EQ(five, "fresh");
 }
 
+TEST(UsbPortOpen, AFurtherDeviceIsCheckedByItsOwnName) {
+    TFakeUi ui;
+    TFifoPeer peer("_2");
+    OpenPort("ZQlink_2", 9600);
+    peer.Write("ok");
+    std::string two(2, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, two, 500), 2);
+    EXPECT_EQ(two, "ok");
+    ClosePorts(CalcPort);
+}
+
 TEST(UsbPortOpen, FailsWithoutADevice) {
     TFakeUi ui;
     {
