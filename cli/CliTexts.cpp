@@ -44,7 +44,7 @@ std::string AlreadyExistsText(const std::string& name, const std::string& dir) {
 }
 
 std::string NotChangedText(const std::string& command, const std::string& name) {
-    return command + " " + name + ": the calculator did not do it";
+    return command + " " + name + ": the calculator refused it";
 }
 
 std::string ImproperNameRefusedText(const std::string& name) {

@@ -93,6 +93,10 @@ TEST(CliManual, UsbCalculatorAndRomDownload) {
     TSimProcess sim(true);
     ASSERT_TRUE(sim.Started()) << sim.Log();
     TTempDir dir;
+    const TRunResult ports = Cli(&sim, {"ports"});
+    ASSERT_EQ(ports.Status, 0) << ports.Err;
+    EXPECT_EQ(Lines(ports.Out).front(), "auto");
+    EXPECT_EQ(Lines(ports.Out).back(), "usb") << "the names -p takes";
     const TRunResult ident = Cli(&sim, {"-q", "ident"});
     ASSERT_EQ(ident.Status, 0) << ident.Err;
     EXPECT_TRUE(HasLine(ident.Out, "model-name: Calcualtor")) << ident.Out;

@@ -136,6 +136,8 @@ TEST_F(CliSerial, ChangesTheTree) {
     ExpectFailure(Run({"rm", "N"}), "is not in HOME");
     // An improper name is refused without -y (no terminal answers the question no).
     ExpectFailure(Run({"mkdir", "1A"}), "not a proper calculator name");
+    // With -y it goes to the calculator, which refuses it.
+    ExpectFailure(Run({"-y", "mkdir", "1A"}), "mkdir 1A: the calculator refused it");
     EXPECT_FALSE(HasLine(Run({"ls"}).Out, "1A\t"));
 }
 
