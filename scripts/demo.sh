@@ -10,8 +10,9 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 run() {
+  printf '\n$ linkwell-cli'
+  printf ' %q' "$@"
   echo
-  echo "\$ linkwell-cli $*"
   "$cli" "$@"
 }
 
