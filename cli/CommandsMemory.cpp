@@ -128,7 +128,7 @@ int CmdRm(TSession& s) {
         s.CheckName(name);
     }
     for (const auto& name : s.Options.Args) s.Server.Purge(name, targets[name]);
-    TXPObject& after = Relisted(s);
+    TXPObject& after = s.ListDir();
     for (const auto& name : s.Options.Args)
         if (s.FindEntry(after, name)) throw ECommandFailed(NotChangedText("rm", name));
     return 0;
@@ -140,7 +140,7 @@ int CmdMkdir(TSession& s) {
     if (s.FindEntry(dir, name)) throw ECommandFailed(AlreadyExistsText(name, dir.GetPath()));
     s.CheckName(name);
     s.Server.CreateDir(name);
-    const TXPObject* made = s.FindEntry(Relisted(s), name);
+    const TXPObject* made = s.FindEntry(s.ListDir(), name);
     if (!made || !made->IsDirectory()) throw ECommandFailed(NotChangedText("mkdir", name));
     return 0;
 }
@@ -155,7 +155,7 @@ int CmdMv(TSession& s) {
     s.CheckName(from);
     s.CheckName(to);
     s.Server.Rename(from, to, isDir);
-    TXPObject& after = Relisted(s);
+    TXPObject& after = s.ListDir();
     if (!s.FindEntry(after, to) || s.FindEntry(after, from))
         throw ECommandFailed(NotChangedText("mv", from));
     return 0;

@@ -7,7 +7,6 @@
 #include "cli/TerminalUi.h"
 #include "server/XModemServer.h"
 
-#include <functional>
 #include <stdexcept>
 #include <string>
 
