@@ -26,11 +26,6 @@ void ListTree(TSession& s, TXPObject& dir) {
     }
 }
 
-// After a change: the -d directory as the calculator now lists it.
-TXPObject& Relisted(TSession& s) {
-    return s.ListDir();
-}
-
 } // namespace
 
 int CmdPorts(TSession& s) {
