@@ -3,7 +3,7 @@
 // renaming, evaluating, command lines and the stack picture.
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
-#include "cli/StackPicture.h"
+#include "server/StackPicture.h"
 #include "link/CalcNames.h"
 #include "link/Port.h"
 #include "server/Commands.h"

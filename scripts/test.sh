@@ -14,4 +14,5 @@ cmake -S . -B "$dir" -G Ninja -DLW_SANITIZE="$sanitize" -DLW_WERROR="$werror" \
       -DLW_BUILD_BENCH="$([ -z "$sanitize" ] && echo ON || echo OFF)" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
 cd "$dir"
-ctest -j "$(nproc)" --output-on-failure --timeout 300
+# Most tests spend their time in the protocol's own waits, so run twice as many as cores.
+ctest -j "$((2 * $(nproc)))" --output-on-failure --timeout 300

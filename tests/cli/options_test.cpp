@@ -2,7 +2,7 @@
 // forms, the prompt texts by wording, and the stack picture's decoding.
 #include "cli/CliOptions.h"
 #include "cli/PromptTexts.h"
-#include "cli/StackPicture.h"
+#include "server/StackPicture.h"
 #include "cli/Terminal.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "cli/StackPicture.h"
+#include "server/StackPicture.h"
 
 #include "link/CalcNames.h"
 #include "server/XModemServer.h"
 
 #include <algorithm>
 
-namespace lw::cli {
+namespace lw {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::vector<std::string> ReadStackPicture(TXModemServer& server, bool& ok) {
     return lines;
 }
 
-} // namespace lw::cli
+} // namespace lw

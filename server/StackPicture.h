@@ -8,7 +8,7 @@ namespace lw {
 class TXModemServer;
 }
 
-namespace lw::cli {
+namespace lw {
 
 // The command line that stores the stack's texts in $$$t (display form).
 std::string StackScript();
@@ -22,4 +22,4 @@ std::vector<std::string> DecodeStackPicture(const std::string& objectFile);
 // failed). `ok` tells whether the fetch succeeded.
 std::vector<std::string> ReadStackPicture(TXModemServer& server, bool& ok);
 
-} // namespace lw::cli
+} // namespace lw
