@@ -71,18 +71,12 @@ public:
     void KeepRaw() override {}
 
     void ServiceNotify() override {
-        if (Notify < 0) return;
-        alignas(inotify_event) char buf[4096];
-        for (;;) {
-            ssize_t n = read(Notify, buf, sizeof buf);
-            if (n <= 0) break;
-            for (char* p = buf; p < buf + n;) {
-                auto* e = reinterpret_cast<inotify_event*>(p);
-                if (e->mask & IN_OPEN) ++PcOpens;
-                if ((e->mask & IN_CLOSE) && PcOpens > 0 && --PcOpens == 0) DropUnread();
-                p += sizeof(inotify_event) + e->len;
-            }
-        }
+        ReadOpenCloseEvents(Notify, [this](bool opened) {
+            if (opened)
+                ++PcOpens;
+            else if (PcOpens > 0 && --PcOpens == 0)
+                DropUnread();
+        });
     }
 
     void HangUp() override {

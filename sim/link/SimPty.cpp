@@ -84,24 +84,16 @@ public:
     bool IsUsb() const override { return false; }
 
     void ServiceNotify() override {
-        if (Notify < 0) return;
-        alignas(inotify_event) char buf[4096];
-        for (;;) {
-            ssize_t n = read(Notify, buf, sizeof buf);
-            if (n <= 0) break;
-            for (char* p = buf; p < buf + n;) {
-                auto* e = reinterpret_cast<inotify_event*>(p);
-                if (e->mask & IN_OPEN) ++PcOpens;
-                if (e->mask & IN_CLOSE) {
-                    // An exclusive claim would outlive the PC's close, because we hold the
-                    // line open: end it with any close (only its holder can have opened the
-                    // line while it stood).
-                    ioctl(Slave, TIOCNXCL);
-                    if (PcOpens > 0 && --PcOpens == 0) PcLetGo();
-                }
-                p += sizeof(inotify_event) + e->len;
+        ReadOpenCloseEvents(Notify, [this](bool opened) {
+            if (opened) {
+                ++PcOpens;
+                return;
             }
-        }
+            // An exclusive claim would outlive the PC's close, because we hold the line open:
+            // end it with any close (only its holder can have opened the line while it stood).
+            ioctl(Slave, TIOCNXCL);
+            if (PcOpens > 0 && --PcOpens == 0) PcLetGo();
+        });
     }
 
     uint32_t PcBaud() const override {

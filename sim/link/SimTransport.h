@@ -2,6 +2,7 @@
 // USB device folder. A transport only moves bytes; timing, faults and time-outs live above it.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,10 @@ public:
     virtual void HangUp() = 0;
     bool IsHungUp() const { return ReadFd() < 0; }
 };
+
+// Reads the inotify events waiting on `notifyFd` and reports each open (true) and close
+// (false) of the watched file, in order.
+void ReadOpenCloseEvents(int notifyFd, const std::function<void(bool opened)>& onEvent);
 
 // Creates a pseudo-terminal pair, holds both ends and, when linkPath is not empty, makes a
 // symlink there to the PC's end (replacing an earlier symlink, never another kind of file).
