@@ -98,7 +98,8 @@ int main() {
             const std::string what = "USB ReadComm 1 byte, time-out " + std::to_string(t) + " ms";
             Bound(what.c_str(), t + 80, [&] { ReadComm(CalcPort, one, t); });
         }
-        Measure("USB receive engine, silent calculator, dialog up", [&] { SilentEngine(ui, 6000); });
+        Measure("USB receive engine, silent calculator, dialog up",
+                [&] { SilentEngine(ui, 6000); });
         ClosePorts(CalcPort);
     }
     return 0;

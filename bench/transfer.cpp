@@ -47,7 +47,8 @@ template <class TMake> double RunEngine(TFakeUi& ui, TMake make, bool& ok) {
 void Report(benchmark::State& state, double seconds, bool ok) {
     state.SetIterationTime(seconds);
     state.counters["bytes_per_s"] = double(PayloadBytes) / seconds;
-    state.counters["efficiency_pct"] = 100.0 * double(PayloadBytes) / (seconds * WireBytesPerSecond);
+    state.counters["efficiency_pct"] =
+        100.0 * double(PayloadBytes) / (seconds * WireBytesPerSecond);
     if (!ok) state.SkipWithError("transfer failed");
 }
 

@@ -3,10 +3,10 @@
 // renaming, evaluating, command lines and the stack picture.
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
-#include "server/StackPicture.h"
 #include "link/CalcNames.h"
 #include "link/Port.h"
 #include "server/Commands.h"
+#include "server/StackPicture.h"
 
 #include <map>
 #include <sstream>

@@ -2,8 +2,8 @@
 // forms, the prompt texts by wording, and the stack picture's decoding.
 #include "cli/CliOptions.h"
 #include "cli/PromptTexts.h"
-#include "server/StackPicture.h"
 #include "cli/Terminal.h"
+#include "server/StackPicture.h"
 
 #include <gtest/gtest.h>
 
