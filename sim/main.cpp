@@ -32,6 +32,7 @@ struct TOptions {
     uint32_t BusyMs = 0;
     std::vector<int> Flags;
     bool Kermit = false;
+    bool Version11 = false;
     std::vector<std::string> Faults;
     std::string Throttle;
     uint32_t Split = 0;
@@ -76,6 +77,8 @@ int ParseArguments(int argc, char** argv, TOptions& o) {
     app.add_option("--flag", o.Flags, "Set calculator flag N (e.g. --flag -36); repeatable")
         ->allow_extra_args(false);
     app.add_flag("--kermit", o.Kermit, "Answer as the Kermit server instead of XModem");
+    app.add_flag("--version-1-1", o.Version11,
+                 "KB: the VERSION text names the older revision (\"#1.1\")");
     app.add_option("--fault", o.Faults,
                    "Apply a fault control command at start (e.g. --fault \"drop-byte 5\"); "
                    "repeatable")
@@ -105,6 +108,7 @@ std::unique_ptr<ISimCalculator> MakeCalculator(const TOptions& o) {
         o.Empty || !o.Load.empty() ? CreateEmptyCalculator(model) : CreateSampleCalculator(model);
     if (!o.Load.empty()) calc->LoadFromFolder(o.Load);
     for (int flag : o.Flags) calc->SetFlag(flag, true);
+    calc->SetVersion11(o.Version11);
     return calc;
 }
 
