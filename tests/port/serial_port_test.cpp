@@ -16,13 +16,6 @@ protected:
     void SetUp() override { OpenPort(Peer.PortName(), 115200); }
     void TearDown() override { ClosePorts(CalcPort); }
 
-    // Milliseconds taken by fn.
-    template <class F> static uint64_t Timed(F&& fn) {
-        const uint64_t start = TickCount();
-        fn();
-        return TickCount() - start;
-    }
-
     TFakeUi Ui;
     TPtyPeer Peer;
 };

@@ -14,12 +14,6 @@ protected:
     void SetUp() override { OpenPort("ZQlink", 9600); }
     void TearDown() override { ClosePorts(CalcPort); }
 
-    template <class F> static uint64_t Timed(F&& fn) {
-        const uint64_t start = TickCount();
-        fn();
-        return TickCount() - start;
-    }
-
     TFakeUi Ui;
     TFifoPeer Peer;
 };

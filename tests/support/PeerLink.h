@@ -19,6 +19,15 @@
 
 namespace lw::test {
 
+// Milliseconds taken by fn (steady clock).
+template <class F> uint64_t Timed(F&& fn) {
+    const auto start = std::chrono::steady_clock::now();
+    fn();
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now() - start)
+                                     .count());
+}
+
 inline uint64_t PeerNowUs() {
     using namespace std::chrono;
     return static_cast<uint64_t>(
