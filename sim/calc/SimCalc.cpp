@@ -23,10 +23,10 @@ constexpr size_t KiB = 1024;
 // is 6 bytes from byte 46 of the identification's object file.
 const std::string KbVersionLead = "Version ZQ-KBg ROM id: ";
 static_assert(sizeof("Version ZQ-KBg ROM id: ") - 1 == 23);
-const std::string KbRomVersion = "2.15-B";
+const std::string KbRomVersion = "3.07-Q";
 
 std::string KbVersionText(bool version11) {
-    return KbVersionLead + KbRomVersion + "\nRevision " + (version11 ? "#1.1-7" : "#2.2-4") +
+    return KbVersionLead + KbRomVersion + "\nRevision " + (version11 ? "#1.1-Q" : "#3.07 ZQ-B") +
            " Firmware";
 }
 

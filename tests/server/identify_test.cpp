@@ -16,7 +16,7 @@ std::string IdentObject(const std::string& model, char letter, const std::string
     return "ZQZQ" + model + "-" + letter + PackNibbles(StringObj(text)) + std::string(50, '\0');
 }
 
-const std::string KbText = "{ 1. 0. }Version ZQ-KB Revision #2.15 HP48-B";
+const std::string KbText = "{ 1. 0. }Version ZQ-KB Revision #3.07 ZQ-B";
 
 } // namespace
 
@@ -39,7 +39,7 @@ TEST(Identify, NewerFamilyOnSerial) {
     EXPECT_EQ(fast.CalcFlags, "10");
     EXPECT_TRUE(fast.NewerModel); // no "#1.1" and above 16000 bit/s
     EXPECT_EQ(fast.Timing, &FastSerialTiming);
-    EXPECT_EQ(fast.VersionInfo, "2.15 HP48-B");
+    EXPECT_EQ(fast.VersionInfo, "3.07 ZQ-B");
     EXPECT_EQ(fast.RomVersion, r.substr(45, 6));
     const TIdentity slow = Identify(r, false, 9600);
     EXPECT_FALSE(slow.NewerModel);

@@ -21,12 +21,12 @@ TEST_F(Connecting, NewerModelAt9600) {
     EXPECT_TRUE(Ui.Main.Connected);
     EXPECT_EQ(State.ModelCode, "KB");
     EXPECT_EQ(State.ModelName, "KB");
-    EXPECT_EQ(State.RomVersion, "2.15-B");
+    EXPECT_EQ(State.RomVersion, "3.07-Q");
     EXPECT_EQ(State.CalcFlags, "00");
     EXPECT_EQ(State.RequiredSpeed, 0);
     EXPECT_TRUE(SameTiming(LinkTiming, SlowSerialTiming2));
-    EXPECT_NE(Server->Ident.find("   ROM: 2.15-B"), std::string::npos) << Server->Ident;
-    EXPECT_GT(Server->Ident.size(), std::string("   ROM: 2.15-B").size());
+    EXPECT_NE(Server->Ident.find("   ROM: 3.07-Q"), std::string::npos) << Server->Ident;
+    EXPECT_GT(Server->Ident.size(), std::string("   ROM: 3.07-Q").size());
     EXPECT_EQ(Server->StatusText(), ""); // the identification's get ends with an empty status
     EXPECT_FALSE(Ui.Status.ConnectingVisible);
     // The identification's variable is gone again.
@@ -80,7 +80,7 @@ TEST_F(Connecting, OverUsb) {
     EXPECT_EQ(State.ModelName, "Calcualtor");
     EXPECT_EQ(State.RequiredSpeed, 0);
     EXPECT_TRUE(SameTiming(LinkTiming, UsbTiming));
-    EXPECT_EQ(State.RomVersion, "2.15-B");
+    EXPECT_EQ(State.RomVersion, "3.07-Q");
 }
 
 TEST_F(Connecting, KermitServerIsRefused) {

@@ -41,7 +41,7 @@ TEST(Scripts, IdentificationKB) {
     EXPECT_EQ(r.substr(0, 8), "ZQZQKB-C");
     EXPECT_EQ(r.substr(13, 9), "{ 0, 1, }");
     EXPECT_EQ(lw::ParseFlags(r.substr(13, 20), 2), "01");
-    EXPECT_EQ(r.substr(45, 6), "2.15-B"); // bytes 46..51, 1-based
+    EXPECT_EQ(r.substr(45, 6), "3.07-Q"); // bytes 46..51, 1-based
     EXPECT_NE(r.find("Revision #"), std::string::npos);
     EXPECT_EQ(r.find("#1.1"), std::string::npos);
     // The length field's three low nibbles give the whole text.
@@ -56,7 +56,7 @@ TEST(Scripts, IdentificationKB) {
     ASSERT_TRUE(c->GetVariable("$$$t", r));
     EXPECT_EQ(r.substr(13, 9), "{ 1. 0. }");
     EXPECT_NE(r.find("Revision #1.1"), std::string::npos);
-    EXPECT_EQ(r.substr(45, 6), "2.15-B");
+    EXPECT_EQ(r.substr(45, 6), "3.07-Q");
 }
 
 TEST(Scripts, IdentificationKA) {
