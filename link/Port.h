@@ -81,6 +81,10 @@ void SetPortListSeparator(const std::string& separator);
 // "USB Calculator" + suffix entry per USB device found, each followed by the separator.
 std::string ListPorts();
 void OpenPort(const std::string& name, int speed);
+// Why the last OpenPort failed to open a serial device ("/tmp is not a serial device",
+// "/dev/ttyUSB9 does not exist" ...); "" when the last OpenPort did not fail that way. The
+// connection error stays the message of the failure; this is its cause, for the log.
+std::string PortOpenFailure();
 void ClosePorts(TPortRec& port);
 void ResetPortRec(TPortRec& port);
 void ChangeSpeed(TPortRec& port, int speed);

@@ -44,6 +44,8 @@ void IgnoreBrokenPipes() {
     std::call_once(once, [] { std::signal(SIGPIPE, SIG_IGN); });
 }
 
+std::string LastOpenFailure;
+
 void CloseFileSlot(std::atomic<int>& slot) {
     const int fd = slot.exchange(-1);
     if (fd >= 0) ::close(fd);
@@ -94,18 +96,30 @@ void ResetPortRec(TPortRec& port) {
     port = TPortRec{};
 }
 
+std::string PortOpenFailure() {
+    return LastOpenFailure;
+}
+
 void OpenPort(const std::string& name, int speed) {
     IgnoreBrokenPipes();
     TPortRec& port = CalcPort;
     port.WriteHandle = -1;
+    LastOpenFailure.clear();
     if (IsSerialPortName(name)) {
         TraceLine("CreateFile for " + name);
+        const std::string path = port::SerialDevicePath(name);
         int err = 0;
-        const int fd = port::OpenSerialDevice(port::SerialDevicePath(name), err);
-        if (fd < 0) SeriousError();
+        const int fd = port::OpenSerialDevice(path, err);
+        if (fd < 0) {
+            LastOpenFailure = port::SerialOpenFailureText(path, err);
+            TraceLine(LastOpenFailure);
+            SeriousError();
+        }
         LinkTiming = speed > 9600 ? FastSerialTiming : SlowSerialTiming;
         TraceLine("SetCommState for " + name);
         if (!port::ConfigureSerial(fd, speed)) {
+            LastOpenFailure = path + " cannot be set up: " + std::strerror(errno);
+            TraceLine(LastOpenFailure);
             port::CloseSerialDevice(fd);
             SeriousError();
         }

@@ -14,6 +14,9 @@ namespace lw::port {
 // Opens a serial device for exclusive use (O_NOCTTY, non-blocking, flock and TIOCEXCL).
 // Returns the descriptor, or -1 with `err` set (EBUSY when another user holds it).
 int OpenSerialDevice(const std::string& path, int& err);
+// Why a serial device could not be opened, for the user: "PATH does not exist", "PATH is
+// not a serial device", "PATH is in use by another program", else PATH and the system's text.
+std::string SerialOpenFailureText(const std::string& path, int err);
 // Releases exclusivity and closes.
 void CloseSerialDevice(int fd);
 // Raw 8N1, no flow control, reads non-blocking, the given speed, DTR and RTS asserted where

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
@@ -65,9 +66,29 @@ int OpenSerialDevice(const std::string& path, int& err) {
     // an advisory lock; either way it is in use.
     int exclusive = 0;
     if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive) return fail(EBUSY);
+    // The lock is the claim: the kernel drops it with the last descriptor, even of a killed
+    // process. TIOCEXCL is added only where the kernel also clears it at the last close; a
+    // pseudo-terminal keeps it for as long as its other end is open, which would shut out
+    // every later run.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(errno == EWOULDBLOCK ? EBUSY : errno);
-    if (::ioctl(fd, TIOCEXCL) != 0) return fail(errno);
+    if (!IsPseudoTerminal(fd) && ::ioctl(fd, TIOCEXCL) != 0) return fail(errno);
     return fd;
+}
+
+std::string SerialOpenFailureText(const std::string& path, int err) {
+    switch (err) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return path + " does not exist";
+    case EISDIR:
+    case ENOTTY:
+        return path + " is not a serial device";
+    case EBUSY:
+        return path + " is in use by another program";
+    default:
+        return path + ": " + std::strerror(err);
+    }
 }
 
 void CloseSerialDevice(int fd) {

@@ -167,17 +167,18 @@ size_t ReadUsb(TPortRec& port, std::string& buf, uint32_t timeoutMs) {
         while (port.BufPos > port.BufCount) {
             if (ui->IsUiThread()) ui->ProcessMessages();
             CheckUsbPresent();
-            const uint64_t pollStart = TickCount();
             SafeRd(port);
             if (port.BufCount > 0) {
                 port.NoDataSince = 0;
                 break;
             }
+            // A run of empty polls is dated from the end of its first poll: that poll counts
+            // as the run's start, so a time-out of t ms lasts t ms more than one poll.
             const uint64_t now = TickCount();
-            if (port.NoDataSince == 0) port.NoDataSince = pollStart; // the run began with this poll
+            const bool firstEmpty = port.NoDataSince == 0;
+            if (firstEmpty) port.NoDataSince = now;
             const uint64_t elapsed = now - port.NoDataSince;
-            if (pollStart != port.NoDataSince)
-                TraceLine("No data, time count = " + std::to_string(elapsed));
+            if (!firstEmpty) TraceLine("No data, time count = " + std::to_string(elapsed));
             if (elapsed >= NoDataLimitMs) {
                 TraceLine("ReadFile exceeded maximum time for reads of zero bytes");
                 port.NoDataSince = now;

@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/inotify.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -89,9 +88,6 @@ public:
                 ++PcOpens;
                 return;
             }
-            // An exclusive claim would outlive the PC's close, because we hold the line open:
-            // end it with any close (only its holder can have opened the line while it stood).
-            ioctl(Slave, TIOCNXCL);
             if (PcOpens > 0 && --PcOpens == 0) PcLetGo();
         });
     }

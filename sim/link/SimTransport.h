@@ -18,7 +18,8 @@ public:
     // Descriptor that becomes readable when the PC opens or closes its end (-1: none).
     virtual int NotifyFd() const = 0;
     // Handles what NotifyFd reported: counts the PC's opens and closes and, when the PC has
-    // let go of its end, clears what it left behind (exclusive mode, unread bytes).
+    // let go of its end, drops what it left unread. (An exclusive claim the PC made is
+    // the PC's to release, as with a real calculator.)
     virtual void ServiceNotify() = 0;
     // Whether the PC holds its end open (true when that cannot be known).
     virtual bool PcHasOpen() const = 0;

@@ -161,19 +161,32 @@ TEST_F(SerialPort, HangUpIsASeriousError) {
 
 TEST(SerialPortOpen, FailuresAndNames) {
     TFakeUi ui;
-    EXPECT_THROW(OpenPort("/dev/lw-no-such-device", 9600), ELinkError);
+    // The connection error is the failure; the cause is kept for the log.
+    const std::pair<const char*, const char*> causes[] = {
+        {"/dev/lw-no-such-device", "/dev/lw-no-such-device does not exist"},
+        {"/dev/null", "/dev/null is not a serial device"},
+        {"/tmp", "/tmp is not a serial device"},
+    };
+    for (const auto& [path, cause] : causes) {
+        EXPECT_THROW(OpenPort(path, 9600), ELinkError);
+        EXPECT_EQ(PortOpenFailure(), cause);
+    }
     EXPECT_FALSE(ui.Main.Connected);
-    EXPECT_THROW(OpenPort("/dev/null", 9600), ELinkError); // not a serial device
 
     // A device in use cannot be opened a second time.
     TPtyPeer peer;
     OpenPort(peer.PortName(), 19200);
+    EXPECT_EQ(PortOpenFailure(), "");
     int err = 0;
     EXPECT_LT(port::OpenSerialDevice(peer.PortName(), err), 0);
     EXPECT_EQ(err, EBUSY);
     ClosePorts(CalcPort);
-    const int fd = port::OpenSerialDevice(peer.PortName(), err);
+    int fd = port::OpenSerialDevice(peer.PortName(), err);
     EXPECT_GE(fd, 0) << "released by ClosePorts";
+    // A claim ends with its descriptor, also when nobody released it (a killed program).
+    ::close(fd);
+    fd = port::OpenSerialDevice(peer.PortName(), err);
+    EXPECT_GE(fd, 0) << "released by the kernel";
     port::CloseSerialDevice(fd);
 
     // Closing a closed record changes nothing.
