@@ -43,7 +43,7 @@ void Bound(const char* what, uint64_t boundMs, const std::function<void()>& read
 
 // An engine waiting on a silent peer for `ms`, then cancelled the way the user would.
 void SilentEngine(TFakeUi& ui, uint32_t ms) {
-    TYModemRX rx("", false, 0, [](const std::string& m, int k, int p, int x, int e) {
+    TYModemRX rx("", false, 0, [](const std::string& m, TStatusKind k, int p, int x, int e) {
         UiHooks().Progress->Progress(m, k, p, x, e);
     });
     std::thread cancel([&] {

@@ -33,7 +33,7 @@ std::string Payload() {
 // modal wait.
 template <class TMake> double RunEngine(TFakeUi& ui, TMake make, bool& ok) {
     const uint64_t start = PeerNowUs();
-    auto engine = make([](const std::string& m, int k, int p, int x, int e) {
+    auto engine = make([](const std::string& m, TStatusKind k, int p, int x, int e) {
         UiHooks().Progress->Progress(m, k, p, x, e);
     });
     ui.Progress.ShowProgress("bench", false);

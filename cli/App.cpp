@@ -55,7 +55,9 @@ int RunSession(const TCliOptions& options, TTerminal& term) {
             return term.Fail(DemoFailedText(e.what()));
         }
         port = demo->Port();
-        ui.Prompt.OnWaiting = [&demo, &options](int kind) { demo->OnPrompt(kind, options); };
+        ui.Prompt.OnWaiting = [&demo, &options](TPromptKind kind) {
+            demo->OnPrompt(kind, options);
+        };
     }
     TXModemServer server(state, &ui.BadFile, &ui.Replace);
     state.TextMode = options.Text;

@@ -104,7 +104,7 @@ int CmdPut(TSession& s) {
         const int declinedBefore = s.Ui.Prompt.Declined();
         const bool ok =
             PutFileToCalc(s.Server, file, replaceAll, int(files.size()), HasEntry(dir, name));
-        if (s.Ui.Replace.LastAnswer() == IReplaceDialog::mrNo)
+        if (s.Ui.Replace.LastAnswer() == TModalResult::No)
             throw ECommandFailed(PutNotReplacedText(file, name));
         if (!ok) {
             if (!IsProperCalcName(name) && s.Ui.Prompt.Declined() > declinedBefore)

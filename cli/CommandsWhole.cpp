@@ -4,6 +4,7 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "link/Port.h"
+#include "link/PromptTexts.h"
 #include "server/Commands.h"
 #include "util/Files.h"
 
@@ -12,15 +13,6 @@ namespace lw::cli {
 namespace {
 
 constexpr int CaptureSpeed = 115200;
-
-// Prompt kinds of the transfer prompts.
-constexpr int pkCaptureFirst = 3;
-constexpr int pkXRecvBefore = 4;
-constexpr int pkXRecvAfter = 5;
-constexpr int pkXSendBefore = 6;
-constexpr int pkRomBefore = 7;
-constexpr int pkCaptureNext = 10;
-constexpr const char* CaptureNextTitle = "Another Capture begins when Calculator starts sending.";
 
 std::string CaptureSpeedQuestion(const std::string& modelName) {
     return "Screen Capture requires that the ZQ" + modelName +
@@ -80,9 +72,10 @@ int CmdCapture(TSession& s) {
         const TDisconnectedAfter disconnected{s};
         s.OpenPortOnly();
         if (i == 1)
-            s.Ui.Prompt.ShowPrompt(pkCaptureFirst, "");
+            s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureFirst, "");
         else
-            s.Ui.Prompt.ShowPrompt(pkCaptureNext, CaptureNextTitle);
+            s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureNext,
+                                   PromptText(TPromptKind::CaptureNext, true));
         std::string data;
         s.Server.CaptureScreen(data);
         s.Ui.Prompt.Hide();
@@ -105,18 +98,18 @@ int CmdXModemSend(TSession& s) {
     s.CheckReadable(file);
     const TDisconnectedAfter disconnected{s};
     s.OpenPortOnly();
-    s.Ui.Prompt.ShowPrompt(pkXRecvBefore, "");
+    s.Ui.Prompt.ShowPrompt(TPromptKind::FileXRecv, "");
     const bool ok = SendToXRecv(s.Server, file);
     s.Ui.Prompt.Hide();
     if (!ok)
         throw ECommandFailed(s.Term.Interrupted() ? CancelledText() : XModemSendFailedText(file));
-    s.Ui.Prompt.ShowPrompt(pkXRecvAfter, "");
+    s.Ui.Prompt.ShowPrompt(TPromptKind::FileSent, "");
     return 0;
 }
 
 int CmdXModemReceive(TSession& s) {
     const std::string& file = s.Options.Args.at(0);
-    if (!s.Ui.Prompt.ShowPrompt(pkXSendBefore, "")) throw ECommandFailed(CancelledText());
+    if (!s.Ui.Prompt.ShowPrompt(TPromptKind::FileXSend, "")) throw ECommandFailed(CancelledText());
     const TDisconnectedAfter disconnected{s};
     s.OpenPortOnly();
     if (!ReceiveXSendToFile(s.Server, file))
@@ -129,7 +122,8 @@ int CmdXModemReceive(TSession& s) {
 int CmdRom(TSession& s) {
     const std::string& file = s.Options.Args.at(0);
     s.CheckReadable(file);
-    if (!s.Ui.Prompt.ShowPrompt(pkRomBefore, "")) throw ECommandFailed(CancelledText());
+    if (!s.Ui.Prompt.ShowPrompt(TPromptKind::RomDownload, ""))
+        throw ECommandFailed(CancelledText());
     const TDisconnectedAfter disconnected{s};
     s.OpenPortOnly();
     if (!s.Server.SendRom(file)) throw ECommandFailed(RomFailedText(file));

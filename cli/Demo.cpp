@@ -71,24 +71,24 @@ TDemo::~TDemo() {
     }
 }
 
-void TDemo::OnPrompt(int kind, const TCliOptions& options) {
+void TDemo::OnPrompt(TPromptKind kind, const TCliOptions& options) {
     switch (kind) {
-    case 3:
-    case 10:
+    case TPromptKind::CaptureFirst:
+    case TPromptKind::CaptureNext:
         FSim->Control("capture w");
         break;
-    case 1:
-    case 4:
+    case TPromptKind::ServerXRecv:
+    case TPromptKind::FileXRecv:
         FSim->Control("xrecv " + PutNameForFile(options.Args.at(0)));
         break;
-    case 6: {
+    case TPromptKind::FileXSend: {
         std::string listing;
         FSim->Invoke([&listing](sim::ISimCalculator& calc) { listing = calc.Listing(); });
         const std::string name = FirstHomeVariable(listing);
         if (!name.empty()) FSim->Control("xsend " + name);
         break;
     }
-    case 7:
+    case TPromptKind::RomDownload:
         FSim->Control("rom");
         break;
     default:

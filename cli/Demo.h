@@ -3,6 +3,7 @@
 // the calculator too: when a prompt says what to do there, the demo does it.
 #pragma once
 #include "cli/CliOptions.h"
+#include "link/UiHooks.h"
 
 #include <memory>
 #include <string>
@@ -25,7 +26,7 @@ public:
     // The port to use, as -p takes it.
     const std::string& Port() const { return FPort; }
     // A prompt of `kind` was shown (or confirmed): start the calculator-side work it asks for.
-    void OnPrompt(int kind, const TCliOptions& options);
+    void OnPrompt(TPromptKind kind, const TCliOptions& options);
 
 private:
     std::unique_ptr<sim::TSimulator> FSim;

@@ -1,7 +1,8 @@
 #include "cli/TerminalUi.h"
 
-#include "cli/PromptTexts.h"
+#include "link/PromptTexts.h"
 #include "objects/BadFile.h"
+#include "objects/ReplaceFile.h"
 
 namespace lw::cli {
 
@@ -9,11 +10,11 @@ void TTermMain::ShowMessage(const std::string& text, const std::string& caption)
     FTerm.NoteMessage(caption, text);
 }
 
-bool TTermPrompt::ShowPrompt(int kind, const std::string& title) {
+bool TTermPrompt::ShowPrompt(TPromptKind kind, const std::string& title) {
     FCancel = false;
     const std::string heading = title.empty() ? PromptTitle(kind) : title;
     std::string text = PromptText(kind, FRpn);
-    if (text == heading) text.clear(); // kind 10 carries its text as its title
+    if (text == heading) text.clear(); // CaptureNext carries its text as its title
     FTerm.Print("\n" + heading + "\n" + (text.empty() ? "" : "\n" + text) + "\n");
     if (IsModelessPrompt(kind)) {
         FVisible = true;
@@ -22,7 +23,7 @@ bool TTermPrompt::ShowPrompt(int kind, const std::string& title) {
     }
     // Prompts that only tell what happened go on at once; the others wait for the user to
     // have done what they say.
-    if (kind == 2 || kind == 5 || kind == 9) return true;
+    if (IsAcknowledgePrompt(kind) || kind == TPromptKind::Reconnect) return true;
     FVisible = true;
     const bool ok = FTerm.WaitForEnter();
     FVisible = false;
@@ -31,8 +32,8 @@ bool TTermPrompt::ShowPrompt(int kind, const std::string& title) {
 }
 
 bool TTermPrompt::ShowCustomPrompt(const std::string& text, const std::string& title) {
-    const bool yes =
-        FTerm.AskYesNo((title.empty() ? PromptTitle(0) : title) + ": " + OneLine(text));
+    const bool yes = FTerm.AskYesNo((title.empty() ? PromptTitle(TPromptKind::Custom) : title) +
+                                    ": " + OneLine(text));
     if (!yes) ++FDeclined;
     return yes;
 }
@@ -42,42 +43,42 @@ bool TTermPrompt::IsVisible() {
     return FVisible;
 }
 
-int TTermBadFile::Ask(const std::string& fileName, const std::string& kind, bool allowText) {
-    if (allowText && FTextMode) return bfText;
+TBadFileAnswer TTermBadFile::Ask(const std::string& fileName, const std::string& kind,
+                                 bool allowText) {
+    if (allowText && FTextMode) return TBadFileAnswer::Text;
     const std::string question =
         std::string(BadFileCaption) + " " + OneLine(BadFileQuestion(fileName, kind, allowText));
-    if (!allowText) return FTerm.AskYesNo(question) ? bfYes : bfNo;
+    if (!allowText) return FTerm.AskYesNo(question) ? TBadFileAnswer::Yes : TBadFileAnswer::No;
     switch (FTerm.AskChoice(question, "btc", "[b]inary, [t]ext or [C]ancel", 'b', 'c')) {
     case 'b':
-        return bfBinary;
+        return TBadFileAnswer::Binary;
     case 't':
-        return bfText;
+        return TBadFileAnswer::Text;
     default:
-        return bfNo;
+        return TBadFileAnswer::No;
     }
 }
 
-int TTermReplace::AskReplace(const std::string& name, int count) {
-    const std::string question = "Confirm File Replace: This folder already contains a file "
-                                 "named " +
-                                 name + ". Would you like to replace the existing file?";
+TModalResult TTermReplace::AskReplace(const std::string& name, int count) {
+    const std::string question =
+        std::string(ReplaceFileCaption) + ": " + OneLine(ReplaceFileQuestion(name));
     char answer = 'n';
-    if (count >= 2)
+    if (ReplaceFileOffersAll(count))
         answer = FTerm.AskChoice(question, "yanc", "[y]es, [a]ll, [N]o or [c]ancel", 'y', 'n');
     else
         answer = FTerm.AskChoice(question, "ync", "[y]es, [N]o or [c]ancel", 'y', 'n');
     switch (answer) {
     case 'y':
-        FLast = mrYes;
+        FLast = TModalResult::Yes;
         break;
     case 'a':
-        FLast = mrAll;
+        FLast = TModalResult::All;
         break;
     case 'c':
-        FLast = mrCancel;
+        FLast = TModalResult::Cancel;
         break;
     default:
-        FLast = mrNo;
+        FLast = TModalResult::No;
         break;
     }
     return FLast;
@@ -90,17 +91,17 @@ TTerminalUi::TTerminalUi(TTerminal& term, TCalcState& state, bool rpn, bool text
         term.ProgressBegin(caption);
         if (term.Interrupted()) Progress.Cancel(); // Ctrl-C came before the transfer began
     };
-    Progress.OnReport = [&term](const std::string& text, int kind, int, int) {
-        if (term.Settings().Verbose && kind != 2)
+    Progress.OnReport = [&term](const std::string& text, TStatusKind kind, int, int) {
+        if (term.Settings().Verbose && kind != skProgress)
             term.Print("[report " + std::to_string(kind) + "] " + OneLine(text) + "\n");
         switch (kind) {
-        case 0:
+        case skError:
             term.NoteTransferError(text);
             break;
-        case 2:
+        case skProgress:
             term.ProgressUpdate(text);
             break;
-        case 3:
+        case skFinished:
             term.ProgressEnd();
             break;
         default:

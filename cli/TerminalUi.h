@@ -30,7 +30,7 @@ private:
 class TTermPrompt : public IPromptDialog {
 public:
     TTermPrompt(TTerminal& term, bool rpn) : FTerm(term), FRpn(rpn) {}
-    bool ShowPrompt(int kind, const std::string& title) override;
+    bool ShowPrompt(TPromptKind kind, const std::string& title) override;
     bool ShowCustomPrompt(const std::string& text, const std::string& title) override;
     bool IsVisible() override;
     void Hide() override { FVisible = false; }
@@ -43,7 +43,7 @@ public:
     int Declined() const { return FDeclined; }
     // Called after a modeless prompt (the calculator is expected to start sending) was shown:
     // the demo lets its simulated calculator start.
-    std::function<void(int kind)> OnWaiting;
+    std::function<void(TPromptKind kind)> OnWaiting;
 
 private:
     TTerminal& FTerm;
@@ -78,7 +78,8 @@ private:
 class TTermBadFile : public IBadFileDialog {
 public:
     TTermBadFile(TTerminal& term, bool textMode) : FTerm(term), FTextMode(textMode) {}
-    int Ask(const std::string& fileName, const std::string& kind, bool allowText) override;
+    TBadFileAnswer Ask(const std::string& fileName, const std::string& kind,
+                       bool allowText) override;
 
 private:
     TTerminal& FTerm;
@@ -88,14 +89,14 @@ private:
 class TTermReplace : public IReplaceDialog {
 public:
     explicit TTermReplace(TTerminal& term) : FTerm(term) {}
-    int AskReplace(const std::string& name, int count) override;
+    TModalResult AskReplace(const std::string& name, int count) override;
     // The answer to the last question (0 when none was asked since Reset).
-    int LastAnswer() const { return FLast; }
-    void Reset() { FLast = 0; }
+    TModalResult LastAnswer() const { return FLast; }
+    void Reset() { FLast = TModalResult::None; }
 
 private:
     TTerminal& FTerm;
-    int FLast = 0;
+    TModalResult FLast = TModalResult::None;
 };
 
 // All of the above, installed as the core's hooks for the lifetime of the object. Ctrl-C

@@ -33,7 +33,7 @@ std::string ProgressText(int64_t done, int64_t total, uint64_t elapsedMs) {
 }
 
 void ReportProgress(int64_t done, int64_t total, uint64_t startTicks,
-                    const std::function<void(const std::string&, int, int, int, int)>& report) {
+                    const TTransferStatusEvent& report) {
     if (total <= 0) return;
     const uint64_t now = TickCount();
     const uint64_t elapsed = now > startTicks ? now - startTicks : 0;
@@ -83,7 +83,7 @@ void TTransferThread::StopAndWait() {
     WaitFor();
 }
 
-void TTransferThread::ReportStatus(const std::string& msg, int kind, int position, int max,
+void TTransferThread::ReportStatus(const std::string& msg, TStatusKind kind, int position, int max,
                                    int extra) {
     if (!OnStatus) return;
     UiHooks().Thread->RunSync([&] {

@@ -9,18 +9,18 @@
 #include <string>
 #include <thread>
 
-namespace lw {
+#include "link/UiHooks.h"
 
-enum TStatusKind { skError = 0, skMessage = 1, skProgress = 2, skFinished = 3, skCancelButton = 4 };
+namespace lw {
 
 // Msg, Kind, Position, Max, Extra. Called on the UI thread.
 using TTransferStatusEvent =
-    std::function<void(const std::string& msg, int kind, int position, int max, int extra)>;
+    std::function<void(const std::string& msg, TStatusKind kind, int position, int max, int extra)>;
 
 // Builds the progress text of `done` of `total` bytes since `startTicks` and reports it with
 // Kind 2 through `report`. Nothing for total <= 0.
 void ReportProgress(int64_t done, int64_t total, uint64_t startTicks,
-                    const std::function<void(const std::string&, int, int, int, int)>& report);
+                    const TTransferStatusEvent& report);
 // The progress text alone.
 std::string ProgressText(int64_t done, int64_t total, uint64_t elapsedMs);
 
@@ -45,7 +45,7 @@ protected:
     void StopAndWait();
     virtual void Execute() = 0;
     // Hands the report to the UI thread and waits until it has run.
-    void ReportStatus(const std::string& msg, int kind, int position, int max, int extra);
+    void ReportStatus(const std::string& msg, TStatusKind kind, int position, int max, int extra);
 
     TTransferStatusEvent OnStatus;
 

@@ -15,7 +15,7 @@ public:
 
 class THeadlessPrompt : public IPromptDialog {
 public:
-    bool ShowPrompt(int, const std::string&) override { return false; }
+    bool ShowPrompt(TPromptKind, const std::string&) override { return false; }
     bool ShowCustomPrompt(const std::string&, const std::string&) override { return false; }
     bool IsVisible() override { return false; }
     void Hide() override {}

@@ -9,6 +9,33 @@
 
 namespace lw {
 
+// What a transfer engine reports to the progress dialog.
+enum TStatusKind : int {
+    skError = 0,        // an error text (shown like a message)
+    skMessage = 1,      // a message: shown and logged
+    skProgress = 2,     // a message with progress: Position of Max
+    skFinished = 3,     // the transfer has ended: the dialog closes with TModalResult::Ok
+    skCancelButton = 4, // Cancel enabled when the text is "1", disabled otherwise
+};
+
+// How a modal dialog ended.
+enum class TModalResult : int { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7, All = 8 };
+
+// What the transfer prompts dialog asks the user to do (texts in link/PromptTexts.h).
+enum class TPromptKind : int {
+    Custom = 0,       // the caller's own text and title
+    ServerXRecv = 1,  // before sending the server program by the calculator's XRECV
+    ServerSent = 2,   // after the server program was sent
+    CaptureFirst = 3, // before the first screen capture
+    FileXRecv = 4,    // before sending a file by the calculator's XRECV
+    FileSent = 5,     // after such a file was sent
+    FileXSend = 6,    // before receiving a file by the calculator's XSEND
+    RomDownload = 7,  // before sending a new operating system
+    Connect = 8,      // before connecting from the menu
+    Reconnect = 9,    // after a restore: the button reads "Connect..."
+    CaptureNext = 10, // before every further screen capture
+};
+
 // The main window (state flags, focus, beeps, message boxes).
 class IMainWindowHooks {
 public:
@@ -25,12 +52,12 @@ public:
 };
 
 // The transfer prompts dialog: tells the user what to do on the calculator, and asks the
-// program's own questions. Kinds 1, 3, 4 and 10 are modeless: shown, and false returned at
-// once; the others are modal and return true for a positive answer.
+// program's own questions. The kinds for which IsModelessPrompt holds are shown and false is
+// returned at once; the others are modal and return true for a positive answer.
 class IPromptDialog {
 public:
     virtual ~IPromptDialog() = default;
-    virtual bool ShowPrompt(int kind, const std::string& title) = 0;
+    virtual bool ShowPrompt(TPromptKind kind, const std::string& title) = 0;
     virtual bool ShowCustomPrompt(const std::string& text, const std::string& title) = 0;
     virtual bool IsVisible() = 0;
     virtual void Hide() = 0;
@@ -53,17 +80,16 @@ public:
     virtual void ClearCancel() = 0;
 };
 
-// The modal transfer progress dialog. ShowProgress returns once a Kind 3 report arrived
-// (result mrOk) or the user cancelled (mrCancel); while it waits it carries out the reports
-// that the transfer thread hands to the UI thread. Progress handles one report, on the UI
-// thread, and ignores it while the dialog is not showing.
+// The modal transfer progress dialog. ShowProgress returns once a skFinished report arrived
+// (TModalResult::Ok) or the user cancelled (TModalResult::Cancel); while it waits it carries
+// out the reports that the transfer thread hands to the UI thread. Progress handles one
+// report, on the UI thread, and ignores it while the dialog is not showing.
 class IProgressDialog {
 public:
-    static constexpr int mrOk = 1;
-    static constexpr int mrCancel = 2;
     virtual ~IProgressDialog() = default;
-    virtual int ShowProgress(const std::string& caption, bool showCancel) = 0;
-    virtual void Progress(const std::string& text, int kind, int position, int max, int extra) = 0;
+    virtual TModalResult ShowProgress(const std::string& caption, bool showCancel) = 0;
+    virtual void Progress(const std::string& text, TStatusKind kind, int position, int max,
+                          int extra) = 0;
 };
 
 // The user-interface thread: the thread that owns the server client.

@@ -63,20 +63,21 @@ void TUiCallQueue::Wake() {
     FQueued.notify_all();
 }
 
-int TQueuedProgress::ShowProgress(const std::string& caption, bool /*showCancel*/) {
+TModalResult TQueuedProgress::ShowProgress(const std::string& caption, bool /*showCancel*/) {
     FShowing = true;
     FFinished = false;
     FCancel = false;
     if (OnShow) OnShow(caption);
     FQueue.RunUntil([this] { return FFinished || FCancel.load(); }, MaxWait);
     FShowing = false;
-    return FFinished ? mrOk : mrCancel;
+    return FFinished ? TModalResult::Ok : TModalResult::Cancel;
 }
 
-void TQueuedProgress::Progress(const std::string& text, int kind, int position, int max, int) {
+void TQueuedProgress::Progress(const std::string& text, TStatusKind kind, int position, int max,
+                               int) {
     if (!FShowing) return;
     if (OnReport) OnReport(text, kind, position, max);
-    if (kind == 3) FFinished = true;
+    if (kind == skFinished) FFinished = true;
 }
 
 void TQueuedProgress::Cancel() {

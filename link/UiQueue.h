@@ -46,21 +46,23 @@ private:
     bool FWake = false;
 };
 
-// Modal progress without a window: ShowProgress drains the UI queue until a Kind 3 report
+// Modal progress without a window: ShowProgress drains the UI queue until a skFinished report
 // or a cancel. Every report is passed to `OnReport` (the CLI prints it; tests record it).
 class TQueuedProgress : public IProgressDialog {
 public:
     explicit TQueuedProgress(TUiCallQueue& queue) : FQueue(queue) {}
 
-    int ShowProgress(const std::string& caption, bool showCancel) override;
-    void Progress(const std::string& text, int kind, int position, int max, int extra) override;
+    TModalResult ShowProgress(const std::string& caption, bool showCancel) override;
+    void Progress(const std::string& text, TStatusKind kind, int position, int max,
+                  int extra) override;
 
-    // Asks the showing dialog to end with mrCancel (the Cancel button; safe from any thread).
+    // Asks the showing dialog to end with TModalResult::Cancel (the Cancel button; safe from any
+    // thread).
     void Cancel();
     bool IsShowing() const { return FShowing; }
 
     std::function<void(const std::string& caption)> OnShow;
-    std::function<void(const std::string& text, int kind, int position, int max)> OnReport;
+    std::function<void(const std::string& text, TStatusKind kind, int position, int max)> OnReport;
     // Longest modal wait before the dialog gives up as if cancelled (a safety bound for tests
     // and unattended runs; the engines end every transfer long before).
     std::chrono::milliseconds MaxWait{std::chrono::hours(24)};

@@ -51,7 +51,7 @@ void TYModemRX::Execute() {
     uint64_t startTicks = 0;
     uint32_t blockNumber = 0;
     TReceiveFile file;
-    const auto report = [this](const std::string& m, int k, int p, int x, int e) {
+    const auto report = [this](const std::string& m, TStatusKind k, int p, int x, int e) {
         ReportStatus(m, k, p, x, e);
     };
 

@@ -38,7 +38,7 @@ TYModemTX::~TYModemTX() {
 void TYModemTX::Execute() {
     FDone = false;
     int64_t sent = 0;
-    const auto report = [this](const std::string& m, int k, int p, int x, int e) {
+    const auto report = [this](const std::string& m, TStatusKind k, int p, int x, int e) {
         ReportStatus(m, k, p, x, e);
     };
     SleepMs(LinkTiming.SendStart);
@@ -129,7 +129,7 @@ TSTX::~TSTX() {
 
 void TSTX::Execute() {
     FImageSent = false;
-    const auto report = [this](const std::string& m, int k, int p, int x, int e) {
+    const auto report = [this](const std::string& m, TStatusKind k, int p, int x, int e) {
         ReportStatus(m, k, p, x, e);
     };
     std::string buffer;

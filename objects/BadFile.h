@@ -6,18 +6,20 @@
 namespace lw {
 
 // Answers of IBadFileDialog::Ask.
-constexpr int bfText = -1;   // send as text (files without a binary header)
-constexpr int bfBinary = -2; // send as binary (files without a binary header)
-constexpr int bfYes = 1;     // send anyway (a binary file of another model)
-constexpr int bfNo = 2;      // No or Cancel: do not send
+enum class TBadFileAnswer : int {
+    Text = -1,   // send as text (files without a binary header)
+    Binary = -2, // send as binary (files without a binary header)
+    Yes = 1,     // send anyway (a binary file of another model)
+    No = 2,      // No or Cancel: do not send
+};
 
 inline constexpr const char* BadFileCaption = "Wrong File Type?";
 // The buttons: Yes and Binary share the left place, No and Cancel the right one.
-inline constexpr const char* BadFileYes = "&Yes";           // answer bfYes, the default button
-inline constexpr const char* BadFileNo = "&No";             // answer bfNo
-inline constexpr const char* BadFileBinary = "&Binary";     // answer bfBinary
-inline constexpr const char* BadFileText = "&Text";         // answer bfText
-inline constexpr const char* BadFileCancel = "Cancel     "; // answer bfNo
+inline constexpr const char* BadFileYes = "&Yes";           // answer Yes, the default button
+inline constexpr const char* BadFileNo = "&No";             // answer No
+inline constexpr const char* BadFileBinary = "&Binary";     // answer Binary
+inline constexpr const char* BadFileText = "&Text";         // answer Text
+inline constexpr const char* BadFileCancel = "Cancel     "; // answer No
 
 // The question's text. `allowText`: the file has no binary header, and the answers are Binary,
 // Text and Cancel (Cancel preselected); otherwise Yes and No (No preselected).

@@ -40,12 +40,13 @@ bool TXModemServer::CheckFileMatches(const std::string& fileName, bool& isText) 
     }
     const TUiHooks& ui = UiHooks();
     ui.Main->Beep();
-    const int answer = FBadFile ? FBadFile->Ask(fileName, check.Kind, check.AllowText) : bfNo;
+    const TBadFileAnswer answer =
+        FBadFile ? FBadFile->Ask(fileName, check.Kind, check.AllowText) : TBadFileAnswer::No;
     bool ok = false;
-    if (answer == bfText) {
+    if (answer == TBadFileAnswer::Text) {
         ok = true;
         isText = true;
-    } else if (answer == bfBinary || answer == bfYes) {
+    } else if (answer == TBadFileAnswer::Binary || answer == TBadFileAnswer::Yes) {
         ok = true;
     }
     ui.Thread->ProcessMessages();

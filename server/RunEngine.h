@@ -11,7 +11,7 @@ namespace lw {
 
 // The engines' status event: every report goes to the progress dialog.
 inline TTransferStatusEvent ProgressReports() {
-    return [](const std::string& msg, int kind, int position, int max, int extra) {
+    return [](const std::string& msg, TStatusKind kind, int position, int max, int extra) {
         UiHooks().Progress->Progress(msg, kind, position, max, extra);
     };
 }

@@ -122,12 +122,12 @@ bool TXModemServer::PutVar(const std::string& name, const std::string& fileName,
 
     const bool protectedVars = !FState.CalcFlags.empty() && FState.CalcFlags[0] == '1';
     if (queryReplace && !replaceAll && (isText || protectedVars)) {
-        const int answer =
-            FReplace ? FReplace->AskReplace(name, replaceInfo) : IReplaceDialog::mrCancel;
-        if (answer == IReplaceDialog::mrNo) return true; // counts as done
-        if (answer == IReplaceDialog::mrAll)
+        const TModalResult answer =
+            FReplace ? FReplace->AskReplace(name, replaceInfo) : TModalResult::Cancel;
+        if (answer == TModalResult::No) return true; // counts as done
+        if (answer == TModalResult::All)
             replaceAll = true;
-        else if (answer != IReplaceDialog::mrYes)
+        else if (answer != TModalResult::Yes)
             return false;
     }
 
@@ -231,11 +231,11 @@ void TXModemServer::CaptureScreen(std::string& image) {
     const TBusyScope busy;
     TSRX engine(first, ProgressReports());
     // Only a capture the receiver finished itself counts; a cancelled one is dropped.
-    const int result = ui.Progress->ShowProgress("Capturing screen", true);
+    const TModalResult result = ui.Progress->ShowProgress("Capturing screen", true);
     engine.Terminate();
     SleepMs(100);
     engine.WaitFor();
-    if (result == IProgressDialog::mrOk) image = engine.Capture();
+    if (result == TModalResult::Ok) image = engine.Capture();
 }
 
 } // namespace lw

@@ -1,8 +1,8 @@
 // The command line of linkwell-cli parsed without running anything, the port and directory
 // forms, the prompt texts by wording, and the stack picture's decoding.
 #include "cli/CliOptions.h"
-#include "cli/PromptTexts.h"
 #include "cli/Terminal.h"
+#include "link/PromptTexts.h"
 #include "server/StackPicture.h"
 
 #include <gtest/gtest.h>
@@ -134,20 +134,20 @@ TEST(CliForms, PortAndDirectoryForms) {
 }
 
 TEST(CliPrompts, WordingFollowsTheEntryMode) {
-    // Kinds 4, 6 and 8 differ between RPN and ALG; the series fills the placeholder.
-    for (int kind : {4, 6, 8}) EXPECT_NE(PromptText(kind, true), PromptText(kind, false));
-    for (int kind : {1, 2, 3, 5, 7, 9, 10})
-        EXPECT_EQ(PromptText(kind, true), PromptText(kind, false));
-    EXPECT_NE(PromptText(8, false).find("On the ZQKAGII ZQKBg and ZQKCg series:\r\n"),
-              std::string::npos);
-    EXPECT_NE(PromptText(8, false).find("then ENTER"), std::string::npos);
-    EXPECT_EQ(PromptText(8, true).find("then ENTER"), std::string::npos);
-    EXPECT_EQ(PromptText(3, true).find("%s"), std::string::npos);
-    EXPECT_EQ(PromptText(0, true), "");
-    EXPECT_EQ(PromptTitle(9), "Wait for the Calculator");
-    EXPECT_EQ(PromptTitle(4), "Set the Calculator");
-    EXPECT_TRUE(IsModelessPrompt(10));
-    EXPECT_FALSE(IsModelessPrompt(6));
+    // Only some kinds differ between RPN and ALG; the series fills the placeholder.
+    for (int k = 1; k <= 10; ++k) {
+        const auto kind = static_cast<TPromptKind>(k);
+        EXPECT_EQ(PromptText(kind, true) != PromptText(kind, false), HasAlgWording(kind)) << k;
+        EXPECT_EQ(PromptText(kind, true).find("%s"), std::string::npos) << k;
+    }
+    EXPECT_NE(
+        PromptText(TPromptKind::Connect, false).find("On the ZQKAGII ZQKBg and ZQKCg series:\r\n"),
+        std::string::npos);
+    EXPECT_NE(PromptText(TPromptKind::Connect, false).find("then ENTER"), std::string::npos);
+    EXPECT_EQ(PromptText(TPromptKind::Connect, true).find("then ENTER"), std::string::npos);
+    EXPECT_EQ(PromptText(TPromptKind::Custom, true), "");
+    EXPECT_EQ(PromptTitle(TPromptKind::Reconnect), "Wait for the Calculator");
+    EXPECT_EQ(PromptTitle(TPromptKind::FileXRecv), "Set the Calculator");
 }
 
 // --- the stack picture

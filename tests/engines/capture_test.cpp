@@ -17,7 +17,7 @@ protected:
     std::string Receive(char first, const std::string& rest) {
         TPeerThread peer([&] { Peer.Write(rest); });
         TSRX srx(std::string(1, first), H.Status());
-        EXPECT_EQ(H.Run(srx), IProgressDialog::mrOk);
+        EXPECT_EQ(H.Run(srx), TModalResult::Ok);
         Done = srx.Done();
         return srx.Capture();
     }

@@ -35,7 +35,7 @@ TEST_P(RxEngine, EmptyObject) {
     TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, "").Ok); });
     const std::string target = Dir.File("empty.zq");
     TYModemRX rx(target, true, 0, H.Status());
-    EXPECT_EQ(H.Run(rx), IProgressDialog::mrOk);
+    EXPECT_EQ(H.Run(rx), TModalResult::Ok);
     EXPECT_TRUE(rx.Done());
     EXPECT_EQ(ReadTestFile(target), "");
 
@@ -52,7 +52,7 @@ TEST_P(RxEngine, ObjectToFileKeepsTheExpectedSizeAndMemoryKeepsWholeBlocks) {
     {
         TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
         TYModemRX rx(target, true, 300, H.Status());
-        EXPECT_EQ(H.Run(rx), IProgressDialog::mrOk);
+        EXPECT_EQ(H.Run(rx), TModalResult::Ok);
         EXPECT_TRUE(rx.Done());
     }
     EXPECT_EQ(ReadTestFile(target), data);
@@ -156,7 +156,7 @@ TEST_P(RxEngine, CancelFromThePeerKeepsThePreviousFile) {
         cans = CansFromPc();
     });
     TYModemRX rx(target, true, 0, H.Status());
-    EXPECT_EQ(H.Run(rx), IProgressDialog::mrOk);
+    EXPECT_EQ(H.Run(rx), TModalResult::Ok);
     peer.Join();
     EXPECT_FALSE(rx.Done());
     EXPECT_EQ(cans, 4);
@@ -229,7 +229,7 @@ TEST_P(RxEngine, CancelFromTheUserSide) {
     });
     const std::string target = Dir.File("cancelled");
     TYModemRX rx(target, true, 0, H.Status());
-    EXPECT_EQ(H.Run(rx), IProgressDialog::mrCancel);
+    EXPECT_EQ(H.Run(rx), TModalResult::Cancel);
     peer.Join();
     EXPECT_FALSE(rx.Done());
     EXPECT_GE(cans, 4);
@@ -243,7 +243,7 @@ TEST_P(RxEngine, UnwritableTargetIsReported) {
     TPeerThread peer([&] { Peer->Drain(500); });
     const std::string target = Dir.File("no/such/folder/x.zq");
     TYModemRX rx(target, true, 0, H.Status());
-    EXPECT_EQ(H.Run(rx), IProgressDialog::mrOk);
+    EXPECT_EQ(H.Run(rx), TModalResult::Ok);
     EXPECT_FALSE(rx.Done());
     EXPECT_TRUE(H.HasError("Error (Unable to open file " + target + " - WinErr=2)"));
 }

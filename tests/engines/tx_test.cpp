@@ -43,7 +43,7 @@ TEST_P(TxBlocks, FileGoesInTheRightBlocksWithTheAskedCheck) {
     TPeerReceiveResult got;
     TPeerThread peer([&] { got = PeerReceiveObject(*Peer, start); });
     TYModemTX tx(File(size), false, std::string(1, '\0'), H.Status());
-    EXPECT_EQ(H.Run(tx), IProgressDialog::mrOk);
+    EXPECT_EQ(H.Run(tx), TModalResult::Ok);
     peer.Join();
     EXPECT_TRUE(tx.Done());
     ASSERT_TRUE(got.Ok);
@@ -188,7 +188,7 @@ TEST_P(TxEngine, CancelFromTheUserSide) {
         cans = CansFromPc();
     });
     TYModemTX tx(File(5000), false, "", H.Status());
-    EXPECT_EQ(H.Run(tx), IProgressDialog::mrCancel);
+    EXPECT_EQ(H.Run(tx), TModalResult::Cancel);
     peer.Join();
     EXPECT_FALSE(tx.Done());
     EXPECT_EQ(cans, 3);
@@ -242,7 +242,7 @@ TEST(RawImage, StreamIsLengthThenBytesAndThePortCloses) {
     std::string got;
     TPeerThread script([&] { got = peer.Read(image.size() + 4, 10000); });
     TSTX stx(dir.File("rom.bin"), h.Status());
-    EXPECT_EQ(h.Run(stx), IProgressDialog::mrOk);
+    EXPECT_EQ(h.Run(stx), TModalResult::Ok);
     script.Join();
     EXPECT_TRUE(stx.ImageSent());
     EXPECT_EQ(got.substr(0, 4), std::string("\x70\x11\x01\x00", 4)); // 70000 little-endian
@@ -253,7 +253,7 @@ TEST(RawImage, StreamIsLengthThenBytesAndThePortCloses) {
 
     OpenPort("ZQlink", 9600);
     TSTX missing(dir.File("none.bin"), h.Status());
-    EXPECT_EQ(h.Run(missing), IProgressDialog::mrOk); // the dialog still closes
+    EXPECT_EQ(h.Run(missing), TModalResult::Ok); // the dialog still closes
     EXPECT_FALSE(missing.ImageSent());
     EXPECT_EQ(CalcPort.ReadHandle, -1);
 }

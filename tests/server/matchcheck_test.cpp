@@ -15,11 +15,12 @@ namespace {
 
 class TScriptedBadFile : public IBadFileDialog {
 public:
-    int Ask(const std::string& fileName, const std::string& kind, bool allowText) override {
+    TBadFileAnswer Ask(const std::string& fileName, const std::string& kind,
+                       bool allowText) override {
         Asked.push_back(fileName + "|" + kind + "|" + (allowText ? "text" : "yesno"));
         return Answer;
     }
-    int Answer = bfNo;
+    TBadFileAnswer Answer = TBadFileAnswer::No;
     std::vector<std::string> Asked;
 };
 
@@ -68,9 +69,9 @@ TEST_F(MatchCheck, MatchingFilesGoWithoutAQuestion) {
 
 TEST_F(MatchCheck, OtherModelAsksYesNo) {
     const std::string path = File("old.zq", "ZQZQKA-R1234");
-    BadFile.Answer = bfYes;
+    BadFile.Answer = TBadFileAnswer::Yes;
     EXPECT_EQ(Check(path), std::make_tuple(true, false, path + "|ZQKA|yesno"));
-    BadFile.Answer = bfNo;
+    BadFile.Answer = TBadFileAnswer::No;
     EXPECT_EQ(Check(path), std::make_tuple(false, false, path + "|ZQKA|yesno"));
     EXPECT_EQ(Ui.Main.Beeps, 2);
 }
@@ -78,11 +79,11 @@ TEST_F(MatchCheck, OtherModelAsksYesNo) {
 TEST_F(MatchCheck, HeaderlessFilesAskTextBinaryCancel) {
     const std::string src = File("prog.src", "<< 1 2 + >>");
     const std::string bare = File("prog", "1");
-    BadFile.Answer = bfText;
+    BadFile.Answer = TBadFileAnswer::Text;
     EXPECT_EQ(Check(src), std::make_tuple(true, true, src + "|.src|text"));
-    BadFile.Answer = bfBinary;
+    BadFile.Answer = TBadFileAnswer::Binary;
     EXPECT_EQ(Check(bare), std::make_tuple(true, false, bare + "|Unknown|text"));
-    BadFile.Answer = bfNo;
+    BadFile.Answer = TBadFileAnswer::No;
     EXPECT_EQ(Check(File("empty.src", "")),
               std::make_tuple(false, false, Dir + "empty.src|.src|text"));
 }

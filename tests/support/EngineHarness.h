@@ -50,16 +50,16 @@ public:
 
     // The engines' status event: recorded, then handed to the progress dialog.
     TTransferStatusEvent Status() {
-        return [this](const std::string& msg, int kind, int pos, int max, int extra) {
+        return [this](const std::string& msg, TStatusKind kind, int pos, int max, int extra) {
             Records.push_back({msg, kind, pos, max});
             UiHooks().Progress->Progress(msg, kind, pos, max, extra);
         };
     }
 
     // The owner's pattern: modal progress, terminate, pause, wait. Returns the dialog's
-    // result (IProgressDialog::mrOk when the engine's final report closed it).
-    template <class TEngine> int Run(TEngine& engine) {
-        const int result = UiHooks().Progress->ShowProgress("Transfer", true);
+    // result (TModalResult::Ok when the engine's final report closed it).
+    template <class TEngine> TModalResult Run(TEngine& engine) {
+        const TModalResult result = UiHooks().Progress->ShowProgress("Transfer", true);
         engine.Terminate();
         SleepMs(100);
         engine.WaitFor();

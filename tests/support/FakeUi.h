@@ -1,6 +1,7 @@
 // Scripted stand-ins for the windows the core talks to. Each records what was asked of it and
 // answers from its script.
 #pragma once
+#include "link/PromptTexts.h"
 #include "link/UiHooks.h"
 #include "link/UiQueue.h"
 
@@ -28,10 +29,10 @@ public:
 
 class TFakePrompt : public IPromptDialog {
 public:
-    bool ShowPrompt(int kind, const std::string& title) override {
+    bool ShowPrompt(TPromptKind kind, const std::string& title) override {
         Kinds.push_back(kind);
         Titles.push_back(title);
-        if (kind == 1 || kind == 3 || kind == 4 || kind == 10) {
+        if (IsModelessPrompt(kind)) {
             Visible = true;
             return false;
         }
@@ -48,7 +49,7 @@ public:
 
     std::deque<bool> Answers; // answers to modal prompts in order; false once used up
     bool Visible = false;
-    std::vector<int> Kinds;
+    std::vector<TPromptKind> Kinds;
     std::vector<std::string> Texts, Titles;
 
 private:

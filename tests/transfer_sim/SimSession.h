@@ -21,14 +21,15 @@ namespace lw::test {
 
 class TScriptedBadFile : public IBadFileDialog {
 public:
-    int Ask(const std::string& fileName, const std::string& kind, bool allowText) override {
+    TBadFileAnswer Ask(const std::string& fileName, const std::string& kind,
+                       bool allowText) override {
         Asked.push_back(ExtractName(fileName) + "|" + kind + "|" + (allowText ? "text" : "bin"));
-        if (Answers.empty()) return bfNo;
-        const int a = Answers.front();
+        if (Answers.empty()) return TBadFileAnswer::No;
+        const TBadFileAnswer a = Answers.front();
         Answers.pop_front();
         return a;
     }
-    std::deque<int> Answers;
+    std::deque<TBadFileAnswer> Answers;
     std::vector<std::string> Asked;
 
 private:
@@ -40,14 +41,14 @@ private:
 
 class TScriptedReplace : public IReplaceDialog {
 public:
-    int AskReplace(const std::string& name, int count) override {
+    TModalResult AskReplace(const std::string& name, int count) override {
         Asked.push_back(name + "|" + std::to_string(count));
-        if (Answers.empty()) return mrCancel;
-        const int a = Answers.front();
+        if (Answers.empty()) return TModalResult::Cancel;
+        const TModalResult a = Answers.front();
         Answers.pop_front();
         return a;
     }
-    std::deque<int> Answers;
+    std::deque<TModalResult> Answers;
     std::vector<std::string> Asked;
 };
 

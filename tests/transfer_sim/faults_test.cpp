@@ -222,7 +222,7 @@ TEST(ManualFaults, CancelledXRecvFails) {
     const std::string file = s.File("send.zq");
     WriteStringToFile(ObjectOf(s, "LST"), file);
     s.OpenPortOnly();
-    s.Ui.Prompt.ShowPrompt(4, "");
+    s.Ui.Prompt.ShowPrompt(TPromptKind::FileXRecv, "");
     s.Control("cancel");
     s.Control("xrecv COPY crc");
     EXPECT_FALSE(SendToXRecv(*s.Server, file));

@@ -23,7 +23,8 @@ TEST_P(XRecv, FileArrivesInTheNamedVariable) {
     const std::string file = s.File("send.zq");
     WriteStringToFile(ObjectOf(s, "LST"), file);
     s.OpenPortOnly();
-    s.Ui.Prompt.ShowPrompt(4, ""); // "start XRECV on the calculator", shown while waiting
+    s.Ui.Prompt.ShowPrompt(TPromptKind::FileXRecv,
+                           ""); // "start XRECV on the calculator", shown while waiting
     s.Control(std::string("xrecv COPY ") + GetParam());
     ASSERT_TRUE(SendToXRecv(*s.Server, file));
     EXPECT_FALSE(s.Ui.Prompt.Visible);
@@ -91,7 +92,7 @@ class Capture : public ::testing::TestWithParam<TLayout> {};
 TEST_P(Capture, LayoutArrivesWhole) {
     TSimSession s({.Usb = false, .Speed = "115200"});
     s.OpenPortOnly();
-    s.Ui.Prompt.ShowPrompt(3, "");
+    s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureFirst, "");
     s.Control(std::string("capture ") + GetParam().Name);
     std::string image;
     s.Server->CaptureScreen(image);
@@ -109,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Capture,
 TEST(CaptureFailure, OversizedPictureGivesErr) {
     TSimSession s;
     s.OpenPortOnly();
-    s.Ui.Prompt.ShowPrompt(3, "");
+    s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureFirst, "");
     s.Control("capture oversize");
     std::string image;
     s.Server->CaptureScreen(image);

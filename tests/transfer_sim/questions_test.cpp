@@ -45,7 +45,7 @@ TEST_F(Questions, NoSkipsAllStopsAsking) {
     const std::string n0 = Value("N"), x0 = Value("X"), s0 = Value("SMALL");
     const std::vector<std::string> files = {TextFile("N", "7."), TextFile("X", "8."),
                                             TextFile("SMALL", "9.")};
-    S.Replace.Answers = {IReplaceDialog::mrNo, IReplaceDialog::mrAll};
+    S.Replace.Answers = {TModalResult::No, TModalResult::All};
     EXPECT_EQ(Batch(files), 3);
     EXPECT_EQ(S.Replace.Asked, (std::vector<std::string>{"N|3", "X|3"}));
     EXPECT_EQ(Value("N"), n0); // No: left alone, and the batch goes on
@@ -58,7 +58,7 @@ TEST_F(Questions, YesReplacesCancelEndsTheBatch) {
     const std::vector<std::string> files = {TextFile("N", "7."), TextFile("X", "8."),
                                             TextFile("SMALL", "9.")};
     const std::string n0 = Value("N");
-    S.Replace.Answers = {IReplaceDialog::mrYes, IReplaceDialog::mrCancel};
+    S.Replace.Answers = {TModalResult::Yes, TModalResult::Cancel};
     EXPECT_EQ(Batch(files), 1);
     EXPECT_NE(Value("N"), n0);
     EXPECT_EQ(Value("X"), x0);
@@ -77,7 +77,7 @@ TEST_F(Questions, BinaryPutsAskOnlyWhileFlag36IsSet) {
     EXPECT_EQ(Value("N"), Value("X"));
 
     S.State.CalcFlags = "10"; // as identified with flag -36 set
-    S.Replace.Answers = {IReplaceDialog::mrCancel};
+    S.Replace.Answers = {TModalResult::Cancel};
     EXPECT_FALSE(S.Server->PutVar("SMALL", S.File("N.zq"), 1, all, true, ""));
     EXPECT_EQ(S.Replace.Asked.size(), 1u);
     EXPECT_NE(Value("SMALL"), Value("X"));
@@ -89,7 +89,7 @@ TEST_F(Questions, WrongFileAnswers) {
     const std::string raw = S.File("raw.src");
     WriteStringToFile("12.5", raw);
     const std::string commands0 = S.Sim->Stats().Commands;
-    S.BadFile.Answers = {bfBinary, bfText, bfNo};
+    S.BadFile.Answers = {TBadFileAnswer::Binary, TBadFileAnswer::Text, TBadFileAnswer::No};
     bool all = false;
     EXPECT_TRUE(S.Server->PutVar("RAW", raw, 1, all, false, ""));
     EXPECT_NE(S.Sim->WaitEvent("put RAW refused", 2000), "");
@@ -106,7 +106,7 @@ TEST_F(Questions, WrongFileAnswers) {
     std::string object = Value("X");
     object.replace(4, 2, "KA");
     WriteStringToFile(object, ka);
-    S.BadFile.Answers = {bfNo, bfYes};
+    S.BadFile.Answers = {TBadFileAnswer::No, TBadFileAnswer::Yes};
     EXPECT_FALSE(S.Server->PutVar("KAX", ka, 1, all, false, ""));
     EXPECT_EQ(Value("KAX"), "");
     EXPECT_TRUE(S.Server->PutVar("KAX", ka, 1, all, false, ""));

@@ -77,7 +77,7 @@ TEST_F(TextTransfer, ThreeHundredBytesGoAsLiteralOneMoreThroughTheTemporaryObjec
 
 TEST_F(TextTransfer, SemicolonAtPosition22IsNoHeader) {
     // A file without the text prefix is questioned; the answer Text sends it as text.
-    S.BadFile.Answers = {bfText};
+    S.BadFile.Answers = {TBadFileAnswer::Text};
     const std::string text = "\"ABCDEFGHIJKLMNOPQRST;\"";
     ASSERT_EQ(text.find(';'), 21u);
     ASSERT_TRUE(Put("SEMI.src", text));

@@ -1,11 +1,9 @@
-#include "cli/PromptTexts.h"
+#include "link/PromptTexts.h"
 
-namespace lw::cli {
+namespace lw {
 
 namespace {
 
-// The series the "%s" of the texts stands for.
-constexpr const char* SeriesText = "ZQKAGII ZQKBg and ZQKCg series";
 
 constexpr const char* Text65152 =
     "To Start Xsrvr on the Calculator:\r\n\r\nOn the %s:\r\n   Press right-shift, release, then "
@@ -62,45 +60,62 @@ constexpr const char* Text65164 = "Another Capture begins when Calculator starts
 std::string FillSeries(const char* text) {
     std::string s = text;
     const auto at = s.find("%s");
-    if (at != std::string::npos) s.replace(at, 2, SeriesText);
+    if (at != std::string::npos) s.replace(at, 2, PromptSeriesText);
     return s;
 }
 
 } // namespace
 
-std::string PromptText(int kind, bool rpn) {
+const char* const PromptSeriesText = "ZQKAGII ZQKBg and ZQKCg series";
+
+std::string PromptText(TPromptKind kind, bool rpn) {
     switch (kind) {
-    case 1:
+    case TPromptKind::ServerXRecv:
         return Text65155;
-    case 2:
+    case TPromptKind::ServerSent:
         return Text65156;
-    case 3:
+    case TPromptKind::CaptureFirst:
         return FillSeries(Text65157);
-    case 4:
+    case TPromptKind::FileXRecv:
         return FillSeries(rpn ? Text65158 : Text65153);
-    case 5:
+    case TPromptKind::FileSent:
         return Text65159;
-    case 6:
+    case TPromptKind::FileXSend:
         return FillSeries(rpn ? Text65160 : Text65154);
-    case 7:
+    case TPromptKind::RomDownload:
         return Text65161;
-    case 8:
+    case TPromptKind::Connect:
         return FillSeries(rpn ? Text65162 : Text65152);
-    case 9:
+    case TPromptKind::Reconnect:
         return Text65163;
-    case 10:
+    case TPromptKind::CaptureNext:
         return Text65164;
-    default:
-        return "";
+    case TPromptKind::Custom:
+        break;
     }
+    return "";
 }
 
-std::string PromptTitle(int kind) {
-    return kind == 9 ? "Wait for the Calculator" : "Set the Calculator";
+bool HasAlgWording(TPromptKind kind) {
+    return kind == TPromptKind::FileXRecv || kind == TPromptKind::FileXSend ||
+           kind == TPromptKind::Connect;
 }
 
-bool IsModelessPrompt(int kind) {
-    return kind == 1 || kind == 3 || kind == 4 || kind == 10;
+std::string PromptTitle(TPromptKind kind) {
+    return kind == TPromptKind::Reconnect ? "Wait for the Calculator" : "Set the Calculator";
 }
 
-} // namespace lw::cli
+std::string PromptOkCaption(TPromptKind kind) {
+    return kind == TPromptKind::Reconnect ? "Connect..." : "OK";
+}
+
+bool IsModelessPrompt(TPromptKind kind) {
+    return kind == TPromptKind::ServerXRecv || kind == TPromptKind::CaptureFirst ||
+           kind == TPromptKind::FileXRecv || kind == TPromptKind::CaptureNext;
+}
+
+bool IsAcknowledgePrompt(TPromptKind kind) {
+    return kind == TPromptKind::ServerSent || kind == TPromptKind::FileSent;
+}
+
+} // namespace lw
