@@ -1,0 +1,16 @@
+// The desktop program's user-interface thread for the core: Qt's main thread. Reports that a
+// transfer thread hands over run there through a blocking queued call, which the modal
+// progress dialog's event loop (or ProcessMessages while the core waits) carries out.
+#pragma once
+#include "link/UiHooks.h"
+
+namespace lw::gui {
+
+class TQtUiThread : public IUiThread {
+public:
+    bool IsUiThread() override;
+    void ProcessMessages() override;
+    void RunSync(const std::function<void()>& fn) override;
+};
+
+} // namespace lw::gui

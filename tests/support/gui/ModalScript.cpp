@@ -1,0 +1,46 @@
+#include "support/gui/ModalScript.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+
+namespace lw::test {
+
+TModalScript::TModalScript() {
+    FTimer.setInterval(10);
+    connect(&FTimer, &QTimer::timeout, this, &TModalScript::Poll);
+    FTimer.start();
+}
+
+void TModalScript::Then(TAction action) {
+    FActions.push_back(std::move(action));
+}
+
+void TModalScript::Click(QWidget* dialog, const QString& text) {
+    for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+        if (b->text().remove('&').trimmed() == text && b->isVisible()) {
+            b->click();
+            return;
+        }
+    }
+    qWarning("No button '%s' in dialog '%s'", qPrintable(text), qPrintable(dialog->windowTitle()));
+}
+
+void TModalScript::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == FLast) return;
+    FLast = modal;
+    Seen.push_back(modal->windowTitle());
+    if (FActions.empty()) {
+        if (auto* d = qobject_cast<QDialog*>(modal))
+            d->reject();
+        else
+            modal->close();
+        return;
+    }
+    TAction action = std::move(FActions.front());
+    FActions.pop_front();
+    action(modal);
+}
+
+} // namespace lw::test

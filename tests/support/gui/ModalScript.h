@@ -1,0 +1,37 @@
+// Answers the modal dialogs of a GUI test by script: each time a new modal dialog shows, the
+// next queued action runs on it (click a button, type, check what it shows). A dialog that
+// shows with no action left is rejected, so a test never hangs on an unexpected question.
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lw::test {
+
+class TModalScript : public QObject {
+    Q_OBJECT
+public:
+    using TAction = std::function<void(QWidget* dialog)>;
+    TModalScript();
+    // Queues the action for the next modal dialog that shows.
+    void Then(TAction action);
+    // Clicks the dialog's button whose text (without '&' and trailing blanks) is `text`.
+    static void Click(QWidget* dialog, const QString& text);
+    int Pending() const { return int(FActions.size()); }
+    // Titles of the dialogs seen, in order (those rejected for want of an action too).
+    std::vector<QString> Seen;
+
+private:
+    void Poll();
+    QTimer FTimer;
+    QPointer<QWidget> FLast;
+    std::deque<TAction> FActions;
+};
+
+} // namespace lw::test
