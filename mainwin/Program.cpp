@@ -1,6 +1,7 @@
 #include "mainwin/Program.h"
 
 #include "mainwin/UiThread.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -9,8 +10,7 @@ namespace lw::gui {
 
 int RunProgram(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName("Quorvane");
-    QApplication::setApplicationName("Linkwell");
+    ApplySettingsNames();
     TQtUiThread uiThread;
     SetUiHooks({nullptr, nullptr, nullptr, nullptr, &uiThread});
     QMainWindow window;

@@ -1,0 +1,161 @@
+// The settings store: the read rules for values edited by hand, values stored as text, and
+// a file that cannot be written reported once while the good file on disk stays untouched.
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using lw::gui::TSettingsStore;
+
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TSettingsTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir FDir;
+    QStringList FReports;
+
+    // A fresh store folder for the next case.
+    QString UseFreshFolder(const QString& name) {
+        const QString path = FDir.filePath(name);
+        QDir().mkpath(path);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        lw::gui::ApplySettingsNames();
+        TSettingsStore::SetFailureSink([this](const QString& t) { FReports << t; });
+    }
+
+    void ReadRulesForTextEditedByHand() {
+        UseFreshFolder("rules");
+        {
+            TSettingsStore store("ScreenCapture");
+            store.WriteString("Zoom", "abc");
+            store.WriteString("BorderShow", "2");
+            store.WriteString("BorderFrame", "0");
+            store.WriteString("BorderSpace", "-7");
+            store.WriteString("Plus", "+5");
+            store.WriteString("Blank", " 5");
+            store.WriteString("Huge", "99999999999");
+            store.WriteString("Empty", "");
+            QVERIFY(store.Close());
+        }
+        TSettingsStore store("ScreenCapture");
+        QCOMPARE(store.ReadInteger("Zoom", 2), 2);
+        QCOMPARE(store.ReadBool("Zoom", true), true);
+        QCOMPARE(store.ReadBool("BorderShow", false), true);
+        QCOMPARE(store.ReadBool("BorderFrame", true), false);
+        QCOMPARE(store.ReadInteger("BorderSpace", 1), -7);
+        QCOMPARE(store.ReadInteger("Plus", 1), 1);
+        QCOMPARE(store.ReadInteger("Blank", 1), 1);
+        QCOMPARE(store.ReadInteger("Huge", 1), 1);
+        QCOMPARE(store.ReadInteger("Empty", 4), 4);
+        QCOMPARE(store.ReadInteger("Missing", 9), 9);
+        QCOMPARE(store.ReadBool("Missing", true), true);
+        QCOMPARE(store.ReadString("Missing", "x"), QString("x"));
+        QCOMPARE(store.ReadString("Zoom", "x"), QString("abc"));
+        // Other sections and the root are apart.
+        QCOMPARE(TSettingsStore().ReadInteger("BorderSpace", 1), 1);
+    }
+
+    void EveryValueIsStoredAsText() {
+        const QString folder = UseFreshFolder("text");
+        {
+            TSettingsStore root;
+            root.WriteInteger("FontSize", -11);
+            root.WriteBool("ToolBarVis", false);
+            root.WriteString("Editor", "my editor, with comma");
+        }
+        TSettingsStore root;
+        QCOMPARE(root.ReadInteger("FontSize", 0), -11);
+        QCOMPARE(root.ReadBool("ToolBarVis", true), false);
+        QCOMPARE(root.ReadString("Editor", ""), QString("my editor, with comma"));
+        const QByteArray file = FileBytes(TSettingsStore::Location());
+        QVERIFY(TSettingsStore::Location().startsWith(folder));
+        QVERIFY2(file.contains("FontSize=-11") && file.contains("ToolBarVis=0"), file);
+    }
+
+    // A folder that cannot be created: the failure is reported once, nothing crashes, and a
+    // later successful write re-arms the report.
+    void UnwritableFolderIsReportedOnce() {
+        const QString blocker = FDir.filePath("blocker");
+        QFile f(blocker);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + "/config");
+        FReports.clear();
+        for (int i = 0; i < 3; ++i) {
+            TSettingsStore store("LogForm");
+            store.WriteInteger("Top", i);
+            QVERIFY(!store.Close());
+        }
+        QCOMPARE(FReports.size(), 1);
+        QVERIFY(FReports[0].contains(blocker));
+        UseFreshFolder("rearmed");
+        QVERIFY(TSettingsStore("LogForm").ReadInteger("Top", 5) == 5);
+        {
+            TSettingsStore store;
+            store.WriteInteger("Top", 1);
+            QVERIFY(store.Close());
+        }
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + "/config");
+        {
+            TSettingsStore store;
+            store.WriteInteger("Top", 2);
+            QVERIFY(!store.Close());
+        }
+        QCOMPARE(FReports.size(), 2);
+    }
+
+    // A disk that fills while the file is written (a file size limit stands in for it, as
+    // it holds for root too): the good file stays as it was, no temporary file is left.
+    void FullDiskKeepsTheGoodFile() {
+        const QString folder = UseFreshFolder("full");
+        {
+            TSettingsStore store;
+            store.WriteString("Port", "Auto");
+        }
+        const QByteArray good = FileBytes(TSettingsStore::Location());
+        QVERIFY(good.contains("Port=Auto"));
+        FReports.clear();
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 512;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        bool closed = true;
+        {
+            TSettingsStore store;
+            store.WriteString("Editor", QString(4096, 'e'));
+            closed = store.Close();
+        }
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!closed);
+        QCOMPARE(FReports.size(), 1);
+        QCOMPARE(FileBytes(TSettingsStore::Location()), good);
+        QStringList left = QDir(folder + "/" + lw::gui::SettingsOrganisation)
+                               .entryList(QDir::Files | QDir::Hidden);
+        left.removeIf([](const QString& n) { return n.endsWith(".lock"); });
+        QCOMPARE(left, QStringList{"Linkwell.conf"});
+    }
+};
+
+QTEST_MAIN(TSettingsTest)
+#include "settings_test.moc"
