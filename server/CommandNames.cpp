@@ -63,7 +63,7 @@ std::string CalcFilesFolder() {
         std::lock_guard<std::mutex> lock(FolderMutex);
         if (!FolderOverride.empty()) return FolderOverride;
     }
-    return ProgramFolder();
+    return ProgramDataFolder("ArchKA.zq");
 }
 
 void SetCalcFilesFolder(const std::string& folder) {

@@ -40,6 +40,21 @@ std::string ProgramFolder() {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string ProgramDataFolder(const std::string& probe) {
+    const std::string program = ProgramFolder();
+    const auto holds = [&probe](const std::string& folder) {
+        struct stat st {};
+        return ::stat((folder + "/" + probe).c_str(), &st) == 0;
+    };
+    if (holds(program)) return program;
+    const auto slash = program.rfind('/');
+    if (slash != std::string::npos) {
+        const std::string installed = program.substr(0, slash) + "/share/linkwell";
+        if (holds(installed)) return installed;
+    }
+    return program;
+}
+
 std::string TempFolder() {
     const char* base = std::getenv("TMPDIR");
     std::string dir = (base && *base) ? base : "/tmp";

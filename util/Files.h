@@ -14,6 +14,12 @@ public:
 // Folder of the running program file, without a trailing separator ("/" stays "/").
 std::string ProgramFolder();
 
+// Folder of the files the program ships beside it (calculator-side programs, help pages):
+// the program's own folder when it holds `probe` (a build tree), else the installed data
+// folder `<prefix>/share/linkwell` next to the program's `<prefix>/bin` when that holds it,
+// else the program's folder. No trailing separator.
+std::string ProgramDataFolder(const std::string& probe);
+
 // The user's private temporary folder (mode 0700, created on first use below the system
 // temporary path), always ending in a separator.
 std::string TempFolder();

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Fails when an option or a command that PROGRAM --help lists is missing from its manual page.
+#   check_man_page.sh PROGRAM PAGE.scd
+# Options: every -x and --long-name in the help. Commands: the first word of each line of a
+# "Commands" section and the further words before the description column.
+set -euo pipefail
+program=$1 page=$2
+help=$("$program" --help 2>&1)
+missing=()
+for opt in $(grep -oE '(^|[ ,[])--?[a-zA-Z][-a-zA-Z0-9]*' <<<"$help" | sed -E 's/^[ ,[]//' | sort -u); do
+  grep -qF -- "$opt" "$page" || missing+=("option $opt")
+done
+commands=$(awk '/^Commands/ {on=1; next} /^[^ ]/ {on=0}
+  on && /^  [a-z]/ {
+    line = substr($0, 1, 25)
+    n = split(line, w, /   +/)
+    for (i = 1; i <= n; i++) { split(w[i], t, " "); if (t[1] ~ /^[a-z][-a-z]*$/) print t[1] }
+  }' <<<"$help" | sort -u)
+for cmd in $commands; do
+  grep -qF -- "*$cmd*" "$page" || missing+=("command $cmd")
+done
+if ((${#missing[@]})); then
+  printf 'missing from %s: %s\n' "$page" "${missing[*]}" >&2
+  exit 1
+fi
+echo "$(basename "$page"): every option and command of --help is documented"
