@@ -83,6 +83,45 @@ void TSimulator::TImpl::OnHangUp() {
     }
 }
 
+bool TSimRequest::Begin() {
+    std::lock_guard<std::mutex> lock(Lock);
+    if (State != Queued) return false;
+    State = Running;
+    return true;
+}
+
+void TSimRequest::Finish(std::string reply) {
+    {
+        std::lock_guard<std::mutex> lock(Lock);
+        Reply = std::move(reply);
+        State = Done;
+    }
+    Changed.notify_all();
+}
+
+std::optional<std::string> TSimRequest::Await(uint32_t timeoutMs) {
+    std::unique_lock<std::mutex> lock(Lock);
+    Changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return State == Done; });
+    if (State == Queued) {
+        State = Withdrawn;
+        Fn = nullptr;
+        return std::nullopt;
+    }
+    // Running: the call may use the caller's state, so its end is awaited without bound.
+    Changed.wait(lock, [&] { return State == Done; });
+    return Reply;
+}
+
+std::optional<std::string> TSimulator::TImpl::Submit(const std::shared_ptr<TSimRequest>& request,
+                                                     uint32_t timeoutMs) {
+    {
+        std::lock_guard<std::mutex> lock(QueueLock);
+        Queue.push_back(request);
+    }
+    Wire.Wake();
+    return request->Await(timeoutMs);
+}
+
 bool TSimulator::TImpl::ServeQueue(TSimInterrupt::TKind& kind) {
     for (;;) {
         std::shared_ptr<TSimRequest> request;
@@ -92,11 +131,12 @@ bool TSimulator::TImpl::ServeQueue(TSimInterrupt::TKind& kind) {
             request = Queue.front();
             Queue.pop_front();
         }
+        if (!request->Begin()) continue;
         if (request->Fn) {
             request->Fn(*Calc);
-            request->Reply.set_value("OK");
+            request->Finish("OK");
         } else {
-            request->Reply.set_value(Execute(request->Line));
+            request->Finish(Execute(request->Line));
         }
     }
     if (StopFlag) {
@@ -232,7 +272,8 @@ void TSimulator::Stop() {
         std::lock_guard<std::mutex> lock(Impl->QueueLock);
         left.swap(Impl->Queue);
     }
-    for (auto& r : left) r->Reply.set_value("ERROR: stopped");
+    for (auto& r : left)
+        if (r->Begin()) r->Finish("ERROR: stopped");
     Impl->Wire.HangUp();
 }
 
@@ -244,15 +285,7 @@ std::string TSimulator::Control(const std::string& line, uint32_t timeoutMs) {
     }
     auto request = std::make_shared<TSimRequest>();
     request->Line = line;
-    auto reply = request->Reply.get_future();
-    {
-        std::lock_guard<std::mutex> lock(Impl->QueueLock);
-        Impl->Queue.push_back(request);
-    }
-    Impl->Wire.Wake();
-    if (reply.wait_for(std::chrono::milliseconds(timeoutMs)) != std::future_status::ready)
-        return "ERROR: no reply";
-    return reply.get();
+    return Impl->Submit(request, timeoutMs).value_or("ERROR: no reply");
 }
 
 bool TSimulator::Invoke(std::function<void(ISimCalculator&)> fn, uint32_t timeoutMs) {
@@ -262,14 +295,7 @@ bool TSimulator::Invoke(std::function<void(ISimCalculator&)> fn, uint32_t timeou
     }
     auto request = std::make_shared<TSimRequest>();
     request->Fn = std::move(fn);
-    auto reply = request->Reply.get_future();
-    {
-        std::lock_guard<std::mutex> lock(Impl->QueueLock);
-        Impl->Queue.push_back(request);
-    }
-    Impl->Wire.Wake();
-    return reply.wait_for(std::chrono::milliseconds(timeoutMs)) == std::future_status::ready &&
-           reply.get() == "OK";
+    return Impl->Submit(request, timeoutMs) == "OK";
 }
 
 void TSimulator::SetEventSink(std::function<void(const std::string&)> sink) {

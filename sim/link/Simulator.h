@@ -88,11 +88,12 @@ public:
     void Stop();
 
     // Runs a control command on the simulator's thread and returns its reply (waits at most
-    // timeoutMs; "ERROR: no reply" after that). Before Start() and after Stop() the command
-    // runs on the calling thread.
+    // timeoutMs for it to start; "ERROR: no reply" after that, and the command is dropped).
+    // Before Start() and after Stop() the command runs on the calling thread.
     std::string Control(const std::string& line, uint32_t timeoutMs = 5000);
     // Runs fn with the calculator on the simulator's thread, between exchanges of bytes.
-    // False when it did not run within timeoutMs.
+    // False when it did not start within timeoutMs: it is then dropped and never runs, so fn
+    // may refer to the caller's stack. Once started, it is awaited to its end.
     bool Invoke(std::function<void(ISimCalculator&)> fn, uint32_t timeoutMs = 5000);
 
     // Events: one line each ("put X stored 48 bytes", "xsend X done", "rom received 1000

@@ -10,8 +10,8 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
-#include <future>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace lw::sim {
@@ -19,10 +19,23 @@ namespace lw::sim {
 enum class TSimMode { Server, Stopped, Muted, Kermit, Rom, HungUp };
 const char* ModeName(TSimMode mode);
 
+// One queued call. The caller and the simulator's thread share it; a caller that gives up
+// waiting withdraws it while it is still queued (dropping Fn, which may refer to the caller's
+// stack) or, once it runs, waits for it to end. So Fn never runs after its caller returned.
 struct TSimRequest {
+    enum TState { Queued, Running, Done, Withdrawn };
     std::string Line;                        // a control command, or
     std::function<void(ISimCalculator&)> Fn; // work on the calculator
-    std::promise<std::string> Reply;
+    std::mutex Lock;
+    std::condition_variable Changed;
+    TState State = Queued;
+    std::string Reply;
+
+    // Simulator thread: false when the caller withdrew the call.
+    bool Begin();
+    void Finish(std::string reply);
+    // Caller: waits for the reply; none when the call was withdrawn after timeoutMs.
+    std::optional<std::string> Await(uint32_t timeoutMs);
 };
 
 struct TSimulator::TImpl {
@@ -37,6 +50,9 @@ struct TSimulator::TImpl {
     void OnHangUp();
     // Serves the queued requests; true (with the reason) when the current wait must end.
     bool ServeQueue(TSimInterrupt::TKind& kind);
+    // Queues a request for the simulator's thread and waits for its reply.
+    std::optional<std::string> Submit(const std::shared_ptr<TSimRequest>& request,
+                                      uint32_t timeoutMs);
     // One control command; may ask for the current wait to end (Interrupt).
     std::string Execute(const std::string& line);
     std::string Status();
