@@ -6,9 +6,6 @@
 
 namespace lw {
 
-// "Unable to open file <name> - WinErr=<errno>".
-std::string UnableToOpenText(const std::string& fileName, int err);
-
 // A receive into a file: the bytes go to a new temporary file beside the target, which is
 // renamed over the target only by Commit. Anything else (Discard, destruction) removes it
 // and leaves the target as it was.
@@ -23,7 +20,8 @@ public:
     void Open(const std::string& target);
     // Appends bytes; RaiseLinkError when they cannot be written.
     void Write(const char* data, size_t size);
-    // Closes the descriptor if the slot still holds it.
+    // Closes the descriptor if the slot still holds it (the temporary file stays until
+    // Discard).
     void Close();
     // Flushes, closes and renames over the target; RaiseLinkError on failure (the temporary
     // file is then removed).

@@ -10,8 +10,23 @@
 
 namespace lw {
 
-std::atomic<int> SendFileHandle{-1};
-std::atomic<int> ReceiveFileHandle{-1};
+TFileSlot SendFileHandle;
+TFileSlot ReceiveFileHandle;
+
+void TFileSlot::Put(TFd fd) {
+    std::lock_guard<std::mutex> lock(FLock);
+    FFd = std::move(fd);
+}
+
+TFd TFileSlot::Take() {
+    std::lock_guard<std::mutex> lock(FLock);
+    return std::move(FFd);
+}
+
+bool TFileSlot::Empty() const {
+    std::lock_guard<std::mutex> lock(FLock);
+    return !FFd;
+}
 
 namespace {
 

@@ -1,6 +1,8 @@
 // The transfer engines: XModem receive and send on a thread of their own, the raw operating-
 // system image sender and the screen-capture receiver.
 #pragma once
+#include "util/Files.h"
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -123,8 +125,30 @@ protected:
     std::string FCapture;
 };
 
-// Handles of the PC files the engines have open (-1 when none), closed by SeriousError.
-extern std::atomic<int> SendFileHandle;
-extern std::atomic<int> ReceiveFileHandle;
+// The descriptor of a PC file an engine has open. SeriousError closes it from whichever
+// thread fails while the engine may be using it; use and close are serialised, so the engine
+// never touches a number that was closed (and may by then belong to another open file).
+class TFileSlot {
+public:
+    void Put(TFd fd);
+    // The descriptor back to its user; the slot is then empty.
+    TFd Take();
+    // Closes the descriptor held, if any.
+    void Close() { Take(); }
+    bool Empty() const;
+    // Runs use(fd) under the slot's lock with the descriptor held (-1 when empty).
+    template <class F> auto Use(F&& use) {
+        std::lock_guard<std::mutex> lock(FLock);
+        return use(FFd.Get());
+    }
+
+private:
+    mutable std::mutex FLock;
+    TFd FFd;
+};
+
+// The PC files the engines have open, closed by SeriousError.
+extern TFileSlot SendFileHandle;
+extern TFileSlot ReceiveFileHandle;
 
 } // namespace lw

@@ -46,11 +46,6 @@ void IgnoreBrokenPipes() {
 
 std::string LastOpenFailure;
 
-void CloseFileSlot(std::atomic<int>& slot) {
-    const int fd = slot.exchange(-1);
-    if (fd >= 0) ::close(fd);
-}
-
 } // namespace
 
 namespace port {
@@ -247,8 +242,8 @@ void SeriousError() {
         UiHooks().Status->CloseConnecting();
     });
     if (UiHooks().Thread->IsUiThread()) UiHooks().Thread->ProcessMessages();
-    CloseFileSlot(SendFileHandle);
-    CloseFileSlot(ReceiveFileHandle);
+    SendFileHandle.Close();
+    ReceiveFileHandle.Close();
     SleepMs(100);
     port::RunOnUi([] { UiHooks().Main->FocusMainWindow(); });
     throw ELinkError(ConnectionErrorText);

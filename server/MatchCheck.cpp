@@ -4,8 +4,10 @@
 #include "objects/BadFile.h"
 #include "objects/FileHeaders.h"
 #include "server/XModemServer.h"
+#include "util/Files.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,24 +15,18 @@ namespace lw {
 
 bool TXModemServer::CheckFileMatches(const std::string& fileName, bool& isText) {
     isText = false;
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        RaiseLinkError("Unable to open file " + fileName + " - WinErr=" + std::to_string(errno));
+    const TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd) RaiseLinkError(UnableToOpenText(fileName, errno));
     char head[ObjectHeaderSize];
     size_t got = 0;
     while (got < sizeof head) {
-        const ssize_t n = ::read(fd, head + got, sizeof head - got);
+        const ssize_t n = ::read(fd.Get(), head + got, sizeof head - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            RaiseLinkError("Cannot read from file " + fileName +
-                           " - WinErr=" + std::to_string(err));
-        }
+        if (n < 0)
+            RaiseLinkError("Cannot read from file " + fileName + " - " + std::strerror(errno));
         if (n == 0) break;
         got += static_cast<size_t>(n);
     }
-    ::close(fd);
 
     const THeaderCheck check =
         ClassifyHeader(std::string_view(head, got), FState.ModelCode, fileName);

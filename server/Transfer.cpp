@@ -25,9 +25,7 @@ class TTempObjectFile {
 public:
     explicit TTempObjectFile(const std::string& bytes) {
         std::string path = TempFolder() + "textput-XXXXXX";
-        const int fd = ::mkstemp(path.data());
-        if (fd < 0) RaiseLinkError("Unable to open file " + path + " - " + std::strerror(errno));
-        ::close(fd);
+        if (!TFd(::mkstemp(path.data()))) RaiseLinkError(UnableToOpenText(path, errno));
         FPath = path;
         try {
             WriteStringToFile(bytes, FPath);

@@ -1,10 +1,12 @@
 #include "util/Files.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +15,16 @@ namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::string& file, int err) {
     throw EFileError(what + " " + file + ": " + std::strerror(err));
+}
+
+std::string TempSuffix() {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned seed = std::random_device{}();
+    static const char digits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned v = seed ^ (static_cast<unsigned>(::getpid()) << 16) ^ (counter++ * 2654435761u);
+    std::string s;
+    for (int i = 0; i < 6; ++i, v /= 36) s += digits[v % 36];
+    return s;
 }
 
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -29,6 +41,53 @@ bool WriteAll(int fd, const char* data, size_t size) {
 }
 
 } // namespace
+
+std::string UnableToOpenText(const std::string& fileName, int err) {
+    return "Unable to open file " + fileName + " - " + std::strerror(err);
+}
+
+std::string UnableToWriteText(const std::string& fileName, int err) {
+    return "Unable to write file " + fileName + " - " + std::strerror(err);
+}
+
+void TFd::Reset(int fd) noexcept {
+    if (FFd >= 0 && FFd != fd) ::close(FFd);
+    FFd = fd;
+}
+
+int TFd::Close() noexcept {
+    const int fd = Release();
+    return fd >= 0 && ::close(fd) != 0 ? errno : 0;
+}
+
+TFd OpenReplacement(const std::string& target, std::string& tempPath, int& err) {
+    TFd fd;
+    err = 0;
+    for (int attempt = 0; attempt < 100 && !fd; ++attempt) {
+        tempPath = target + ".part" + TempSuffix();
+        // Created like any new file: the umask applies without being changed.
+        fd.Reset(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        err = fd ? 0 : errno;
+        if (err != 0 && err != EEXIST) break;
+    }
+    if (!fd) {
+        tempPath.clear();
+        return fd;
+    }
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        ::fchmod(fd.Get(), st.st_mode & 07777);
+    return fd;
+}
+
+int CommitReplacement(TFd fd, const std::string& tempPath, const std::string& target) {
+    int err = fd ? 0 : EBADF;
+    if (err == 0 && ::fsync(fd.Get()) != 0) err = errno;
+    if (const int closed = fd.Close(); err == 0) err = closed;
+    if (err == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) err = errno;
+    if (err != 0 && !tempPath.empty()) ::unlink(tempPath.c_str());
+    return err;
+}
 
 std::string ProgramFolder() {
     char buf[PATH_MAX];
@@ -72,42 +131,34 @@ std::string TempFolder() {
 }
 
 void WriteStringToFile(const std::string& text, const std::string& fileName) {
-    std::string tmpl = fileName + ".partXXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) Fail("Cannot create file", fileName, errno);
-    bool ok = WriteAll(fd, text.data(), text.size());
-    int err = errno;
-    if (ok && ::fsync(fd) != 0) ok = false, err = errno;
-    // Keep the usual permissions of a newly created file rather than mkstemp's 0600.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat st {};
-    ::fchmod(fd, ::stat(fileName.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~mask));
-    if (::close(fd) != 0 && ok) ok = false, err = errno;
-    if (ok && ::rename(tmpl.c_str(), fileName.c_str()) != 0) ok = false, err = errno;
-    if (!ok) {
-        ::unlink(tmpl.c_str());
-        Fail("Cannot write file", fileName, err);
+    std::string temp;
+    int err = 0;
+    TFd fd = OpenReplacement(fileName, temp, err);
+    if (!fd) throw EFileError(UnableToOpenText(fileName, err));
+    if (!WriteAll(fd.Get(), text.data(), text.size())) {
+        err = errno;
+        fd.Close();
+        ::unlink(temp.c_str());
+    } else {
+        err = CommitReplacement(std::move(fd), temp, fileName);
     }
+    if (err != 0) throw EFileError(UnableToWriteText(fileName, err));
 }
 
 std::string ReadFileToString(const std::string& fileName) {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) Fail("Cannot open file", fileName, errno);
+    const TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd) throw EFileError(UnableToOpenText(fileName, errno));
     std::string out;
     char buf[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        const ssize_t n = ::read(fd.Get(), buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            Fail("Cannot read from file", fileName, err);
+            Fail("Cannot read from file", fileName, errno);
         }
         if (n == 0) break;
         out.append(buf, static_cast<size_t>(n));
     }
-    ::close(fd);
     return out;
 }
 

@@ -11,6 +11,50 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// "Unable to open file <name> - <the system's reason>": the one text for a file that cannot
+// be opened or created, whoever reports it.
+std::string UnableToOpenText(const std::string& fileName, int err);
+// "Unable to write file <name> - <the system's reason>".
+std::string UnableToWriteText(const std::string& fileName, int err);
+
+// Owns one file descriptor and closes it when it goes.
+class TFd {
+public:
+    explicit TFd(int fd = -1) noexcept : FFd(fd) {}
+    ~TFd() { Reset(); }
+    TFd(TFd&& other) noexcept : FFd(other.Release()) {}
+    TFd& operator=(TFd&& other) noexcept {
+        if (this != &other) Reset(other.Release());
+        return *this;
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+
+    int Get() const noexcept { return FFd; }
+    explicit operator bool() const noexcept { return FFd >= 0; }
+    // Gives the descriptor up without closing it.
+    int Release() noexcept {
+        const int fd = FFd;
+        FFd = -1;
+        return fd;
+    }
+    void Reset(int fd = -1) noexcept;
+    // Closes now; 0 or the errno of close.
+    int Close() noexcept;
+
+private:
+    int FFd;
+};
+
+// Writing a file by replacement, in two steps so that the descriptor can be held elsewhere
+// meanwhile. OpenReplacement creates a new file "<target>.part<random>" beside the target,
+// with the target's mode when the target is a regular file and that of any new file (the
+// umask applies) otherwise; on failure the descriptor is invalid and err says why.
+TFd OpenReplacement(const std::string& target, std::string& tempPath, int& err);
+// Flushes and closes fd and renames tempPath over target; 0 or the errno. On failure
+// tempPath is removed and the target is as it was.
+int CommitReplacement(TFd fd, const std::string& tempPath, const std::string& target);
+
 // Folder of the running program file, without a trailing separator ("/" stays "/").
 std::string ProgramFolder();
 

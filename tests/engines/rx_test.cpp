@@ -164,7 +164,7 @@ TEST_P(RxEngine, CancelFromThePeerKeepsThePreviousFile) {
     EXPECT_FALSE(H.Ui.Main.Connected);
     EXPECT_EQ(ReadTestFile(target), "previous contents");
     EXPECT_EQ(Dir.Entries(), 1);
-    EXPECT_EQ(ReceiveFileHandle.load(), -1);
+    EXPECT_TRUE(ReceiveFileHandle.Empty());
 }
 
 TEST_P(RxEngine, SixBadHeaderBytesEndTheTransfer) {
@@ -245,7 +245,8 @@ TEST_P(RxEngine, UnwritableTargetIsReported) {
     TYModemRX rx(target, true, 0, H.Status());
     EXPECT_EQ(H.Run(rx), TModalResult::Ok);
     EXPECT_FALSE(rx.Done());
-    EXPECT_TRUE(H.HasError("Error (Unable to open file " + target + " - WinErr=2)"));
+    EXPECT_TRUE(
+        H.HasError("Error (Unable to open file " + target + " - No such file or directory)"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, RxEngine, ::testing::Values(TLinkKind::Serial, TLinkKind::Usb),

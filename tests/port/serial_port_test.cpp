@@ -141,7 +141,7 @@ TEST_F(SerialPort, ClearInputDrainsUntilQuietAndRestoresTimeouts) {
 
 TEST_F(SerialPort, HangUpIsASeriousError) {
     const int fd = ::open("/dev/null", O_RDONLY);
-    ReceiveFileHandle = fd; // an engine's open file is closed by the serious-error path
+    ReceiveFileHandle.Put(TFd(fd)); // an engine's open file is closed by the serious-error path
     Ui.Status.ConnectingVisible = true;
     Peer.Hangup();
     try {
@@ -154,7 +154,7 @@ TEST_F(SerialPort, HangUpIsASeriousError) {
     }
     EXPECT_FALSE(Ui.Main.Connected);
     EXPECT_FALSE(Ui.Status.ConnectingVisible);
-    EXPECT_EQ(ReceiveFileHandle.load(), -1);
+    EXPECT_TRUE(ReceiveFileHandle.Empty());
     EXPECT_EQ(::fcntl(fd, F_GETFD), -1); // closed
     EXPECT_GE(CalcPort.ReadHandle, 0);   // the port itself stays open
 }

@@ -1,9 +1,8 @@
 // Command bytes, command packets and the completion wait against a scripted calculator on a
 // pseudo-terminal.
-#include "PtyPeer.h"
 #include "link/Port.h"
 #include "server/XModemServer.h"
-#include "support/FakeUi.h"
+#include "support/EngineHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +20,28 @@ std::string Packet(const std::string& data, int checkDelta = 0) {
            static_cast<char>(sum + checkDelta);
 }
 
+// Reads one command packet (length, data, checksum); false when incomplete or wrong.
+bool ReadPacket(TPtyPeer& p, std::string& data, int ms = 4000) {
+    data.clear();
+    const std::string size = p.Read(2, ms);
+    if (size.size() < 2) return false;
+    data = p.Read(uint8_t(size[0]) * 256u + uint8_t(size[1]), ms);
+    const std::string check = p.Read(1, ms);
+    if (data.size() < uint8_t(size[0]) * 256u + uint8_t(size[1]) || check.empty()) return false;
+    return check == Packet(data).substr(data.size() + 2);
+}
+
 class Packets : public ::testing::Test {
 protected:
     Packets() {
         Server.SetSpeed("115200");
-        Server.OpenComm(Peer.Path());
+        Server.OpenComm(Peer.PortName());
     }
-    ~Packets() override { Peer.Join(); }
-    void Finish() {
-        ASSERT_TRUE(Peer.Join());
-        EXPECT_FALSE(Peer.Failed) << Peer.Problem;
+    // The calculator's script on its own thread (every read in it has a bound).
+    void Run(std::function<void(TPtyPeer&)> script) {
+        Script = std::make_unique<TPeerThread>([this, script] { script(Peer); });
     }
+    void Finish() { Script.reset(); }
     // Runs `op` and expects it to end with the connection error.
     template <class F> void ExpectConnectionError(F op) {
         try {
@@ -46,15 +56,16 @@ protected:
     TCalcState State;
     TPtyPeer Peer;
     TXModemServer Server{State};
+    std::unique_ptr<TPeerThread> Script; // joined before the peer goes
 };
 
 } // namespace
 
 TEST_F(Packets, SentPacketCarriesCalculatorBytes) {
     std::string got;
-    Peer.Run([&](TPtyPeer& p) {
-        if (p.ReadByte() != 'E') p.Fail("no E");
-        if (!p.ReadPacket(got)) p.Fail("bad packet");
+    Run([&](TPtyPeer& p) {
+        if (p.ReadByte(4000) != 'E') ADD_FAILURE() << "no E";
+        if (!ReadPacket(p, got)) ADD_FAILURE() << "bad packet";
         p.Write(Ack);
     });
     Server.SendCommand('E');
@@ -66,8 +77,8 @@ TEST_F(Packets, SentPacketCarriesCalculatorBytes) {
 
 TEST_F(Packets, EmptyPacketAndLeadingZeroBeforeAck) {
     std::string raw, extra;
-    Peer.Run([&](TPtyPeer& p) {
-        raw = p.Read(3);
+    Run([&](TPtyPeer& p) {
+        raw = p.Read(3, 4000);
         p.Write(std::string(1, '\0') + Ack); // a stray 0x00 before the acknowledgement
         extra = p.Drain(600);
     });
@@ -79,9 +90,9 @@ TEST_F(Packets, EmptyPacketAndLeadingZeroBeforeAck) {
 
 TEST_F(Packets, SixthRefusalAborts) {
     int writes = 0;
-    Peer.Run([&](TPtyPeer& p) {
+    Run([&](TPtyPeer& p) {
         std::string d;
-        while (writes < 7 && p.ReadPacket(d, writes < 6 ? 4000 : 600)) {
+        while (writes < 7 && ReadPacket(p, d, writes < 6 ? 4000 : 600)) {
             ++writes;
             p.Write(Nak);
         }
@@ -94,11 +105,11 @@ TEST_F(Packets, SixthRefusalAborts) {
 
 TEST_F(Packets, ReceivedPacketIsCheckedAndAcknowledged) {
     std::string replies;
-    Peer.Run([&](TPtyPeer& p) {
+    Run([&](TPtyPeer& p) {
         p.Write(Packet("1234.5", 1)); // bad checksum
-        replies += p.Read(1);
+        replies += p.Read(1, 4000);
         p.Write(Packet("1234.5"));
-        replies += p.Read(1);
+        replies += p.Read(1, 4000);
     });
     std::string data;
     Server.ReceiveCommandPacket(data);
@@ -109,11 +120,11 @@ TEST_F(Packets, ReceivedPacketIsCheckedAndAcknowledged) {
 
 TEST_F(Packets, EmptyAndLongReceivedPackets) {
     const std::string big(300, '\x8D');
-    Peer.Run([&](TPtyPeer& p) {
+    Run([&](TPtyPeer& p) {
         p.Write(Packet(""));
-        if (p.Read(1) != Ack) p.Fail("no ACK for the empty packet");
+        if (p.Read(1, 4000) != Ack) ADD_FAILURE() << "no ACK for the empty packet";
         p.Write(Packet(big));
-        if (p.Read(1) != Ack) p.Fail("no ACK for the long packet");
+        if (p.Read(1, 4000) != Ack) ADD_FAILURE() << "no ACK for the long packet";
     });
     std::string a, b;
     Server.ReceiveCommandPacket(a);
@@ -125,7 +136,7 @@ TEST_F(Packets, EmptyAndLongReceivedPackets) {
 
 TEST_F(Packets, SixBadReceivedPacketsAbort) {
     int naks = 0;
-    Peer.Run([&](TPtyPeer& p) {
+    Run([&](TPtyPeer& p) {
         for (int i = 0; i < 6; ++i) {
             p.Write(Packet("abc", 7));
             if (p.Read(1, 8000) == Nak) ++naks;
@@ -141,11 +152,14 @@ TEST_F(Packets, SixBadReceivedPacketsAbort) {
 
 TEST_F(Packets, ExecuteWithoutScriptOnlyPolls) {
     std::string seen;
-    Peer.Run([&](TPtyPeer& p) {
+    Run([&](TPtyPeer& p) {
         // Busy for three polls, then answer the fourth.
         for (int polls = 0; polls < 4;) {
             const int c = p.ReadByte(3000);
-            if (c < 0) return p.Fail("no poll");
+            if (c < 0) {
+                ADD_FAILURE() << "no poll";
+                return;
+            }
             seen += static_cast<char>(c);
             if (c == 'M') ++polls;
         }

@@ -93,9 +93,11 @@ public:
         const std::string b = Read(1, timeoutMs);
         return b.empty() ? -1 : static_cast<uint8_t>(b[0]);
     }
-    // Discards what arrives until the line is quiet for `quietMs`.
-    void Drain(int quietMs) {
-        while (!Read(4096, quietMs).empty()) {}
+    // Takes what arrives until the line is quiet for `quietMs`.
+    std::string Drain(int quietMs) {
+        std::string all;
+        for (std::string got; !(got = Read(4096, quietMs)).empty();) all += got;
+        return all;
     }
 
 protected:

@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 using namespace lw;
 namespace fs = std::filesystem;
@@ -57,6 +62,41 @@ TEST_F(FilesTest, FailedWriteKeepsOldFile) {
     }
     ::chmod(Dir.c_str(), 0700);
     EXPECT_THROW(ReadFileToString((Dir / "nope").string()), EFileError);
+}
+
+// Files written on several threads while others create files: every new file gets the mode
+// any new file gets (nobody changes the process's umask meanwhile), and every write replaces
+// its target whole.
+TEST_F(FilesTest, ParallelWritesKeepModesAndWholeContents) {
+    const mode_t old = ::umask(022);
+    std::atomic<bool> writing{true};
+    std::atomic<int> wrongMode{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 2; ++t)
+        threads.emplace_back([&, t] {
+            const std::string own = (Dir / ("own" + std::to_string(t))).string();
+            while (writing) {
+                const TFd fd(::open(own.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+                struct stat st {};
+                if (!fd || ::fstat(fd.Get(), &st) != 0 || (st.st_mode & 0777) != 0644) ++wrongMode;
+                ::unlink(own.c_str());
+            }
+        });
+    std::vector<std::thread> writers;
+    for (int t = 0; t < 2; ++t)
+        writers.emplace_back([&, t] {
+            for (int i = 0; i < 2000; ++i)
+                WriteStringToFile(std::string(1000, char('a' + t)), (Dir / "shared").string());
+        });
+    for (auto& w : writers) w.join();
+    writing = false;
+    for (auto& t : threads) t.join();
+    ::umask(old);
+    EXPECT_EQ(wrongMode, 0);
+    const std::string last = ReadFileToString((Dir / "shared").string());
+    ASSERT_EQ(last.size(), 1000u);
+    EXPECT_EQ(last, std::string(1000, last[0]));
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(FilesTest, TempFolderIsPrivateAndEndsInSeparator) {
