@@ -26,8 +26,18 @@ void TModalScript::Click(QWidget* dialog, const QString& text) {
     qWarning("No button '%s' in dialog '%s'", qPrintable(text), qPrintable(dialog->windowTitle()));
 }
 
+TModalScript::TAction TModalScript::CheckThenClick(std::function<void()> checks,
+                                                   const QString& button) {
+    return [checks = std::move(checks), button](QWidget* dialog) {
+        checks();
+        Click(dialog, button);
+    };
+}
+
 void TModalScript::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
+    // A dialog that is gone may come again (dialogs are reused): its next showing is new.
+    if (FLast && !FLast->isVisible()) FLast = nullptr;
     if (!modal || modal == FLast) return;
     FLast = modal;
     Seen.push_back(modal->windowTitle());
@@ -36,11 +46,12 @@ void TModalScript::Poll() {
             d->reject();
         else
             modal->close();
-        return;
+    } else {
+        TAction action = std::move(FActions.front());
+        FActions.pop_front();
+        action(modal);
     }
-    TAction action = std::move(FActions.front());
-    FActions.pop_front();
-    action(modal);
+    if (FLast && !FLast->isVisible()) FLast = nullptr;
 }
 
 } // namespace lw::test

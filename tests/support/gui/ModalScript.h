@@ -23,6 +23,9 @@ public:
     void Then(TAction action);
     // Clicks the dialog's button whose text (without '&' and trailing blanks) is `text`.
     static void Click(QWidget* dialog, const QString& text);
+    // An action that runs `checks` (Qt Test checks) and then clicks `button`; a failed check
+    // only ends `checks`, so the dialog is still answered and the test goes on to report it.
+    static TAction CheckThenClick(std::function<void()> checks, const QString& button);
     int Pending() const { return int(FActions.size()); }
     // Titles of the dialogs seen, in order (those rejected for want of an action too).
     std::vector<QString> Seen;
