@@ -1,0 +1,40 @@
+// The "Wrong File Type?" dialog: asked before a file that does not suit the connected
+// calculator is sent. A file without a binary header offers Binary, Text and Cancel (Cancel
+// preselected); an object file of another model offers Yes and No (No preselected). Texts
+// from the core (objects/BadFile.h).
+#pragma once
+#include "server/ServerUi.h"
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace lw::gui {
+
+class TMessageMemo;
+
+class TFBadFile : public QDialog, public IBadFileDialog {
+    Q_OBJECT
+public:
+    explicit TFBadFile(QWidget* parent = nullptr);
+    // Shows the question modally; No for No, Cancel or a closed dialog.
+    TBadFileAnswer Ask(const std::string& fileName, const std::string& kind,
+                       bool allowText) override;
+
+    TMessageMemo* Memo1;
+    QPushButton* btnYes;
+    QPushButton* btnBinary;
+    QPushButton* btnText;
+    QPushButton* btnNo;
+    QPushButton* btnCancel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* AddAnswer(const char* caption, const char* name, TBadFileAnswer answer);
+    TBadFileAnswer FAnswer = TBadFileAnswer::No;
+    QPushButton* FFocus = nullptr;
+};
+
+} // namespace lw::gui

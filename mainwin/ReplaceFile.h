@@ -1,0 +1,36 @@
+// The "Confirm File Replace" dialog: asked before a PC file replaces a calculator variable.
+// Yes, All (only for a batch of two files or more), No, Cancel. Texts from the core
+// (objects/ReplaceFile.h).
+#pragma once
+#include "server/ServerUi.h"
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace lw::gui {
+
+class TMessageMemo;
+
+class TFReplaceFile : public QDialog, public IReplaceDialog {
+    Q_OBJECT
+public:
+    explicit TFReplaceFile(QWidget* parent = nullptr);
+    // Brings the main window (the owner) to the front and asks modally: Yes, All, No or
+    // Cancel (also for Escape).
+    TModalResult AskReplace(const std::string& name, int count) override;
+
+    TMessageMemo* Memo1;
+    QPushButton* btnYes;
+    QPushButton* btnAll;
+    QPushButton* btnNo;
+    QPushButton* btnCancel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* AddAnswer(const char* caption, const char* name, TModalResult result);
+};
+
+} // namespace lw::gui

@@ -1,0 +1,211 @@
+// The small dialogs of the main window: the wrong-file and replace questions answered by
+// clicking their buttons, with the answers reaching the server client (and the simulated
+// calculator where a put is made); the properties and the about box.
+#include "mainwin/About.h"
+#include "mainwin/BadFileForm.h"
+#include "mainwin/Properties.h"
+#include "mainwin/ReplaceFile.h"
+#include "prompts/MessageMemo.h"
+#include "server/Commands.h"
+#include "server/XModemServer.h"
+#include "settings/WindowPlacement.h"
+#include "sim/SimCalculator.h"
+#include "sim/link/Simulator.h"
+#include "support/FakeUi.h"
+#include "support/gui/ModalScript.h"
+#include "util/Files.h"
+#include "util/Version.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lw;
+using lw::gui::TFBadFile;
+using lw::gui::TFReplaceFile;
+using lw::test::TModalScript;
+
+namespace {
+
+std::string Path(const QTemporaryDir& dir, const char* name) {
+    return (dir.path() + '/' + name).toStdString();
+}
+
+// Which of the dialog's buttons show, by caption, left to right as laid out.
+QStringList ShownButtons(QWidget* dialog) {
+    QList<QPushButton*> shown;
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (!b->isHidden()) shown.append(b);
+    std::sort(shown.begin(), shown.end(),
+              [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+    QStringList captions;
+    for (QPushButton* b : shown) captions << b->text().trimmed();
+    return captions;
+}
+
+} // namespace
+
+class TDialogsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void BadFileAnswersReachTheMatchCheck() {
+        QTemporaryDir dir;
+        const std::string raw = Path(dir, "prog.src");
+        WriteStringToFile("12.5", raw);
+        const std::string ka = Path(dir, "ka.zq");
+        WriteStringToFile(std::string("ZQZQKA-C") + "\x2c\x2a\x20", ka);
+        TCalcState state;
+        state.SetModel("KB");
+        TFBadFile bad;
+        TXModemServer server(state, &bad, nullptr);
+        TModalScript script;
+        bool isText = false;
+
+        // A file without a header: Binary, Text, Cancel; Cancel preselected.
+        script.Then(TModalScript::CheckThenClick(
+            [&] {
+                QCOMPARE(ShownButtons(&bad), QStringList({"&Binary", "&Text", "Cancel"}));
+                QCOMPARE(bad.focusWidget(), bad.btnCancel);
+                QVERIFY(bad.Memo1->toPlainText().contains("is a .src file"));
+                QCOMPARE(bad.windowTitle(), QString("Wrong File Type?"));
+            },
+            "Text"));
+        QVERIFY(server.CheckFileMatches(raw, isText));
+        QVERIFY(isText);
+        script.Then(TModalScript::CheckThenClick([] {}, "Binary"));
+        QVERIFY(server.CheckFileMatches(raw, isText));
+        QVERIFY(!isText);
+        script.Then(TModalScript::CheckThenClick([] {}, "Cancel"));
+        QVERIFY(!server.CheckFileMatches(raw, isText));
+
+        // An object file of the other model: Yes or No; No preselected.
+        script.Then(TModalScript::CheckThenClick(
+            [&] {
+                QCOMPARE(ShownButtons(&bad), QStringList({"&Yes", "&No"}));
+                QCOMPARE(bad.focusWidget(), bad.btnNo);
+                QVERIFY(bad.Memo1->toPlainText().contains("is a ZQKA file"));
+            },
+            "Yes"));
+        QVERIFY(server.CheckFileMatches(ka, isText));
+        QVERIFY(!isText);
+        script.Then(TModalScript::CheckThenClick([] {}, "No"));
+        QVERIFY(!server.CheckFileMatches(ka, isText));
+        QCOMPARE(script.Pending(), 0);
+    }
+
+    void ReplaceAnswersReachTheCalculator() {
+        test::TFakeUi ui;
+        sim::TSimulator sim({}, sim::CreateSampleCalculator(sim::TModel::KB));
+        const std::string port = sim.AttachSerial("");
+        sim.Start();
+        TCalcState state;
+        QWidget owner;
+        owner.setGeometry(50, 50, 800, 600);
+        owner.show();
+        gui::TOwnerForm<TFReplaceFile>::Set(&owner);
+        TFReplaceFile replace;
+        TXModemServer server(state, nullptr, &replace);
+        server.SetSpeed("115200");
+        server.Connect(port);
+        server.ChangeDir("HOME");
+        auto value = [&](const std::string& name) {
+            std::string object;
+            sim.Invoke([&](sim::ISimCalculator& c) { c.GetVariable(name, object); });
+            return object;
+        };
+        QTemporaryDir dir;
+        auto textFile = [&](const char* name, const std::string& number) {
+            const std::string path = Path(dir, name);
+            WriteStringToFile("%%ZQ: T(3)A(D)F(.);\n" + number, path);
+            return path;
+        };
+        const std::string n0 = value("N"), x0 = value("X"), small0 = value("SMALL");
+        TModalScript script;
+
+        // One file: no All. No leaves the variable and counts as done; Yes replaces it.
+        bool all = false;
+        script.Then(TModalScript::CheckThenClick(
+            [&] {
+                QCOMPARE(ShownButtons(&replace), QStringList({"&Yes", "&No", "Cancel"}));
+                QVERIFY(replace.Memo1->toPlainText().contains("a file named N."));
+                QVERIFY((replace.frameGeometry().center() - owner.frameGeometry().center())
+                            .manhattanLength() <= 2);
+            },
+            "No"));
+        QVERIFY(PutFileToCalc(server, textFile("N.txt", "7."), all, 1, true));
+        QCOMPARE(value("N"), n0);
+        script.Then(TModalScript::CheckThenClick([] {}, "Yes"));
+        QVERIFY(PutFileToCalc(server, textFile("N.txt", "7."), all, 1, true));
+        QVERIFY(value("N") != n0);
+
+        // A batch: All replaces this one and the rest without asking; Cancel stops.
+        script.Then(TModalScript::CheckThenClick(
+            [&] {
+                QCOMPARE(ShownButtons(&replace), QStringList({"&Yes", "&All", "&No", "Cancel"}));
+            },
+            "All"));
+        QVERIFY(PutFileToCalc(server, textFile("X.txt", "8."), all, 2, true));
+        QVERIFY(all);
+        QVERIFY(PutFileToCalc(server, textFile("SMALL.txt", "9."), all, 2, true));
+        QVERIFY(value("X") != x0 && value("SMALL") != small0);
+        all = false;
+        const std::string x1 = value("X");
+        script.Then(TModalScript::CheckThenClick([] {}, "Cancel"));
+        QVERIFY(!PutFileToCalc(server, textFile("X.txt", "10."), all, 2, true));
+        QCOMPARE(value("X"), x1);
+        QCOMPARE(script.Pending(), 0);
+        QCOMPARE(int(script.Seen.size()), 4);
+        gui::TOwnerForm<TFReplaceFile>::Set(nullptr);
+    }
+
+    void PropertiesShowSizeAndTime() {
+        QCOMPARE(gui::PropertySizeText(1024), std::string("1024 B"));
+        QCOMPARE(gui::PropertySizeText(1025), std::string("1 KB"));
+        QCOMPARE(gui::PropertyTimeText(1), std::string("0min : 2s"));
+        QCOMPARE(gui::PropertyTimeText(125), std::string("2min : 5s"));
+        QCOMPARE(gui::PropertySeconds(96000, "9600", false), int64_t(125));
+        QCOMPARE(gui::PropertySeconds(96000, "9600", true), int64_t(250));
+        // A speed that is no number must not divide by zero.
+        QCOMPARE(gui::PropertySeconds(96000, "", false), int64_t(125));
+        QCOMPARE(gui::PropertySeconds(96000, "0", false), int64_t(125));
+
+        gui::TFProperty dialog;
+        TModalScript script;
+        script.Then(TModalScript::CheckThenClick(
+            [&] {
+                QCOMPARE(dialog.ListBox1->count(), 2);
+                QCOMPARE(dialog.ListBox1->item(1)->text(), QString("PROG"));
+                QCOMPARE(dialog.Size->text(), QString("2 KB"));
+                QCOMPARE(dialog.Time->text(), QString("0min : 3s"));
+            },
+            "Close"));
+        dialog.ShowProperties({"N", "PROG"}, 2048, 3);
+        QCOMPARE(script.Pending(), 0);
+    }
+
+    void AboutBoxAndStartupSplash() {
+        QWidget main;
+        main.setWindowTitle("Main caption");
+        main.setGeometry(100, 100, 700, 500);
+        gui::TOwnerForm<gui::TFAboutForm>::Set(&main);
+        gui::TFAboutForm about;
+        gui::TStartupAbout splash(main, about);
+        main.show();
+        // Shown shortly after the main window, then closed by itself.
+        QTRY_VERIFY_WITH_TIMEOUT(about.isVisible(), 5000);
+        QCOMPARE(about.windowTitle(), QString("Main caption"));
+        QCOMPARE(about.Label1->text(), QString::fromStdString(FileVersionText()));
+        QCOMPARE(about.Label1->text(), QString("Version 2.3 Build 2439"));
+        QTRY_VERIFY_WITH_TIMEOUT(!about.isVisible(), 5000);
+        // From the Help menu it stays until the user closes it.
+        TModalScript script;
+        script.Then(TModalScript::CheckThenClick([] {}, "OK"));
+        QCOMPARE(about.exec(), int(QDialog::Accepted));
+        gui::TOwnerForm<gui::TFAboutForm>::Set(nullptr);
+    }
+};
+
+QTEST_MAIN(TDialogsTest)
+#include "dialogs_test.moc"
