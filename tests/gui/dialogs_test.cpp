@@ -12,6 +12,7 @@
 #include "sim/SimCalculator.h"
 #include "sim/link/Simulator.h"
 #include "support/FakeUi.h"
+#include "support/gui/DialogScenes.h"
 #include "support/gui/ModalScript.h"
 #include "util/Files.h"
 #include "util/Version.h"
@@ -204,6 +205,19 @@ private Q_SLOTS:
         script.Then(TModalScript::CheckThenClick([] {}, "OK"));
         QCOMPARE(about.exec(), int(QDialog::Accepted));
         gui::TOwnerForm<gui::TFAboutForm>::Set(nullptr);
+    }
+
+    void ScreenshotScenesOpenEveryDialog() {
+        QTemporaryDir dir;
+        QWidget main;
+        main.setWindowTitle("Linkwell");
+        main.setGeometry(0, 0, 800, 600);
+        main.show();
+        const QStringList files = test::SaveDialogScenes(qEnvironmentVariableIsSet("LW_SCENES_DIR")
+                                                             ? qEnvironmentVariable("LW_SCENES_DIR")
+                                                             : dir.path(),
+                                                         &main);
+        QCOMPARE(files.size(), 6);
     }
 };
 
