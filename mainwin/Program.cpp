@@ -1,21 +1,75 @@
 #include "mainwin/Program.h"
 
-#include "mainwin/UiThread.h"
+#include "cli/Demo.h"
+#include "mainwin/ZQDir.h"
 #include "settings/SettingsStore.h"
+#include "util/Version.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
 
 namespace lw::gui {
 
+namespace {
+
+struct TOptions {
+    bool Demo = false;
+    QString PortList;
+};
+
+// The command line, read before any window exists so that --help and --version work without a
+// display. Exits for --help, --version and errors.
+TOptions ParseCommandLine(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("linkwell");
+    QCoreApplication::setApplicationVersion(QString::fromStdString(FileVersionText()));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Connects to a ZQ graphing calculator and manages its memory.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption demoOption(
+        "demo", "Start the simulated calculator in this process and connect to it.");
+    parser.addOption(demoOption);
+    parser.addPositionalArgument(
+        "ports",
+        "The ports to offer, one per line (a single device path works too); given "
+        "ports, the program connects at start.",
+        "[ports]");
+    parser.process(app);
+    return {parser.isSet(demoOption), parser.positionalArguments().join('\n')};
+}
+
+} // namespace
+
 int RunProgram(int argc, char** argv) {
+    const TOptions options = ParseCommandLine(argc, argv);
     QApplication app(argc, argv);
     ApplySettingsNames();
-    TQtUiThread uiThread;
-    SetUiHooks({nullptr, nullptr, nullptr, nullptr, &uiThread});
-    QMainWindow window;
-    window.setWindowTitle("Linkwell");
+    QApplication::setApplicationDisplayName("Linkwell");
+    QApplication::setApplicationVersion(QString::fromStdString(FileVersionText()));
+
+    QString portList = options.PortList;
+    std::unique_ptr<cli::TDemo> demo;
+    if (options.Demo) {
+        try {
+            demo = std::make_unique<cli::TDemo>(false, false);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "linkwell: the demo calculator cannot start: %s\n", e.what());
+            return 1;
+        }
+        portList = QString::fromStdString(demo->Port());
+    }
+
+    TFZQDir window(portList);
     window.show();
+    window.activateWindow();
+    if (!portList.isEmpty())
+        QTimer::singleShot(0, &window, [&window] { window.tbtnConnectClick(false); });
     return QApplication::exec();
 }
 

@@ -1,0 +1,962 @@
+#include "mainwin/ZQDir.h"
+
+#include "link/Port.h"
+#include "server/XModemServer.h"
+#include "settings/SettingsStore.h"
+#include "settings/windowsPosSave.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace lw::gui {
+namespace {
+
+const char* const MainCaption = "ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit";
+const char* const UsbCalculatorPort = "USB Calculator";
+const QStringList Speeds = {"2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"};
+
+QString Text(const std::string& s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+// The port list as the combo holds it: one item per line, blank lines left out.
+QStringList PortItems(const QString& list) {
+    QStringList items;
+    for (QString line : list.split('\n')) {
+        line.remove('\r');
+        if (!line.isEmpty()) items << line;
+    }
+    return items;
+}
+
+} // namespace
+
+void TPortCombo::showPopup() {
+    Q_EMIT PopupOpening();
+    QComboBox::showPopup();
+}
+
+TFZQDir::TFZQDir(const QString& portList, TMainDialogs dialogs, QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName("FZQDir");
+    setWindowTitle(MainCaption);
+    resize(567, 360);
+    setMinimumSize(400, 200);
+
+    FServer = std::make_unique<TXModemServer>(State, dialogs.BadFile, dialogs.Replace);
+    FServer->OnStatus = [this](const std::string& text) { ShowStatus(text); };
+    State.CalcFlags = "00000000";
+    TUiHooks hooks = UiHooks();
+    FPreviousMain = hooks.Main;
+    hooks.Main = this;
+    SetUiHooks(hooks);
+
+    CreateActions();
+    CreateViews();
+    CreateToolBar();
+    CreateMenus();
+
+    Timer1.setObjectName("Timer1");
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(1);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Click(); });
+
+    TreeModel.SetRootText("ZQ ?");
+    TreeModel.Attach(&FServer->Root());
+
+    SetPortListSeparator("\n");
+    FFromArgument = !portList.isEmpty();
+    cmboPort->addItems(PortItems(FFromArgument ? portList : Text(ListPorts())));
+    if (cmboPort->count() > 0) cmboPort->setCurrentIndex(0);
+
+    WindowPosSave1 = new TWindowPosSave(this);
+    WindowPosSave1->RestoreWindowPos(true, true);
+    FLoading = true;
+    {
+        TSettingsStore settings;
+        ReadSettings(settings);
+    }
+    FLoading = false;
+    UpdateControls();
+    FocusedControl = ListView1;
+}
+
+TFZQDir::~TFZQDir() {
+    ListModel.Detach();
+    TreeModel.Detach();
+    TUiHooks hooks = UiHooks();
+    if (hooks.Main == this) {
+        hooks.Main = FPreviousMain;
+        SetUiHooks(hooks);
+    }
+    FServer.reset();
+}
+
+// --- building the window
+
+void TFZQDir::CreateViews() {
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName("Splitter1");
+    Splitter1->setChildrenCollapsible(false);
+
+    TreeView1 = new QTreeView(Splitter1);
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setAccessibleName("Directory tree");
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setIndentation(19);
+    TreeView1->setModel(&TreeModel);
+    TreeView1->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TreeView1->setWhatsThis("The calculator's directories. Select one to see its variables.");
+
+    auto* listHost = new QWidget(Splitter1);
+    auto* listLayout = new QHBoxLayout(listHost);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    ListView1 = new QTreeView(listHost);
+    ListView1->setObjectName("ListView1");
+    ListView1->setAccessibleName("Variable list");
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setModel(&ListModel);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListView1->header()->setSectionsMovable(true);
+    ListView1->header()->setSectionsClickable(true);
+    ListView1->header()->setSortIndicatorShown(true);
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->setWhatsThis("The variables of the selected directory with their sizes and types.");
+    listLayout->addWidget(ListView1);
+
+    ListIcons = new QListView(listHost);
+    ListIcons->setObjectName("ListIcons");
+    ListIcons->setAccessibleName("Variable list");
+    ListIcons->setModel(&ListModel);
+    ListIcons->setSelectionModel(ListView1->selectionModel());
+    ListIcons->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListIcons->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    ListIcons->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListIcons->setResizeMode(QListView::Adjust);
+    ListIcons->setWhatsThis(ListView1->whatsThis());
+    ListIcons->hide();
+    listLayout->addWidget(ListIcons);
+
+    Splitter1->addWidget(TreeView1);
+    Splitter1->addWidget(listHost);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({153, 414});
+    setCentralWidget(Splitter1);
+
+    connect(TreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnTreeCurrentChanged(current); });
+    connect(TreeView1, &QTreeView::clicked, this, [this](const QModelIndex& node) {
+        // The root still names the placeholder model: the listing was not read yet.
+        if (node == TreeModel.RootIndex() && node.data().toString() == "HOME (ZQ-Calcualtor)")
+            RunCommand([this] { RefreshDirectory(); });
+    });
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { OnListSelectionChanged(); });
+    connect(ListView1->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { ListView1ColumnClick(column); });
+    for (QAbstractItemView* list :
+         {static_cast<QAbstractItemView*>(ListView1), static_cast<QAbstractItemView*>(ListIcons)})
+        connect(list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& item) {
+            if (!Busy() && Connected())
+                RunCommand([this, item] { OpenItem(ListModel.Record(item)); });
+        });
+    // The rename runs once the editor has closed, outside the model's own call.
+    connect(&TreeModel, &TDirTreeModel::RenameRequested, this,
+            [this](TXPObject* node, const QString& name) {
+                QTimer::singleShot(0, this, [this, node, name] { TreeView1Edited(node, name); });
+            });
+    connect(&ListModel, &TDirListModel::RenameRequested, this,
+            [this](TXPObject* item, const QString& name) {
+                QTimer::singleShot(0, this, [this, item, name] { ListView1Edited(item, name); });
+            });
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(TreeView1), static_cast<QAbstractItemView*>(ListView1),
+          static_cast<QAbstractItemView*>(ListIcons)}) {
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
+            FocusedControl = view == TreeView1 ? static_cast<QWidget*>(TreeView1) : ListView1;
+            ApplyMenuRules();
+            PopupMenu1->popup(view->viewport()->mapToGlobal(at));
+        });
+    }
+
+    auto* bar = statusBar();
+    bar->setObjectName("StatusBar");
+    StatusPanel0 = new QLabel(bar);
+    StatusPanel0->setObjectName("StatusPanel0");
+    StatusPanel0->setAccessibleDescription("Last command");
+    StatusPanel0->setMinimumWidth(160);
+    StatusPanel1 = new QLabel(bar);
+    StatusPanel1->setObjectName("StatusPanel1");
+    StatusPanel1->setAccessibleDescription("Calculator version and free memory");
+    StatusPanel1->setMinimumWidth(50);
+    bar->addWidget(StatusPanel0, 1);
+    bar->addPermanentWidget(StatusPanel1);
+    bar->setToolTip("Last command");
+}
+
+void TFZQDir::CreateToolBar() {
+    ToolBar = addToolBar("Toolbar");
+    ToolBar->setObjectName("ToolBar");
+    ToolBar->setMovable(false);
+    auto* portLabel = new QLabel("  Connect using:", ToolBar);
+    cmboPort = new TPortCombo(ToolBar);
+    cmboPort->setObjectName("cmboPort");
+    cmboPort->setMinimumWidth(110);
+    cmboPort->setToolTip("Select a communications port");
+    cmboPort->setWhatsThis("The port the calculator is connected to. \"Auto\" tries each port.");
+    portLabel->setBuddy(cmboPort);
+    auto* speedLabel = new QLabel("Speed:", ToolBar);
+    cmboSpeed = new QComboBox(ToolBar);
+    cmboSpeed->setObjectName("cmboSpeed");
+    cmboSpeed->addItems(Speeds);
+    cmboSpeed->setToolTip("Select a communications speed.  (ignored for USB)");
+    cmboSpeed->setWhatsThis("The serial line's speed; it must match the calculator's setting.");
+    speedLabel->setBuddy(cmboSpeed);
+    ToolBar->addWidget(portLabel);
+    ToolBar->addWidget(cmboPort);
+    ToolBar->addWidget(speedLabel);
+    ToolBar->addWidget(cmboSpeed);
+
+    const auto button = [this](const char* name, const QString& text) {
+        auto* b = new QToolButton(ToolBar);
+        b->setObjectName(name);
+        b->setText(text);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        ToolBar->addWidget(b);
+        return b;
+    };
+    tbtnConnect = button("tbtnConnect", "Connect");
+    tbtnScrnCapture = button("tbtnScrnCapture", "Capture");
+    tbtnScrnCapture->setToolTip("Press to disconnect and start screen capture.");
+    tbtnXferMode = button("tbtnXferMode", "Binary");
+    btnLog = new QToolButton(ToolBar);
+    btnLog->setObjectName("btnLog");
+    btnLog->setText("Log");
+    ToolBar->addWidget(btnLog)->setVisible(false);
+
+    connect(cmboPort, &TPortCombo::PopupOpening, this, [this] {
+        if (!Connected()) RefreshPortList();
+    });
+    connect(cmboPort, &QComboBox::currentTextChanged, this, [this] { cmboPortChange(); });
+    connect(cmboSpeed, &QComboBox::currentTextChanged, this, [this] { cmboSpeedChange(); });
+    connect(tbtnConnect, &QToolButton::clicked, this, [this] { tbtnConnectClick(false); });
+    connect(tbtnXferMode, &QToolButton::clicked, this, [this] { tbtnXferModeClick(); });
+}
+
+void TFZQDir::CreateActions() {
+    const auto action = [this](QAction*& a, const char* name, const QString& text,
+                               const QString& hint = {}) {
+        a = new QAction(text, this);
+        a->setObjectName(name);
+        if (!hint.isEmpty()) a->setStatusTip(hint);
+    };
+    action(mnuNewFolder, "mnuNewFolder", "Ne&w Folder", "Create a new folder.");
+    action(mnuBackup, "mnuBackup", "Backup...", "Backup the calculator variables.");
+    action(mnuRestore, "mnuRestore", "Restore...", "Restore the calculator variables.");
+    action(mnuEval, "mnuEval", "&EVAL", "EVAL the variable on the calculator");
+    action(mnuDelete, "mnuDelete", "&Delete",
+           "Permanently remove selected item from the calculator.");
+    action(mnuRename, "mnuRename", "Rena&me", "Rename selected item.");
+    action(mnuProperty, "mnuProperty", "P&roperties",
+           "Show the size and copy time for the selected item.");
+    action(mnuConnect, "mnuConnect", "Connect...");
+    action(mnuXferMode, "mnuXferMode", "Binary Transfer Mode");
+    action(mnuPutProject, "mnuPutProject", "Put Project (Auto-XSERV)");
+    action(mnuDownLoadServer, "mnuDownLoadServer", "Download ZQKA Server (Manual-XRECV)...");
+    action(mnuDownLoadProject, "mnuDownLoadProject", "Download Project (Manual-XRECV)...");
+    action(mnuDownLoadFile, "mnuDownLoadFile", "Download File (Manual-XRECV)...");
+    action(mnuUploadFile, "mnuUploadFile", "Upload File (Manual-XSEND)...");
+    action(mnuCaptureScreen, "mnuCaptureScreen", "Capture Calculator Screen...",
+           "Copy the calculator screen to the PC.");
+    action(mnuExit, "mnuExit", "E&xit");
+    action(mnuSysVorl, "mnuSysVorl", "SysVorl Command...");
+    action(mnuCut, "mnuCut", "Cu&t");
+    action(mnuCopy, "mnuCopy", "&Copy");
+    action(mnuCopyAsText, "mnuCopyAsText", "Copy as Text File", "Get the file in text form");
+    action(mnuPaste, "mnuPaste", "&Paste");
+    action(mnuEditText, "mnuEditText", "Edit as Text", "Get the file in text form and edit");
+    action(mnuSelectAll, "mnuSelectAll", "Select &All");
+    action(mnuInvertSelection, "mnuInvertSelection", "&Invert Selection");
+    action(mnuToolbar, "mnuToolbar", "&Toolbar");
+    action(mnuStatusBar, "mnuStatusBar", "Status &Bar");
+    action(mnuLargeIcons, "mnuLargeIcons", "Lar&ge Icons");
+    action(mnuSmallIcons, "mnuSmallIcons", "Ico&ns");
+    action(mnuList, "mnuList", "&List");
+    action(mnuDetails, "mnuDetails", "&Details");
+    action(mnuRefresh, "mnuRefresh", "&Refresh", "Read the directory from the calculator.");
+    action(mnuOptions, "mnuOptions", "&Options...");
+    action(mnuVorl, "mnuVorl", "Calculator &Command");
+    action(mnuDownloadRom, "mnuDownloadRom", "Download Calculator ROM...",
+           "Update the Calculator ROM from a .bin file.");
+    action(mnuContentsHelp, "mnuContentsHelp", "&Contents and Index");
+    action(mnuCommHelp, "mnuCommHelp", "Communications Topic");
+    action(mnuTextHelp, "mnuTextHelp", "Text File Topic");
+    action(mnuTroubleHelp, "mnuTroubleHelp", "Trouble Shooting Connections");
+    action(mnuAbout, "mnuAbout", "&About");
+
+    mnuPutProject->setVisible(false);
+    mnuDownLoadProject->setVisible(false);
+    mnuSysVorl->setVisible(false);
+    mnuLargeIcons->setVisible(false);
+    for (QAction* a :
+         {mnuToolbar, mnuStatusBar, mnuLargeIcons, mnuSmallIcons, mnuList, mnuDetails, mnuVorl})
+        a->setCheckable(true);
+    mnuCopyAsText->setShortcut(QKeySequence("Ctrl+T"));
+    mnuEditText->setShortcut(QKeySequence("Ctrl+E"));
+    mnuSelectAll->setShortcut(QKeySequence("Ctrl+A"));
+    mnuRefresh->setShortcut(QKeySequence("F5"));
+    // The Delete key is handled by the panes themselves (a label edit needs it).
+    mnuDelete->setShortcutContext(Qt::WidgetShortcut);
+
+    const auto command = [this](QAction* a, void (TFZQDir::*fn)()) {
+        connect(a, &QAction::triggered, this,
+                [this, fn] { RunCommand([this, fn] { (this->*fn)(); }); });
+    };
+    command(mnuNewFolder, &TFZQDir::mnuNewFolderClick);
+    command(mnuEval, &TFZQDir::mnuEvalClick);
+    command(mnuRename, &TFZQDir::mnuRenameClick);
+    command(mnuProperty, &TFZQDir::mnuPropertyClick);
+    command(mnuCut, &TFZQDir::mnuCutClick);
+    command(mnuCopy, &TFZQDir::mnuCopyClick);
+    command(mnuCopyAsText, &TFZQDir::mnuCopyAsTextClick);
+    command(mnuPaste, &TFZQDir::mnuPasteClick);
+    command(mnuRefresh, &TFZQDir::Timer1Click);
+    command(mnuXferMode, &TFZQDir::tbtnXferModeClick);
+    connect(mnuDelete, &QAction::triggered, this,
+            [this] { RunCommand([this] { DeleteSelection(); }); });
+    connect(mnuConnect, &QAction::triggered, this, [this] { tbtnConnectClick(true); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuSelectAll, &QAction::triggered, this, [this] { ListWidget()->selectAll(); });
+    connect(mnuInvertSelection, &QAction::triggered, this, [this] {
+        QItemSelection all(ListModel.index(0, 0),
+                           ListModel.index(ListModel.rowCount() - 1, ListModel.columnCount() - 1));
+        ListView1->selectionModel()->select(all, QItemSelectionModel::Toggle);
+    });
+    connect(mnuToolbar, &QAction::triggered, this,
+            [this] { ToolBar->setVisible(!ToolBar->isVisible()); });
+    connect(mnuStatusBar, &QAction::triggered, this,
+            [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    connect(mnuLargeIcons, &QAction::triggered, this, [this] { SetViewStyle(0); });
+    connect(mnuSmallIcons, &QAction::triggered, this, [this] { SetViewStyle(1); });
+    connect(mnuList, &QAction::triggered, this, [this] { SetViewStyle(2); });
+    connect(mnuDetails, &QAction::triggered, this, [this] { SetViewStyle(3); });
+}
+
+void TFZQDir::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    mnuFile = bar->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuFile->addActions({mnuNewFolder, mnuBackup, mnuRestore, mnuEval});
+    mnuFile->addSeparator();
+    mnuFile->addActions({mnuDelete, mnuRename, mnuProperty});
+    mnuFile->addSeparator();
+    mnuFile->addActions({mnuConnect, mnuXferMode});
+    mnuFile->addSeparator();
+    mnuFile->addActions({mnuPutProject, mnuDownLoadServer, mnuDownLoadProject, mnuDownLoadFile,
+                         mnuUploadFile, mnuCaptureScreen});
+    mnuFile->addSeparator();
+    mnuFile->addActions({mnuExit, mnuSysVorl});
+
+    mnuEdit = bar->addMenu("&Edit");
+    mnuEdit->setObjectName("mnuEdit");
+    mnuEdit->addActions({mnuCut, mnuCopy, mnuCopyAsText, mnuPaste});
+    mnuEdit->addSeparator();
+    mnuEdit->addAction(mnuEditText);
+    mnuEdit->addSeparator();
+    mnuEdit->addActions({mnuSelectAll, mnuInvertSelection});
+
+    mnuView = bar->addMenu("&View");
+    mnuView->setObjectName("mnuView");
+    mnuView->addActions({mnuToolbar, mnuStatusBar});
+    mnuView->addSeparator();
+    mnuView->addActions({mnuLargeIcons, mnuSmallIcons, mnuList, mnuDetails});
+    mnuView->addSeparator();
+    mnuView->addAction(mnuRefresh);
+    mnuView->addSeparator();
+    mnuView->addActions({mnuOptions, mnuVorl});
+
+    mnuROM = bar->addMenu("ROM");
+    mnuROM->setObjectName("mnuROM");
+    mnuROM->addAction(mnuDownloadRom);
+
+    mnuHelp = bar->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    mnuHelp->addAction(mnuContentsHelp);
+    mnuHelp->addSeparator();
+    mnuHelp->addActions({mnuCommHelp, mnuTextHelp, mnuTroubleHelp});
+    mnuHelp->addSeparator();
+    mnuHelp->addAction(mnuAbout);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    PopupMenu1->addActions({mnuNewFolder, mnuEval});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({mnuCut, mnuCopy, mnuCopyAsText, mnuPaste});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(mnuEditText);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({mnuDelete, mnuRename});
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({mnuProperty, mnuRefresh});
+
+    for (QMenu* menu : {mnuFile, mnuEdit, mnuROM})
+        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateControls(); });
+    connect(mnuView, &QMenu::aboutToShow, this, [this] {
+        mnuLargeIcons->setChecked(FViewStyle == 0);
+        mnuSmallIcons->setChecked(FViewStyle == 1);
+        mnuList->setChecked(FViewStyle == 2);
+        mnuDetails->setChecked(FViewStyle == 3);
+        mnuToolbar->setChecked(ToolBar->isVisible());
+        mnuStatusBar->setChecked(statusBar()->isVisible());
+    });
+}
+
+// --- state
+
+bool TFZQDir::PromptShowing() {
+    return UiHooks().Prompt->IsVisible() || UiHooks().Status->IsConnectingVisible();
+}
+
+TFZQDir::TPane TFZQDir::FocusedPane() const {
+    if (FocusedControl == ListView1 || FocusedControl == ListIcons) return TPane::List;
+    if (FocusedControl == TreeView1) return TPane::Tree;
+    return TPane::None;
+}
+
+bool TFZQDir::Editing() const {
+    // An in-place editor is a visible line edit on a view's viewport.
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(TreeView1), static_cast<QAbstractItemView*>(ListView1),
+          static_cast<QAbstractItemView*>(ListIcons)})
+        for (const QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible()) return true;
+    return false;
+}
+
+QAbstractItemView* TFZQDir::ListWidget() const {
+    return FViewStyle == 3 ? static_cast<QAbstractItemView*>(ListView1) : ListIcons;
+}
+
+std::vector<TXPObject*> TFZQDir::SelectedEntries() const {
+    std::vector<TXPObject*> entries;
+    for (int row = 0; row < ListModel.rowCount(); ++row)
+        if (ListView1->selectionModel()->isRowSelected(row, {}))
+            entries.push_back(ListModel.Record(row));
+    return entries;
+}
+
+TXPObject* TFZQDir::SelectedDir() const {
+    const QModelIndexList selected = TreeView1->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? nullptr : TreeModel.Record(selected.first());
+}
+
+void TFZQDir::SetBusy(bool busy) {
+    if (busy == State.Busy) return;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    State.Busy = busy;
+    UpdateControls();
+    if (!busy && FCloseWhenIdle) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TFZQDir::SetConnected(bool connected) {
+    State.Connected = connected;
+    UpdateControls();
+    if (!connected) UiHooks().Status->CloseBusy();
+}
+
+void TFZQDir::SetTextMode(bool on) {
+    State.SetTextMode(on);
+    UpdateControls();
+}
+
+void TFZQDir::FocusMainWindow() {
+    activateWindow();
+    raise();
+}
+
+void TFZQDir::Beep() {
+    QApplication::beep();
+}
+
+void TFZQDir::ShowMessage(const std::string& text, const std::string& caption) {
+    QMessageBox::information(this, Text(caption), Text(text));
+}
+
+void TFZQDir::DisableBrowsing() {
+    TreeView1->setEnabled(false);
+    ListView1->setEnabled(false);
+    ListIcons->setEnabled(false);
+}
+
+void TFZQDir::SetModelName() {
+    TreeModel.SetRootText(State.ModelName.empty() && State.ModelCode.empty()
+                              ? QString("ZQ ?")
+                              : "HOME (ZQ-" + Text(State.ModelName) + ")");
+}
+
+void TFZQDir::ShowStatus(const std::string& text) {
+    StatusPanel0->setText(Text(text));
+    StatusPanel0->repaint();
+}
+
+// --- enabling rules
+
+void TFZQDir::UpdateControls() {
+    const bool busy = Busy(), prompt = PromptShowing(), connected = Connected();
+    const bool browse = connected && !busy && !prompt;
+    TreeView1->setEnabled(browse);
+    ListView1->setEnabled(browse);
+    ListIcons->setEnabled(browse);
+    Splitter1->setEnabled(browse);
+    tbtnScrnCapture->setEnabled(!busy && !prompt);
+    tbtnConnect->setEnabled(!busy && !prompt);
+    cmboPort->setEnabled(!connected && !busy && !prompt);
+    cmboSpeed->setEnabled(!connected && !busy && !prompt &&
+                          !cmboPort->currentText().contains(UsbCalculatorPort) &&
+                          !cmboPort->currentText().contains("ZQlink"));
+    ApplyMenuRules();
+    const QString textHint = "Text transfer mode, press for binary mode";
+    if (connected) {
+        const QString hint =
+            State.TextMode ? textHint : "Binary transfer mode, press for text mode";
+        tbtnXferMode->setToolTip(hint);
+        mnuXferMode->setText(hint);
+        tbtnXferMode->setEnabled(!busy && !prompt);
+        tbtnConnect->setText("Disconnect");
+        tbtnConnect->setToolTip("Disconnect from the calculator.");
+    } else {
+        const QString hint = State.TextMode ? textHint : "Binary Transfer Mode";
+        tbtnXferMode->setToolTip(hint);
+        mnuXferMode->setText(hint);
+        tbtnXferMode->setEnabled(false);
+        tbtnConnect->setText("Connect");
+        tbtnConnect->setToolTip("Quick connect to the calculator.");
+        if (busy) SetBusy(false);
+    }
+    tbtnXferMode->setText(State.TextMode ? "Text" : "Binary");
+}
+
+void TFZQDir::ApplyMenuRules() {
+    const bool busy = Busy(), prompt = PromptShowing(), connected = Connected();
+    bool any = false, one = false, changeable = false;
+    const TPane pane = FocusedPane();
+    if (pane == TPane::List) {
+        const int selected = int(ListView1->selectionModel()->selectedRows().size());
+        const bool enabled = ListWidget()->isEnabled();
+        any = enabled && selected > 0;
+        one = enabled && selected == 1;
+        changeable = any;
+    } else if (pane == TPane::Tree) {
+        const QModelIndexList nodes = TreeView1->selectionModel()->selectedIndexes();
+        const bool isRoot = nodes.size() == 1 && nodes.first() == TreeModel.RootIndex();
+        any = TreeView1->isEnabled() && !nodes.isEmpty();
+        one = TreeView1->isEnabled() && nodes.size() == 1 && !isRoot;
+        changeable = any && !isRoot;
+    }
+    if (busy || prompt) any = one = changeable = false;
+
+    mnuFile->setEnabled(!busy);
+    for (QMenu* m : {mnuEdit, mnuView, mnuHelp}) m->setEnabled(!busy && !prompt);
+    mnuSysVorl->setEnabled(connected && !busy);
+    const bool listCommands = connected && pane == TPane::List && !busy && !prompt;
+    mnuSelectAll->setEnabled(listCommands);
+    mnuInvertSelection->setEnabled(listCommands);
+    mnuEval->setEnabled(one && pane == TPane::List);
+    for (QAction* a : {mnuCut, mnuCopy, mnuDelete, mnuRename}) a->setEnabled(changeable);
+    mnuCopy->setText(State.TextMode ? "Copy (Text)" : "Copy (Binary)");
+    mnuCopyAsText->setEnabled(one);
+    mnuEditText->setEnabled(one);
+    mnuProperty->setEnabled(any);
+    for (QAction* a : {mnuXferMode, mnuRefresh, mnuNewFolder, mnuBackup, mnuRestore})
+        a->setEnabled(connected && !busy && !prompt);
+    const QMimeData* clip = QApplication::clipboard()->mimeData();
+    mnuPaste->setEnabled(clip && clip->hasUrls() && ListWidget()->isEnabled() && !busy && !prompt);
+    SetShortCuts();
+
+    // File menu.
+    const bool promptVisible = UiHooks().Prompt->IsVisible();
+    if (connected) {
+        mnuConnect->setText("Disconnect from the calculator.");
+        mnuConnect->setStatusTip("Close the communications port to the calculator.");
+    } else {
+        mnuConnect->setText("Connect...");
+        mnuConnect->setStatusTip("Show dialog and open the communications port to the calculator.");
+    }
+    mnuConnect->setEnabled(!promptVisible);
+    for (QAction* a : {mnuDownLoadServer, mnuDownLoadFile, mnuUploadFile, mnuCaptureScreen})
+        a->setEnabled(!connected && !promptVisible);
+    // ROM menu.
+    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorPort) && !busy &&
+                               !promptVisible);
+}
+
+void TFZQDir::SetShortCuts() {
+    const bool editing = Editing();
+    mnuCut->setShortcut(editing ? QKeySequence() : QKeySequence("Ctrl+X"));
+    mnuCopy->setShortcut(editing ? QKeySequence() : QKeySequence("Ctrl+C"));
+    mnuPaste->setShortcut(editing ? QKeySequence() : QKeySequence("Ctrl+V"));
+}
+
+// --- connection
+
+void TFZQDir::RefreshPortList() {
+    if (Connected() || FFromArgument) return;
+    FServer->Connect("");
+    const QString remembered = cmboPort->currentText();
+    const QSignalBlocker block(cmboPort);
+    cmboPort->clear();
+    cmboPort->addItems(PortItems(Text(ListPorts())));
+    const int at = cmboPort->findText(remembered);
+    cmboPort->setCurrentIndex(at >= 0 ? at : 0);
+    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorPort));
+}
+
+void TFZQDir::cmboPortChange() {
+    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorPort));
+    cmboSpeed->setEnabled(!Connected() && !cmboPort->currentText().contains(UsbCalculatorPort));
+    if (!FLoading && Connected()) RunCommand([this] { FServer->Disconnect(); });
+}
+
+void TFZQDir::cmboSpeedChange() {
+    if (FLoading) {
+        FServer->SetSpeed(cmboSpeed->currentText().toStdString());
+        return;
+    }
+    RunCommand([this] {
+        if (Connected()) FServer->Disconnect();
+        FServer->SetSpeed(cmboSpeed->currentText().toStdString());
+    });
+}
+
+void TFZQDir::tbtnConnectClick(bool fromMenu) {
+    RunCommand([this, fromMenu] {
+        if (!Connected()) {
+            if (cmboPort->currentText().isEmpty()) {
+                Beep();
+                return;
+            }
+            if (fromMenu && !UiHooks().Prompt->ShowPrompt(TPromptKind::Connect, "")) return;
+            ConnectToCalculator();
+        } else if (!Busy()) {
+            FServer->Disconnect();
+        }
+    });
+}
+
+void TFZQDir::tbtnXferModeClick() {
+    if (!Connected()) return;
+    State.SetTextMode(!State.TextMode);
+    UpdateControls();
+}
+
+void TFZQDir::ConnectToCalculator() {
+    for (int i = 0; Timer1.isActive() && i < 1000; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    SetBusy(true);
+    ListModel.Detach();
+    TreeModel.Detach();
+    FServer->Root().ClearChildren();
+    TreeModel.Attach(&FServer->Root());
+    SetConnected(true);
+    try {
+        FServer->Connect(cmboPort->currentText().toStdString());
+    } catch (...) {
+        SetConnected(FServer->IsConnected());
+        SetModelName();
+        SetBusy(false);
+        throw;
+    }
+    SetConnected(FServer->IsConnected());
+    SetModelName();
+    if (Connected()) {
+        RefreshDirectory();
+        TreeView1->expand(TreeModel.RootIndex());
+    }
+    SetBusy(false);
+}
+
+// --- the listing
+
+void TFZQDir::RequestRefresh() {
+    Timer1.start();
+}
+
+void TFZQDir::Timer1Click() {
+    Timer1.stop();
+    RefreshDirectory();
+}
+
+QModelIndex TFZQDir::FindNodeForPath(const QString& path) const {
+    QModelIndex node = TreeModel.RootIndex();
+    QStringList words = path.split(' ');
+    if (!words.isEmpty() && words.first() == "HOME" && path.startsWith("HOME "))
+        words.removeFirst();
+    for (const QString& word : words) {
+        if (word.isEmpty()) break;
+        const QModelIndex child = TreeModel.ChildNamed(node, word);
+        if (!child.isValid()) break;
+        node = child;
+    }
+    return node;
+}
+
+void TFZQDir::RefreshDirectory() {
+    if (!Connected()) {
+        SetBusy(false);
+        return;
+    }
+    SetBusy(true);
+    QWidget* focus = FocusedControl;
+    ++RefreshCount;
+    ListModel.Detach();
+    TreeModel.Detach();
+    try {
+        FServer->GetFileList();
+    } catch (...) {
+        TreeModel.Attach(&FServer->Root());
+        SetBusy(false);
+        throw;
+    }
+    TreeModel.Attach(&FServer->Root());
+    TreeView1->selectionModel()->clear();
+    SelectTreeNode(FindNodeForPath(CurrentPath));
+    RethrowDeferred();
+    TreeView1->expand(TreeView1->currentIndex());
+    if (focus == ListView1 || focus == ListIcons) {
+        FocusedControl = focus;
+        const int row = ListModel.RowNamed(RememberedName);
+        if (row >= 0) {
+            ListView1->selectionModel()->setCurrentIndex(ListModel.index(row, 0),
+                                                         QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        }
+    }
+    std::string freeMem;
+    FServer->GetFreeMemory(freeMem);
+    StatusPanel1->setText(Text(FServer->Ident) + "  Free Mem: " + Text(freeMem));
+    SetBusy(false);
+    if (focus == TreeView1) FocusedControl = TreeView1;
+}
+
+void TFZQDir::SelectTreeNode(const QModelIndex& node) {
+    TreeView1->selectionModel()->setCurrentIndex(node, QItemSelectionModel::ClearAndSelect);
+    // Selecting the node that is current already fills the list too.
+    if (ListModel.Dir() != TreeModel.Record(node)) OnTreeCurrentChanged(node);
+}
+
+void TFZQDir::OnTreeCurrentChanged(const QModelIndex& node) {
+    Guarded([this, node] { TreeView1Change(node); });
+}
+
+void TFZQDir::TreeView1Change(const QModelIndex& node) {
+    const bool wasBusy = Busy();
+    SetBusy(true);
+    struct TRestore {
+        TFZQDir& W;
+        bool Busy;
+        ~TRestore() { W.SetBusy(Busy); }
+    } restore{*this, wasBusy};
+    ListModel.SetDir(nullptr);
+    TXPObject* dir = TreeModel.Record(node);
+    if (!dir) return;
+    CurrentPath = Text(dir->GetPath());
+    if (Connected()) FServer->ChangeDir(CurrentPath.toStdString());
+    ListModel.SetDir(dir);
+    SetBusy(wasBusy);
+    if (ListView1->selectionModel()->selectedRows().isEmpty() && ListModel.rowCount() > 0)
+        ListView1->selectionModel()->setCurrentIndex(
+            ListModel.index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void TFZQDir::OnListSelectionChanged() {
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    if (!rows.isEmpty()) {
+        const TXPObject* item = ListModel.Record(ListView1->selectionModel()->currentIndex());
+        if (!item || !ListView1->selectionModel()->isRowSelected(
+                         ListView1->selectionModel()->currentIndex().row(), {}))
+            item = ListModel.Record(rows.first());
+        RememberedName = Text(item->Name);
+    }
+    ApplyMenuRules();
+}
+
+// --- sorting and view styles
+
+void TFZQDir::ListView1ColumnClick(int column) {
+    if (column == SortColumn)
+        SortReverse = !SortReverse;
+    else {
+        SortColumn = column;
+        SortReverse = false;
+    }
+    ListModel.SortBy(SortColumn, SortReverse);
+    ListView1->header()->setSortIndicator(SortColumn,
+                                          SortReverse ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void TFZQDir::SetViewStyle(int style) {
+    if (style < 0 || style > 3) style = 3;
+    const bool hadFocus = ListWidget()->hasFocus();
+    FViewStyle = style;
+    ListView1->setVisible(style == 3);
+    ListIcons->setVisible(style != 3);
+    if (style != 3) {
+        ListIcons->setViewMode(style == 2 ? QListView::ListMode : QListView::IconMode);
+        ListIcons->setFlow(style == 2 ? QListView::TopToBottom : QListView::LeftToRight);
+        ListIcons->setWrapping(true);
+        const int size = style == 0 ? 32 : 16;
+        ListIcons->setIconSize({size, size});
+        ListIcons->setGridSize(style == 0 ? QSize(80, 60) : QSize());
+    }
+    if (FocusedControl == ListView1 || FocusedControl == ListIcons) FocusedControl = ListWidget();
+    if (hadFocus) ListWidget()->setFocus();
+}
+
+// --- commands' frame
+
+void TFZQDir::RunCommand(const std::function<void()>& fn) {
+    ++FCommandDepth;
+    try {
+        fn();
+        RethrowDeferred();
+    } catch (const std::exception& e) {
+        FDeferredError = nullptr;
+        SetBusy(false);
+        --FCommandDepth;
+        QMessageBox::critical(this, "Linkwell", QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    --FCommandDepth;
+}
+
+void TFZQDir::Guarded(const std::function<void()>& fn) {
+    if (FCommandDepth > 0) {
+        try {
+            fn();
+        } catch (...) {
+            if (!FDeferredError) FDeferredError = std::current_exception();
+        }
+        return;
+    }
+    RunCommand(fn);
+}
+
+void TFZQDir::RethrowDeferred() {
+    if (!FDeferredError) return;
+    std::exception_ptr error = FDeferredError;
+    FDeferredError = nullptr;
+    std::rethrow_exception(error);
+}
+
+// --- keyboard and focus
+
+bool TFZQDir::eventFilter(QObject* watched, QEvent* event) {
+    QWidget* pane = nullptr;
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(TreeView1), static_cast<QAbstractItemView*>(ListView1),
+          static_cast<QAbstractItemView*>(ListIcons)})
+        if (watched == view || watched == view->viewport()) pane = view;
+    if (pane) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
+            if (FocusedControl != pane) {
+                FocusedControl = pane;
+                ApplyMenuRules();
+            }
+        } else if (event->type() == QEvent::KeyPress && watched == pane) {
+            if (KeyPress(pane, static_cast<QKeyEvent*>(event))) return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TFZQDir::KeyPress(QWidget* pane, QKeyEvent* key) {
+    SetShortCuts();
+    const bool isList = pane != TreeView1;
+    if (key->key() == Qt::Key_K && key->modifiers() == Qt::ControlModifier) {
+        RunCommand([this] {
+            if (Connected()) FServer->Disconnect();
+        });
+        return true;
+    }
+    if (Editing()) return false;
+    if (key->key() == Qt::Key_Delete) {
+        RunCommand([this] { DeleteSelection(); });
+        return true;
+    }
+    if (key->key() == Qt::Key_Backspace) {
+        if (isList) {
+            const QModelIndex up = TreeView1->currentIndex().parent();
+            if (up.isValid()) SelectTreeNode(up);
+        }
+        return true;
+    }
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && isList && !Busy()) {
+        const QModelIndex current = ListView1->selectionModel()->currentIndex();
+        RunCommand([this, current] { OpenItem(ListModel.Record(current)); });
+        return true;
+    }
+    return false;
+}
+
+// --- shut-down
+
+void TFZQDir::closeEvent(QCloseEvent* event) {
+    if (Busy()) {
+        // A command (a transfer perhaps) is running: close once it has ended.
+        FCloseWhenIdle = true;
+        event->ignore();
+        return;
+    }
+    DoShutDown();
+    event->accept();
+    Q_EMIT Closed();
+}
+
+void TFZQDir::DoShutDown() {
+    if (FShutDown) return;
+    FShutDown = true;
+    Timer1.stop();
+    try {
+        if (Connected()) FServer->Disconnect();
+    } catch (const std::exception&) {
+        // The port is released below all the same.
+    }
+    try {
+        FServer->Connect("");
+    } catch (const std::exception&) {}
+    {
+        TSettingsStore settings;
+        WriteSettings(settings);
+    }
+    WindowPosSave1->SaveWindowPos(false);
+}
+
+} // namespace lw::gui

@@ -1,0 +1,215 @@
+// The main window: a tree of the calculator's directories, the entries of the selected one,
+// the connection controls, menus, toolbar and status bar, and the commands on the selection.
+// It owns the one server client and stands for the main window towards the core.
+#pragma once
+#include "link/UiHooks.h"
+#include "mainwin/DirModels.h"
+#include "server/CalcState.h"
+#include "server/ServerUi.h"
+
+#include <QComboBox>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QListView;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class QTreeView;
+class QAbstractItemView;
+
+namespace lw {
+class TXModemServer;
+class TXPObject;
+} // namespace lw
+
+namespace lw::gui {
+
+class TSettingsStore;
+class TWindowPosSave;
+
+// A combo box that tells when its list is about to open.
+class TPortCombo : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+Q_SIGNALS:
+    void PopupOpening();
+};
+
+// The dialogs the main window hands to the server client (null: the question is answered no).
+struct TMainDialogs {
+    IBadFileDialog* BadFile = nullptr;
+    IReplaceDialog* Replace = nullptr;
+};
+
+class TFZQDir : public QMainWindow, public IMainWindowHooks {
+    Q_OBJECT
+public:
+    // `portList`: the first command-line argument (one port per line) that replaces the port
+    // enumeration; empty: the ports found on this machine.
+    explicit TFZQDir(const QString& portList = {}, TMainDialogs dialogs = {},
+                     QWidget* parent = nullptr);
+    ~TFZQDir() override;
+
+    enum class TPane { None, List, Tree };
+
+    // --- what the core calls
+    void SetConnected(bool connected) override;
+    void SetBusy(bool busy) override;
+    void FocusMainWindow() override;
+    void Beep() override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void DisableBrowsing() override;
+
+    // --- state
+    TCalcState State;
+    bool Connected() const { return State.Connected; }
+    bool Busy() const { return State.Busy; }
+    TXModemServer& Server() { return *FServer; }
+    QString CurrentPath = "HOME";
+    QString RememberedName;
+    bool PutOnClipboard = true;
+    QString LastCopiedFile;
+    bool AddCRSetting() const { return State.AddCR; }
+    std::string Editor;
+    int SortColumn = 0;
+    bool SortReverse = false;
+    // Whether the prompt dialog or the connecting notice is showing.
+    static bool PromptShowing();
+    TPane FocusedPane() const;
+    bool Editing() const;
+
+    // --- operations
+    void UpdateControls();
+    void RefreshDirectory();
+    void ConnectToCalculator();
+    // Connect button and File menu item: `fromMenu` asks the user to start the server first.
+    void tbtnConnectClick(bool fromMenu);
+    void tbtnXferModeClick();
+    void SetTextMode(bool on);
+    void SetModelName();
+    void ShowStatus(const std::string& text);
+    // A refresh after the running command has returned; several requests give one refresh.
+    void RequestRefresh();
+    QModelIndex FindNodeForPath(const QString& path) const;
+    void ListView1ColumnClick(int column);
+    // 0 large icons, 1 small icons, 2 list, 3 report.
+    void SetViewStyle(int style);
+    int ViewStyle() const { return FViewStyle; }
+    void RefreshPortList();
+
+    // --- commands on the selection
+    void mnuCopyClick();
+    void mnuCopyAsTextClick();
+    void mnuCutClick();
+    void mnuPasteClick();
+    void DeleteSelection(bool confirm = true);
+    void mnuRenameClick();
+    void mnuNewFolderClick();
+    void mnuEvalClick();
+    void mnuPropertyClick();
+    void OpenItem(TXPObject* item);
+    // Sends one PC file to the current directory; false stops the batch.
+    bool PutDroppedFile(const std::string& path, bool& replaceAll, int count);
+    // The question Delete asks; empty when nothing would be deleted.
+    static QString DeleteQuestion(const std::vector<const TXPObject*>& entries);
+
+    // --- settings (read at creation, written at close)
+    void ReadSettings(TSettingsStore& s);
+    void WriteSettings(TSettingsStore& s);
+
+    // --- parts, for the program, the tests and accessibility tools
+    QTreeView* TreeView1 = nullptr;
+    QTreeView* ListView1 = nullptr; // the report style
+    QListView* ListIcons = nullptr; // the icon and list styles
+    QSplitter* Splitter1 = nullptr;
+    QToolBar* ToolBar = nullptr;
+    TPortCombo* cmboPort = nullptr;
+    QComboBox* cmboSpeed = nullptr;
+    QToolButton* tbtnConnect = nullptr;
+    QToolButton* tbtnScrnCapture = nullptr;
+    QToolButton* tbtnXferMode = nullptr;
+    QToolButton* btnLog = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QTimer Timer1;
+    TWindowPosSave* WindowPosSave1 = nullptr;
+    TDirTreeModel TreeModel;
+    TDirListModel ListModel;
+    // Runs `fn` as a user command: a failure is shown in a message box with its text.
+    void RunCommand(const std::function<void()>& fn);
+    // The list view in use (report or icons) and its selected records in list order.
+    QAbstractItemView* ListWidget() const;
+    std::vector<TXPObject*> SelectedEntries() const;
+    TXPObject* SelectedDir() const;
+    // The widget whose focus decides the pane (tree or list).
+    QWidget* FocusedControl = nullptr;
+    // Every refresh that read the listing (tests and benchmarks).
+    int RefreshCount = 0;
+
+Q_SIGNALS:
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateViews();
+    void ApplyMenuRules();
+    void SetShortCuts();
+    void TreeView1Change(const QModelIndex& node);
+    void OnTreeCurrentChanged(const QModelIndex& node);
+    void OnListSelectionChanged();
+    void ListView1Edited(TXPObject* item, const QString& newName);
+    void TreeView1Edited(TXPObject* node, const QString& newName);
+    void cmboPortChange();
+    void cmboSpeedChange();
+    void Timer1Click();
+    void CopySelection();
+    bool KeyPress(QWidget* pane, QKeyEvent* key);
+    void SelectTreeNode(const QModelIndex& node);
+    // Runs a slot's work: inside a command the error waits for the command (RethrowDeferred),
+    // outside it is shown at once.
+    void Guarded(const std::function<void()>& fn);
+    void RethrowDeferred();
+    void DoShutDown();
+
+    std::unique_ptr<TXModemServer> FServer;
+    IMainWindowHooks* FPreviousMain = nullptr;
+    bool FLoading = false;
+    bool FFromArgument = false;
+    int FViewStyle = 3;
+    int FCommandDepth = 0;
+    int FTreeChangeDepth = 0;
+    std::exception_ptr FDeferredError;
+    bool FShutDown = false;
+    bool FCloseWhenIdle = false;
+
+public:
+    // Actions (menu items; the popup menu shares them).
+    QAction *mnuNewFolder, *mnuBackup, *mnuRestore, *mnuEval, *mnuDelete, *mnuRename, *mnuProperty,
+        *mnuConnect, *mnuXferMode, *mnuPutProject, *mnuDownLoadServer, *mnuDownLoadProject,
+        *mnuDownLoadFile, *mnuUploadFile, *mnuCaptureScreen, *mnuExit, *mnuSysVorl, *mnuCut,
+        *mnuCopy, *mnuCopyAsText, *mnuPaste, *mnuEditText, *mnuSelectAll, *mnuInvertSelection,
+        *mnuToolbar, *mnuStatusBar, *mnuLargeIcons, *mnuSmallIcons, *mnuList, *mnuDetails,
+        *mnuRefresh, *mnuOptions, *mnuVorl, *mnuDownloadRom, *mnuContentsHelp, *mnuCommHelp,
+        *mnuTextHelp, *mnuTroubleHelp, *mnuAbout;
+    QMenu *mnuFile, *mnuEdit, *mnuView, *mnuROM, *mnuHelp;
+};
+
+} // namespace lw::gui

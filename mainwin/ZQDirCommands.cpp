@@ -1,0 +1,323 @@
+// The main window's commands on the selected calculator entries: copy (to the PC and the
+// clipboard), cut, paste, delete, rename, new folder, EVAL, properties, opening an entry.
+// Each marks the window busy, makes the calculator's current directory the one shown, does its
+// work and asks for one refresh afterwards when the calculator's contents may have changed.
+#include "link/CalcNames.h"
+#include "mainwin/ZQDir.h"
+#include "server/Commands.h"
+#include "server/XModemServer.h"
+#include "util/Files.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListView>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTreeView>
+#include <QUrl>
+
+#include <stdexcept>
+
+namespace lw::gui {
+namespace {
+
+const char* const CanceledByUserText = "Canceled by user";
+const char* const EraseCalculatorTitle = "Erase Calculator?";
+const char* const BackupFileText =
+    "\r\n\r\nIs a Calculator Backup file.\r\nContinuing will erase the calculator's current "
+    "contents.\r\n\r\nContinue the Restore operation?";
+
+QString Text(const std::string& s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+// Leaves the busy state when it goes, whatever happened meanwhile.
+struct TBusyScope {
+    TFZQDir& W;
+    explicit TBusyScope(TFZQDir& w) : W(w) { W.SetBusy(true); }
+    ~TBusyScope() { W.SetBusy(false); }
+};
+
+// Files on the clipboard, as the desktop's file managers exchange them.
+void PutFilesOnClipboard(const QStringList& files) {
+    auto* mime = new QMimeData;
+    QList<QUrl> urls;
+    QByteArray marker = "copy";
+    for (const QString& f : files) {
+        urls << QUrl::fromLocalFile(f);
+        marker += "\n" + QUrl::fromLocalFile(f).toEncoded();
+    }
+    mime->setUrls(urls);
+    mime->setData("x-special/gnome-copied-files", marker);
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+QStringList FilesOnClipboard() {
+    QStringList files;
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime) return files;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+QString TFZQDir::DeleteQuestion(const std::vector<const TXPObject*>& entries) {
+    std::vector<const TXPObject*> vars, dirs;
+    for (const TXPObject* e : entries) (e->IsDirectory() ? dirs : vars).push_back(e);
+    QStringList parts;
+    if (vars.size() == 1)
+        parts << "the variable " + Text(vars.front()->Name);
+    else if (vars.size() > 1)
+        parts << QString::number(vars.size()) + " variables";
+    if (dirs.size() == 1)
+        parts << "the folder " + Text(dirs.front()->Name) + " with everything in it";
+    else if (dirs.size() > 1)
+        parts << QString::number(dirs.size()) + " folders with everything in them";
+    if (parts.isEmpty()) return {};
+    return "Delete " + parts.join(" and ") + " from the calculator?";
+}
+
+void TFZQDir::mnuCopyClick() {
+    LastCopiedFile.clear();
+    struct TAfter {
+        TFZQDir& W;
+        ~TAfter() {
+            W.SetBusy(false);
+            W.PutOnClipboard = true;
+        }
+    } after{*this};
+    std::vector<TXPObject*> entries;
+    std::string dirPath = CurrentPath.toStdString();
+    if (FocusedPane() == TPane::List) {
+        entries = SelectedEntries();
+    } else if (FocusedPane() == TPane::Tree) {
+        TXPObject* node = SelectedDir();
+        // A directory is fetched from the directory that holds it.
+        if (node && node->Parent) {
+            entries.push_back(node);
+            dirPath = node->Parent->GetPath();
+        }
+    }
+    if (entries.empty()) return;
+    SetBusy(true);
+    FServer->ChangeDir(dirPath);
+    QStringList files;
+    for (const TXPObject* e : entries) {
+        const std::string path =
+            CopyEntryToFolder(*FServer, e->Name, e->TypeIndex, e->SizeBytes, TempFolder());
+        if (path.empty()) throw std::runtime_error(CanceledByUserText);
+        files << QString::fromStdString(path);
+    }
+    if (PutOnClipboard) PutFilesOnClipboard(files);
+    LastCopiedFile = files.last();
+}
+
+void TFZQDir::mnuCopyAsTextClick() {
+    const bool was = State.TextMode;
+    SetTextMode(true);
+    struct TRestore {
+        TFZQDir& W;
+        bool Was;
+        ~TRestore() { W.SetTextMode(Was); }
+    } restore{*this, was};
+    mnuCopyClick();
+}
+
+void TFZQDir::mnuCutClick() {
+    mnuCopyClick();
+    // The copy has just saved the entries on the PC: no question.
+    DeleteSelection(false);
+}
+
+void TFZQDir::mnuPasteClick() {
+    if (!ListWidget()->isEnabled()) {
+        SetBusy(false);
+        return;
+    }
+    const QStringList files = FilesOnClipboard();
+    {
+        TBusyScope busy(*this);
+        FServer->ChangeDir(CurrentPath.toStdString());
+        bool replaceAll = false;
+        for (const QString& f : files)
+            if (!PutDroppedFile(f.toStdString(), replaceAll, int(files.size()))) break;
+    }
+    RequestRefresh();
+}
+
+bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int count) {
+    if (IsBackupArchive(path)) {
+        Beep();
+        if (UiHooks().Prompt->ShowCustomPrompt(ExtractFileName(path) + BackupFileText,
+                                               EraseCalculatorTitle))
+            RestoreFromFile(*FServer, path);
+        return false;
+    }
+    const TXPObject* dir = ListModel.Dir();
+    const bool exists = dir && HasEntry(*dir, PutNameForFile(path));
+    PutFileToCalc(*FServer, path, replaceAll, count, exists);
+    return true;
+}
+
+void TFZQDir::DeleteSelection(bool confirm) {
+    if (FocusedPane() == TPane::List && ListWidget()->isEnabled()) {
+        const std::vector<TXPObject*> entries = SelectedEntries();
+        if (entries.empty()) return;
+        if (confirm && QMessageBox::question(this, "Confirm Delete",
+                                             DeleteQuestion({entries.begin(), entries.end()})) !=
+                           QMessageBox::Yes)
+            return;
+        std::vector<std::pair<std::string, bool>> names;
+        for (const TXPObject* e : entries) names.emplace_back(e->Name, e->IsDirectory());
+        TBusyScope busy(*this);
+        FServer->ChangeDir(CurrentPath.toStdString());
+        for (const auto& [name, isDir] : names) FServer->Purge(name, isDir);
+    } else if (FocusedPane() == TPane::Tree && TreeView1->isEnabled() && CurrentPath != "HOME") {
+        TXPObject* node = SelectedDir();
+        if (!node || !node->Parent) return;
+        if (confirm && QMessageBox::question(this, "Confirm Delete", DeleteQuestion({node})) !=
+                           QMessageBox::Yes)
+            return;
+        const std::string name = node->Name;
+        TBusyScope busy(*this);
+        SelectTreeNode(TreeModel.IndexOf(node->Parent));
+        RethrowDeferred();
+        FServer->Purge(name, true);
+    } else {
+        SetBusy(false);
+        return;
+    }
+    RequestRefresh();
+}
+
+void TFZQDir::mnuRenameClick() {
+    if (FocusedPane() == TPane::List) {
+        const QModelIndex current = ListView1->selectionModel()->currentIndex();
+        if (current.isValid()) ListWidget()->edit(ListModel.index(current.row(), 0));
+    } else if (FocusedPane() == TPane::Tree) {
+        const QModelIndex node = TreeView1->currentIndex();
+        if (node.isValid() && node != TreeModel.RootIndex()) TreeView1->edit(node);
+    }
+}
+
+void TFZQDir::ListView1Edited(TXPObject* item, const QString& newName) {
+    // The edit ended before a refresh replaced the records: nothing to rename.
+    bool listed = false;
+    for (int r = 0; r < ListModel.rowCount() && !listed; ++r) listed = ListModel.Record(r) == item;
+    if (!listed) return;
+    RunCommand([this, item, newName] {
+        const std::string oldName = item->Name, name = newName.toLatin1().toStdString();
+        const bool isDir = item->IsDirectory() || item->TypeIndex == 0;
+        if (!CheckCalcName(oldName) || !CheckCalcName(name)) return;
+        {
+            TBusyScope busy(*this);
+            FServer->ChangeDir(CurrentPath.toStdString());
+            FServer->Rename(oldName, name, isDir);
+            RememberedName = newName;
+        }
+        RequestRefresh();
+    });
+}
+
+void TFZQDir::TreeView1Edited(TXPObject* node, const QString& newName) {
+    if (!TreeModel.IndexOf(node).isValid() || !node->Parent) return;
+    RunCommand([this, node, newName] {
+        const std::string oldName = node->Name, name = newName.toLatin1().toStdString();
+        TXPObject* parent = node->Parent;
+        SelectTreeNode(TreeModel.IndexOf(parent));
+        RethrowDeferred();
+        if (!CheckCalcName(oldName) || !CheckCalcName(name)) return;
+        {
+            TBusyScope busy(*this);
+            const QString parentPath = Text(parent->GetPath());
+            CurrentPath = parentPath;
+            FServer->Rename(oldName, name, true);
+            CurrentPath = parentPath + " " + newName;
+            FServer->ChangeDir(CurrentPath.toStdString());
+        }
+        RequestRefresh();
+    });
+}
+
+void TFZQDir::mnuNewFolderClick() {
+    const bool list = FocusedPane() == TPane::List && ListWidget()->isEnabled();
+    const bool tree = FocusedPane() == TPane::Tree && TreeView1->isEnabled() && SelectedDir();
+    if (!list && !tree) {
+        SetBusy(false);
+        return;
+    }
+    {
+        TBusyScope busy(*this);
+        FServer->ChangeDir(CurrentPath.toStdString());
+        FServer->CreateDir("New");
+        if (list)
+            RememberedName = "New";
+        else
+            CurrentPath += " New";
+    }
+    RequestRefresh();
+}
+
+void TFZQDir::mnuEvalClick() {
+    if (!Connected() || Busy() || FocusedPane() != TPane::List) return;
+    const std::vector<TXPObject*> entries = SelectedEntries();
+    if (entries.empty()) return;
+    TXPObject* item = ListModel.Record(ListView1->selectionModel()->currentIndex());
+    if (!item || std::find(entries.begin(), entries.end(), item) == entries.end())
+        item = entries.front();
+    if (item->IsDirectory()) {
+        OpenItem(item);
+        return;
+    }
+    {
+        TBusyScope busy(*this);
+        if (!CheckCalcName(item->Name)) return;
+        FServer->ChangeDir(CurrentPath.toStdString());
+        FServer->Execute(item->Name, false, true);
+    }
+    RequestRefresh();
+}
+
+void TFZQDir::mnuPropertyClick() {
+    QStringList names;
+    int64_t total = 0;
+    bool root = false;
+    if (FocusedPane() == TPane::List) {
+        for (const TXPObject* e : SelectedEntries()) {
+            names << Text(e->Name);
+            total += e->SizeBytes;
+        }
+    } else if (FocusedPane() == TPane::Tree) {
+        if (const TXPObject* node = SelectedDir()) {
+            names << (node->Parent ? Text(node->Name) : TreeModel.RootIndex().data().toString());
+            total += node->GetSize();
+            root = !node->Parent;
+        }
+    }
+    if (names.isEmpty()) return;
+    const int64_t speed = std::max(1, std::atoi(FServer->GetSpeed().c_str()));
+    int64_t seconds = (total * 125) / (speed * 10);
+    if (root) seconds *= 2;
+    const int64_t t = std::max<int64_t>(seconds, 2);
+    const QString size =
+        total < 1025 ? QString::number(total) + " B" : QString::number(total / 1024) + " KB";
+    QMessageBox box(QMessageBox::NoIcon, "Properties",
+                    "File name(s)\n" + names.join('\n') + "\n\nTotal File size: " + size +
+                        "\nEstimated download time: " + QString::number(t / 60) +
+                        "min : " + QString::number(t % 60) + "s",
+                    QMessageBox::Close, this);
+    box.exec();
+}
+
+void TFZQDir::OpenItem(TXPObject* item) {
+    if (!item) return;
+    if (!item->IsDirectory()) return; // editing as text belongs to the editor command
+    TBusyScope busy(*this);
+    CurrentPath += " " + Text(item->Name);
+    FServer->ChangeDir(CurrentPath.toStdString());
+    RefreshDirectory();
+}
+
+} // namespace lw::gui

@@ -1,0 +1,147 @@
+// The main window without a calculator: the list's order and the stored settings.
+#include "mainwin/ZQDir.h"
+#include "server/XModemServer.h"
+#include "server/XPObject.h"
+#include "settings/SettingsStore.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QSettings>
+#include <QSplitter>
+#include <QToolBar>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace lw;
+using namespace lw::gui;
+
+class TMainWindowSettingsTest : public QObject {
+    Q_OBJECT
+
+    static void Add(TXPObject& dir, const char* name, int size, const char* type, bool isDir) {
+        auto e = std::make_unique<TXPObject>();
+        e->Name = name;
+        e->SizeBytes = size;
+        e->TypeName = type;
+        e->TypeIndex = isDir ? DirectoryTypeIndex : 10;
+        e->Parent = &dir;
+        dir.Children.push_back(std::move(e));
+    }
+    static QString Order(const TDirListModel& m) {
+        QStringList names;
+        for (int r = 0; r < m.rowCount(); ++r) names << m.index(r, 0).data().toString();
+        return names.join(' ');
+    }
+
+private Q_SLOTS:
+    void initTestCase() { ApplySettingsNames(); }
+    void init() { QSettings().clear(); }
+
+    void SortsDirectoriesFirstSizesAsNumbersAndReversesLast() {
+        TXPObject dir;
+        Add(dir, "x", 100, "Real", false);
+        Add(dir, "b", 0, "Directory", true);
+        Add(dir, "Y", 20, "list", false);
+        Add(dir, "z", 9, "Program", false);
+        Add(dir, "A", 5, "Directory", true);
+        TFZQDir w;
+        w.ListModel.SetDir(&dir);
+        QCOMPARE(Order(w.ListModel), QString("A b x Y z"));
+        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctSize));
+        QCOMPARE(Order(w.ListModel), QString("b A z Y x"));
+        QCOMPARE(w.ListView1->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctSize));
+        QVERIFY(w.SortReverse);
+        QCOMPARE(Order(w.ListModel), QString("x Y z A b"));
+        QCOMPARE(w.ListView1->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctType));
+        QVERIFY(!w.SortReverse);
+        QCOMPARE(Order(w.ListModel), QString("A b Y z x"));
+        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctFiles));
+        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctFiles));
+        QCOMPARE(Order(w.ListModel), QString("z Y x b A"));
+        w.ListModel.Detach();
+    }
+
+    void FirstStartTakesTheDefaults() {
+        TFZQDir w;
+        QCOMPARE(w.cmboPort->currentText(), QString("Auto"));
+        QCOMPARE(w.cmboSpeed->currentText(), QString("115200"));
+        QCOMPARE(QString::fromStdString(w.Server().GetSpeed()), QString("115200"));
+        QVERIFY(!w.ToolBar->isHidden());
+        QCOMPARE(w.ViewStyle(), 3);
+        QCOMPARE(w.ListModel.ColumnOf(ctSize), 2);
+        QCOMPARE(w.SortColumn, 0);
+        QVERIFY(!w.SortReverse);
+        QVERIFY(w.State.AddExtension && w.State.AddCR && w.State.Trans031 && w.State.RpnPrompts);
+        QCOMPARE(w.State.TransIO, 3);
+        QCOMPARE(w.ListView1->header()->sectionSize(0), 160);
+    }
+
+    void StoredValuesAreCheckedAndTheOthersStillApply() {
+        {
+            QSettings s;
+            s.setValue("DirColSize", "7");
+            s.setValue("DirWidthFiles", "wide");
+            s.setValue("DirWidthSize", "77");
+            s.setValue("DirViewStyle", "1");
+            s.setValue("Speed", "1234");
+            s.setValue("TRANSIO", "0");
+            s.setValue("AddCR", "1");
+        }
+        {
+            TFZQDir w;
+            QCOMPARE(w.ListModel.ColumnOf(ctSize), 2);
+            QCOMPARE(w.ListView1->header()->sectionSize(0), 160);
+            QCOMPARE(w.ListView1->header()->sectionSize(2), 77);
+            QCOMPARE(w.ViewStyle(), 1);
+            QCOMPARE(w.cmboSpeed->currentText(), QString("9600"));
+            QCOMPARE(w.State.TransIO, 1);
+            w.close();
+        }
+        QCOMPARE(QSettings().value("DirColSize").toString(), QString("3"));
+        QSettings().setValue("TRANSIO", "1");
+        QSettings().setValue("AddCR", "0");
+        TFZQDir w;
+        QCOMPARE(w.State.TransIO, 0);
+    }
+
+    void EveryValueSurvivesACloseAndANewStart() {
+        {
+            QSettings().setValue("DirColSize", "2");
+            TFZQDir w;
+            w.show();
+            w.cmboSpeed->setCurrentText("19200");
+            w.ToolBar->hide();
+            w.SetViewStyle(2);
+            w.ListView1ColumnClick(2);
+            w.ListView1ColumnClick(2);
+            w.ListView1->header()->resizeSection(1, 99);
+            w.Splitter1->setSizes({200, 367});
+            w.State.AddExtension = false;
+            w.State.AddCR = false;
+            w.State.TransIO = 2;
+            w.State.Trans031 = false;
+            w.State.RpnPrompts = false;
+            w.Editor = "my editor";
+            w.close();
+        }
+        TFZQDir w;
+        w.show();
+        QCOMPARE(w.cmboSpeed->currentText(), QString("19200"));
+        QVERIFY(w.ToolBar->isHidden());
+        QCOMPARE(w.ViewStyle(), 2);
+        QCOMPARE(w.SortColumn, 2);
+        QVERIFY(w.SortReverse);
+        QCOMPARE(w.ListModel.ColumnOf(ctSize), 1);
+        QCOMPARE(w.ListView1->header()->sectionSize(1), 99);
+        QCOMPARE(w.Splitter1->sizes().value(0), 200);
+        QVERIFY(!w.State.AddExtension && !w.State.AddCR && !w.State.Trans031 &&
+                !w.State.RpnPrompts);
+        QCOMPARE(w.State.TransIO, 2);
+        QCOMPARE(w.Editor, std::string("my editor"));
+    }
+};
+
+QTEST_MAIN(TMainWindowSettingsTest)
+#include "mainwin_settings_test.moc"
