@@ -25,6 +25,12 @@ install(FILES ${LW_PACKAGING}/linkwell.svg
 install(FILES ${LW_PACKAGING}/completion/linkwell-cli.bash
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME linkwell-cli)
 install(FILES ${LW_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/linkwell)
+set(LW_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${LW_CHANGELOG}
+  COMMAND sh -c "gzip -9n < '${LW_PACKAGING}/changelog' > '${LW_CHANGELOG}'"
+  DEPENDS ${LW_PACKAGING}/changelog VERBATIM)
+add_custom_target(linkwell_changelog ALL DEPENDS ${LW_CHANGELOG})
+install(FILES ${LW_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/linkwell)
 
 # Icons in the fixed sizes, rendered from the SVG.
 find_program(LW_RSVG rsvg-convert)
@@ -68,8 +74,7 @@ set(CPACK_PACKAGE_CONTACT "Linkwell developers <linkwell@quorvane.invalid>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "link a PC to a ZQ graphing calculator")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "link a PC to a ZQ graphing calculator
- Linkwell talks to the XModem server of a graphing calculator of the ZQ KAg,
+  "Linkwell talks to the XModem server of a graphing calculator of the ZQ KAg,
  KBg and KCg series over a serial line or USB. The desktop program shows the
  calculator's memory as an explorer and copies variables both ways, backs the
  memory up and restores it, captures the screen and sends a new operating
