@@ -39,6 +39,8 @@ void TModalScript::Poll() {
     // A dialog that is gone may come again (dialogs are reused): its next showing is new.
     if (FLast && !FLast->isVisible()) FLast = nullptr;
     if (!modal || modal == FLast) return;
+    for (const QPointer<QWidget>& left : FLeave)
+        if (left == modal) return;
     FLast = modal;
     Seen.push_back(modal->windowTitle());
     if (FActions.empty()) {

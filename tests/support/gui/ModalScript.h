@@ -27,6 +27,9 @@ public:
     // only ends `checks`, so the dialog is still answered and the test goes on to report it.
     static TAction CheckThenClick(std::function<void()> checks, const QString& button);
     int Pending() const { return int(FActions.size()); }
+    // Leaves this dialog alone when it shows modally (one that closes itself, such as the
+    // progress dialog of a transfer).
+    void Leave(QWidget* dialog) { FLeave.push_back(dialog); }
     // Titles of the dialogs seen, in order (those rejected for want of an action too).
     std::vector<QString> Seen;
 
@@ -35,6 +38,7 @@ private:
     QTimer FTimer;
     QPointer<QWidget> FLast;
     std::deque<TAction> FActions;
+    std::vector<QPointer<QWidget>> FLeave;
 };
 
 } // namespace lw::test

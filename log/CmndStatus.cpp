@@ -1,0 +1,53 @@
+#include "log/CmndStatus.h"
+
+#include "settings/WindowPlacement.h"
+
+#include <QBoxLayout>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace lw::gui {
+
+TFCmndStatus::TFCmndStatus(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName("FCmndStatus");
+    setWindowTitle("Calculator is Working");
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->viewport()->setAutoFillBackground(false);
+    Memo1->setPlainText("The calculator is busy, please wait for it to complete\n"
+                        "the commands.\n"
+                        "\n"
+                        "You may press CANCEL to stop the PC side of the \n"
+                        "connection but the calculator will continue on its own.");
+    Animate1 = new QProgressBar(this);
+    Animate1->setObjectName("Animate1");
+    Animate1->setRange(0, 0);
+    Animate1->setTextVisible(false);
+    btnCancel = new QPushButton("Cancel   ", this);
+    btnCancel->setObjectName("btnCancel");
+    btnCancel->setDefault(true);
+    connect(btnCancel, &QPushButton::clicked, this, &TFCmndStatus::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Memo1);
+    layout->addWidget(Animate1);
+    layout->addWidget(btnCancel, 0, Qt::AlignHCenter);
+    setFixedSize(272, 211);
+}
+
+void TFCmndStatus::showEvent(QShowEvent* event) {
+    CentreOver(*this, TOwnerForm<TFCmndStatus>::Get());
+    QDialog::showEvent(event);
+    if (btnCancel->isVisible()) btnCancel->setFocus();
+}
+
+void TFCmndStatus::reject() {
+    FCancel = true;
+    QDialog::reject();
+}
+
+} // namespace lw::gui
