@@ -35,6 +35,7 @@ extern const std::array<TObjectType, ObjectTypeCount> ObjectTypes;
 constexpr uint32_t SemiProlog = 0x0312B;
 constexpr uint32_t DirectoryProlog = 0x02A96;
 constexpr int DirectoryRow = 25;
+constexpr int BackupRow = 2; // the whole memory, as a backup archive holds it
 
 // The image index of a variable is its row plus this; directories get 34.
 constexpr int TypeIndexOffset = 9;

@@ -4,11 +4,21 @@
 #include "link/CalcNames.h"
 #include "link/UiHooks.h"
 #include "objects/DecompLength.h"
+#include "objects/FileKinds.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace lw {
 namespace {
+
+constexpr const char* RestoreRefusedCaption = "Restore";
 
 // Writes the object the server received last (its Data) to `path`, cut to its true length;
 // a walk that fails is reported and the data written as received. Data is emptied in every
@@ -21,6 +31,31 @@ bool WriteReceivedObject(TXModemServer& server, const std::string& path) {
     if (!DecompLength(data, oddNibble))
         UiHooks().Main->ShowMessage(DecompErrorText(path), DecompErrorCaption);
     WriteStringToFile(data, path);
+    return true;
+}
+
+// The first `count` bytes of a file (all of a shorter one) and its size; false with `why`
+// set when it cannot be read.
+bool ReadFileHead(const std::string& path, size_t count, std::string& head, uint64_t& size,
+                  std::string& why) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        why = path + " cannot be read: " + std::strerror(fd < 0 ? errno : EISDIR);
+        if (fd >= 0) ::close(fd);
+        return false;
+    }
+    size = static_cast<uint64_t>(st.st_size);
+    head.assign(count, '\0');
+    size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::read(fd, head.data() + got, count - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    head.resize(got);
     return true;
 }
 
@@ -75,10 +110,30 @@ bool BackupToFile(TXModemServer& server, const std::string& path) {
     return WriteReceivedObject(server, path);
 }
 
+std::string RestoreFileRefusal(TXModemServer& server, const std::string& path) {
+    std::string head, why;
+    uint64_t size = 0;
+    if (!ReadFileHead(path, FileKindHeadSize, head, size, why)) return why;
+    return BackupArchiveRefusal(path, head, size, server.State().ModelCode);
+}
+
+std::string RomFileRefusal(const std::string& path) {
+    std::string head, why;
+    uint64_t size = 0;
+    if (!ReadFileHead(path, FileKindHeadSize, head, size, why)) return why;
+    return RomImageRefusal(path, head, size);
+}
+
 bool RestoreFromFile(TXModemServer& server, const std::string& path) {
     const TUiHooks& ui = UiHooks();
     ui.Thread->ProcessMessages();
     ui.Main->SetBusy(false);
+    // Whatever is sent here replaces the calculator's memory: only a backup archive of its
+    // own model goes.
+    if (const std::string refusal = RestoreFileRefusal(server, path); !refusal.empty()) {
+        ui.Main->ShowMessage(refusal, RestoreRefusedCaption);
+        return false;
+    }
     if (!server.Restore(path)) return false;
     ui.Main->SetConnected(false);
     return true;

@@ -63,9 +63,17 @@ bool PutFileToCalc(TXModemServer& server, const std::string& path, bool& replace
 // length walk, atomic write. A walk that fails shows "Decompile Error" and writes the data
 // untrimmed. True only when the file was written; the previous file stays on failure.
 bool BackupToFile(TXModemServer& server, const std::string& path);
-// Restores the memory from an archive file. On success the calculator's server has stopped
+// Why `path` is not restored to the connected calculator, or "" when it may be: the file is
+// no backup archive of the connected model (see BackupArchiveRefusal), or it cannot be read.
+std::string RestoreFileRefusal(TXModemServer& server, const std::string& path);
+// Restores the memory from an archive file. A file RestoreFileRefusal refuses is not sent: the
+// refusal is shown and the result is false. On success the calculator's server has stopped
 // and the main window is disconnected: the front end tells the user how to reconnect.
 bool RestoreFromFile(TXModemServer& server, const std::string& path);
+
+// Why `path` is not sent as an operating-system image, or "" when it may be (see
+// RomImageRefusal); asked before the ROM-loading prompt.
+std::string RomFileRefusal(const std::string& path);
 
 // The calculator's XSEND: receives what it sends into `path` (length walk, atomic write as
 // for a backup). The port must be open (OpenComm). True when the file was written.

@@ -37,4 +37,8 @@ bool IsUsbDeviceName(const std::string& port) {
     return StartsWithNoCase(port, UsbDeviceName);
 }
 
+bool IsSerialSpeed(int speed) {
+    return std::find(SerialSpeeds.begin(), SerialSpeeds.end(), speed) != SerialSpeeds.end();
+}
+
 } // namespace lw

@@ -2,6 +2,7 @@
 // case) or "COMn" (upper case); "Auto" picks the first port that answers; the port list's
 // "USB Calculator" entries stand for the USB devices "ZQlink", "ZQlink_1" ...
 #pragma once
+#include <array>
 #include <string>
 
 namespace lw {
@@ -12,5 +13,10 @@ inline constexpr const char* AutoPortName = "AUTO";
 std::string CanonicalPortName(const std::string& port);
 // Whether a name is one of the USB device names ("ZQlink", "ZQlink_1" ...), in any case.
 bool IsUsbDeviceName(const std::string& port);
+
+// The serial speeds the main window offers, in bit/s, ascending.
+inline constexpr std::array<int, 8> SerialSpeeds = {2400,  4800,  9600,  14400,
+                                                    19200, 38400, 57600, 115200};
+bool IsSerialSpeed(int speed);
 
 } // namespace lw

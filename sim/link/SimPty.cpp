@@ -85,7 +85,7 @@ public:
     void ServiceNotify() override {
         ReadOpenCloseEvents(Notify, [this](bool opened) {
             if (opened) {
-                ++PcOpens;
+                if (PcOpens++ == 0) PcLetGo(); // what came while nobody listened is gone
                 return;
             }
             if (PcOpens > 0 && --PcOpens == 0) PcLetGo();
@@ -122,7 +122,8 @@ public:
     }
 
 private:
-    // The PC closed its last descriptor: what it did not read is lost, as on a real line.
+    // The PC closed its last descriptor, or opens the line again: what it did not read is
+    // lost, as on a real line.
     // (Opens are counted from file events; two opens in a row with no read between them
     // are reported once, so a PC holding two descriptors at a time may be miscounted.)
     void PcLetGo() { tcflush(Slave, TCIFLUSH); }

@@ -163,6 +163,9 @@ void TSimWire::WritePiece(std::string_view data) {
 void TSimWire::WriteAll(std::string_view data) {
     if (data.empty()) return;
     if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+    // An open or close of the PC's end that happened before these bytes must be taken into
+    // account first (an open drops what was sent while nobody listened, never these bytes).
+    Line->ServiceNotify();
     uint32_t baud = ThrottleBaud();
     // Throttled: 10 ms of wire time per write, each written when the previous one has left.
     size_t chunk = baud ? std::max<size_t>(1, baud / 1000) : data.size();

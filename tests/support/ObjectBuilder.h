@@ -70,6 +70,11 @@ inline std::string DirObj(const std::vector<std::pair<std::string, std::string>>
            NibField(static_cast<uint32_t>(lastCount), 5) + body;
 }
 
+// A backup of the whole memory: prolog, length, the HOME directory object.
+inline std::string BackupObj(const std::string& home) {
+    return NibProlog(0x02B62) + NibField(static_cast<uint32_t>(5 + home.size()), 5) + home;
+}
+
 // An object file of model `model` ("KA"/"KB") around an object given as nibbles.
 inline std::string ObjectFile(const std::string& nibbles, const std::string& model = "KB") {
     return "ZQZQ" + model + "-C" + PackNibbles(nibbles);

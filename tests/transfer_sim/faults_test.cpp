@@ -4,6 +4,7 @@
 
 #include "link/Port.h"
 #include "server/Commands.h"
+#include "support/ObjectBuilder.h"
 #include "util/Files.h"
 
 #include <gtest/gtest.h>
@@ -193,9 +194,20 @@ TEST_F(Faults, BackupStopsWhenTheArchiveProgramCannotBeSent) {
 }
 
 TEST_F(Faults, RestoreWithAFailedPutLeavesTheMemory) {
-    const std::string archive = S.File("a.zqbackup");
-    WriteStringToFile(ObjectOf(S, "LST"), archive);
     const std::string listing = S.ListingText();
+    // A file that is no backup archive is refused before anything is sent.
+    const std::string list = S.File("list.zqbackup");
+    WriteStringToFile(ObjectOf(S, "LST"), list);
+    const std::string commands = S.Sim->Stats().Commands;
+    EXPECT_FALSE(RestoreFromFile(*S.Server, list));
+    EXPECT_EQ(S.Sim->Stats().Commands, commands);
+    EXPECT_EQ(S.Ui.Main.Messages,
+              std::vector<std::string>{
+                  "Restore: " + list +
+                  " is a calculator object file holding a List, not a backup archive"});
+
+    const std::string archive = S.File("a.zqbackup");
+    WriteStringToFile(ObjectFile(BackupObj(DirObj({{"X", RealObj()}}))), archive);
     S.Control("cancel");
     EXPECT_FALSE(RestoreFromFile(*S.Server, archive));
     S.Control("clear-faults");
