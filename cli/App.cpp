@@ -102,6 +102,13 @@ int RunCli(int argc, const char* const* argv) {
         break;
     }
     TTerminal term({options.Yes, options.Quiet, options.Verbose});
+    // What replaces the calculator's memory or its system goes on only when a person said so.
+    if ((options.Command == "rom" || options.Command == "restore") && !options.Yes &&
+        !term.Interactive()) {
+        std::cerr << ProgramName << ": " << NeedsYesText(options.Command) << '\n'
+                  << UsageHint() << '\n';
+        return 2;
+    }
     if (options.Verbose)
         SetTraceSink([&term](const std::string& line) { term.Print("[trace] " + line + "\n"); });
     const int status = RunSession(options, term);

@@ -3,6 +3,7 @@
 #include "capture/CaptureImage.h"
 #include "cli/CliTexts.h"
 #include "link/Port.h"
+#include "server/PortNames.h"
 #include "util/Files.h"
 #include "util/Version.h"
 
@@ -24,13 +25,15 @@ const char* const HelpText =
 Options
   -p, --port PORT    a serial device path, "usb" (the USB calculator, suffixes usb_1..usb_4),
                      or "auto"; default: $LINKWELL_PORT, else auto
-  -s, --speed BAUD   serial speed; default 115200
+  -s, --speed BAUD   serial speed: 2400, 4800, 9600, 14400, 19200, 38400, 57600 or 115200
+                     (default)
       --demo         start the built-in simulated calculator and use it as the port
   -d, --dir PATH     calculator directory to work in, as the path form "HOME GAMES"; default HOME
   -t, --text         text transfer mode for get and put (default binary)
       --no-ext       binary files get no ".zq" extension
   -y, --yes          answer every question yes; without it, questions are asked on the
-                     terminal, or answered no when there is no terminal
+                     terminal, or answered no when there is no terminal (rom and restore
+                     then refuse to run)
   -q, --quiet        no progress output
   -v, --verbose      print the trace lines to stderr
       --alg          prompts in the ALG wording (default RPN)
@@ -51,12 +54,14 @@ Commands
   exec LINE              run a command line on the calculator
   stack                  the stack picture, one level per line, as the command window shows it
   backup FILE            back the whole memory up into FILE
-  restore FILE           restore the memory from FILE
+  restore FILE           restore the memory from FILE, a backup archive of the connected model
   capture -o FILE [-n N] wait for N screen captures (default 1), save as .bmp, .jpg or .png by FILE's
-                         extension (N > 1: FILE-1.ext, FILE-2.ext, ...)
+                         extension (N > 1: FILE-1.ext, FILE-2.ext, ...); a failed capture is
+                         reported and the next one awaited
   xmodem-send FILE       send FILE when the calculator's XRECV starts
   xmodem-receive FILE    receive what the calculator's XSEND sends
-  rom FILE               send an operating-system image (USB only)
+  rom FILE               send an operating-system image (USB only); an empty file, a calculator
+                         object or text file, and a file over 4 MiB are refused
 
 Exit status: 0 done; 1 the operation failed (one clear message on stderr); 2 usage error.
 )";
@@ -82,7 +87,7 @@ bool ParseSpeed(const std::string& text, int& speed) {
         !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
         return false;
     speed = std::stoi(text);
-    return speed > 0;
+    return IsSerialSpeed(speed);
 }
 
 } // namespace

@@ -7,7 +7,8 @@ std::string UsageHint() {
 }
 
 std::string BadSpeedText(const std::string& speed) {
-    return "--speed: \"" + speed + "\" is not a serial speed (a whole number of bit/s)";
+    return "--speed: \"" + speed +
+           "\" is not a serial speed (2400, 4800, 9600, 14400, 19200, 38400, 57600 or 115200)";
 }
 
 std::string BadImageExtensionText(const std::string& file) {
@@ -29,6 +30,10 @@ std::string RomNeedsUsbText() {
 
 std::string ExecNeedsLineText() {
     return "exec: the command line is empty";
+}
+
+std::string NeedsYesText(const std::string& command) {
+    return command + " needs -y when no terminal is attached";
 }
 
 std::string NoSuchDirectoryText(const std::string& path) {
@@ -121,6 +126,11 @@ std::string CancelledText() {
 
 std::string DemoFailedText(const std::string& reason) {
     return "the built-in simulated calculator could not start: " + reason;
+}
+
+std::string RestoreQuestionText(const std::string& file) {
+    return "Restore: the calculator's whole memory is replaced by the backup in " + file +
+           ". Go on?";
 }
 
 std::string RestoredNoteText() {

@@ -15,6 +15,7 @@ std::string BadCaptureCountText(int count);
 std::string AutoPortRefusedText(const std::string& command);
 std::string RomNeedsUsbText();
 std::string ExecNeedsLineText();
+std::string NeedsYesText(const std::string& command); // rom, restore without a terminal
 
 // Operation failures (exit status 1).
 std::string NoSuchDirectoryText(const std::string& path);
@@ -40,6 +41,9 @@ std::string StackFailedText();
 std::string PortOpenFailedText(const std::string& port);
 std::string CancelledText();
 std::string DemoFailedText(const std::string& reason);
+
+// Questions.
+std::string RestoreQuestionText(const std::string& file);
 
 // Notes printed on success.
 std::string RestoredNoteText(); // the calculator's server stopped; how to reconnect

@@ -53,6 +53,9 @@ int CmdRestore(TSession& s) {
     const std::string& file = s.Options.Args.at(0);
     s.CheckReadable(file);
     s.Connect();
+    if (const std::string refusal = RestoreFileRefusal(s.Server, file); !refusal.empty())
+        throw ECommandFailed(refusal);
+    if (!s.Term.AskYesNo(RestoreQuestionText(file))) throw ECommandFailed(CancelledText());
     if (!RestoreFromFile(s.Server, file)) throw ECommandFailed(RestoreFailedText(file));
     s.Term.Print(RestoredNoteText() + "\n");
     return 0;
@@ -68,10 +71,12 @@ int CmdCapture(TSession& s) {
         throw ECommandFailed(SpeedChangeDeclinedText());
     s.Server.SetSpeed(std::to_string(s.Options.Speed));
     const TCaptureBorder border; // the capture window's defaults: frame 2, space 1
-    for (int i = 1; i <= count; ++i) {
+    // As in the desktop program's capture loop, a capture that failed is reported and the next
+    // one awaited; only pictures saved count.
+    for (int saved = 0; saved < count;) {
         const TDisconnectedAfter disconnected{s};
         s.OpenPortOnly();
-        if (i == 1)
+        if (saved == 0)
             s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureFirst, "");
         else
             s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureNext,
@@ -81,8 +86,11 @@ int CmdCapture(TSession& s) {
         s.Ui.Prompt.Hide();
         if (data.empty())
             throw ECommandFailed(s.Term.Interrupted() ? CancelledText() : NoCaptureText());
-        if (data == "Err") throw ECommandFailed(CaptureFailedText());
-        const std::string file = CaptureFileName(s.Options.OutFile, i, count);
+        if (data == "Err") {
+            s.Term.Report(CaptureFailedText() + "; waiting for the next capture");
+            continue;
+        }
+        const std::string file = CaptureFileName(s.Options.OutFile, ++saved, count);
         try {
             SaveImageToFile(RenderCapture(data, border), file);
         } catch (const std::exception& e) {
@@ -122,6 +130,8 @@ int CmdXModemReceive(TSession& s) {
 int CmdRom(TSession& s) {
     const std::string& file = s.Options.Args.at(0);
     s.CheckReadable(file);
+    if (const std::string refusal = RomFileRefusal(file); !refusal.empty())
+        throw ECommandFailed(refusal);
     if (!s.Ui.Prompt.ShowPrompt(TPromptKind::RomDownload, ""))
         throw ECommandFailed(CancelledText());
     const TDisconnectedAfter disconnected{s};

@@ -2,6 +2,7 @@
 
 #include "cli/CliTexts.h"
 #include "link/CalcNames.h"
+#include "link/Port.h"
 
 #include <cerrno>
 #include <cstring>
@@ -13,9 +14,25 @@
 
 namespace lw::cli {
 
+namespace {
+
+// Runs an open of the port; a serial device that could not be opened fails with the cause
+// (it does not exist, it is no serial device, it is in use) rather than the connection error.
+template <class F> void WithOpenCause(const std::string& portName, F&& open) {
+    try {
+        open();
+    } catch (const ELinkError&) {
+        if (IsSerialPortName(portName) && !PortOpenFailure().empty())
+            throw ECommandFailed(PortOpenFailure());
+        throw;
+    }
+}
+
+} // namespace
+
 void TSession::Connect() {
     Server.SetSpeed(std::to_string(Options.Speed));
-    Server.Connect(PortName);
+    WithOpenCause(PortName, [this] { Server.Connect(PortName); });
 }
 
 TXPObject& TSession::ListDir() {
@@ -59,7 +76,9 @@ void TSession::CheckName(const std::string& name) {
 }
 
 void TSession::OpenPortOnly() {
-    if (!Server.OpenComm(PortName)) throw ECommandFailed(PortOpenFailedText(Options.Port));
+    bool opened = false;
+    WithOpenCause(PortName, [this, &opened] { opened = Server.OpenComm(PortName); });
+    if (!opened) throw ECommandFailed(PortOpenFailedText(Options.Port));
 }
 
 void TSession::CheckReadable(const std::string& path) {

@@ -3,6 +3,7 @@
 #include "cli/CliTexts.h"
 
 #include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -15,14 +16,19 @@ namespace lw::cli {
 
 namespace {
 
-// SIGINT is the user's Ctrl-C; SIGUSR1 only wakes the watcher to end it.
+// SIGINT is the user's Ctrl-C; SIGTERM (a `timeout`, a shutdown) and SIGHUP (the terminal
+// closed) end the command the same way, so the port is closed and the calculator told.
+// SIGUSR1 only wakes the watcher to end it.
 sigset_t WatchedSignals() {
     sigset_t set;
     sigemptyset(&set);
-    sigaddset(&set, SIGINT);
-    sigaddset(&set, SIGUSR1);
+    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaddset(&set, s);
     return set;
 }
+
+// After SIGTERM or SIGHUP the command has this long to wind down before the program ends
+// anyway (the kernel then releases the line with the process).
+constexpr long EndGraceMs = 10000;
 
 std::string ForTerminal(std::string text) {
     std::string out;
@@ -73,15 +79,25 @@ void TTerminal::WatchInterrupts(std::function<void()> onFirst) {
 
 void TTerminal::Watch() {
     const sigset_t set = WatchedSignals();
+    int ending = 0; // the SIGTERM or SIGHUP that came, whose grace time runs
     for (;;) {
         int signal = 0;
-        if (sigwait(&set, &signal) != 0 || signal != SIGINT) return;
+        if (ending == 0) {
+            if (sigwait(&set, &signal) != 0) return;
+        } else {
+            const timespec grace{EndGraceMs / 1000, (EndGraceMs % 1000) * 1000000};
+            signal = sigtimedwait(&set, nullptr, &grace);
+            if (signal < 0 && errno == EINTR) continue;
+            if (signal < 0) ::_exit(128 + ending); // the command did not end in time
+        }
+        if (signal == SIGUSR1) return;
+        if (signal != SIGINT && ending == 0) ending = signal;
         if (++FInterrupts == 1) {
             if (FOnInterrupt) FOnInterrupt();
         } else {
             const char newline = '\n';
             [[maybe_unused]] auto ignored = ::write(STDERR_FILENO, &newline, 1);
-            ::_exit(130);
+            ::_exit(128 + signal);
         }
     }
 }
@@ -136,7 +152,7 @@ char TTerminal::AskChoice(const std::string& question, const std::string& letter
 
 bool TTerminal::WaitForEnter() {
     if (FSettings.Yes || !FInteractive) return true;
-    Print("Press Enter to go on (Ctrl-C cancels). ");
+    Print("Press Enter to go on, Ctrl-C to cancel\n");
     std::string line;
     const bool ok = ReadLine(line);
     if (!ok) Print("\n");
@@ -175,6 +191,15 @@ void TTerminal::NoteMessage(const std::string& caption, const std::string& text)
 
 void TTerminal::NoteTransferError(const std::string& text) {
     FTransferError = OneLine(text);
+}
+
+void TTerminal::Report(const std::string& text) {
+    std::string causes;
+    for (const auto& m : FMessages) causes += (causes.empty() ? "" : "; ") + m;
+    if (causes.empty()) causes = FTransferError;
+    Error(causes.empty() ? text : text + " (" + causes + ")");
+    FMessages.clear();
+    FTransferError.clear();
 }
 
 int TTerminal::Fail(const std::string& text) {

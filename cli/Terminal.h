@@ -50,6 +50,9 @@ public:
     // Message boxes and transfer errors of the running command, kept for its final message.
     void NoteMessage(const std::string& caption, const std::string& text);
     void NoteTransferError(const std::string& text);
+    // A failure the command goes on after: "linkwell-cli: <text>" now, with the kept messages
+    // (which say what went wrong) in parentheses; they are not repeated at the end.
+    void Report(const std::string& text);
     // Ends a failed command: "cancelled" after a Ctrl-C; else the kept messages (they say best
     // what went wrong) or, when there are none, `text` with the last transfer error. Returns
     // exit status 1.
@@ -57,9 +60,10 @@ public:
     // Ends a successful command: kept messages are printed as warnings. Returns 0.
     int Succeed();
 
-    // Ctrl-C: from now on the first one calls `onFirst` (on a thread of its own), the second
-    // ends the program with status 130. The constructor has already blocked the signal, so
-    // the terminal must be made before any other thread.
+    // Ctrl-C, SIGTERM and SIGHUP: from now on the first one calls `onFirst` (on a thread of
+    // its own), the second ends the program with status 128 + the signal, as does the end of
+    // a grace time after SIGTERM or SIGHUP. The constructor has already blocked the signals,
+    // so the terminal must be made before any other thread.
     void WatchInterrupts(std::function<void()> onFirst);
     // Stops watching (Ctrl-C then stays blocked until the program ends).
     void StopWatching();

@@ -90,6 +90,11 @@ std::string TSimProcess::Control(const std::string& line) {
     return reply;
 }
 
+bool TSimProcess::WaitEvent(const std::string& prefix) {
+    return FProc->WaitFor([&] { return HasLine(FProc->Out(), "event: " + prefix); },
+                          std::chrono::seconds(30));
+}
+
 static std::vector<std::string> CliArgv(const TSimProcess* sim,
                                         const std::vector<std::string>& args) {
     std::vector<std::string> argv = {LW_CLI_PROGRAM};
@@ -117,6 +122,25 @@ std::vector<std::string> ErrorLines(const std::string& err) {
     for (const auto& line : Lines(err))
         if (line.rfind("linkwell-cli: ", 0) == 0) out.push_back(line);
     return out;
+}
+
+void ExpectOneMessage(const TRunResult& r, int status, const std::string& message) {
+    EXPECT_EQ(r.Status, status) << r.Err;
+    EXPECT_EQ(r.Out, "");
+    const auto errors = ErrorLines(r.Err);
+    ASSERT_EQ(errors.size(), 1u) << r.Err;
+    EXPECT_EQ(errors[0].rfind("linkwell-cli: " + message, 0), 0u) << errors[0];
+}
+
+bool HasLine(const std::string& text, const std::string& prefix) {
+    for (const auto& line : Lines(text))
+        if (line.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
+bool Printed(TProcess& cli, const std::string& text, size_t from) {
+    return cli.WaitFor([&] { return cli.Err().find(text, from) != std::string::npos; },
+                       std::chrono::seconds(30));
 }
 
 std::string ReadFile(const std::string& path) {

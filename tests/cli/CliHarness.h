@@ -34,6 +34,8 @@ public:
     std::map<std::string, std::string> CliEnv() const;
     // A control command; returns the simulator's reply line ("OK ..." or "ERROR: ...").
     std::string Control(const std::string& line);
+    // Waits (bounded) for an event line "event: <prefix>..."; false when none came.
+    bool WaitEvent(const std::string& prefix);
     const std::string& Log() const { return FProc->Err(); }
 
 private:
@@ -52,6 +54,13 @@ std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std
 
 // The failure lines of a run: stderr lines beginning with "linkwell-cli: ".
 std::vector<std::string> ErrorLines(const std::string& err);
+// A run that ended with `status` and the one message "linkwell-cli: <message>...", nothing
+// on stdout.
+void ExpectOneMessage(const TRunResult& r, int status, const std::string& message);
+// Whether a line of `text` begins with `prefix`.
+bool HasLine(const std::string& text, const std::string& prefix);
+// Waits (bounded) until the running CLI has printed `text` on stderr at or after `from`.
+bool Printed(TProcess& cli, const std::string& text, size_t from = 0);
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& data);

@@ -9,17 +9,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool HasLine(const std::string& text, const std::string& prefix) {
-    for (const auto& line : Lines(text))
-        if (line.rfind(prefix, 0) == 0) return true;
-    return false;
-}
-
-// Waits until the running CLI has printed `text` (a prompt) on stderr.
-bool Prompted(TProcess& cli, const std::string& text) {
-    return cli.WaitFor([&] { return cli.Err().find(text) != std::string::npos; }, 30s);
-}
-
 TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
     TSimProcess sim(false);
     ASSERT_TRUE(sim.Started()) << sim.Log();
@@ -36,7 +25,7 @@ TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
     // XRECV: the CLI waits (its prompt shown) until the calculator starts receiving.
     {
         auto cli = StartCli(&sim, {"-q", "--alg", "xmodem-send", dir / "msg.zq"});
-        ASSERT_TRUE(Prompted(*cli, "Press XRECV or type XRECV")) << cli->Err(); // ALG wording
+        ASSERT_TRUE(Printed(*cli, "Press XRECV or type XRECV")) << cli->Err(); // ALG wording
         ASSERT_EQ(sim.Control("xrecv COPY").rfind("OK", 0), 0u);
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
         EXPECT_NE(cli->Err().find("The file should now be in the 'X' variable"), std::string::npos);
@@ -46,9 +35,9 @@ TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
     // Two captures in two layouts, saved as FILE-1.png and FILE-2.png.
     {
         auto cli = StartCli(&sim, {"-q", "capture", "-n", "2", "-o", dir / "shot.png"});
-        ASSERT_TRUE(Prompted(*cli, "Capture begins when Calculator starts sending")) << cli->Err();
+        ASSERT_TRUE(Printed(*cli, "Capture begins when Calculator starts sending")) << cli->Err();
         ASSERT_EQ(sim.Control("capture band").rfind("OK", 0), 0u);
-        ASSERT_TRUE(Prompted(*cli, "Another Capture begins")) << cli->Err();
+        ASSERT_TRUE(Printed(*cli, "Another Capture begins")) << cli->Err();
         ASSERT_EQ(sim.Control("capture header").rfind("OK", 0), 0u);
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
         EXPECT_EQ(cli->Out(), dir / "shot-1.png" + "\n" + dir / "shot-2.png" + "\n");
@@ -59,7 +48,7 @@ TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
     // A capture the user cancels (Ctrl-C while waiting) writes nothing.
     {
         auto cli = StartCli(&sim, {"-q", "capture", "-o", dir / "none.bmp"});
-        ASSERT_TRUE(Prompted(*cli, "Capture begins")) << cli->Err();
+        ASSERT_TRUE(Printed(*cli, "Capture begins")) << cli->Err();
         cli->Kill(SIGINT);
         EXPECT_EQ(cli->Wait(30s), 1) << cli->Err();
         EXPECT_EQ(ErrorLines(cli->Err()), (std::vector<std::string>{"linkwell-cli: cancelled"}));
@@ -79,7 +68,7 @@ TEST(CliManual, BackupAndRestoreTheWholeMemory) {
     EXPECT_GT(archive.size(), 66000u);
 
     ASSERT_EQ(Cli(&sim, {"rm", "X"}).Status, 0);
-    const TRunResult restore = Cli(&sim, {"-q", "restore", dir / "all.zqbackup"});
+    const TRunResult restore = Cli(&sim, {"-q", "-y", "restore", dir / "all.zqbackup"});
     ASSERT_EQ(restore.Status, 0) << restore.Err;
     EXPECT_NE(restore.Err.find("restart the server"), std::string::npos) << restore.Err;
     // The restore stopped the calculator's server; restarted, it lists the old memory.
@@ -109,7 +98,7 @@ TEST(CliManual, UsbCalculatorAndRomDownload) {
     for (size_t i = 0; i < image.size(); ++i) image[i] = char(i * 7);
     WriteFile(dir / "os.bin", image);
     ASSERT_EQ(sim.Control("rom").rfind("OK", 0), 0u);
-    const TRunResult rom = Cli(&sim, {"-q", "rom", dir / "os.bin"});
+    const TRunResult rom = Cli(&sim, {"-q", "-y", "rom", dir / "os.bin"});
     EXPECT_EQ(rom.Status, 0) << rom.Err;
     EXPECT_NE(rom.Err.find("Press 1 to load OS/ROM"), std::string::npos);
 }

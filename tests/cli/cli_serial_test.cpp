@@ -10,12 +10,6 @@
 namespace lw::test {
 namespace {
 
-bool HasLine(const std::string& text, const std::string& prefix) {
-    for (const auto& line : Lines(text))
-        if (line.rfind(prefix, 0) == 0) return true;
-    return false;
-}
-
 std::string ObjectPart(const std::string& file) {
     return file.size() > 8 ? file.substr(8) : "";
 }

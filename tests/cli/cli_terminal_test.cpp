@@ -33,10 +33,6 @@ private:
     int FMaster = -1, FSlave = -1;
 };
 
-bool Asked(TProcess& cli, const std::string& question) {
-    return cli.WaitFor([&] { return cli.Err().find(question) != std::string::npos; }, 30s);
-}
-
 TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
     TSimProcess sim(false);
     ASSERT_TRUE(sim.Started()) << sim.Log();
@@ -48,7 +44,7 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
     WriteFile(dir / "PLAIN", "\"typed as text\"");
     {
         auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN"}, typist.Terminal());
-        ASSERT_TRUE(Asked(*cli, "[b]inary, [t]ext or [C]ancel? ")) << cli->Err();
+        ASSERT_TRUE(Printed(*cli, "[b]inary, [t]ext or [C]ancel? ")) << cli->Err();
         EXPECT_NE(cli->Err().find("Wrong File Type? " + dir / "PLAIN" + " is a Unknown file"),
                   std::string::npos)
             << cli->Err();
@@ -60,7 +56,7 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
     WriteFile(dir / "PLAIN.txt", "%%ZQ: T(3)A(D)F(.);\n\"replaced\"\n");
     {
         auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN.txt"}, typist.Terminal());
-        ASSERT_TRUE(Asked(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
+        ASSERT_TRUE(Printed(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
         EXPECT_NE(cli->Err().find("Confirm File Replace: This folder already contains a file "
                                   "named PLAIN."),
                   std::string::npos);
@@ -75,7 +71,7 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
     }
     {
         auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN.txt"}, typist.Terminal());
-        ASSERT_TRUE(Asked(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
+        ASSERT_TRUE(Printed(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
         typist.Type("y\n");
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
     }
@@ -83,6 +79,22 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
     const TRunResult get = Cli(&sim, {"-q", "-t", "get", "PLAIN", "-o", dir / "back"});
     ASSERT_EQ(get.Status, 0) << get.Err;
     EXPECT_NE(ReadFile(dir / "back/PLAIN.txt").find("\"replaced\""), std::string::npos);
+}
+
+TEST(CliTerminal, PromptsSayWhatToPress) {
+    TSimProcess sim(false);
+    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TTempDir dir;
+    TTypist typist;
+    ASSERT_GE(typist.Terminal(), 0);
+    ASSERT_EQ(sim.Control("xsend MSG").rfind("OK", 0), 0u);
+    auto cli = StartCli(&sim, {"-q", "xmodem-receive", dir / "msg.zq"}, typist.Terminal());
+    // The prompt's own text speaks of an OK button; the line after it of the keys.
+    ASSERT_TRUE(Printed(*cli, "Press OK below.\n\nPress Enter to go on, Ctrl-C to cancel\n"))
+        << cli->Err();
+    typist.Type("\n");
+    EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
+    EXPECT_NE(ReadFile(dir / "msg.zq").find("Hello from the calculator!"), std::string::npos);
 }
 
 } // namespace

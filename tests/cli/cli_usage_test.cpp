@@ -40,21 +40,22 @@ TEST(CliUsage, UsageErrorsExitWithTwoAndOneMessage) {
     }
 }
 
-TEST(CliUsage, NoCalculatorFailsWithOneMessage) {
+TEST(CliUsage, APortThatIsNoSerialDeviceIsNamedAsSuch) {
     TTempDir dir;
-    const TRunResult r = Cli(nullptr, {"-q", "-p", dir / "no-such-port", "ident"});
-    EXPECT_EQ(r.Status, 1);
-    const auto errors = ErrorLines(r.Err);
-    ASSERT_EQ(errors.size(), 1u) << r.Err;
-    EXPECT_NE(errors[0].find("No device detected"), std::string::npos) << errors[0];
-    EXPECT_TRUE(r.Out.empty());
+    ExpectOneMessage(Cli(nullptr, {"-q", "-p", dir / "no-such-port", "ident"}), 1,
+                     dir / "no-such-port does not exist");
+    ExpectOneMessage(Cli(nullptr, {"-q", "-p", "/tmp", "ls"}), 1, "/tmp is not a serial device");
+    ExpectOneMessage(Cli(nullptr, {"-q", "-p", "/dev/null", "xmodem-send", "/dev/null"}), 1,
+                     "/dev/null is not a serial device");
+    ExpectOneMessage(Cli(nullptr, {"-s", "1234", "ls"}), 2,
+                     "--speed: \"1234\" is not a serial speed");
 }
 
 TEST(CliUsage, FilesThatCannotBeReadAreRefusedBeforeAnyExchange) {
     TTempDir dir;
     for (const char* command : {"put", "restore", "xmodem-send"}) {
         const TRunResult r =
-            Cli(nullptr, {"-q", "-p", dir / "no-such-port", command, dir / "missing.zq"});
+            Cli(nullptr, {"-q", "-y", "-p", dir / "no-such-port", command, dir / "missing.zq"});
         EXPECT_EQ(r.Status, 1) << command;
         const auto errors = ErrorLines(r.Err);
         ASSERT_EQ(errors.size(), 1u) << r.Err;

@@ -85,6 +85,7 @@ TEST_F(CliOptionsTest, UsageErrors) {
         {"mkdir", "A", "B"},                     // one too many
         {"--speed", "fast", "ls"},               // not a number
         {"--speed", "0", "ls"},                  // not a speed
+        {"-s", "1234", "ls"},                    // not one of the speed list
         {"--bogus", "ls"},                       // unknown option
         {"-p", "usb", "capture"},                // no -o
         {"-p", "usb", "capture", "-o", "x.gif"}, // no such picture format
