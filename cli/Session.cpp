@@ -76,6 +76,7 @@ void TSession::CheckName(const std::string& name) {
 }
 
 void TSession::OpenPortOnly() {
+    Server.SetSpeed(std::to_string(Options.Speed)); // the line runs at -s here too
     bool opened = false;
     WithOpenCause(PortName, [this, &opened] { opened = Server.OpenComm(PortName); });
     if (!opened) throw ECommandFailed(PortOpenFailedText(Options.Port));

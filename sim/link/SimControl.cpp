@@ -35,7 +35,8 @@ constexpr uint32_t MaxRomLength = 64u << 20;
 
 std::string TSimulator::HelpText() {
     return "Control commands (one per line; names in the display form):\n"
-           "  status                      mode, transport, PC-side path, PC open or not\n"
+           "  status                      mode, transport, PC-side path, PC open or not, its "
+           "speed\n"
            "  server                      (re)start the XModem server\n"
            "  kermit                      answer as the Kermit server instead\n"
            "  mute | unmute               stop / resume answering\n"
@@ -74,6 +75,7 @@ std::string TSimulator::TImpl::Status() {
                                                                    : "serial");
     s += " path=" + (Path.empty() ? std::string("-") : Path);
     s += std::string(" pc=") + (Wire.PcHasOpen() ? "open" : "closed");
+    if (Wire.IsUp()) s += " baud=" + std::to_string(Wire.Transport()->PcBaud());
     s += std::string(" start-byte=") + StartChoiceName(Settings.StartByte);
     s += " busy-ms=" + std::to_string(Settings.BusyMs);
     return s;

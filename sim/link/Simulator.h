@@ -11,7 +11,8 @@
 //     sim.Stop();                                // bounded; also done by the destructor
 //
 // Control commands (one line each; names in the display form, backslash escapes):
-//   status                     mode, transport, PC-side path, whether the PC has it open
+//   status                     mode, transport, PC-side path, whether the PC has it open,
+//                              the line speed the PC set
 //   server                     (re)start the XModem server (after Q, a stopping script,
 //                              mute, kermit or rom)
 //   kermit                     answer as the Kermit server: an idle packet (0x01 ...) every

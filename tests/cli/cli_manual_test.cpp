@@ -24,8 +24,9 @@ TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
 
     // XRECV: the CLI waits (its prompt shown) until the calculator starts receiving.
     {
-        auto cli = StartCli(&sim, {"-q", "--alg", "xmodem-send", dir / "msg.zq"});
+        auto cli = StartCli(&sim, {"-q", "--alg", "-s", "19200", "xmodem-send", dir / "msg.zq"});
         ASSERT_TRUE(Printed(*cli, "Press XRECV or type XRECV")) << cli->Err(); // ALG wording
+        EXPECT_NE(sim.Control("status").find(" baud=19200"), std::string::npos);
         ASSERT_EQ(sim.Control("xrecv COPY").rfind("OK", 0), 0u);
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
         EXPECT_NE(cli->Err().find("The file should now be in the 'X' variable"), std::string::npos);
