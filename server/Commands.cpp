@@ -9,7 +9,6 @@
 #include "util/Files.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,23 +37,21 @@ bool WriteReceivedObject(TXModemServer& server, const std::string& path) {
 // set when it cannot be read.
 bool ReadFileHead(const std::string& path, size_t count, std::string& head, uint64_t& size,
                   std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        why = path + " cannot be read: " + std::strerror(fd < 0 ? errno : EISDIR);
-        if (fd >= 0) ::close(fd);
+    if (!fd || ::fstat(fd.Get(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        why = UnableToOpenText(path, !fd ? errno : EISDIR);
         return false;
     }
     size = static_cast<uint64_t>(st.st_size);
     head.assign(count, '\0');
     size_t got = 0;
     while (got < count) {
-        const ssize_t n = ::read(fd, head.data() + got, count - got);
+        const ssize_t n = ::read(fd.Get(), head.data() + got, count - got);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         got += static_cast<size_t>(n);
     }
-    ::close(fd);
     head.resize(got);
     return true;
 }
