@@ -1,7 +1,12 @@
 #include "mainwin/Program.h"
 
 #include "cli/Demo.h"
+#include "mainwin/About.h"
+#include "mainwin/BadFileForm.h"
+#include "mainwin/Properties.h"
+#include "mainwin/ReplaceFile.h"
 #include "mainwin/ZQDir.h"
+#include "prompts/DownLd.h"
 #include "settings/SettingsStore.h"
 #include "util/Version.h"
 
@@ -65,12 +70,30 @@ int RunProgram(int argc, char** argv) {
         portList = QString::fromStdString(demo->Port());
     }
 
+    // The windows, the main window first: its creation reads the settings the others use.
     TFZQDir window(portList);
+    TFDownLd downLd(window.State.RpnPrompts);
+    TFProperty property;
+    TFAboutForm about;
+    TFReplaceFile replace;
+    TFBadFile badFile;
+    window.DownLd = &downLd;
+    window.Property = &property;
+    window.ReplaceDialog = &replace;
+    window.BadFileDialog = &badFile;
+    TUiHooks hooks = UiHooks();
+    hooks.Prompt = &downLd;
+    SetUiHooks(hooks);
+    const TStartupAbout splash(window, about);
+
     window.show();
     window.activateWindow();
     if (!portList.isEmpty())
         QTimer::singleShot(0, &window, [&window] { window.tbtnConnectClick(false); });
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    hooks.Prompt = nullptr;
+    SetUiHooks(hooks);
+    return result;
 }
 
 } // namespace lw::gui

@@ -1,8 +1,14 @@
 #include "mainwin/ZQDir.h"
 
 #include "link/Port.h"
+#include "mainwin/About.h"
+#include "mainwin/BadFileForm.h"
+#include "mainwin/Properties.h"
+#include "mainwin/ReplaceFile.h"
+#include "prompts/DownLd.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
+#include "settings/WindowPlacement.h"
 #include "settings/windowsPosSave.h"
 
 #include <QAction>
@@ -52,14 +58,13 @@ void TPortCombo::showPopup() {
     QComboBox::showPopup();
 }
 
-TFZQDir::TFZQDir(const QString& portList, TMainDialogs dialogs, QWidget* parent)
-    : QMainWindow(parent) {
+TFZQDir::TFZQDir(const QString& portList, QWidget* parent) : QMainWindow(parent) {
     setObjectName("FZQDir");
     setWindowTitle(MainCaption);
     resize(567, 360);
     setMinimumSize(400, 200);
 
-    FServer = std::make_unique<TXModemServer>(State, dialogs.BadFile, dialogs.Replace);
+    FServer = std::make_unique<TXModemServer>(State, this, this);
     FServer->OnStatus = [this](const std::string& text) { ShowStatus(text); };
     State.CalcFlags = "00000000";
     TUiHooks hooks = UiHooks();
@@ -351,6 +356,10 @@ void TFZQDir::CreateActions() {
             [this] { RunCommand([this] { DeleteSelection(); }); });
     connect(mnuConnect, &QAction::triggered, this, [this] { tbtnConnectClick(true); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuAbout, &QAction::triggered, this, [this] {
+        TFAboutForm about(this);
+        about.exec();
+    });
     connect(mnuSelectAll, &QAction::triggered, this, [this] { ListWidget()->selectAll(); });
     connect(mnuInvertSelection, &QAction::triggered, this, [this] {
         QItemSelection all(ListModel.index(0, 0),
@@ -514,6 +523,24 @@ void TFZQDir::DisableBrowsing() {
     TreeView1->setEnabled(false);
     ListView1->setEnabled(false);
     ListIcons->setEnabled(false);
+}
+
+TBadFileAnswer TFZQDir::Ask(const std::string& fileName, const std::string& kind, bool allowText) {
+    return BadFileDialog ? BadFileDialog->Ask(fileName, kind, allowText) : TBadFileAnswer::No;
+}
+
+TModalResult TFZQDir::AskReplace(const std::string& name, int count) {
+    return ReplaceDialog ? ReplaceDialog->AskReplace(name, count) : TModalResult::Cancel;
+}
+
+void TFZQDir::showEvent(QShowEvent* event) {
+    // The dialogs centre themselves over the main window.
+    TOwnerForm<TFDownLd>::Set(this);
+    TOwnerForm<TFAboutForm>::Set(this);
+    TOwnerForm<TFProperty>::Set(this);
+    TOwnerForm<TFReplaceFile>::Set(this);
+    TOwnerForm<TFBadFile>::Set(this);
+    QMainWindow::showEvent(event);
 }
 
 void TFZQDir::SetModelName() {

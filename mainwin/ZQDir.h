@@ -33,6 +33,8 @@ class TXPObject;
 
 namespace lw::gui {
 
+class TFDownLd;
+class TFProperty;
 class TSettingsStore;
 class TWindowPosSave;
 
@@ -46,19 +48,15 @@ Q_SIGNALS:
     void PopupOpening();
 };
 
-// The dialogs the main window hands to the server client (null: the question is answered no).
-struct TMainDialogs {
-    IBadFileDialog* BadFile = nullptr;
-    IReplaceDialog* Replace = nullptr;
-};
-
-class TFZQDir : public QMainWindow, public IMainWindowHooks {
+class TFZQDir : public QMainWindow,
+                public IMainWindowHooks,
+                public IBadFileDialog,
+                public IReplaceDialog {
     Q_OBJECT
 public:
     // `portList`: the first command-line argument (one port per line) that replaces the port
     // enumeration; empty: the ports found on this machine.
-    explicit TFZQDir(const QString& portList = {}, TMainDialogs dialogs = {},
-                     QWidget* parent = nullptr);
+    explicit TFZQDir(const QString& portList = {}, QWidget* parent = nullptr);
     ~TFZQDir() override;
 
     enum class TPane { None, List, Tree };
@@ -70,6 +68,17 @@ public:
     void Beep() override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
     void DisableBrowsing() override;
+    // The server client's questions go to the dialogs the program created after the window
+    // (answered no or cancel while there are none).
+    TBadFileAnswer Ask(const std::string& fileName, const std::string& kind,
+                       bool allowText) override;
+    TModalResult AskReplace(const std::string& name, int count) override;
+
+    // The dialogs created after the main window (null: none).
+    TFDownLd* DownLd = nullptr;
+    TFProperty* Property = nullptr;
+    IBadFileDialog* BadFileDialog = nullptr;
+    IReplaceDialog* ReplaceDialog = nullptr;
 
     // --- state
     TCalcState State;
@@ -163,6 +172,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -3,6 +3,7 @@
 // Each marks the window busy, makes the calculator's current directory the one shown, does its
 // work and asks for one refresh afterwards when the calculator's contents may have changed.
 #include "link/CalcNames.h"
+#include "mainwin/Properties.h"
 #include "mainwin/ZQDir.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
@@ -281,34 +282,25 @@ void TFZQDir::mnuEvalClick() {
 }
 
 void TFZQDir::mnuPropertyClick() {
-    QStringList names;
+    std::vector<std::string> names;
     int64_t total = 0;
     bool root = false;
     if (FocusedPane() == TPane::List) {
         for (const TXPObject* e : SelectedEntries()) {
-            names << Text(e->Name);
+            names.push_back(e->Name);
             total += e->SizeBytes;
         }
     } else if (FocusedPane() == TPane::Tree) {
         if (const TXPObject* node = SelectedDir()) {
-            names << (node->Parent ? Text(node->Name) : TreeModel.RootIndex().data().toString());
+            names.push_back(node->Parent ? node->Name
+                                         : TreeModel.RootIndex().data().toString().toStdString());
             total += node->GetSize();
             root = !node->Parent;
         }
     }
-    if (names.isEmpty()) return;
-    const int64_t speed = std::max(1, std::atoi(FServer->GetSpeed().c_str()));
-    int64_t seconds = (total * 125) / (speed * 10);
-    if (root) seconds *= 2;
-    const int64_t t = std::max<int64_t>(seconds, 2);
-    const QString size =
-        total < 1025 ? QString::number(total) + " B" : QString::number(total / 1024) + " KB";
-    QMessageBox box(QMessageBox::NoIcon, "Properties",
-                    "File name(s)\n" + names.join('\n') + "\n\nTotal File size: " + size +
-                        "\nEstimated download time: " + QString::number(t / 60) +
-                        "min : " + QString::number(t % 60) + "s",
-                    QMessageBox::Close, this);
-    box.exec();
+    if (names.empty()) return;
+    if (!Property) Property = new TFProperty(this);
+    Property->ShowProperties(names, total, PropertySeconds(total, FServer->GetSpeed(), root));
 }
 
 void TFZQDir::OpenItem(TXPObject* item) {

@@ -3,6 +3,7 @@
 // and the others still apply.
 #include "mainwin/ZQDir.h"
 
+#include "prompts/DownLd.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
 
@@ -66,6 +67,7 @@ void TFZQDir::WriteSettings(TSettingsStore& s) {
     s.WriteBool("TRANS031", State.Trans031);
     s.WriteString("Editor", QString::fromStdString(Editor));
     s.WriteInteger("TRANSIO", State.TransIO);
+    if (DownLd) State.RpnPrompts = DownLd->RpnPrompts();
     s.WriteBool("RPNPrompts", State.RpnPrompts);
 }
 
