@@ -1,10 +1,17 @@
 #include "mainwin/Program.h"
 
 #include "cli/Demo.h"
+#include "log/CmStatus.h"
+#include "log/CmndStatus.h"
+#include "log/CnctStatus.h"
+#include "log/LogIt.h"
+#include "log/StatusDialogs.h"
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
+#include "mainwin/HelpHints.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
+#include "mainwin/UiThread.h"
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
 #include "settings/SettingsStore.h"
@@ -71,28 +78,33 @@ int RunProgram(int argc, char** argv) {
     }
 
     // The windows, the main window first: its creation reads the settings the others use.
+    TQtUiThread uiThread;
     TFZQDir window(portList);
     TFDownLd downLd(window.State.RpnPrompts);
     TFProperty property;
+    TFLogForm log;
+    TFCmStatus cmStatus(&log);
     TFAboutForm about;
+    TFCmndStatus cmndStatus;
+    TFCnctStatus cnctStatus;
     TFReplaceFile replace;
     TFBadFile badFile;
+    TStatusDialogs status(cnctStatus, cmndStatus);
     window.DownLd = &downLd;
     window.Property = &property;
     window.ReplaceDialog = &replace;
     window.BadFileDialog = &badFile;
-    TUiHooks hooks = UiHooks();
-    hooks.Prompt = &downLd;
-    SetUiHooks(hooks);
+    const TUiHooks previous = SetUiHooks({&window, &downLd, &status, &cmStatus, &uiThread});
+    log.hide();
     const TStartupAbout splash(window, about);
+    MarkAllHelpHints();
 
     window.show();
     window.activateWindow();
     if (!portList.isEmpty())
         QTimer::singleShot(0, &window, [&window] { window.tbtnConnectClick(false); });
     const int result = QApplication::exec();
-    hooks.Prompt = nullptr;
-    SetUiHooks(hooks);
+    SetUiHooks(previous);
     return result;
 }
 

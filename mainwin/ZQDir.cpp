@@ -3,6 +3,7 @@
 #include "link/Port.h"
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
+#include "mainwin/HelpHints.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
 #include "prompts/DownLd.h"
@@ -128,6 +129,7 @@ void TFZQDir::CreateViews() {
     TreeView1->setModel(&TreeModel);
     TreeView1->setEditTriggers(QAbstractItemView::EditKeyPressed);
     TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TreeView1->setProperty(HelpContextProperty, 125000);
     TreeView1->setWhatsThis("The calculator's directories. Select one to see its variables.");
 
     auto* listHost = new QWidget(Splitter1);
@@ -149,6 +151,7 @@ void TFZQDir::CreateViews() {
     ListView1->header()->setSectionsClickable(true);
     ListView1->header()->setSortIndicatorShown(true);
     ListView1->header()->setStretchLastSection(false);
+    ListView1->setProperty(HelpContextProperty, 125000);
     ListView1->setWhatsThis("The variables of the selected directory with their sizes and types.");
     listLayout->addWidget(ListView1);
 
@@ -233,6 +236,7 @@ void TFZQDir::CreateToolBar() {
     cmboPort->setObjectName("cmboPort");
     cmboPort->setMinimumWidth(110);
     cmboPort->setToolTip("Select a communications port");
+    cmboPort->setProperty(HelpContextProperty, 125001);
     cmboPort->setWhatsThis("The port the calculator is connected to. \"Auto\" tries each port.");
     portLabel->setBuddy(cmboPort);
     auto* speedLabel = new QLabel("Speed:", ToolBar);
@@ -240,6 +244,7 @@ void TFZQDir::CreateToolBar() {
     cmboSpeed->setObjectName("cmboSpeed");
     cmboSpeed->addItems(Speeds);
     cmboSpeed->setToolTip("Select a communications speed.  (ignored for USB)");
+    cmboSpeed->setProperty(HelpContextProperty, 125003);
     cmboSpeed->setWhatsThis("The serial line's speed; it must match the calculator's setting.");
     speedLabel->setBuddy(cmboSpeed);
     ToolBar->addWidget(portLabel);
@@ -762,6 +767,8 @@ void TFZQDir::RefreshDirectory() {
     }
     SetBusy(true);
     QWidget* focus = FocusedControl;
+    // Filling the list selects its first entry, which would replace the name to select.
+    const QString remembered = RememberedName;
     ++RefreshCount;
     ListModel.Detach();
     TreeModel.Detach();
@@ -779,7 +786,8 @@ void TFZQDir::RefreshDirectory() {
     TreeView1->expand(TreeView1->currentIndex());
     if (focus == ListView1 || focus == ListIcons) {
         FocusedControl = focus;
-        const int row = ListModel.RowNamed(RememberedName);
+        RememberedName = remembered;
+        const int row = ListModel.RowNamed(remembered);
         if (row >= 0) {
             ListView1->selectionModel()->setCurrentIndex(ListModel.index(row, 0),
                                                          QItemSelectionModel::ClearAndSelect |

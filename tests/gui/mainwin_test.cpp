@@ -4,7 +4,7 @@
 #include "mainwin/ZQDir.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
-#include "support/gui/ModalScript.h"
+#include "support/gui/GuiFixture.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
@@ -13,10 +13,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
 #include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
@@ -51,9 +53,10 @@ public:
 
 class TMainWindowTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::TGuiSim> Sim;
+    std::unique_ptr<test::TGuiFixture> F;
     std::unique_ptr<TFZQDir> W;
-    std::unique_ptr<test::TModalScript> Script;
+    test::TModalScript* Script = nullptr;
+    sim::TSimulator* Sim = nullptr;
 
     void Select(const std::string& path) {
         W->TreeView1->setCurrentIndex(W->FindNodeForPath(QString::fromStdString(path)));
@@ -75,7 +78,7 @@ class TMainWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(W->RefreshCount > before && !W->Busy(), 20000);
     }
     bool Has(const std::string& dir, const std::string& name) {
-        const auto memory = Sim->Memory();
+        const auto memory = test::SimMemory(*Sim);
         const auto& entries = memory.at(dir);
         return std::any_of(entries.begin(), entries.end(),
                            [&](const TSimEntry& e) { return e.Name == name; });
@@ -83,26 +86,29 @@ class TMainWindowTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        ApplySettingsNames();
-        Script = std::make_unique<test::TModalScript>();
-        Sim = std::make_unique<test::TGuiSim>();
-        W = std::make_unique<TFZQDir>(QString::fromStdString(Sim->Port()));
+        F = std::make_unique<test::TGuiFixture>();
+        QSettings().clear(); // a first start
+        F->StartSimulator();
+        Sim = F->Sim.get();
+        Script = &F->Script;
+        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
+        F->InstallHooks(W.get());
         W->show();
     }
     void cleanupTestCase() {
         W.reset();
-        Sim.reset();
+        F.reset();
     }
 
     void ConnectsThroughThePortListAndShowsTheWholeMemory() {
         QCOMPARE(W->cmboPort->count(), 1);
-        QCOMPARE(W->cmboPort->currentText(), QString::fromStdString(Sim->Port()));
+        QCOMPARE(W->cmboPort->currentText(), QString::fromStdString(F->Port));
         W->tbtnConnectClick(false);
         QVERIFY(W->Connected());
         QCOMPARE(W->tbtnConnect->text(), QString("Disconnect"));
         QVERIFY(W->TreeModel.RootIndex().data().toString().startsWith("HOME (ZQ-"));
-        QVERIFY(W->Server().Port() == Sim->Port());
-        const auto memory = Sim->Memory();
+        QVERIFY(W->Server().Port() == F->Port);
+        const auto memory = test::SimMemory(*Sim);
         QVERIFY(memory.size() >= 5); // HOME, WORK, EMPTY, PROJ, OLD
         for (const auto& [path, entries] : memory) {
             Select(path);
@@ -140,8 +146,7 @@ private Q_SLOTS:
         QCOMPARE(path("HOME WORK GONE OLD"), QString("HOME WORK"));
         // A directory that vanished on the calculator: the refresh shows its parent.
         Select("HOME WORK PROJ OLD");
-        Sim->Sim().Invoke(
-            [](sim::ISimCalculator& c) { c.RunScript("HOME WORK PROJ 'OLD' PGDIR"); });
+        Sim->Invoke([](sim::ISimCalculator& c) { c.RunScript("HOME WORK PROJ 'OLD' PGDIR"); });
         W->RunCommand([&] { W->RefreshDirectory(); });
         QCOMPARE(QString::fromStdString(W->ListModel.Dir()->GetPath()), QString("HOME WORK PROJ"));
         QCOMPARE(W->CurrentPath, QString("HOME WORK PROJ"));
@@ -213,7 +218,7 @@ private Q_SLOTS:
         W->UpdateControls();
         QVERIFY(W->mnuCut->shortcut().isEmpty() && W->mnuCopy->shortcut().isEmpty() &&
                 W->mnuPaste->shortcut().isEmpty());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(W->ListView1->viewport()->findChild<QLineEdit*>(), Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!W->Editing(), 5000);
         W->UpdateControls();
         QCOMPARE(W->mnuCut->shortcut(), QKeySequence("Ctrl+X"));
@@ -228,8 +233,9 @@ private Q_SLOTS:
         for (const QUrl& url : urls) {
             const std::string file = url.toLocalFile().toStdString();
             const std::string name = std::filesystem::path(file).stem().string();
-            QCOMPARE(file, TempFolder() + name + ".zq");
-            QVERIFY(ReadFileToString(file) == Sim->ObjectFile("HOME", name));
+            QCOMPARE(QString::fromStdString(file),
+                     QString::fromStdString(TempFolder() + name + ".zq"));
+            QVERIFY(ReadFileToString(file) == test::SimObjectFile(*Sim, "HOME", name));
         }
         QCOMPARE(W->LastCopiedFile, urls.last().toLocalFile());
         // Copy as text: a text file, and the transfer mode stays binary.
@@ -245,9 +251,9 @@ private Q_SLOTS:
         Select("HOME WORK");
         const std::string folder = TempFolder() + "paste/";
         std::filesystem::create_directories(folder);
-        WriteStringToFile(Sim->ObjectFile("HOME", "X"), folder + "PASTED.zq");
+        WriteStringToFile(test::SimObjectFile(*Sim, "HOME", "X"), folder + "PASTED.zq");
         WriteStringToFile("not read", folder + "all.zqbackup");
-        WriteStringToFile(Sim->ObjectFile("HOME", "N"), folder + "AFTER.zq");
+        WriteStringToFile(test::SimObjectFile(*Sim, "HOME", "N"), folder + "AFTER.zq");
         auto* mime = new QMimeData;
         mime->setUrls({QUrl::fromLocalFile(QString::fromStdString(folder + "PASTED.zq")),
                        QUrl::fromLocalFile(QString::fromStdString(folder + "all.zqbackup")),
@@ -259,7 +265,8 @@ private Q_SLOTS:
         const int before = W->RefreshCount;
         W->RunCommand([&] { W->mnuPasteClick(); });
         WaitRefresh(before);
-        QVERIFY(Sim->ObjectFile("HOME WORK", "PASTED") == Sim->ObjectFile("HOME", "X"));
+        QVERIFY(test::SimObjectFile(*Sim, "HOME WORK", "PASTED") ==
+                test::SimObjectFile(*Sim, "HOME", "X"));
         QVERIFY(!Has("HOME WORK", "AFTER"));
         QVERIFY(W->ListModel.RowNamed("PASTED") >= 0);
     }
@@ -290,7 +297,7 @@ private Q_SLOTS:
     void CutCopiesThenDeletesWithoutAsking() {
         Select("HOME");
         SelectEntries({"SMALL"});
-        const std::string object = Sim->ObjectFile("HOME", "SMALL");
+        const std::string object = test::SimObjectFile(*Sim, "HOME", "SMALL");
         const size_t seen = Script->Seen.size();
         const int before = W->RefreshCount;
         W->RunCommand([&] { W->mnuCutClick(); });
@@ -331,7 +338,7 @@ private Q_SLOTS:
         W->RunCommand([&] { W->mnuEvalClick(); });
         WaitRefresh(before);
         std::string stack;
-        Sim->Sim().Invoke([&](sim::ISimCalculator& c) { stack = c.StackText(); });
+        Sim->Invoke([&](sim::ISimCalculator& c) { stack = c.StackText(); });
         QVERIFY2(stack.find("-42") != std::string::npos, stack.c_str());
         SelectEntries({"WORK"});
         W->RunCommand([&] { W->mnuEvalClick(); });
@@ -346,7 +353,7 @@ private Q_SLOTS:
         std::filesystem::remove(TempFolder() + "BIG.zq");
         Sim->Control("throttle 115200");
         std::thread hangUp([this] {
-            for (int i = 0; i < 3000 && Sim->Sim().Stats().BlocksSent < 3; ++i)
+            for (int i = 0; i < 3000 && Sim->Stats().BlocksSent < 3; ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             Sim->Control("hangup");
         });

@@ -5,21 +5,9 @@
 
 namespace lw::test {
 
-TGuiSim::TGuiSim(bool empty) {
-    FSim = std::make_unique<sim::TSimulator>(sim::TSimConfig{},
-                                             empty ? sim::CreateEmptyCalculator(sim::TModel::KB)
-                                                   : sim::CreateSampleCalculator(sim::TModel::KB));
-    FPort = FSim->AttachSerial("");
-    FSim->Start();
-}
-
-TGuiSim::~TGuiSim() {
-    FSim->Stop();
-}
-
-std::map<std::string, std::vector<TSimEntry>> TGuiSim::Memory() {
+std::map<std::string, std::vector<TSimEntry>> SimMemory(sim::TSimulator& sim) {
     std::string listing;
-    FSim->Invoke([&listing](sim::ISimCalculator& calc) { listing = calc.Listing(); });
+    sim.Invoke([&listing](sim::ISimCalculator& calc) { listing = calc.Listing(); });
     std::map<std::string, std::vector<TSimEntry>> memory;
     std::vector<std::string> open{"HOME"};
     memory["HOME"];
@@ -51,9 +39,9 @@ std::map<std::string, std::vector<TSimEntry>> TGuiSim::Memory() {
     return memory;
 }
 
-std::string TGuiSim::ObjectFile(const std::string& path, const std::string& name) {
+std::string SimObjectFile(sim::TSimulator& sim, const std::string& path, const std::string& name) {
     std::string file;
-    FSim->Invoke([&](sim::ISimCalculator& calc) {
+    sim.Invoke([&](sim::ISimCalculator& calc) {
         calc.RunScript(FileToName(path, false));
         if (!calc.GetVariable(FileToName(name, false), file)) file.clear();
         calc.RunScript("HOME");
