@@ -12,13 +12,14 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
-#include <QPointer>
+#include <QImage>
 #include <QTimer>
 
 namespace lw::test {
 
-QImage GrabModal(const std::function<void()>& open) {
-    QImage image;
+bool WhileModal(const std::function<void()>& open,
+                const std::function<void(QWidget& dialog)>& withDialog) {
+    bool done = false;
     QTimer poll;
     QDeadlineTimer deadline(5000);
     int seenFor = 0;
@@ -30,8 +31,9 @@ QImage GrabModal(const std::function<void()>& open) {
         }
         // A few rounds of the event loop first, so that layout and painting have settled.
         if (++seenFor < 5) return;
-        image = modal->grab().toImage();
         poll.stop();
+        withDialog(*modal);
+        done = true;
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
@@ -39,35 +41,43 @@ QImage GrabModal(const std::function<void()>& open) {
     });
     poll.start(20);
     open();
-    return image;
+    return done;
 }
 
-QStringList SaveDialogScenes(const QString& folder, QWidget* owner) {
+void ShowDialogScenes(const TSaveScene& save, QWidget* owner) {
     gui::TOwnerForm<gui::TFDownLd>::Set(owner);
     gui::TOwnerForm<gui::TFBadFile>::Set(owner);
     gui::TOwnerForm<gui::TFReplaceFile>::Set(owner);
     gui::TOwnerForm<gui::TFProperty>::Set(owner);
     gui::TOwnerForm<gui::TFAboutForm>::Set(owner);
-    QStringList written;
-    auto save = [&](const char* name, const QImage& image) {
-        const QString path = QDir(folder).filePath(QString(name) + ".png");
-        if (!image.isNull() && image.save(path)) written << path;
+    auto scene = [&](const char* name, const std::function<void()>& open) {
+        WhileModal(open, [&](QWidget& dialog) { save(dialog, name); });
     };
 
     gui::TFDownLd prompt(true, owner);
-    save("prompt-connect-rpn", GrabModal([&] { prompt.ShowPrompt(TPromptKind::Connect, ""); }));
-    save("prompt-reconnect", GrabModal([&] { prompt.ShowPrompt(TPromptKind::Reconnect, ""); }));
+    scene("prompt-connect-rpn", [&] { prompt.ShowPrompt(TPromptKind::Connect, ""); });
+    scene("prompt-reconnect", [&] { prompt.ShowPrompt(TPromptKind::Reconnect, ""); });
     gui::TFBadFile badFile(owner);
-    save("bad-file", GrabModal([&] { badFile.Ask("/home/user/calc/solver.src", ".src", true); }));
+    scene("bad-file", [&] { badFile.Ask("/home/user/calc/solver.src", ".src", true); });
     gui::TFReplaceFile replace(owner);
-    save("replace-file", GrabModal([&] { replace.AskReplace("PROG", 3); }));
+    scene("replace-file", [&] { replace.AskReplace("PROG", 3); });
     gui::TFProperty properties(owner);
-    save("properties", GrabModal([&] {
-             properties.ShowProperties({"PROG", "N", "NOTES"}, 2871,
-                                       gui::PropertySeconds(2871, "9600", false));
-         }));
+    scene("properties", [&] {
+        properties.ShowProperties({"PROG", "N", "NOTES"}, 2871,
+                                  gui::PropertySeconds(2871, "9600", false));
+    });
     gui::TFAboutForm about(owner);
-    save("about", GrabModal([&] { about.exec(); }));
+    scene("about", [&] { about.exec(); });
+}
+
+QStringList SaveDialogScenes(const QString& folder, QWidget* owner) {
+    QStringList written;
+    ShowDialogScenes(
+        [&](QWidget& dialog, const QString& name) {
+            const QString path = QDir(folder).filePath(name + ".png");
+            if (dialog.grab().toImage().save(path)) written << path;
+        },
+        owner);
     return written;
 }
 

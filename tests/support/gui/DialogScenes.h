@@ -1,8 +1,7 @@
 // Screenshot scenes of the transfer prompts and the small dialogs: each dialog is opened the
-// way the program opens it, drawn once it is up, saved as a PNG and answered with Cancel.
+// way the program opens it, handed over for drawing once it is up, then answered with Cancel.
 // For the README's pictures (scripts/screenshots.sh) and for looking at the dialogs by hand.
 #pragma once
-#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -12,14 +11,20 @@ class QWidget;
 
 namespace lw::test {
 
-// Runs `open` (which shows a modal dialog and waits for it), and returns the dialog as drawn
-// once it is up; the dialog is then rejected. A null image when no dialog came within 5 s.
-QImage GrabModal(const std::function<void()>& open);
+// Runs `open` (which shows a modal dialog and waits for it); once the dialog is up and drawn,
+// calls `withDialog` on it and rejects it. False when no dialog came within 5 s.
+bool WhileModal(const std::function<void()>& open,
+                const std::function<void(QWidget& dialog)>& withDialog);
 
-// Saves the dialog scenes into `folder` as prompt-connect-rpn.png, prompt-reconnect.png,
-// bad-file.png, replace-file.png, properties.png and about.png; `owner` (may be null) is the
-// main window the dialogs centre on and the about box takes its caption from. Returns the
-// files written.
+using TSaveScene = std::function<void(QWidget& dialog, const QString& name)>;
+
+// Opens the scenes prompt-connect-rpn, prompt-reconnect, bad-file, replace-file, properties
+// and about in turn and calls `save` with each dialog while it is up. `owner` (may be null)
+// is the main window the dialogs centre on and the about box takes its caption from.
+void ShowDialogScenes(const TSaveScene& save, QWidget* owner);
+
+// The same scenes drawn (without a window frame) into <folder>/<scene>.png. Returns the files
+// written.
 QStringList SaveDialogScenes(const QString& folder, QWidget* owner);
 
 } // namespace lw::test
