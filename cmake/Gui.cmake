@@ -19,3 +19,6 @@ target_compile_definitions(linkwell_gui PUBLIC QT_NO_KEYWORDS)
 
 add_executable(linkwell ${CMAKE_SOURCE_DIR}/mainwin/main.cpp)
 target_link_libraries(linkwell PRIVATE linkwell_gui)
+
+# The help pages beside the program in the build tree too, where the program looks first.
+file(COPY ${CMAKE_SOURCE_DIR}/docs/help DESTINATION ${CMAKE_BINARY_DIR})

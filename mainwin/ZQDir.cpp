@@ -3,6 +3,7 @@
 #include "link/Port.h"
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
+#include "mainwin/Help.h"
 #include "mainwin/HelpHints.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
@@ -361,6 +362,16 @@ void TFZQDir::CreateActions() {
             [this] { RunCommand([this] { DeleteSelection(); }); });
     connect(mnuConnect, &QAction::triggered, this, [this] { tbtnConnectClick(true); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    const auto help = [this](QAction* a, int topic) {
+        connect(a, &QAction::triggered, this, [this, topic] {
+            if (!FHelp) FHelp = new THelpWindow(this);
+            FHelp->ShowTopic(topic);
+        });
+    };
+    help(mnuContentsHelp, 0);
+    help(mnuCommHelp, 125001);
+    help(mnuTextHelp, 125005);
+    help(mnuTroubleHelp, 125004);
     connect(mnuAbout, &QAction::triggered, this, [this] {
         TFAboutForm about(this);
         about.exec();

@@ -35,6 +35,7 @@ namespace lw::gui {
 
 class TFDownLd;
 class TFProperty;
+class THelpWindow;
 class TSettingsStore;
 class TWindowPosSave;
 
@@ -209,6 +210,7 @@ private:
     std::exception_ptr FDeferredError;
     bool FShutDown = false;
     bool FCloseWhenIdle = false;
+    THelpWindow* FHelp = nullptr;
 
 public:
     // Actions (menu items; the popup menu shares them).

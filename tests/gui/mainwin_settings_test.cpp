@@ -1,4 +1,5 @@
 // The main window without a calculator: the list's order and the stored settings.
+#include "mainwin/Help.h"
 #include "mainwin/ZQDir.h"
 #include "server/XModemServer.h"
 #include "server/XPObject.h"
@@ -36,6 +37,12 @@ class TMainWindowSettingsTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { ApplySettingsNames(); }
     void init() { QSettings().clear(); }
+
+    void EveryHelpTopicHasAPage() {
+        for (int topic : {0, 125001, 125004, 125005})
+            QVERIFY(QFile::exists(QString(LW_SOURCE_DIR "/docs/help/") + HelpPage(topic)));
+        QCOMPARE(HelpFolder("/data", QLocale::German), QString("/data/help"));
+    }
 
     void SortsDirectoriesFirstSizesAsNumbersAndReversesLast() {
         TXPObject dir;
