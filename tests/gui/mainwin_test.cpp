@@ -5,6 +5,7 @@
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
 #include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowScenes.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
@@ -344,6 +345,15 @@ private Q_SLOTS:
         W->RunCommand([&] { W->mnuEvalClick(); });
         QCOMPARE(W->CurrentPath, QString("HOME WORK"));
         QVERIFY(W->ListModel.RowNamed("TODO") >= 0);
+    }
+
+    void ScreenshotScenes() {
+        const QString folder = qEnvironmentVariableIsSet("LW_SCENES_DIR")
+                                   ? qEnvironmentVariable("LW_SCENES_DIR")
+                                   : QString::fromStdString(TempFolder() + "scenes");
+        const QStringList files = test::SaveMainWindowScenes(folder, *W);
+        QCOMPARE(files.size(), 3);
+        QVERIFY(Has("HOME WORK", "TODO"));
     }
 
     // Last: the calculator hangs up in the middle of a copy.
