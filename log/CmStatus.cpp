@@ -39,7 +39,9 @@ TFCmStatus::TFCmStatus(TFLogForm* log, QWidget* parent) : QDialog(parent), FLog(
     layout->addWidget(Label1, 0, Qt::AlignHCenter);
     layout->addWidget(ProgressBar1);
     layout->addWidget(btnCancel, 0, Qt::AlignHCenter);
-    setFixedSize(208, 110);
+    // 208 x 110 at the design font; taller when the font needs it for the label's three
+    // lines (bytes, percentage, rate).
+    setFixedSize(208, std::max(110, sizeHint().height()));
 }
 
 TModalResult TFCmStatus::ShowProgress(const std::string& caption, bool showCancel) {

@@ -19,11 +19,11 @@ TFCmndStatus::TFCmndStatus(QWidget* parent)
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->viewport()->setAutoFillBackground(false);
-    Memo1->setPlainText("The calculator is busy, please wait for it to complete\n"
-                        "the commands.\n"
+    // Two paragraphs, wrapped to the memo's width whatever the font.
+    Memo1->setPlainText("The calculator is busy, please wait for it to complete the commands.\n"
                         "\n"
-                        "You may press CANCEL to stop the PC side of the \n"
-                        "connection but the calculator will continue on its own.");
+                        "You may press CANCEL to stop the PC side of the connection but the "
+                        "calculator will continue on its own.");
     Animate1 = new QProgressBar(this);
     Animate1->setObjectName("Animate1");
     Animate1->setRange(0, 0);

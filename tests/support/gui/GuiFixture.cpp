@@ -18,7 +18,7 @@ TGuiFixture::~TGuiFixture() {
     try {
         Server.reset(); // disconnects while the windows still stand
     } catch (...) {}
-    if (Sim) Sim->Stop();
+    Sim.reset();
     SetUiHooks(FPrevious);
 }
 
@@ -27,20 +27,16 @@ void TGuiFixture::InstallHooks(IMainWindowHooks* main, IPromptDialog* prompt,
     SetUiHooks({main, prompt, &Status, progress ? progress : &CmStatus, &UiThread});
 }
 
-void TGuiFixture::StartSimulator(TGuiOptions options) {
+void TGuiFixture::StartSimulator(bool empty, const std::string& speed) {
     SetCalcFilesFolder(LW_SOURCE_DIR "/calcfiles");
-    Sim = std::make_unique<sim::TSimulator>(
-        sim::TSimConfig{}, options.Empty ? sim::CreateEmptyCalculator(options.Model)
-                                         : sim::CreateSampleCalculator(options.Model));
-    Port = Sim->AttachSerial();
-    Sim->Start();
+    Sim = std::make_unique<TGuiSim>(empty);
     Server = std::make_unique<TXModemServer>(State);
-    Server->SetSpeed(options.Speed);
+    Server->SetSpeed(speed);
 }
 
 void TGuiFixture::Connect() {
     if (!Sim) StartSimulator();
-    Server->Connect(Port);
+    Server->Connect(Sim->Port());
     Server->GetFileList();
 }
 

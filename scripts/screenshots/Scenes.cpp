@@ -1,0 +1,20 @@
+#include "Screenshots.h"
+
+#include "support/gui/DialogScenes.h"
+
+namespace lw::shots {
+
+const std::vector<TScene>& Scenes() {
+    static const std::vector<TScene> scenes = {
+        {"log-window", LogScene},   {"progress-dialog", ProgressScene},
+        {"busy-dialog", BusyScene}, {"connecting-notice", ConnectingScene},
+        {"dialogs", DialogScenes},
+    };
+    return scenes;
+}
+
+void DialogScenes(TShot& shot) {
+    shot.Wrote(test::SaveDialogScenes(shot.Folder(), nullptr));
+}
+
+} // namespace lw::shots
