@@ -14,7 +14,8 @@ const std::vector<TScene>& Scenes() {
 }
 
 void DialogScenes(TShot& shot) {
-    shot.Wrote(test::SaveDialogScenes(shot.Folder(), nullptr));
+    test::ShowDialogScenes(
+        [&shot](QWidget& dialog, const QString& name) { shot.Save(dialog, name); }, nullptr);
 }
 
 } // namespace lw::shots

@@ -4,7 +4,6 @@
 // Scenes.cpp.
 #pragma once
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -18,9 +17,6 @@ public:
     // Draws `window` (with a plain title bar of its caption, as no window manager runs under
     // Xvfb) into <folder>/<name>.png.
     void Save(QWidget& window, const QString& name);
-    // Counts files a scene wrote by other means.
-    void Wrote(const QStringList& files);
-    const QString& Folder() const { return FFolder; }
     int Saved = 0;
 
 private:

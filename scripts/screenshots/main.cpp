@@ -44,11 +44,6 @@ void TShot::Save(QWidget& window, const QString& name) {
     }
 }
 
-void TShot::Wrote(const QStringList& files) {
-    Saved += int(files.size());
-    for (const QString& f : files) std::printf("%s\n", qPrintable(f));
-}
-
 } // namespace lw::shots
 
 int main(int argc, char** argv) {

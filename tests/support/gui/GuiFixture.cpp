@@ -18,7 +18,7 @@ TGuiFixture::~TGuiFixture() {
     try {
         Server.reset(); // disconnects while the windows still stand
     } catch (...) {}
-    Sim.reset();
+    if (Sim) Sim->Stop();
     SetUiHooks(FPrevious);
 }
 
@@ -27,16 +27,20 @@ void TGuiFixture::InstallHooks(IMainWindowHooks* main, IPromptDialog* prompt,
     SetUiHooks({main, prompt, &Status, progress ? progress : &CmStatus, &UiThread});
 }
 
-void TGuiFixture::StartSimulator(bool empty, const std::string& speed) {
+void TGuiFixture::StartSimulator(TGuiOptions options) {
     SetCalcFilesFolder(LW_SOURCE_DIR "/calcfiles");
-    Sim = std::make_unique<TGuiSim>(empty);
+    Sim = std::make_unique<sim::TSimulator>(
+        sim::TSimConfig{}, options.Empty ? sim::CreateEmptyCalculator(options.Model)
+                                         : sim::CreateSampleCalculator(options.Model));
+    Port = Sim->AttachSerial();
+    Sim->Start();
     Server = std::make_unique<TXModemServer>(State);
-    Server->SetSpeed(speed);
+    Server->SetSpeed(options.Speed);
 }
 
 void TGuiFixture::Connect() {
     if (!Sim) StartSimulator();
-    Server->Connect(Sim->Port());
+    Server->Connect(Port);
     Server->GetFileList();
 }
 

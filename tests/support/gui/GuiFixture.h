@@ -4,7 +4,6 @@
 // calculator. Later windows add themselves here: tests create one fixture and use its members.
 #pragma once
 #include "support/gui/ModalScript.h"
-#include "support/gui/SimCalc.h"
 
 #include "link/UiHooks.h"
 #include "log/CmStatus.h"
@@ -15,6 +14,8 @@
 #include "mainwin/UiThread.h"
 #include "server/CalcState.h"
 #include "server/XModemServer.h"
+#include "sim/SimCalculator.h"
+#include "sim/link/Simulator.h"
 
 #include <QTemporaryDir>
 
@@ -22,6 +23,12 @@
 #include <string>
 
 namespace lw::test {
+
+struct TGuiOptions {
+    sim::TModel Model = sim::TModel::KB;
+    bool Empty = false; // an empty HOME instead of the sample memory
+    std::string Speed = "115200";
+};
 
 class TGuiFixture {
 public:
@@ -33,9 +40,8 @@ public:
     // Installs the hooks of the windows that exist (the fixture's own, plus these).
     void InstallHooks(IMainWindowHooks* main = nullptr, IPromptDialog* prompt = nullptr,
                       IProgressDialog* progress = nullptr);
-    // Starts the simulated calculator (`empty`: with an empty HOME) and creates the server
-    // client (not connected).
-    void StartSimulator(bool empty = false, const std::string& speed = "115200");
+    // Starts the simulated calculator and creates the server client (not connected).
+    void StartSimulator(TGuiOptions options = {});
     // Starts the simulator if needed, connects the server client and lists the memory.
     void Connect();
     // A control line to the simulator; returns its reply.
@@ -52,8 +58,9 @@ public:
     TModalScript Script;
 
     TCalcState State;
-    std::unique_ptr<TGuiSim> Sim;
+    std::unique_ptr<sim::TSimulator> Sim;
     std::unique_ptr<TXModemServer> Server;
+    std::string Port;
     QTemporaryDir Folder;
 
 private:
