@@ -130,6 +130,11 @@ void TYModemRX::Execute() {
         SendByte(ACK);
         if (ToFile) file.Commit();
         FDone = true;
+        // The last report shows the whole object received.
+        if (startTicks != 0) {
+            const int64_t total = ExpectedSize != 0 ? ExpectedSize : received;
+            ReportProgress(std::min(received, total), total, startTicks, report);
+        }
     } catch (const std::exception& e) {
         // Each step is attempted even when an earlier one fails, so that the progress dialog
         // always gets its final report and no partial file is left behind.

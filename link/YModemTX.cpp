@@ -106,6 +106,8 @@ void TYModemTX::Execute() {
             if (ReadReply() == ACK) break;
         }
         FDone = true;
+        // The last report shows the whole file sent.
+        ReportProgress(size, size, startTicks, report);
         CloseSendFile();
     } catch (const std::exception& e) {
         ReportStatus(e.what(), skError, 0, 0, 0);

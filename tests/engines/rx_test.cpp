@@ -57,8 +57,10 @@ TEST_P(RxEngine, ObjectToFileKeepsTheExpectedSizeAndMemoryKeepsWholeBlocks) {
     }
     EXPECT_EQ(ReadTestFile(target), data);
     EXPECT_EQ(Dir.Entries(), 1) << "no temporary file left";
-    EXPECT_EQ(H.Count(skProgress), 3);
+    EXPECT_EQ(H.Count(skProgress), 4); // one before each block, and the whole at the end
     EXPECT_EQ(H.Records.back().Kind, skFinished);
+    EXPECT_EQ(H.Records[H.Records.size() - 2].Position, 300);
+    EXPECT_EQ(H.Records[H.Records.size() - 2].Max, 300);
     {
         TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
         TYModemRX rx("", false, 300, H.Status());
