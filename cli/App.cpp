@@ -2,9 +2,10 @@
 
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
-#include "cli/Demo.h"
 #include "link/Port.h"
 #include "log/TraceLine.h"
+#include "server/Commands.h"
+#include "sim/demo/Demo.h"
 #include "util/Files.h"
 
 #include <iostream>
@@ -46,17 +47,21 @@ const std::map<std::string, TCommand>& CommandTable() {
 int RunSession(const TCliOptions& options, TTerminal& term) {
     TCalcState state;
     TTerminalUi ui(term, state, !options.Alg, options.Text);
-    std::unique_ptr<TDemo> demo;
+    std::unique_ptr<sim::TDemo> demo;
     std::string port = options.Port;
     if (options.Demo && options.Command != "ports") {
+        sim::TDemoConfig config;
+        config.Usb = options.Command == "rom";
+        if (options.Verbose)
+            config.Log = [](const std::string& line) { std::cerr << "[sim] " << line << '\n'; };
         try {
-            demo = std::make_unique<TDemo>(options.Command == "rom", options.Verbose);
+            demo = std::make_unique<sim::TDemo>(std::move(config));
         } catch (const std::exception& e) {
             return term.Fail(DemoFailedText(e.what()));
         }
         port = demo->Port();
         ui.Prompt.OnWaiting = [&demo, &options](TPromptKind kind) {
-            demo->OnPrompt(kind, options);
+            demo->OnPrompt(kind, options.Args.empty() ? "" : PutNameForFile(options.Args[0]));
         };
     }
     TXModemServer server(state, &ui.BadFile, &ui.Replace);

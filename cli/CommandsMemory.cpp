@@ -100,17 +100,13 @@ int CmdPut(TSession& s) {
     bool replaceAll = false;
     for (const auto& file : files) {
         const std::string name = PutNameForFile(file);
-        s.Ui.Replace.Reset();
-        const int declinedBefore = s.Ui.Prompt.Declined();
-        const bool ok =
-            PutFileToCalc(s.Server, file, replaceAll, int(files.size()), HasEntry(dir, name));
-        if (s.Ui.Replace.LastAnswer() == TModalResult::No)
+        const TPutOutcome outcome = PutFileToCalc(s.Server, file, replaceAll, int(files.size()),
+                                                  dir.FindChild(name) != nullptr);
+        if (outcome == TPutOutcome::NotReplaced)
             throw ECommandFailed(PutNotReplacedText(file, name));
-        if (!ok) {
-            if (!IsProperCalcName(name) && s.Ui.Prompt.Declined() > declinedBefore)
-                throw ECommandFailed(ImproperNameRefusedText(name));
-            throw ECommandFailed(PutFailedText(file));
-        }
+        if (outcome == TPutOutcome::Refused && !IsProperCalcName(name))
+            throw ECommandFailed(ImproperNameRefusedText(name));
+        if (outcome != TPutOutcome::Sent) throw ECommandFailed(PutFailedText(file));
     }
     return 0;
 }
@@ -125,17 +121,17 @@ int CmdRm(TSession& s) {
     for (const auto& name : s.Options.Args) s.Server.Purge(name, targets[name]);
     TXPObject& after = s.ListDir();
     for (const auto& name : s.Options.Args)
-        if (s.FindEntry(after, name)) throw ECommandFailed(NotChangedText("rm", name));
+        if (after.FindChild(name)) throw ECommandFailed(NotChangedText("rm", name));
     return 0;
 }
 
 int CmdMkdir(TSession& s) {
     const std::string& name = s.Options.Args.at(0);
     TXPObject& dir = s.EnterDir();
-    if (s.FindEntry(dir, name)) throw ECommandFailed(AlreadyExistsText(name, dir.GetPath()));
+    if (dir.FindChild(name)) throw ECommandFailed(AlreadyExistsText(name, dir.GetPath()));
     s.CheckName(name);
     s.Server.CreateDir(name);
-    const TXPObject* made = s.FindEntry(s.ListDir(), name);
+    const TXPObject* made = s.ListDir().FindChild(name);
     if (!made || !made->IsDirectory()) throw ECommandFailed(NotChangedText("mkdir", name));
     return 0;
 }
@@ -146,12 +142,12 @@ int CmdMv(TSession& s) {
     TXPObject& dir = s.EnterDir();
     const TXPObject& entry = s.Entry(dir, from);
     const bool isDir = entry.TypeIndex == DirectoryTypeIndex || entry.TypeIndex == 0;
-    if (s.FindEntry(dir, to)) throw ECommandFailed(AlreadyExistsText(to, dir.GetPath()));
+    if (dir.FindChild(to)) throw ECommandFailed(AlreadyExistsText(to, dir.GetPath()));
     s.CheckName(from);
     s.CheckName(to);
     s.Server.Rename(from, to, isDir);
     TXPObject& after = s.ListDir();
-    if (!s.FindEntry(after, to) || s.FindEntry(after, from))
+    if (!after.FindChild(to) || after.FindChild(from))
         throw ECommandFailed(NotChangedText("mv", from));
     return 0;
 }

@@ -37,18 +37,8 @@ void TSession::Connect() {
 
 TXPObject& TSession::ListDir() {
     Server.GetFileList();
-    TXPObject* dir = &Server.Root();
-    const std::string& path = Options.Dir;
-    size_t at = path.find(' ');
-    while (at != std::string::npos) {
-        const size_t next = path.find(' ', at + 1);
-        const std::string name =
-            path.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
-        TXPObject* child = FindEntry(*dir, name);
-        if (!child || !child->IsDirectory()) throw ECommandFailed(NoSuchDirectoryText(path));
-        dir = child;
-        at = next;
-    }
+    TXPObject* dir = Server.Root().FindDir(Options.Dir);
+    if (!dir) throw ECommandFailed(NoSuchDirectoryText(Options.Dir));
     return *dir;
 }
 
@@ -59,14 +49,8 @@ TXPObject& TSession::EnterDir() {
     return dir;
 }
 
-TXPObject* TSession::FindEntry(TXPObject& dir, const std::string& name) {
-    for (auto& child : dir.GetChildren())
-        if (child->Name == name) return child.get();
-    return nullptr;
-}
-
 TXPObject& TSession::Entry(TXPObject& dir, const std::string& name) {
-    TXPObject* entry = FindEntry(dir, name);
+    TXPObject* entry = dir.FindChild(name);
     if (!entry) throw ECommandFailed(NoSuchEntryText(name, dir.GetPath()));
     return *entry;
 }

@@ -34,7 +34,6 @@ struct TSession {
     TXPObject& ListDir();
     // The entry of `dir` named `name` (display form), or a failure naming both.
     TXPObject& Entry(TXPObject& dir, const std::string& name);
-    TXPObject* FindEntry(TXPObject& dir, const std::string& name);
     // The improper-name question; a refusal is a failure.
     void CheckName(const std::string& name);
     // Opens the port without the calculator's server; a failure if it cannot.

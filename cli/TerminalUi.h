@@ -16,8 +16,8 @@ namespace lw::cli {
 class TTermMain : public IMainWindowHooks {
 public:
     TTermMain(TTerminal& term, TCalcState& state) : FTerm(term), FState(state) {}
-    void SetConnected(bool connected) override { FState.Connected = connected; }
-    void SetBusy(bool busy) override { FState.Busy = busy; }
+    void SetConnected(bool connected) override { FState.SetConnected(connected); }
+    void SetBusy(bool busy) override { FState.SetBusy(busy); }
     void FocusMainWindow() override {}
     void Beep() override {}
     void ShowMessage(const std::string& text, const std::string& caption) override;

@@ -3,10 +3,12 @@
 #   scripts/test.sh              normal build in build/
 #   scripts/test.sh address      AddressSanitizer + UndefinedBehaviorSanitizer build in build-address/
 #   scripts/test.sh thread       ThreadSanitizer build in build-thread/
+#   scripts/test.sh thread 'port|cli'   ... running only the tests with these labels (a regex)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 sanitize="${1:-}"
+labels="${2:-}"
 dir="build${sanitize:+-$sanitize}"
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
@@ -15,4 +17,4 @@ cmake -S . -B "$dir" -G Ninja -DLW_SANITIZE="$sanitize" -DLW_WERROR="$werror" \
 cmake --build "$dir" -j "$(nproc)"
 cd "$dir"
 # Most tests spend their time in the protocol's own waits, so run twice as many as cores.
-ctest -j "$((2 * $(nproc)))" --output-on-failure --timeout 300
+ctest -j "$((2 * $(nproc)))" --output-on-failure --timeout 300 ${labels:+-L "^($labels)\$"}

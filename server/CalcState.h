@@ -1,6 +1,8 @@
 // The main window's fields that the server client reads and writes. The desktop program
 // shows them; linkwell-cli prints them.
 #pragma once
+#include <functional>
+#include <map>
 #include <string>
 
 namespace lw {
@@ -11,8 +13,10 @@ struct TCalcState {
     std::string RomVersion; // one letter (KA) or six characters (KB)
     std::string CalcFlags;  // flag digits: [0] flag -36, [1] flag -51
     int RequiredSpeed = 0;  // 0 = no requirement
-    bool Connected = false; // kept by the front end's SetConnected
-    bool Busy = false;
+    // The one record of the connection state; change it with SetConnected (the front end's
+    // SetConnected does) so that the observers learn of it. Read it freely.
+    bool Connected = false;
+    bool Busy = false; // change with SetBusy
 
     // Text transfer settings.
     bool TextMode = false;    // text transfer mode on
@@ -31,6 +35,28 @@ struct TCalcState {
     // + ")".
     void SetModelName(const std::string& name) { ModelName = name.empty() ? ModelCode : name; }
     void SetTextMode(bool on) { TextMode = on; }
+
+    // Observers of Connected and Busy: called (on the thread that changed it, the UI thread)
+    // after each change, with the state. AddObserver returns the id RemoveObserver takes.
+    using TObserver = std::function<void(const TCalcState&)>;
+    int AddObserver(TObserver observer) {
+        FObservers.emplace(++FLastObserver, std::move(observer));
+        return FLastObserver;
+    }
+    void RemoveObserver(int id) { FObservers.erase(id); }
+    void SetConnected(bool on) { Change(Connected, on); }
+    void SetBusy(bool on) { Change(Busy, on); }
+
+private:
+    void Change(bool& field, bool on) {
+        if (field == on) return;
+        field = on;
+        // A copy: an observer may remove itself or others while being told.
+        const auto observers = FObservers;
+        for (const auto& [id, observer] : observers) observer(*this);
+    }
+    std::map<int, TObserver> FObservers;
+    int FLastObserver = 0;
 };
 
 } // namespace lw

@@ -63,12 +63,6 @@ struct TNotBusyAfter {
 
 } // namespace
 
-bool HasEntry(const TXPObject& dir, const std::string& displayName) {
-    for (const auto& child : dir.Children)
-        if (child && child->Name == displayName) return true;
-    return false;
-}
-
 std::string CopyEntryToFolder(TXModemServer& server, const std::string& displayName, int typeIndex,
                               int size, const std::string& folder) {
     const TCalcState& state = server.State();
@@ -80,10 +74,10 @@ std::string CopyEntryToFolder(TXModemServer& server, const std::string& displayN
     return path;
 }
 
-bool PutFileToCalc(TXModemServer& server, const std::string& path, bool& replaceAll, int count,
-                   bool exists) {
-    if (IsBackupArchive(path)) return false;
-    return server.PutVar(PutNameForFile(path), path, count, replaceAll, exists, "");
+TPutOutcome PutFileToCalc(TXModemServer& server, const std::string& path, bool& replaceAll,
+                          int count, bool exists) {
+    if (IsBackupArchive(path)) return TPutOutcome::Refused;
+    return server.PutVarOutcome(PutNameForFile(path), path, count, replaceAll, exists, "");
 }
 
 bool BackupToFile(TXModemServer& server, const std::string& path) {

@@ -10,6 +10,7 @@ namespace lw {
 
 class TXModemServer;
 class TXPObject;
+enum class TPutOutcome : int; // server/XModemServer.h
 
 // --- names
 
@@ -43,9 +44,6 @@ std::string ServerProgramFile();
 
 // --- operations (connected server client; the caller has changed to the directory)
 
-// Whether the directory record holds an entry whose name is exactly `displayName`.
-bool HasEntry(const TXPObject& dir, const std::string& displayName);
-
 // Copies one calculator entry of the current directory into `folder` (binary or text as the
 // state's TextMode says). Returns the path written, or "" when the copy failed (the engine
 // or the name check reported why); no file is written then.
@@ -55,9 +53,9 @@ std::string CopyEntryToFolder(TXModemServer& server, const std::string& displayN
 // Sends one PC file into the current directory under PutNameForFile(path). `exists`: the
 // directory already holds that name (the replace question may then be asked); `replaceAll`
 // is the batch's "yes to all" flag, `count` the number of files in the batch. A backup
-// archive is refused (false; use RestoreFromFile). Returns the put's result.
-bool PutFileToCalc(TXModemServer& server, const std::string& path, bool& replaceAll, int count,
-                   bool exists);
+// archive is refused (use RestoreFromFile). Returns how the put ended.
+TPutOutcome PutFileToCalc(TXModemServer& server, const std::string& path, bool& replaceAll,
+                          int count, bool exists);
 
 // Backs the whole memory up into `path`: size estimate from the root record, Backup, the
 // length walk, atomic write. A walk that fails shows "Decompile Error" and writes the data

@@ -113,20 +113,28 @@ bool TXModemServer::CopyFromCalc(const std::string& name, const std::string& fil
 
 bool TXModemServer::PutVar(const std::string& name, const std::string& fileName, int replaceInfo,
                            bool& replaceAll, bool queryReplace, const std::string& displayName) {
+    const TPutOutcome outcome =
+        PutVarOutcome(name, fileName, replaceInfo, replaceAll, queryReplace, displayName);
+    return outcome == TPutOutcome::Sent || outcome == TPutOutcome::NotReplaced;
+}
+
+TPutOutcome TXModemServer::PutVarOutcome(const std::string& name, const std::string& fileName,
+                                         int replaceInfo, bool& replaceAll, bool queryReplace,
+                                         const std::string& displayName) {
     CheckConnected();
-    if (!CheckCalcName(name)) return false;
+    if (!CheckCalcName(name)) return TPutOutcome::Refused;
     bool isText = false;
-    if (!CheckFileMatches(fileName, isText)) return false;
+    if (!CheckFileMatches(fileName, isText)) return TPutOutcome::Refused;
 
     const bool protectedVars = !FState.CalcFlags.empty() && FState.CalcFlags[0] == '1';
     if (queryReplace && !replaceAll && (isText || protectedVars)) {
         const TModalResult answer =
             FReplace ? FReplace->AskReplace(name, replaceInfo) : TModalResult::Cancel;
-        if (answer == TModalResult::No) return true; // counts as done
+        if (answer == TModalResult::No) return TPutOutcome::NotReplaced;
         if (answer == TModalResult::All)
             replaceAll = true;
         else if (answer != TModalResult::Yes)
-            return false;
+            return TPutOutcome::Refused;
     }
 
     const TUiHooks& ui = UiHooks();
@@ -140,7 +148,7 @@ bool TXModemServer::PutVar(const std::string& name, const std::string& fileName,
             ui.Thread->ProcessMessages();
             SleepMs(100);
         }
-        return result == TTextPutResult::Sent;
+        return result == TTextPutResult::Sent ? TPutOutcome::Sent : TPutOutcome::Failed;
     }
 
     SetStatus("Sending PUT command");
@@ -158,7 +166,7 @@ bool TXModemServer::PutVar(const std::string& name, const std::string& fileName,
     else
         ui.Main->SetConnected(false);
     SetStatus("");
-    return ok;
+    return ok ? TPutOutcome::Sent : TPutOutcome::Failed;
 }
 
 bool TXModemServer::PutVarAsText(const std::string& name, const std::string& fileName) {

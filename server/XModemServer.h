@@ -13,6 +13,11 @@
 
 namespace lw {
 
+// How a put ended: sent; left alone because the user chose not to replace the variable;
+// refused by the user (the improper-name question, the wrong-file question, the replace
+// question's Cancel) or because the file is a backup archive; or failed.
+enum class TPutOutcome : int { Sent, NotReplaced, Refused, Failed };
+
 class TXModemServer {
 public:
     // `state`: the main window's fields; the dialogs are optional (null: answered no/cancel).
@@ -50,6 +55,9 @@ public:
 
     // --- listing
     TXPObject& Root() { return *FRoot; }
+    // Re-reads the whole listing into the tree under Root(). Root() itself stays; every record
+    // below it is freed and built anew, so pointers to entries a view held are invalid
+    // afterwards (keep paths and find them again with TXPObject::FindDir / FindChild).
     void GetFileList();
     void ParseDirList(TXPObject& dir, const std::string& list, size_t& pos); // pos 0-based
     void ChangeDir(const std::string& path);
@@ -62,8 +70,12 @@ public:
     bool GetVar(const std::string& name, const std::string& fileName, bool toFile, int size);
     bool CopyFromCalc(const std::string& name, const std::string& fileName, int typeIndex,
                       int size);
+    // True when the variable was sent or the user chose not to replace it.
     bool PutVar(const std::string& name, const std::string& fileName, int replaceInfo,
                 bool& replaceAll, bool queryReplace, const std::string& displayName);
+    // PutVar, telling how it ended.
+    TPutOutcome PutVarOutcome(const std::string& name, const std::string& fileName, int replaceInfo,
+                              bool& replaceAll, bool queryReplace, const std::string& displayName);
     bool PutVarAsText(const std::string& name, const std::string& fileName);
     bool ReceiveFile(const std::string& fileName, int size);
     bool SendFile(const std::string& fileName);

@@ -37,6 +37,25 @@ std::string TXPObject::GetPath() const {
     return path;
 }
 
+TXPObject* TXPObject::FindChild(const std::string& name) const {
+    for (const auto& child : Children)
+        if (child && child->Name == name) return child.get();
+    return nullptr;
+}
+
+TXPObject* TXPObject::FindDir(const std::string& path) {
+    TXPObject* dir = this;
+    size_t at = path.find(' ');
+    if (path.substr(0, at) != Name) return nullptr;
+    while (dir && at != std::string::npos) {
+        const size_t next = path.find(' ', at + 1);
+        dir = dir->FindChild(path.substr(at + 1, next == std::string::npos ? next : next - at - 1));
+        if (dir && !dir->IsDirectory()) dir = nullptr;
+        at = next;
+    }
+    return dir;
+}
+
 int32_t TXPObject::GetSize() const {
     if (Parent) return SizeBytes;
     int64_t size = 100;

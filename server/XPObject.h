@@ -1,5 +1,10 @@
 // One directory or variable of the calculator's memory, as the listing reports it. A directory
 // owns the records of its entries.
+//
+// Lifetime: re-reading a directory (TXModemServer::GetFileList, ClearChildren) frees the
+// records of its entries and builds new ones, so a pointer or reference to an entry is valid
+// only until the next refresh of its directory or of any directory above it. A view keeps
+// paths (GetPath, FindPath), not records, across a refresh.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -43,6 +48,12 @@ public:
     // The size in bytes; for the root 100 + the sizes of its direct entries.
     int32_t GetSize() const;
     bool IsDirectory() const { return TypeIndex == DirectoryTypeIndex; }
+    // The direct entry named exactly `name` (display form), or nullptr.
+    TXPObject* FindChild(const std::string& name) const;
+    // The directory at `path` ("HOME" and the names below it separated by single blanks, as
+    // GetPath gives them) searched from this record as HOME; nullptr when a step is missing
+    // or is not a directory.
+    TXPObject* FindDir(const std::string& path);
 };
 
 } // namespace lw

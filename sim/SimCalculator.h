@@ -73,6 +73,9 @@ public:
     virtual std::string LastError() const { return {}; }
     // The current directory as names from "HOME" down.
     virtual std::vector<std::string> CurrentPath() const { return {"HOME"}; }
+    // The names (calculator bytes) of HOME's variables, directories left out, in memory
+    // order (the most recently created first).
+    virtual std::vector<std::string> HomeVariables() const { return {}; }
 };
 
 // The calculator model with the built-in sample memory (sim/calc).

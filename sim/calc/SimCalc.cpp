@@ -109,6 +109,12 @@ public:
         return M.Info.Model == TModel::KA ? "ZQ KAg XModem Server R" : "ZQ KBg XModem Server";
     }
     std::string Listing() const override { return M.Mem.Listing(); }
+    std::vector<std::string> HomeVariables() const override {
+        std::vector<std::string> names;
+        for (const TVar& v : M.Mem.Home().Vars)
+            if (!v.IsDir()) names.push_back(v.Name);
+        return names;
+    }
     std::string FreeMemoryText() const override { return M.FreeMemoryText(); }
 
     bool GetVariable(const std::string& name, std::string& objectFile) const override {

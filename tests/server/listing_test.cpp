@@ -76,6 +76,27 @@ TEST_F(Listing, TreeTypesSizesAndPaths) {
     EXPECT_EQ(Root().GetSize(), 100 + 11 + 3 + 0 + 20);
     EXPECT_EQ(games.GetSize(), 0);
     EXPECT_EQ(home[0]->GetSize(), 11);
+    // Lookups by name and by path.
+    EXPECT_EQ(games.FindChild("\\->NUM"), games.Children[2].get());
+    EXPECT_EQ(games.FindChild("NUM"), nullptr);
+    EXPECT_EQ(Root().FindDir("HOME"), &Root());
+    EXPECT_EQ(Root().FindDir("HOME GAMES EMPTY"), &empty);
+    EXPECT_EQ(Root().FindDir("HOME GAMES X"), nullptr); // not a directory
+    EXPECT_EQ(Root().FindDir("HOME NONE"), nullptr);
+    EXPECT_EQ(Root().FindDir("GAMES"), nullptr); // paths begin at HOME
+}
+
+TEST(CalcState, ObserversLearnOfEachChangeUntilRemoved) {
+    TCalcState state;
+    int told = 0;
+    const int id = state.AddObserver([&](const TCalcState& s) { told += s.Connected ? 10 : 1; });
+    state.SetConnected(true);
+    state.SetConnected(true); // no change, nobody told
+    state.SetBusy(true);
+    EXPECT_EQ(told, 20);
+    state.RemoveObserver(id);
+    state.SetConnected(false);
+    EXPECT_EQ(told, 20);
 }
 
 TEST_F(Listing, SizeFieldUsesTwentyBits) {

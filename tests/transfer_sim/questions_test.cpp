@@ -33,7 +33,9 @@ protected:
         bool all = false;
         int done = 0;
         for (const auto& f : files) {
-            if (!PutFileToCalc(*S.Server, f, all, static_cast<int>(files.size()), true)) break;
+            const TPutOutcome o =
+                PutFileToCalc(*S.Server, f, all, static_cast<int>(files.size()), true);
+            if (o == TPutOutcome::Refused || o == TPutOutcome::Failed) break;
             ++done;
         }
         return done;
@@ -119,7 +121,7 @@ TEST_F(Questions, BackupArchiveIsNotPut) {
     WriteStringToFile(Value("X"), archive);
     const std::string commands = S.Sim->Stats().Commands;
     bool all = false;
-    EXPECT_FALSE(PutFileToCalc(*S.Server, archive, all, 1, false));
+    EXPECT_EQ(PutFileToCalc(*S.Server, archive, all, 1, false), TPutOutcome::Refused);
     EXPECT_EQ(S.Sim->Stats().Commands, commands);
 }
 

@@ -89,7 +89,7 @@ void PutAll(TSimSession& s, const std::vector<TCopied>& files) {
     for (auto it = files.rbegin(); it != files.rend(); ++it) {
         s.Server->ChangeDir(it->DirPath);
         bool all = false;
-        ASSERT_TRUE(PutFileToCalc(*s.Server, it->File, all, 1, false)) << it->File;
+        ASSERT_EQ(PutFileToCalc(*s.Server, it->File, all, 1, false), TPutOutcome::Sent) << it->File;
     }
 }
 

@@ -44,7 +44,7 @@ protected:
     bool Put(const std::string& fileName, const std::string& bytes) {
         WriteStringToFile(bytes, S.File(fileName));
         bool all = false;
-        return PutFileToCalc(*S.Server, S.File(fileName), all, 1, false);
+        return PutFileToCalc(*S.Server, S.File(fileName), all, 1, false) == TPutOutcome::Sent;
     }
     std::string Get(const std::string& name, int typeIndex = 0) {
         const std::string file = CopyEntryToFolder(*S.Server, name, typeIndex, 0, S.Folder + "/");
