@@ -1,6 +1,5 @@
 #include "mainwin/Program.h"
 
-#include "cli/Demo.h"
 #include "log/CmStatus.h"
 #include "log/CmndStatus.h"
 #include "log/CnctStatus.h"
@@ -15,6 +14,7 @@
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
 #include "settings/SettingsStore.h"
+#include "sim/demo/Demo.h"
 #include "util/Version.h"
 
 #include <QApplication>
@@ -66,10 +66,10 @@ int RunProgram(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromStdString(FileVersionText()));
 
     QString portList = options.PortList;
-    std::unique_ptr<cli::TDemo> demo;
+    std::unique_ptr<sim::TDemo> demo;
     if (options.Demo) {
         try {
-            demo = std::make_unique<cli::TDemo>(false, false);
+            demo = std::make_unique<sim::TDemo>();
         } catch (const std::exception& e) {
             std::fprintf(stderr, "linkwell: the demo calculator cannot start: %s\n", e.what());
             return 1;

@@ -157,7 +157,7 @@ bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int coun
         return false;
     }
     const TXPObject* dir = ListModel.Dir();
-    const bool exists = dir && HasEntry(*dir, PutNameForFile(path));
+    const bool exists = dir && dir->FindChild(PutNameForFile(path));
     PutFileToCalc(*FServer, path, replaceAll, count, exists);
     return true;
 }

@@ -135,10 +135,11 @@ private Q_SLOTS:
                             .manhattanLength() <= 2);
             },
             "No"));
-        QVERIFY(PutFileToCalc(server, textFile("N.txt", "7."), all, 1, true));
+        QCOMPARE(PutFileToCalc(server, textFile("N.txt", "7."), all, 1, true),
+                 TPutOutcome::NotReplaced);
         QCOMPARE(value("N"), n0);
         script.Then(TModalScript::CheckThenClick([] {}, "Yes"));
-        QVERIFY(PutFileToCalc(server, textFile("N.txt", "7."), all, 1, true));
+        QCOMPARE(PutFileToCalc(server, textFile("N.txt", "7."), all, 1, true), TPutOutcome::Sent);
         QVERIFY(value("N") != n0);
 
         // A batch: All replaces this one and the rest without asking; Cancel stops.
@@ -147,14 +148,16 @@ private Q_SLOTS:
                 QCOMPARE(ShownButtons(&replace), QStringList({"&Yes", "&All", "&No", "Cancel"}));
             },
             "All"));
-        QVERIFY(PutFileToCalc(server, textFile("X.txt", "8."), all, 2, true));
+        QCOMPARE(PutFileToCalc(server, textFile("X.txt", "8."), all, 2, true), TPutOutcome::Sent);
         QVERIFY(all);
-        QVERIFY(PutFileToCalc(server, textFile("SMALL.txt", "9."), all, 2, true));
+        QCOMPARE(PutFileToCalc(server, textFile("SMALL.txt", "9."), all, 2, true),
+                 TPutOutcome::Sent);
         QVERIFY(value("X") != x0 && value("SMALL") != small0);
         all = false;
         const std::string x1 = value("X");
         script.Then(TModalScript::CheckThenClick([] {}, "Cancel"));
-        QVERIFY(!PutFileToCalc(server, textFile("X.txt", "10."), all, 2, true));
+        QCOMPARE(PutFileToCalc(server, textFile("X.txt", "10."), all, 2, true),
+                 TPutOutcome::Refused);
         QCOMPARE(value("X"), x1);
         QCOMPARE(script.Pending(), 0);
         QCOMPARE(int(script.Seen.size()), 4);
