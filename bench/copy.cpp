@@ -121,7 +121,8 @@ void BM_CopyToCalc(benchmark::State& state) {
         for (int i = 1; i <= Count; ++i) {
             bool all = false;
             const std::string file = b.Folder + "/V" + std::to_string(i) + ".zq";
-            if (!PutFileToCalc(*b.Server, file, all, 1, false)) state.SkipWithError("put failed");
+            if (PutFileToCalc(*b.Server, file, all, 1, false) != TPutOutcome::Sent)
+                state.SkipWithError("put failed");
         }
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)

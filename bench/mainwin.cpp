@@ -1,7 +1,7 @@
 // The main window's speed: filling the directory tree and the variable list from a listing of
 // 5,000 variables in 50 directories (goal: under 100 ms), and the demo from the start to the
 // filled list (goal: under 3 s). Prints one line per case; runs offscreen by default.
-#include "cli/Demo.h"
+#include "sim/demo/Demo.h"
 #include "mainwin/ZQDir.h"
 #include "objects/ObjectTypes.h"
 #include "server/XModemServer.h"
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     {
         QElapsedTimer t;
         t.start();
-        cli::TDemo demo(false, false);
+        sim::TDemo demo;
         TFZQDir w(QString::fromStdString(demo.Port()));
         w.show();
         w.tbtnConnectClick(false);
