@@ -506,13 +506,13 @@ void TFZQDir::SetBusy(bool busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
-    State.Busy = busy;
+    State.SetBusy(busy);
     UpdateControls();
     if (!busy && FCloseWhenIdle) QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void TFZQDir::SetConnected(bool connected) {
-    State.Connected = connected;
+    State.SetConnected(connected);
     UpdateControls();
     if (!connected) UiHooks().Status->CloseBusy();
 }

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Builds Linkwell and runs a short command-line session on the built-in simulated calculator.
+# Builds Linkwell and shows it on the built-in simulated calculator: the desktop program when
+# a display is there, else (or with --cli) a short command-line session.
+#   scripts/demo.sh [--cli]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
+if [ "${1:-}" != "--cli" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  cmake --build build -j "$(nproc)" --target linkwell
+  exec build/linkwell --demo
+fi
 cmake --build build -j "$(nproc)" --target linkwell-cli
 cli=build/cli/linkwell-cli
 out=$(mktemp -d)
