@@ -37,10 +37,12 @@ Options
   -q, --quiet        no progress output
   -v, --verbose      print the trace lines to stderr
       --alg          prompts in the ALG wording (default RPN)
+      --json         ports, ident, ls, mem and stack print one JSON document instead of lines
       --version, --help
 
 Commands
-  ports                  the port list, one per line
+  ports                  the port list, one per line; a device this user may not open follows as
+                         NAME<TAB>(no permission: group GROUP)
   ident                  one "key: value" line each for: ident, model, model-name, rom, flags, required-speed
   ls [-R]                one entry per line: NAME<TAB>SIZE<TAB>TYPE in the calculator's order (display form);
                          with -R, every entry of the tree, NAME replaced by its full path ("HOME GAMES X"),
@@ -142,6 +144,7 @@ TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& o,
     app.add_flag("-q,--quiet", o.Quiet);
     app.add_flag("-v,--verbose", o.Verbose);
     app.add_flag("--alg", o.Alg);
+    app.add_flag("--json", o.Json);
 
     auto command = [&](const char* name) {
         CLI::App* c = app.add_subcommand(name);

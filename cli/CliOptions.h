@@ -17,6 +17,7 @@ struct TCliOptions {
     bool Quiet = false;
     bool Verbose = false;
     bool Alg = false;
+    bool Json = false; // ports, ident, ls, mem, stack: one JSON document on stdout
 
     // The command and its arguments.
     std::string Command;

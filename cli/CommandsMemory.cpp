@@ -3,6 +3,7 @@
 // renaming, evaluating, command lines and the stack picture.
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "cli/Json.h"
 #include "link/CalcNames.h"
 #include "link/Port.h"
 #include "server/Commands.h"
@@ -10,20 +11,31 @@
 
 #include <map>
 #include <sstream>
+#include <vector>
 
 namespace lw::cli {
 
 namespace {
 
-std::string EntryLine(const TXPObject& entry, const std::string& name) {
-    return name + '\t' + std::to_string(entry.SizeBytes) + '\t' + entry.TypeName;
+struct TEntryRow {
+    std::string Name;
+    int64_t Size;
+    std::string Type;
+};
+
+void CollectTree(TXPObject& dir, std::vector<TEntryRow>& rows) {
+    for (auto& child : dir.GetChildren()) {
+        rows.push_back({child->GetPath(), child->SizeBytes, child->TypeName});
+        if (child->IsDirectory()) CollectTree(*child, rows);
+    }
 }
 
-void ListTree(TSession& s, TXPObject& dir) {
-    for (auto& child : dir.GetChildren()) {
-        s.Output(EntryLine(*child, child->GetPath()));
-        if (child->IsDirectory()) ListTree(s, *child);
-    }
+// "auto", the serial device paths and "usb", "usb_1" ... for the port list's entries.
+std::string CliPortName(const std::string& listName) {
+    const std::string usb = UsbCalculatorText;
+    if (listName == "Auto") return "auto";
+    if (listName.rfind(usb, 0) == 0) return "usb" + listName.substr(usb.size());
+    return listName;
 }
 
 } // namespace
@@ -31,26 +43,48 @@ void ListTree(TSession& s, TXPObject& dir) {
 int CmdPorts(TSession& s) {
     SetPortListSeparator("\n");
     std::istringstream lines(ListPorts());
-    const std::string usb = UsbCalculatorText;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.empty()) continue;
-        if (line == "Auto")
-            s.Output("auto");
-        else if (line.rfind(usb, 0) == 0)
-            s.Output("usb" + line.substr(usb.size()));
-        else
-            s.Output(line);
+    std::vector<std::string> usable;
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty()) usable.push_back(CliPortName(line));
+    const std::vector<TDeniedPort> denied = DeniedPorts();
+    if (s.Options.Json) {
+        TJsonWriter json;
+        json.BeginArray();
+        for (const auto& name : usable)
+            json.BeginObject().Key("name").String(name).Key("usable").Bool(true).EndObject();
+        for (const auto& d : denied)
+            json.BeginObject()
+                .Key("name")
+                .String(CliPortName(d.Name))
+                .Key("usable")
+                .Bool(false)
+                .Key("group")
+                .String(d.Group)
+                .EndObject();
+        s.Output(json.EndArray().Text());
+        return 0;
     }
+    for (const auto& name : usable) s.Output(name);
+    for (const auto& d : denied) s.Output(CliPortName(d.Name) + '\t' + NoPermissionNote(d.Group));
     return 0;
 }
 
 int CmdIdent(TSession& s) {
     s.Connect();
-    s.Output("ident: " + s.Server.Ident);
-    s.Output("model: " + s.State.ModelCode);
-    s.Output("model-name: " + s.State.ModelName);
-    s.Output("rom: " + s.State.RomVersion);
-    s.Output("flags: " + s.State.CalcFlags);
+    const std::pair<const char*, std::string> fields[] = {{"ident", s.Server.Ident},
+                                                          {"model", s.State.ModelCode},
+                                                          {"model-name", s.State.ModelName},
+                                                          {"rom", s.State.RomVersion},
+                                                          {"flags", s.State.CalcFlags}};
+    if (s.Options.Json) {
+        TJsonWriter json;
+        json.BeginObject();
+        for (const auto& [key, value] : fields) json.Key(key).String(value);
+        json.Key("required-speed").Number(s.State.RequiredSpeed);
+        s.Output(json.EndObject().Text());
+        return 0;
+    }
+    for (const auto& [key, value] : fields) s.Output(std::string(key) + ": " + value);
     s.Output("required-speed: " + std::to_string(s.State.RequiredSpeed));
     return 0;
 }
@@ -58,11 +92,28 @@ int CmdIdent(TSession& s) {
 int CmdLs(TSession& s) {
     s.Connect();
     TXPObject& dir = s.ListDir();
-    if (s.Options.Recursive) {
-        ListTree(s, dir);
-    } else {
-        for (auto& child : dir.GetChildren()) s.Output(EntryLine(*child, child->Name));
+    std::vector<TEntryRow> rows;
+    if (s.Options.Recursive)
+        CollectTree(dir, rows);
+    else
+        for (auto& child : dir.GetChildren())
+            rows.push_back({child->Name, child->SizeBytes, child->TypeName});
+    if (s.Options.Json) {
+        TJsonWriter json;
+        json.BeginArray();
+        for (const auto& r : rows)
+            json.BeginObject()
+                .Key("name")
+                .String(r.Name)
+                .Key("size")
+                .Number(r.Size)
+                .Key("type")
+                .String(r.Type)
+                .EndObject();
+        s.Output(json.EndArray().Text());
+        return 0;
     }
+    for (const auto& r : rows) s.Output(r.Name + '\t' + std::to_string(r.Size) + '\t' + r.Type);
     return 0;
 }
 
@@ -70,6 +121,18 @@ int CmdMem(TSession& s) {
     s.Connect();
     std::string text;
     s.Server.GetFreeMemory(text);
+    if (s.Options.Json) {
+        const bool digits = !text.empty() && text.size() < 16 &&
+                            text.find_first_not_of("0123456789") == std::string::npos;
+        TJsonWriter json;
+        json.BeginObject().Key("free");
+        if (digits)
+            json.Number(std::stoll(text));
+        else
+            json.String(text);
+        s.Output(json.EndObject().Text());
+        return 0;
+    }
     s.Output(text);
     return 0;
 }
@@ -172,12 +235,21 @@ int CmdStack(TSession& s) {
     bool ok = false;
     const std::vector<std::string> lines = ReadStackPicture(s.Server, ok);
     if (!ok) throw ECommandFailed(StackFailedText());
+    std::vector<std::string> levels;
     for (const auto& line : lines) {
         std::string text;
         for (char c : line)
             if (c != '\r') text += c;
-        s.Output(text);
+        levels.push_back(text);
     }
+    if (s.Options.Json) {
+        TJsonWriter json;
+        json.BeginArray();
+        for (const auto& level : levels) json.String(level);
+        s.Output(json.EndArray().Text());
+        return 0;
+    }
+    for (const auto& level : levels) s.Output(level);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/CliTexts.h"
 #include "link/CalcNames.h"
 #include "link/Port.h"
+#include "server/PortNames.h"
 
 #include <cerrno>
 #include <cstring>
@@ -16,13 +17,14 @@ namespace lw::cli {
 
 namespace {
 
-// Runs an open of the port; a serial device that could not be opened fails with the cause
-// (it does not exist, it is no serial device, it is in use) rather than the connection error.
+// Runs an open of the port; a serial device or USB pipes that could not be opened fail with
+// the cause (it does not exist, it is no serial device, it is in use, permission denied and
+// what to do) rather than the connection error.
 template <class F> void WithOpenCause(const std::string& portName, F&& open) {
     try {
         open();
     } catch (const ELinkError&) {
-        if (IsSerialPortName(portName) && !PortOpenFailure().empty())
+        if (portName != AutoPortName && !PortOpenFailure().empty())
             throw ECommandFailed(PortOpenFailure());
         throw;
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace lw {
 
@@ -80,9 +81,22 @@ void SetPortListSeparator(const std::string& separator);
 // "Auto\n", then every serial device that can be opened exclusively, then one
 // "USB Calculator" + suffix entry per USB device found, each followed by the separator.
 std::string ListPorts();
+// A port that exists but this user may not open: its list name (as in ListPorts), the group
+// that owns it and the message that says what to do.
+struct TDeniedPort {
+    std::string Name;
+    std::string Group;
+    std::string Message;
+};
+// The serial devices and USB calculators ListPorts leaves out because this user lacks the
+// permission to open them.
+std::vector<TDeniedPort> DeniedPorts();
+// The note beside such a port in a port list: "(no permission: group dialout)".
+std::string NoPermissionNote(const std::string& group);
 void OpenPort(const std::string& name, int speed);
 // Why the last OpenPort failed to open a serial device ("/tmp is not a serial device",
-// "/dev/ttyUSB9 does not exist" ...); "" when the last OpenPort did not fail that way. The
+// "/dev/ttyUSB9 does not exist" ...) or the USB pipes (permission denied, with the group to
+// join); "" when the last OpenPort did not fail that way. The
 // connection error stays the message of the failure; this is its cause, for the log.
 std::string PortOpenFailure();
 void ClosePorts(TPortRec& port);

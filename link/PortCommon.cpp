@@ -127,7 +127,10 @@ void OpenPort(const std::string& name, int speed) {
         port.BufPos = 1;
         port.NoDataSince = 0;
         port.PortKind = pkUsb;
-        if (!port::OpenUsbPipes(port, name)) SeriousError();
+        if (!port::OpenUsbPipes(port, name, LastOpenFailure)) {
+            if (!LastOpenFailure.empty()) TraceLine(LastOpenFailure);
+            SeriousError();
+        }
     }
     UiHooks().Main->SetConnected(true);
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace lw::port {
 
@@ -17,6 +18,11 @@ int OpenSerialDevice(const std::string& path, int& err);
 // Why a serial device could not be opened, for the user: "PATH does not exist", "PATH is
 // not a serial device", "PATH is in use by another program", else PATH and the system's text.
 std::string SerialOpenFailureText(const std::string& path, int err);
+// The group that owns `path` (its name, else its number); "" when it cannot be looked at.
+std::string OwnerGroup(const std::string& path);
+// What the user can do about a device or pipe this user may not open: names the path, the
+// group that owns it and the command that adds the user to it.
+std::string PermissionDeniedText(const std::string& path);
 // Releases exclusivity and closes.
 void CloseSerialDevice(int fd);
 // Raw 8N1, no flow control, reads non-blocking, the given speed, DTR and RTS asserted where
@@ -45,8 +51,9 @@ bool WriteAllBytes(int fd, const char* data, size_t size, uint32_t timeoutMs);
 
 // The folder of a USB device name ("ZQlink" -> $LINKWELL_USB_ROOT/ZQlink).
 std::string UsbDevicePath(const std::string& name);
-// Opens the device's two pipes into the record; false if either cannot be opened.
-bool OpenUsbPipes(TPortRec& port, const std::string& name);
+// Opens the device's two pipes into the record; false if either cannot be opened, with
+// `failure` set when a pipe may not be opened by this user.
+bool OpenUsbPipes(TPortRec& port, const std::string& name, std::string& failure);
 // The USB part of ReadComm: returns the number of bytes placed at the start of buf.
 size_t ReadUsb(TPortRec& port, std::string& buf, uint32_t timeoutMs);
 // Stops and joins the reader thread if it runs, and drops its hand-over state.
@@ -56,8 +63,10 @@ bool ReaderRunning();
 
 // Listing ---------------------------------------------------------------------------------
 
-// ListPorts over a given device folder (scanned for ttyS*, ttyUSB*, ttyACM*) and USB root.
+// ListPorts and DeniedPorts over a given device folder (scanned for ttyS*, ttyUSB*, ttyACM*)
+// and USB root.
 std::string ListPortsIn(const std::string& devDir, const std::string& usbRoot);
+std::vector<TDeniedPort> DeniedPortsIn(const std::string& devDir, const std::string& usbRoot);
 
 // User interface --------------------------------------------------------------------------
 

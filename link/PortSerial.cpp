@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/serial.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -86,9 +88,34 @@ std::string SerialOpenFailureText(const std::string& path, int err) {
         return path + " is not a serial device";
     case EBUSY:
         return path + " is in use by another program";
+    case EACCES:
+    case EPERM:
+        return PermissionDeniedText(path);
     default:
         return path + ": " + std::strerror(err);
     }
+}
+
+std::string OwnerGroup(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return "";
+    const group* g = ::getgrgid(st.st_gid);
+    return g ? g->gr_name : std::to_string(st.st_gid);
+}
+
+std::string PermissionDeniedText(const std::string& path) {
+    struct stat st {};
+    const std::string group = OwnerGroup(path);
+    if (::stat(path.c_str(), &st) != 0 || group.empty())
+        return path + ": you may not open it (permission denied)";
+    // Membership of the group helps only where the group may read and write.
+    if ((st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP))
+        return path + ": permission denied; it belongs to group " + group +
+               ": add yourself with \"sudo usermod -aG " + group + " $USER\", then log in again";
+    const passwd* owner = ::getpwuid(st.st_uid);
+    return path + ": permission denied; only its owner " +
+           (owner ? std::string(owner->pw_name) : std::to_string(st.st_uid)) +
+           " may open it (group " + group + " has no read and write access)";
 }
 
 void CloseSerialDevice(int fd) {

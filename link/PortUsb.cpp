@@ -130,12 +130,17 @@ std::string UsbDevicePath(const std::string& name) {
     return UsbRoot() + "/" + name;
 }
 
-bool OpenUsbPipes(TPortRec& port, const std::string& name) {
+bool OpenUsbPipes(TPortRec& port, const std::string& name, std::string& failure) {
     const std::string dir = UsbDevicePath(name);
     const int rd = ::open((dir + "/PIPE0").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int rdErr = errno;
     // A write end opens only while the calculator side holds the pipe (ENXIO otherwise).
     const int wr = ::open((dir + "/PIPE1").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    const int wrErr = errno;
     if (rd < 0 || wr < 0) {
+        const bool rdDenied = rd < 0 && (rdErr == EACCES || rdErr == EPERM);
+        if (rdDenied || (wr < 0 && (wrErr == EACCES || wrErr == EPERM)))
+            failure = PermissionDeniedText(dir + (rdDenied ? "/PIPE0" : "/PIPE1"));
         if (rd >= 0) ::close(rd);
         if (wr >= 0) ::close(wr);
         port.ReadHandle = port.WriteHandle = -1;

@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSplitter>
+#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -51,6 +52,19 @@ QStringList PortItems(const QString& list) {
         if (!line.isEmpty()) items << line;
     }
     return items;
+}
+
+// The ports this user may not open, as disabled items after the usable ones: seen, with the
+// note and, as a tip, what to do, but never picked.
+void AddDeniedPorts(QComboBox* combo) {
+    auto* model = qobject_cast<QStandardItemModel*>(combo->model());
+    if (!model) return;
+    for (const TDeniedPort& denied : DeniedPorts()) {
+        auto* item = new QStandardItem(Text(denied.Name + "  " + NoPermissionNote(denied.Group)));
+        item->setEnabled(false);
+        item->setToolTip(Text(denied.Message));
+        model->appendRow(item);
+    }
 }
 
 } // namespace
@@ -90,6 +104,7 @@ TFZQDir::TFZQDir(const QString& portList, QWidget* parent) : QMainWindow(parent)
     SetPortListSeparator("\n");
     FFromArgument = !portList.isEmpty();
     cmboPort->addItems(PortItems(FFromArgument ? portList : Text(ListPorts())));
+    if (!FFromArgument) AddDeniedPorts(cmboPort);
     if (cmboPort->count() > 0) cmboPort->setCurrentIndex(0);
 
     WindowPosSave1 = new TWindowPosSave(this);
@@ -677,6 +692,7 @@ void TFZQDir::RefreshPortList() {
     const QSignalBlocker block(cmboPort);
     cmboPort->clear();
     cmboPort->addItems(PortItems(Text(ListPorts())));
+    AddDeniedPorts(cmboPort);
     const int at = cmboPort->findText(remembered);
     cmboPort->setCurrentIndex(at >= 0 ? at : 0);
     mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorPort));

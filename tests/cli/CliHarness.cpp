@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -141,6 +142,16 @@ bool HasLine(const std::string& text, const std::string& prefix) {
 bool Printed(TProcess& cli, const std::string& text, size_t from) {
     return cli.WaitFor([&] { return cli.Err().find(text, from) != std::string::npos; },
                        std::chrono::seconds(30));
+}
+
+std::string FindProgram(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    std::istringstream dirs(path ? path : "/usr/bin:/bin");
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        const std::string candidate = dir + "/" + name;
+        if (!dir.empty() && ::access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return "";
 }
 
 std::string ReadFile(const std::string& path) {

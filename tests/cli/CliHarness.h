@@ -62,6 +62,9 @@ bool HasLine(const std::string& text, const std::string& prefix);
 // Waits (bounded) until the running CLI has printed `text` on stderr at or after `from`.
 bool Printed(TProcess& cli, const std::string& text, size_t from = 0);
 
+// The full path of a program found on $PATH, "" when there is none.
+std::string FindProgram(const std::string& name);
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& data);
 
