@@ -4,6 +4,9 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <condition_variable>
+#include <mutex>
+
 namespace lw::gui {
 
 bool TQtUiThread::IsUiThread() {
@@ -20,9 +23,30 @@ void TQtUiThread::RunSync(const std::function<void()>& fn) {
         fn();
         return;
     }
-    // The caller waits until the call has run, so `fn` outlives it.
+    // The call is queued to the UI thread and the caller waits on the standard library's
+    // primitives (not a blocking queued call), so the hand-over is visible to thread checkers
+    // as well as to the compiler. The caller waits until the call has run, so `fn` outlives it.
+    std::mutex mutex;
+    std::condition_variable ran;
+    bool done = false;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [&fn] { fn(); }, Qt::BlockingQueuedConnection);
+        QCoreApplication::instance(),
+        [&] {
+            struct TSignal {
+                std::mutex& Mutex;
+                std::condition_variable& Ran;
+                bool& Done;
+                ~TSignal() {
+                    std::lock_guard lock(Mutex);
+                    Done = true;
+                    Ran.notify_one();
+                }
+            } signal{mutex, ran, done};
+            fn();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(mutex);
+    ran.wait(lock, [&] { return done; });
 }
 
 } // namespace lw::gui
