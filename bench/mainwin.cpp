@@ -1,11 +1,11 @@
 // The main window's speed: filling the directory tree and the variable list from a listing of
 // 5,000 variables in 50 directories (goal: under 100 ms), and the demo from the start to the
 // filled list (goal: under 3 s). Prints one line per case; runs offscreen by default.
-#include "sim/demo/Demo.h"
 #include "mainwin/ZQDir.h"
 #include "objects/ObjectTypes.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
+#include "sim/demo/Demo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

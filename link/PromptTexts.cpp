@@ -4,7 +4,6 @@ namespace lw {
 
 namespace {
 
-
 constexpr const char* Text65152 =
     "To Start Xsrvr on the Calculator:\r\n\r\nOn the %s:\r\n   Press right-shift, release, then "
     "right-arrow\r\n   then ENTER\r\n\r\nOn the ZQKAG(X):\r\n   Press right-shift then LIB then "
