@@ -3,22 +3,12 @@
 #include "capture/CaptureImage.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
-#include "link/Port.h"
-#include "link/PromptTexts.h"
 #include "server/Commands.h"
 #include "util/Files.h"
 
 namespace lw::cli {
 
 namespace {
-
-constexpr int CaptureSpeed = 115200;
-
-std::string CaptureSpeedQuestion(const std::string& modelName) {
-    return "Screen Capture requires that the ZQ" + modelName +
-           " operate at \r\n115200 baud  (see IOPAR in VAR).\r\n\r\nMay I change the speed "
-           "temporarily for the Screen Capture?";
-}
 
 // FILE for one capture; FILE-1.ext, FILE-2.ext ... for several.
 std::string CaptureFileName(const std::string& file, int index, int count) {
@@ -63,8 +53,7 @@ int CmdRestore(TSession& s) {
 
 int CmdCapture(TSession& s) {
     const int count = s.Options.Count;
-    s.State.RequiredSpeed =
-        IsSerialPortName(s.PortName) && s.Options.Speed != CaptureSpeed ? CaptureSpeed : 0;
+    s.State.RequiredSpeed = CaptureRequiredSpeed(s.PortName, s.Options.Speed);
     if (s.State.RequiredSpeed != 0 &&
         !s.Ui.Prompt.ShowCustomPrompt(CaptureSpeedQuestion(s.State.ModelName),
                                       "Set the calculator"))
@@ -76,14 +65,7 @@ int CmdCapture(TSession& s) {
     for (int saved = 0; saved < count;) {
         const TDisconnectedAfter disconnected{s};
         s.OpenPortOnly();
-        if (saved == 0)
-            s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureFirst, "");
-        else
-            s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureNext,
-                                   PromptText(TPromptKind::CaptureNext, true));
-        std::string data;
-        s.Server.CaptureScreen(data);
-        s.Ui.Prompt.Hide();
+        const std::string data = ReceiveCapture(s.Server, saved == 0);
         if (data.empty())
             throw ECommandFailed(s.Term.Interrupted() ? CancelledText() : NoCaptureText());
         if (data == "Err") {

@@ -292,6 +292,8 @@ void TFZQDir::CreateToolBar() {
     connect(cmboSpeed, &QComboBox::currentTextChanged, this, [this] { cmboSpeedChange(); });
     connect(tbtnConnect, &QToolButton::clicked, this, [this] { tbtnConnectClick(false); });
     connect(tbtnXferMode, &QToolButton::clicked, this, [this] { tbtnXferModeClick(); });
+    connect(tbtnScrnCapture, &QToolButton::clicked, this,
+            [this] { RunCommand([this] { mnuCaptureScreenClick(); }); });
 }
 
 void TFZQDir::CreateActions() {
@@ -373,6 +375,7 @@ void TFZQDir::CreateActions() {
     command(mnuPaste, &TFZQDir::mnuPasteClick);
     command(mnuRefresh, &TFZQDir::Timer1Click);
     command(mnuXferMode, &TFZQDir::tbtnXferModeClick);
+    command(mnuCaptureScreen, &TFZQDir::mnuCaptureScreenClick);
     connect(mnuDelete, &QAction::triggered, this,
             [this] { RunCommand([this] { DeleteSelection(); }); });
     connect(mnuConnect, &QAction::triggered, this, [this] { tbtnConnectClick(true); });

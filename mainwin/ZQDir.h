@@ -128,6 +128,8 @@ public:
     void mnuNewFolderClick();
     void mnuEvalClick();
     void mnuPropertyClick();
+    // The screen-capture loop (menu item and toolbar button).
+    void mnuCaptureScreenClick();
     void OpenItem(TXPObject* item);
     // Sends one PC file to the current directory; false stops the batch.
     bool PutDroppedFile(const std::string& path, bool& replaceAll, int count);

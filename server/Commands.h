@@ -4,6 +4,7 @@
 // files, and the calculator's manual XSEND/XRECV transfers.
 #pragma once
 #include <ctime>
+#include <functional>
 #include <string>
 
 namespace lw {
@@ -79,5 +80,20 @@ bool ReceiveXSendToFile(TXModemServer& server, const std::string& path);
 // The calculator's XRECV: sends `path` once the calculator asks for it (while the prompt
 // dialog is shown). The port must be open (OpenComm).
 bool SendToXRecv(TXModemServer& server, const std::string& path);
+
+// --- screen capture
+
+// The line speed a screen capture needs: 115200 on a serial port that runs at another speed;
+// 0 (no change) on the USB device or when the serial line already runs at it.
+int CaptureRequiredSpeed(const std::string& port, int lineSpeed);
+// The question asked before a capture switches the calculator to that speed.
+std::string CaptureSpeedQuestion(const std::string& modelName);
+// One pass of the capture loop on a port opened with OpenComm: shows the prompt for the first
+// or a further capture, waits for the calculator to send and receives its picture, then leaves
+// the front end disconnected. Returns the capture bytes, "" when none came (the prompt was
+// cancelled or closed), or "Err" when the capture failed (the receiver has said so).
+// `prompted` runs once the prompt shows (a window updates its controls there).
+std::string ReceiveCapture(TXModemServer& server, bool first,
+                           const std::function<void()>& prompted = {});
 
 } // namespace lw

@@ -1,0 +1,47 @@
+// The steps of the screen-capture loop that every front end shares; what happens to each
+// picture (shown in a window, saved to a file) is the front end's.
+#include "link/Port.h"
+#include "link/PromptTexts.h"
+#include "link/UiHooks.h"
+#include "server/Commands.h"
+#include "server/XModemServer.h"
+
+namespace lw {
+
+namespace {
+
+constexpr int CaptureSpeed = 115200;
+
+// The front end ends disconnected even when the receive throws: the port served no server.
+struct TDisconnectedAfter {
+    ~TDisconnectedAfter() { UiHooks().Main->SetConnected(false); }
+};
+
+} // namespace
+
+int CaptureRequiredSpeed(const std::string& port, int lineSpeed) {
+    return IsSerialPortName(port) && lineSpeed != CaptureSpeed ? CaptureSpeed : 0;
+}
+
+std::string CaptureSpeedQuestion(const std::string& modelName) {
+    return "Screen Capture requires that the ZQ" + modelName +
+           " operate at \r\n115200 baud  (see IOPAR in VAR).\r\n\r\nMay I change the speed "
+           "temporarily for the Screen Capture?";
+}
+
+std::string ReceiveCapture(TXModemServer& server, bool first,
+                           const std::function<void()>& prompted) {
+    const TDisconnectedAfter disconnected;
+    const TUiHooks& ui = UiHooks();
+    if (first)
+        ui.Prompt->ShowPrompt(TPromptKind::CaptureFirst, "");
+    else
+        ui.Prompt->ShowPrompt(TPromptKind::CaptureNext, PromptText(TPromptKind::CaptureNext, true));
+    if (prompted) prompted();
+    std::string data;
+    server.CaptureScreen(data);
+    ui.Prompt->Hide();
+    return data;
+}
+
+} // namespace lw
