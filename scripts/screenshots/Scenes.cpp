@@ -8,7 +8,7 @@ const std::vector<TScene>& Scenes() {
     static const std::vector<TScene> scenes = {
         {"log-window", LogScene},   {"progress-dialog", ProgressScene},
         {"busy-dialog", BusyScene}, {"connecting-notice", ConnectingScene},
-        {"dialogs", DialogScenes},
+        {"dialogs", DialogScenes},  {"capture-window", CaptureScene},
     };
     return scenes;
 }

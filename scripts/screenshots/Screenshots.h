@@ -38,5 +38,7 @@ void BusyScene(TShot& shot);
 void ConnectingScene(TShot& shot);
 // The transfer prompts and the small dialogs (tests/support/gui/DialogScenes).
 void DialogScenes(TShot& shot);
+// The capture window at zoom x2 with a frame.
+void CaptureScene(TShot& shot);
 
 } // namespace lw::shots
