@@ -13,6 +13,7 @@
 #include "mainwin/UiThread.h"
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "sim/demo/Demo.h"
 #include "util/Version.h"
@@ -88,11 +89,13 @@ int RunProgram(int argc, char** argv) {
     TFCmndStatus cmndStatus;
     TFCnctStatus cnctStatus;
     TFReplaceFile replace;
+    TFOptions fileOptions;
     TFBadFile badFile;
     TStatusDialogs status(cnctStatus, cmndStatus);
     window.DownLd = &downLd;
     window.Property = &property;
     window.ReplaceDialog = &replace;
+    window.Options = &fileOptions;
     window.BadFileDialog = &badFile;
     const TUiHooks previous = SetUiHooks({&window, &downLd, &status, &cmStatus, &uiThread});
     log.hide();

@@ -9,6 +9,7 @@
 #include "mainwin/ReplaceFile.h"
 #include "prompts/DownLd.h"
 #include "server/XModemServer.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
 #include "settings/windowsPosSave.h"
@@ -373,6 +374,7 @@ void TFZQDir::CreateActions() {
     command(mnuCopy, &TFZQDir::mnuCopyClick);
     command(mnuCopyAsText, &TFZQDir::mnuCopyAsTextClick);
     command(mnuPaste, &TFZQDir::mnuPasteClick);
+    command(mnuEditText, &TFZQDir::mnuEditTextClick);
     command(mnuRefresh, &TFZQDir::Timer1Click);
     command(mnuXferMode, &TFZQDir::tbtnXferModeClick);
     command(mnuCaptureScreen, &TFZQDir::mnuCaptureScreenClick);
@@ -393,6 +395,10 @@ void TFZQDir::CreateActions() {
     connect(mnuAbout, &QAction::triggered, this, [this] {
         TFAboutForm about(this);
         about.exec();
+    });
+    connect(mnuOptions, &QAction::triggered, this, [this] {
+        if (!Options) Options = new TFOptions(this);
+        Options->ShowOptions(State, Editor);
     });
     connect(mnuSelectAll, &QAction::triggered, this, [this] { ListWidget()->selectAll(); });
     connect(mnuInvertSelection, &QAction::triggered, this, [this] {
@@ -574,6 +580,7 @@ void TFZQDir::showEvent(QShowEvent* event) {
     TOwnerForm<TFProperty>::Set(this);
     TOwnerForm<TFReplaceFile>::Set(this);
     TOwnerForm<TFBadFile>::Set(this);
+    TOwnerForm<TFOptions>::Set(this);
     QMainWindow::showEvent(event);
 }
 

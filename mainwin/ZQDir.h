@@ -34,6 +34,7 @@ class TXPObject;
 namespace lw::gui {
 
 class TFDownLd;
+class TFOptions;
 class TFProperty;
 class THelpWindow;
 class TSettingsStore;
@@ -78,6 +79,7 @@ public:
     // The dialogs created after the main window (null: none).
     TFDownLd* DownLd = nullptr;
     TFProperty* Property = nullptr;
+    TFOptions* Options = nullptr;
     IBadFileDialog* BadFileDialog = nullptr;
     IReplaceDialog* ReplaceDialog = nullptr;
 
@@ -131,6 +133,11 @@ public:
     // The screen-capture loop (menu item and toolbar button).
     void mnuCaptureScreenClick();
     void OpenItem(TXPObject* item);
+    // Edit as text (mainwin/EditText.cpp): the selected variable in the user's text editor.
+    void mnuEditTextClick();
+    // An editor that ends sooner than this and leaves the file as it was has probably handed
+    // it to an instance already running: the user is then asked to say when the edit is done.
+    int EditorHandOverMs = 3000;
     // Sends one PC file to the current directory; false stops the batch.
     bool PutDroppedFile(const std::string& path, bool& replaceAll, int count);
     // The question Delete asks; empty when nothing would be deleted.

@@ -305,7 +305,10 @@ void TFZQDir::mnuPropertyClick() {
 
 void TFZQDir::OpenItem(TXPObject* item) {
     if (!item) return;
-    if (!item->IsDirectory()) return; // editing as text belongs to the editor command
+    if (!item->IsDirectory()) {
+        mnuEditTextClick();
+        return;
+    }
     TBusyScope busy(*this);
     CurrentPath += " " + Text(item->Name);
     FServer->ChangeDir(CurrentPath.toStdString());

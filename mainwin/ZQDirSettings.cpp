@@ -43,9 +43,7 @@ void TFZQDir::ReadSettings(TSettingsStore& s) {
     Editor = s.ReadString("Editor", "").toStdString();
     State.TransIO = s.ReadInteger("TRANSIO", 3);
     State.RpnPrompts = s.ReadBool("RPNPrompts", true);
-    // Level 0 and 1 differ only in the carriage returns: the level follows AddCR.
-    if (State.TransIO == 0 && State.AddCR) State.TransIO = 1;
-    if (State.TransIO == 1 && !State.AddCR) State.TransIO = 0;
+    State.CoupleTransIO();
 }
 
 void TFZQDir::WriteSettings(TSettingsStore& s) {

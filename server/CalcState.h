@@ -35,6 +35,12 @@ struct TCalcState {
     // + ")".
     void SetModelName(const std::string& name) { ModelName = name.empty() ? ModelCode : name; }
     void SetTextMode(bool on) { TextMode = on; }
+    // Levels 0 and 1 both leave the characters alone and differ only in the carriage returns:
+    // between the two, the level follows AddCR.
+    void CoupleTransIO() {
+        if (TransIO == 0 && AddCR) TransIO = 1;
+        if (TransIO == 1 && !AddCR) TransIO = 0;
+    }
 
     // Observers of Connected and Busy: called (on the thread that changed it, the UI thread)
     // after each change, with the state. AddObserver returns the id RemoveObserver takes.

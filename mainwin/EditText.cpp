@@ -1,0 +1,166 @@
+#include "mainwin/EditText.h"
+
+#include "mainwin/ZQDir.h"
+#include "server/Commands.h"
+#include "server/XModemServer.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+
+#include <optional>
+
+namespace lw::gui {
+namespace {
+
+// The words of a command line; a whole existing file path stays one word.
+QStringList CommandWords(const QString& line) {
+    if (!line.trimmed().isEmpty() && QFileInfo(line).isFile()) return {line};
+    return QProcess::splitCommand(line);
+}
+
+// The file's bytes; nothing when it cannot be read (gone, or never written).
+std::optional<QByteArray> Contents(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return f.readAll();
+}
+
+// Runs the event loop until `process` has ended: the windows repaint and move meanwhile, and
+// the busy main window starts no command.
+void WaitForEnd(QProcess& process) {
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    if (process.state() != QProcess::NotRunning) loop.exec();
+}
+
+// The editor ended at once: asks the user to say when the edit is done. True for Done.
+bool AskWhenDone(QWidget* parent, const QString& name) {
+    QMessageBox box(QMessageBox::Information, "Edit as Text",
+                    "Editing " + name + " \u2014 press Done when you have saved your changes",
+                    QMessageBox::Cancel, parent);
+    box.setObjectName("EditDone");
+    QPushButton* done = box.addButton("Done", QMessageBox::AcceptRole);
+    box.setDefaultButton(done);
+    box.exec();
+    return box.clickedButton() == done;
+}
+
+} // namespace
+
+bool IsTerminalEditor(const QStringList& words) {
+    static const QStringList terminal = {"vi",
+                                         "vim",
+                                         "vim.basic",
+                                         "vim.tiny",
+                                         "nvim",
+                                         "view",
+                                         "ex",
+                                         "ed",
+                                         "red",
+                                         "nano",
+                                         "rnano",
+                                         "pico",
+                                         "joe",
+                                         "jmacs",
+                                         "jstar",
+                                         "jpico",
+                                         "jed",
+                                         "micro",
+                                         "ne",
+                                         "kak",
+                                         "hx",
+                                         "helix",
+                                         "mcedit",
+                                         "mg",
+                                         "vis",
+                                         "zile",
+                                         "jove",
+                                         "le",
+                                         "tilde",
+                                         "editor",
+                                         "sensible-editor"};
+    if (words.isEmpty()) return false;
+    const QString name = QFileInfo(words.first()).fileName();
+    if (terminal.contains(name)) return true;
+    if (name == "emacs" || name == "emacsclient")
+        for (const QString& w : words.mid(1))
+            if (w == "-nw" || w == "-t" || w == "--tty" || w == "--no-window-system") return true;
+    return false;
+}
+
+TEditorCommand EditorCommand(const QString& setting, const QString& file,
+                             const QProcessEnvironment& env) {
+    QStringList words = CommandWords(setting);
+    for (const char* name : {"VISUAL", "EDITOR"}) {
+        if (!words.isEmpty()) break;
+        const QStringList candidate = CommandWords(env.value(name));
+        if (!IsTerminalEditor(candidate)) words = candidate;
+    }
+    if (words.isEmpty()) words = QStringList{"xdg-open"};
+    const QString program = words.takeFirst();
+    return {program, words << file};
+}
+
+void TFZQDir::mnuEditTextClick() {
+    // The copy never places the file on the clipboard; the next ordinary copy does again.
+    PutOnClipboard = false;
+    mnuCopyAsTextClick();
+    if (LastCopiedFile.isEmpty()) return;
+    const QString file = LastCopiedFile;
+    const std::optional<QByteArray> fetched = Contents(file);
+    const TEditorCommand command = EditorCommand(QString::fromStdString(Editor), file,
+                                                 QProcessEnvironment::systemEnvironment());
+
+    QProcess editor;
+    editor.setProgram(command.Program);
+    editor.setArguments(command.Arguments);
+    editor.setStandardInputFile(QProcess::nullDevice());
+    editor.setProcessChannelMode(QProcess::ForwardedChannels);
+    editor.start();
+    if (!editor.waitForStarted()) {
+        QMessageBox::critical(this, "Edit Error",
+                              "Cannot start the editor (" + command.Program + ")\n\nor the file, " +
+                                  file + "\n\nis missing.");
+        return;
+    }
+    struct TNotBusyAfter {
+        TFZQDir& W;
+        ~TNotBusyAfter() { W.SetBusy(false); }
+    } notBusy{*this};
+    SetBusy(true);
+    QElapsedTimer running;
+    running.start();
+    WaitForEnd(editor);
+
+    std::optional<QByteArray> edited = Contents(file);
+    // A file that vanished meanwhile is neither sent nor deleted.
+    if (!edited) return;
+    if (edited == fetched && running.elapsed() < EditorHandOverMs) {
+        if (!AskWhenDone(this, QString::fromStdString(PutNameForFile(file.toStdString())))) {
+            QFile::remove(file);
+            return;
+        }
+        edited = Contents(file);
+        if (!edited) return;
+    }
+    if (edited != fetched) {
+        FServer->ChangeDir(CurrentPath.toStdString());
+        bool replaceAll = true;
+        if (PutFileToCalc(*FServer, file.toStdString(), replaceAll, 1, true) != TPutOutcome::Sent) {
+            // The edit stays in the file rather than being lost with it.
+            QMessageBox::critical(this, "Write Error",
+                                  "Cannot write changes to the calculator.\n\nThe changes are "
+                                  "kept in " +
+                                      file);
+            return;
+        }
+    }
+    QFile::remove(file);
+}
+
+} // namespace lw::gui

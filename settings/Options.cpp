@@ -1,0 +1,126 @@
+#include "settings/Options.h"
+
+#include "server/CalcState.h"
+#include "settings/WindowPlacement.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace lw::gui {
+
+void BrowseIntoEdit(QLineEdit& edit, const QString& title, const QString& filter) {
+    QFileDialog dialog(edit.window(), title, QDir::currentPath(), filter);
+    dialog.setObjectName("BrowseDialog");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    edit.setText(QDir::toNativeSeparators(dialog.selectedFiles().first()));
+}
+
+TFOptions::TFOptions(QWidget* parent) : QDialog(parent) {
+    setObjectName("TFOptions");
+    setWindowTitle("File Options");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
+    const auto named = [](auto* w, const char* name, const QString& hint = {}) {
+        w->setObjectName(name);
+        if (!hint.isEmpty()) w->setToolTip(hint);
+        return w;
+    };
+    GroupBox1 = named(new QGroupBox("Translate Calculator Text Files", this), "GroupBox1");
+    rbtnTrans1 = named(new QRadioButton("1: No Translation", GroupBox1), "rbtnTrans1",
+                       "Do not translate ZQ characters");
+    rbtnTrans2 = named(new QRadioButton("2: Translate Codes 128-159", GroupBox1), "rbtnTrans2",
+                       "Translate ZQ characters 128-159 to tri-graphs or \\nnn form");
+    rbtnTrans3 = named(new QRadioButton("3: Translate Codes 128-255", GroupBox1), "rbtnTrans3",
+                       "Translate ZQ characters 128-255 to tri-graphs or \\nnn form");
+    rbtnTrans3->setChecked(true);
+    chb031 = named(new QCheckBox("Translate Codes 0-31, 127 But Not LF (10)", GroupBox1), "chb031",
+                   "Also translate codes 0 to 31, 127 to \\nnn form.  Line Feed (10) will not be "
+                   "translated.");
+    chbAddCR = named(new QCheckBox("Add C/R to Line Feeds", GroupBox1), "chbAddCR",
+                     "Add a carriage return (x0D) after each line feed.");
+    auto* translate = new QVBoxLayout(GroupBox1);
+    for (QWidget* w : {static_cast<QWidget*>(rbtnTrans1), static_cast<QWidget*>(rbtnTrans2),
+                       static_cast<QWidget*>(rbtnTrans3), static_cast<QWidget*>(chb031),
+                       static_cast<QWidget*>(chbAddCR)})
+        translate->addWidget(w);
+
+    GroupBox2 = named(new QGroupBox("Editor for Calculator Text Files", this), "GroupBox2");
+    edtEditor = named(new QLineEdit(GroupBox2), "edtEditor",
+                      "Command line for text editor.  Use \" if there are spaces in file path.");
+    btnBrowseEditor = named(new QPushButton("Browse", GroupBox2), "btnBrowseEditor");
+    auto* editorLabel = new QLabel("&Command:", GroupBox2);
+    editorLabel->setBuddy(edtEditor);
+    auto* editor = new QHBoxLayout(GroupBox2);
+    editor->addWidget(editorLabel);
+    editor->addWidget(edtEditor, 1);
+    editor->addWidget(btnBrowseEditor);
+    edtEditor->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
+
+    GroupBox3 = named(new QGroupBox("Other Options", this), "GroupBox3");
+    chbAddExtension = named(new QCheckBox("Add .zq Extension to File Names", GroupBox3),
+                            "chbAddExtension", "Use .zq file extension for binary files");
+    (new QVBoxLayout(GroupBox3))->addWidget(chbAddExtension);
+
+    btnOK = named(new QPushButton("OK", this), "btnOK");
+    btnOK->setDefault(true);
+    btnCancel = named(new QPushButton("Cancel", this), "btnCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2);
+    layout->addWidget(GroupBox3);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnBrowseEditor, &QPushButton::clicked, this,
+            [this] { BrowseIntoEdit(*edtEditor, "Editor Program", "Programs (*)"); });
+}
+
+int TFOptions::ShowOptions(TCalcState& state, std::string& editor) {
+    chbAddCR->setChecked(state.AddCR);
+    edtEditor->setText(QString::fromStdString(editor));
+    chb031->setChecked(state.Trans031);
+    chbAddExtension->setChecked(state.AddExtension);
+    // A level outside 0..3 leaves the buttons as they were.
+    if (state.TransIO == 0 || state.TransIO == 1)
+        rbtnTrans1->setChecked(true);
+    else if (state.TransIO == 2)
+        rbtnTrans2->setChecked(true);
+    else if (state.TransIO == 3)
+        rbtnTrans3->setChecked(true);
+    const int result = exec();
+    if (result == QDialog::Accepted) Store(state, editor);
+    return result;
+}
+
+void TFOptions::Store(TCalcState& state, std::string& editor) const {
+    state.AddCR = chbAddCR->isChecked();
+    editor = edtEditor->text().toStdString();
+    state.Trans031 = chb031->isChecked();
+    state.AddExtension = chbAddExtension->isChecked();
+    state.TransIO = rbtnTrans2->isChecked() ? 2 : rbtnTrans3->isChecked() ? 3 : 0;
+    state.CoupleTransIO();
+}
+
+void TFOptions::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOver(*this, TOwnerForm<TFOptions>::Get());
+}
+
+} // namespace lw::gui
