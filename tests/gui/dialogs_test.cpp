@@ -220,7 +220,7 @@ private Q_SLOTS:
                                                              ? qEnvironmentVariable("LW_SCENES_DIR")
                                                              : dir.path(),
                                                          &main);
-        QCOMPARE(files.size(), 6);
+        QCOMPARE(files.size(), 7);
     }
 };
 

@@ -6,6 +6,8 @@
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
 #include "prompts/DownLd.h"
+#include "server/CalcState.h"
+#include "settings/Options.h"
 #include "settings/WindowPlacement.h"
 
 #include <QApplication>
@@ -50,6 +52,7 @@ void ShowDialogScenes(const TSaveScene& save, QWidget* owner) {
     gui::TOwnerForm<gui::TFReplaceFile>::Set(owner);
     gui::TOwnerForm<gui::TFProperty>::Set(owner);
     gui::TOwnerForm<gui::TFAboutForm>::Set(owner);
+    gui::TOwnerForm<gui::TFOptions>::Set(owner);
     auto scene = [&](const char* name, const std::function<void()>& open) {
         WhileModal(open, [&](QWidget& dialog) { save(dialog, name); });
     };
@@ -68,6 +71,10 @@ void ShowDialogScenes(const TSaveScene& save, QWidget* owner) {
     });
     gui::TFAboutForm about(owner);
     scene("about", [&] { about.exec(); });
+    gui::TFOptions options(owner);
+    TCalcState state;
+    std::string editor = "/usr/bin/mousepad";
+    scene("file-options", [&] { options.ShowOptions(state, editor); });
 }
 
 QStringList SaveDialogScenes(const QString& folder, QWidget* owner) {
