@@ -13,8 +13,6 @@ namespace lw::test {
 
 namespace {
 
-std::atomic<int> DirCounter{0};
-
 [[maybe_unused]] std::string FirstLine(const std::string& text) {
     const auto end = text.find('\n');
     return end == std::string::npos ? "" : text.substr(0, end);
@@ -22,27 +20,15 @@ std::atomic<int> DirCounter{0};
 
 } // namespace
 
-TTempDir::TTempDir() {
-    FPath = std::filesystem::temp_directory_path() /
-            ("lw_cli_" + std::to_string(::getpid()) + "_" + std::to_string(DirCounter++));
-    std::filesystem::remove_all(FPath);
-    std::filesystem::create_directories(FPath);
-}
-
-TTempDir::~TTempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(FPath, ignored);
-}
-
 TSimProcess::TSimProcess(bool usb, const std::vector<std::string>& extraArgs) {
 #ifdef LW_SIM_PROGRAM
     std::vector<std::string> argv = {LW_SIM_PROGRAM};
     if (usb) {
-        FUsbRoot = FDir / "usb";
+        FUsbRoot = FDir.File("usb");
         std::filesystem::create_directories(FUsbRoot);
         argv.insert(argv.end(), {"--usb-root", FUsbRoot});
     } else {
-        argv.insert(argv.end(), {"--link", FDir / "calc"});
+        argv.insert(argv.end(), {"--link", FDir.File("calc")});
     }
     argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
     FProc = std::make_unique<TProcess>(argv, std::map<std::string, std::string>{}, true);
@@ -152,18 +138,6 @@ std::string FindProgram(const std::string& name) {
         if (!dir.empty() && ::access(candidate.c_str(), X_OK) == 0) return candidate;
     }
     return "";
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << data;
 }
 
 } // namespace lw::test

@@ -2,6 +2,7 @@
 // and linkwell-cli runs against it, every one bounded by a time-out.
 #pragma once
 #include "Process.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <memory>
@@ -9,18 +10,6 @@
 #include <vector>
 
 namespace lw::test {
-
-// A private folder removed with everything in it at the end.
-class TTempDir {
-public:
-    TTempDir();
-    ~TTempDir();
-    const std::filesystem::path& Path() const { return FPath; }
-    std::string operator/(const std::string& name) const { return (FPath / name).string(); }
-
-private:
-    std::filesystem::path FPath;
-};
 
 class TSimProcess {
 public:
@@ -64,8 +53,5 @@ bool Printed(TProcess& cli, const std::string& text, size_t from = 0);
 
 // The full path of a program found on $PATH, "" when there is none.
 std::string FindProgram(const std::string& name);
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& data);
 
 } // namespace lw::test

@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -115,6 +116,8 @@ int TProcess::Wait(std::chrono::milliseconds timeout) {
     if (FExited) return FStatus;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     bool killed = false;
+    // Readable when the child ends: the wait once its output is closed.
+    const int exited = int(::syscall(SYS_pidfd_open, FPid, 0));
     for (;;) {
         int status = 0;
         const pid_t r = ::waitpid(FPid, &status, WNOHANG);
@@ -130,11 +133,14 @@ int TProcess::Wait(std::chrono::milliseconds timeout) {
             ::kill(FPid, SIGKILL);
             killed = true;
         }
-        if (FOutFd >= 0 || FErrFd >= 0)
+        if (FOutFd >= 0 || FErrFd >= 0) {
             Pump(20);
-        else
-            ::usleep(10000);
+        } else {
+            pollfd p{exited, POLLIN, 0};
+            ::poll(&p, 1, exited >= 0 ? 100 : 10);
+        }
     }
+    if (exited >= 0) ::close(exited);
     // What the child wrote before it ended.
     while (FOutFd >= 0 || FErrFd >= 0) Pump(100);
     return FStatus;

@@ -16,15 +16,17 @@ TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
 
     // XSEND: the calculator waits for the PC's start; the CLI receives into the file.
     ASSERT_EQ(sim.Control("xsend MSG").rfind("OK", 0), 0u);
-    const TRunResult got = Cli(&sim, {"-q", "xmodem-receive", dir / "msg.zq"});
+    const TRunResult got = Cli(&sim, {"-q", "xmodem-receive", dir.File("msg.zq")});
     ASSERT_EQ(got.Status, 0) << got.Err;
-    EXPECT_EQ(got.Out, dir / "msg.zq" + "\n");
-    EXPECT_NE(ReadFile(dir / "msg.zq").find("Hello from the calculator!"), std::string::npos);
+    EXPECT_EQ(got.Out, dir.File("msg.zq") + "\n");
+    EXPECT_NE(ReadTestFile(dir.File("msg.zq")).find("Hello from the calculator!"),
+              std::string::npos);
     EXPECT_NE(got.Err.find("Press XSEND"), std::string::npos) << "the RPN prompt: " << got.Err;
 
     // XRECV: the CLI waits (its prompt shown) until the calculator starts receiving.
     {
-        auto cli = StartCli(&sim, {"-q", "--alg", "-s", "19200", "xmodem-send", dir / "msg.zq"});
+        auto cli =
+            StartCli(&sim, {"-q", "--alg", "-s", "19200", "xmodem-send", dir.File("msg.zq")});
         ASSERT_TRUE(Printed(*cli, "Press XRECV or type XRECV")) << cli->Err(); // ALG wording
         EXPECT_NE(sim.Control("status").find(" baud=19200"), std::string::npos);
         ASSERT_EQ(sim.Control("xrecv COPY").rfind("OK", 0), 0u);
@@ -35,26 +37,26 @@ TEST(CliManual, XRecvXSendAndCaptureOverTheSerialLine) {
 
     // Two captures in two layouts, saved as FILE-1.png and FILE-2.png.
     {
-        auto cli = StartCli(&sim, {"-q", "capture", "-n", "2", "-o", dir / "shot.png"});
+        auto cli = StartCli(&sim, {"-q", "capture", "-n", "2", "-o", dir.File("shot.png")});
         ASSERT_TRUE(Printed(*cli, "Capture begins when Calculator starts sending")) << cli->Err();
         ASSERT_EQ(sim.Control("capture band").rfind("OK", 0), 0u);
         ASSERT_TRUE(Printed(*cli, "Another Capture begins")) << cli->Err();
         ASSERT_EQ(sim.Control("capture header").rfind("OK", 0), 0u);
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
-        EXPECT_EQ(cli->Out(), dir / "shot-1.png" + "\n" + dir / "shot-2.png" + "\n");
+        EXPECT_EQ(cli->Out(), dir.File("shot-1.png") + "\n" + dir.File("shot-2.png") + "\n");
     }
     for (const char* name : {"shot-1.png", "shot-2.png"})
-        EXPECT_EQ(ReadFile(dir / name).substr(1, 3), "PNG") << name;
+        EXPECT_EQ(ReadTestFile(dir.File(name)).substr(1, 3), "PNG") << name;
 
     // A capture the user cancels (Ctrl-C while waiting) writes nothing.
     {
-        auto cli = StartCli(&sim, {"-q", "capture", "-o", dir / "none.bmp"});
+        auto cli = StartCli(&sim, {"-q", "capture", "-o", dir.File("none.bmp")});
         ASSERT_TRUE(Printed(*cli, "Capture begins")) << cli->Err();
         cli->Kill(SIGINT);
         EXPECT_EQ(cli->Wait(30s), 1) << cli->Err();
         EXPECT_EQ(ErrorLines(cli->Err()), (std::vector<std::string>{"linkwell-cli: cancelled"}));
     }
-    EXPECT_FALSE(std::filesystem::exists(dir / "none.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("none.bmp")));
 }
 
 TEST(CliManual, BackupAndRestoreTheWholeMemory) {
@@ -62,14 +64,14 @@ TEST(CliManual, BackupAndRestoreTheWholeMemory) {
     ASSERT_TRUE(sim.Started()) << sim.Log();
     TTempDir dir;
     const std::string before = Cli(&sim, {"ls", "-R"}).Out;
-    const TRunResult backup = Cli(&sim, {"-q", "backup", dir / "all.zqbackup"});
+    const TRunResult backup = Cli(&sim, {"-q", "backup", dir.File("all.zqbackup")});
     ASSERT_EQ(backup.Status, 0) << backup.Err;
-    const std::string archive = ReadFile(dir / "all.zqbackup");
+    const std::string archive = ReadTestFile(dir.File("all.zqbackup"));
     EXPECT_EQ(archive.substr(0, 6), "ZQZQKB");
     EXPECT_GT(archive.size(), 66000u);
 
     ASSERT_EQ(Cli(&sim, {"rm", "X"}).Status, 0);
-    const TRunResult restore = Cli(&sim, {"-q", "-y", "restore", dir / "all.zqbackup"});
+    const TRunResult restore = Cli(&sim, {"-q", "-y", "restore", dir.File("all.zqbackup")});
     ASSERT_EQ(restore.Status, 0) << restore.Err;
     EXPECT_NE(restore.Err.find("restart the server"), std::string::npos) << restore.Err;
     // The restore stopped the calculator's server; restarted, it lists the old memory.
@@ -90,16 +92,16 @@ TEST(CliManual, UsbCalculatorAndRomDownload) {
     const TRunResult ident = Cli(&sim, {"-q", "ident"});
     ASSERT_EQ(ident.Status, 0) << ident.Err;
     EXPECT_TRUE(HasLine(ident.Out, "model-name: Calcualtor")) << ident.Out;
-    ASSERT_EQ(Cli(&sim, {"-q", "get", "X", "-o", dir.Path().string()}).Status, 0);
-    std::filesystem::rename(dir / "X.zq", dir / "X2.zq");
-    ASSERT_EQ(Cli(&sim, {"-q", "put", dir / "X2.zq"}).Status, 0);
+    ASSERT_EQ(Cli(&sim, {"-q", "get", "X", "-o", dir.Path}).Status, 0);
+    std::filesystem::rename(dir.File("X.zq"), dir.File("X2.zq"));
+    ASSERT_EQ(Cli(&sim, {"-q", "put", dir.File("X2.zq")}).Status, 0);
     EXPECT_TRUE(HasLine(Cli(&sim, {"ls"}).Out, "X2\t11\tReal"));
 
     std::string image(5000, '\0');
     for (size_t i = 0; i < image.size(); ++i) image[i] = char(i * 7);
-    WriteFile(dir / "os.bin", image);
+    WriteTestFile(dir.File("os.bin"), image);
     ASSERT_EQ(sim.Control("rom").rfind("OK", 0), 0u);
-    const TRunResult rom = Cli(&sim, {"-q", "-y", "rom", dir / "os.bin"});
+    const TRunResult rom = Cli(&sim, {"-q", "-y", "rom", dir.File("os.bin")});
     EXPECT_EQ(rom.Status, 0) << rom.Err;
     EXPECT_NE(rom.Err.find("Press 1 to load OS/ROM"), std::string::npos);
 }

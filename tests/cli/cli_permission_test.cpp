@@ -22,9 +22,9 @@ protected:
         const group* g = ::getgrnam("dialout");
         Gid = g ? g->gr_gid : 0;
         Group = g ? "dialout" : "root";
-        ::chmod(Dir.Path().c_str(), 0755);
+        ::chmod(Dir.Path.c_str(), 0755);
         // A copy the other user can reach whatever the modes of the build folder.
-        Program = Dir / "linkwell-cli";
+        Program = Dir.File("linkwell-cli");
         std::filesystem::copy_file(LW_CLI_PROGRAM, Program);
     }
     // Makes `path` root's with group Group, readable and writable by the group alone.
@@ -64,7 +64,7 @@ TEST_F(CliPermission, SerialDeviceNamesItsGroupAndWhatToDo) {
 }
 
 TEST_F(CliPermission, UsbPipesAreMarkedInThePortListAndNamedOnConnect) {
-    const std::string root = Dir / "usb", device = root + "/ZQlink";
+    const std::string root = Dir.File("usb"), device = root + "/ZQlink";
     std::filesystem::create_directories(device);
     ::chmod(root.c_str(), 0755);
     ::chmod(device.c_str(), 0755);

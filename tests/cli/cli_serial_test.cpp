@@ -73,46 +73,47 @@ TEST_F(CliSerial, IdentifiesListsAndReportsMemory) {
 }
 
 TEST_F(CliSerial, CopiesVariablesBothWays) {
-    const TRunResult get = Run({"get", "X", "MSG", "A\\->B", "-o", Dir.Path().string()});
+    const TRunResult get = Run({"get", "X", "MSG", "A\\->B", "-o", Dir.Path});
     ASSERT_EQ(get.Status, 0) << get.Err;
     ASSERT_EQ(Lines(get.Out).size(), 3u) << get.Out;
-    const std::string x = ReadFile(Dir / "X.zq");
+    const std::string x = ReadTestFile(Dir.File("X.zq"));
     EXPECT_EQ(x.substr(0, 6), "ZQZQKB");
-    EXPECT_EQ(Lines(get.Out)[0], Dir / "X.zq");
+    EXPECT_EQ(Lines(get.Out)[0], Dir.File("X.zq"));
     EXPECT_TRUE(std::filesystem::exists(Lines(get.Out)[2])) << get.Out;
 
-    const TRunResult text = Run({"-t", "get", "MSG", "-o", Dir.Path().string()});
+    const TRunResult text = Run({"-t", "get", "MSG", "-o", Dir.Path});
     ASSERT_EQ(text.Status, 0) << text.Err;
-    const std::string msg = ReadFile(Dir / "MSG.txt");
+    const std::string msg = ReadTestFile(Dir.File("MSG.txt"));
     EXPECT_EQ(msg.rfind("%%ZQ: T(", 0), 0u) << msg;
     EXPECT_NE(msg.find("\"Hello from the calculator!\""), std::string::npos) << msg;
 
-    const TRunResult bare = Run({"--no-ext", "get", "N", "-o", Dir.Path().string()});
+    const TRunResult bare = Run({"--no-ext", "get", "N", "-o", Dir.Path});
     ASSERT_EQ(bare.Status, 0) << bare.Err;
-    EXPECT_TRUE(std::filesystem::exists(Dir / "N"));
+    EXPECT_TRUE(std::filesystem::exists(Dir.File("N")));
 
     // Back again under new names: binary (name from the file name) and text.
-    std::filesystem::copy_file(Dir / "X.zq", Dir / "Y.zq");
-    WriteFile(Dir / "GREET.txt", "%%ZQ: T(3)A(D)F(.);\n\"written on the PC\"\n");
-    const TRunResult put = Run({"-d", "WORK", "put", Dir / "Y.zq", Dir / "GREET.txt"});
+    std::filesystem::copy_file(Dir.File("X.zq"), Dir.File("Y.zq"));
+    WriteTestFile(Dir.File("GREET.txt"), "%%ZQ: T(3)A(D)F(.);\n\"written on the PC\"\n");
+    const TRunResult put = Run({"-d", "WORK", "put", Dir.File("Y.zq"), Dir.File("GREET.txt")});
     ASSERT_EQ(put.Status, 0) << put.Err;
     const TRunResult ls = Run({"-d", "WORK", "ls"});
     EXPECT_TRUE(HasLine(ls.Out, "Y\t11\tReal")) << ls.Out;
     EXPECT_TRUE(HasLine(ls.Out, "GREET\t")) << ls.Out;
-    const TRunResult back = Run({"-d", "WORK", "get", "Y", "-o", (Dir / "back")});
+    const TRunResult back = Run({"-d", "WORK", "get", "Y", "-o", (Dir.File("back"))});
     ASSERT_EQ(back.Status, 1); // the folder does not exist
-    std::filesystem::create_directories(Dir / "back");
-    ASSERT_EQ(Run({"-d", "WORK", "-t", "get", "GREET", "-o", Dir / "back"}).Status, 0);
-    EXPECT_NE(ReadFile(Dir / "back/GREET.txt").find("\"written on the PC\""), std::string::npos);
-    ASSERT_EQ(Run({"-d", "WORK", "get", "Y", "-o", Dir / "back"}).Status, 0);
-    EXPECT_EQ(ObjectPart(ReadFile(Dir / "back/Y.zq")), ObjectPart(x));
+    std::filesystem::create_directories(Dir.File("back"));
+    ASSERT_EQ(Run({"-d", "WORK", "-t", "get", "GREET", "-o", Dir.File("back")}).Status, 0);
+    EXPECT_NE(ReadTestFile(Dir.File("back/GREET.txt")).find("\"written on the PC\""),
+              std::string::npos);
+    ASSERT_EQ(Run({"-d", "WORK", "get", "Y", "-o", Dir.File("back")}).Status, 0);
+    EXPECT_EQ(ObjectPart(ReadTestFile(Dir.File("back/Y.zq"))), ObjectPart(x));
 
-    ExpectFailure(Run({"get", "NOSUCH", "-o", Dir.Path().string()}), "\"NOSUCH\" is not in HOME");
+    ExpectFailure(Run({"get", "NOSUCH", "-o", Dir.Path}), "\"NOSUCH\" is not in HOME");
     // A header-less file: the wrong-file question, answered no without a terminal; -t sends
     // it as text.
-    WriteFile(Dir / "PLAIN", "\"no header\"");
-    ExpectFailure(Run({"put", Dir / "PLAIN"}), "not sent");
-    ASSERT_EQ(Run({"-t", "put", Dir / "PLAIN"}).Status, 0);
+    WriteTestFile(Dir.File("PLAIN"), "\"no header\"");
+    ExpectFailure(Run({"put", Dir.File("PLAIN")}), "not sent");
+    ASSERT_EQ(Run({"-t", "put", Dir.File("PLAIN")}).Status, 0);
     EXPECT_TRUE(HasLine(Run({"ls"}).Out, "PLAIN\t")) << "sent as text";
 }
 
@@ -152,23 +153,21 @@ TEST_F(CliSerial, RunsCommandLinesAndShowsTheStack) {
 
 TEST_F(CliSerial, TransferFailingUnderAFaultKeepsThePreviousFile) {
     // The calculator's XSEND of BIG sends CAN instead of its first block.
-    WriteFile(Dir / "BIG.zq", "previous");
+    WriteTestFile(Dir.File("BIG.zq"), "previous");
     ASSERT_EQ(Sim.Control("cancel").rfind("OK", 0), 0u);
     ASSERT_EQ(Sim.Control("xsend BIG").rfind("OK", 0), 0u);
-    const TRunResult r = Run({"xmodem-receive", Dir / "BIG.zq"});
+    const TRunResult r = Run({"xmodem-receive", Dir.File("BIG.zq")});
     ExpectFailure(r, "xmodem-receive");
     EXPECT_TRUE(r.Out.empty());
-    EXPECT_EQ(ReadFile(Dir / "BIG.zq"), "previous");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(ReadTestFile(Dir.File("BIG.zq")), "previous");
+    EXPECT_EQ(Dir.Entries(), 1);
     // Without the fault the same transfer goes through, and the server answers again.
     Sim.Control("clear-faults");
     Sim.Control("abort");
     ASSERT_EQ(Sim.Control("xsend BIG").rfind("OK", 0), 0u);
-    const TRunResult again = Run({"xmodem-receive", Dir / "BIG.zq"});
+    const TRunResult again = Run({"xmodem-receive", Dir.File("BIG.zq")});
     ASSERT_EQ(again.Status, 0) << again.Err;
-    EXPECT_GT(ReadFile(Dir / "BIG.zq").size(), 66000u);
+    EXPECT_GT(ReadTestFile(Dir.File("BIG.zq")).size(), 66000u);
     Sim.Control("server");
     EXPECT_EQ(Run({"ident"}).Status, 0);
 }
@@ -177,8 +176,8 @@ TEST(CliSerialHangUp, GetBrokenOffByAHangUpWritesNothing) {
     TSimProcess sim(false, {"--throttle", "115200"}); // BIG then takes about six seconds
     ASSERT_TRUE(sim.Started()) << sim.Log();
     TTempDir dir;
-    WriteFile(dir / "BIG.zq", "previous");
-    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path().string()});
+    WriteTestFile(dir.File("BIG.zq"), "previous");
+    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path});
     ASSERT_TRUE(cli->WaitFor([&] { return cli->Err().find("Copying BIG") != std::string::npos; },
                              std::chrono::seconds(30)))
         << cli->Err();
@@ -188,24 +187,22 @@ TEST(CliSerialHangUp, GetBrokenOffByAHangUpWritesNothing) {
     ASSERT_EQ(errors.size(), 1u) << cli->Err();
     EXPECT_NE(errors[0].find("get BIG"), std::string::npos) << errors[0];
     EXPECT_TRUE(cli->Out().empty());
-    EXPECT_EQ(ReadFile(dir / "BIG.zq"), "previous");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(ReadTestFile(dir.File("BIG.zq")), "previous");
+    EXPECT_EQ(dir.Entries(), 1);
 }
 
 TEST(CliSerialHangUp, CtrlCDuringATransferCancelsIt) {
     TSimProcess sim(false, {"--throttle", "115200"});
     ASSERT_TRUE(sim.Started()) << sim.Log();
     TTempDir dir;
-    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path().string()});
+    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path});
     ASSERT_TRUE(cli->WaitFor([&] { return cli->Err().find("Copying BIG") != std::string::npos; },
                              std::chrono::seconds(30)))
         << cli->Err();
     cli->Kill(SIGINT);
     EXPECT_EQ(cli->Wait(std::chrono::seconds(30)), 1);
     EXPECT_EQ(ErrorLines(cli->Err()), (std::vector<std::string>{"linkwell-cli: cancelled"}));
-    EXPECT_FALSE(std::filesystem::exists(dir / "BIG.zq"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("BIG.zq")));
 }
 
 TEST(CliSerialServer, KermitServerIsRefusedWithOneMessage) {

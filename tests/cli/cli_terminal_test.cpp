@@ -41,11 +41,11 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
     ASSERT_GE(typist.Terminal(), 0);
 
     // A file without a header: Binary, Text or Cancel.
-    WriteFile(dir / "PLAIN", "\"typed as text\"");
+    WriteTestFile(dir.File("PLAIN"), "\"typed as text\"");
     {
-        auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN"}, typist.Terminal());
+        auto cli = StartCli(&sim, {"-q", "put", dir.File("PLAIN")}, typist.Terminal());
         ASSERT_TRUE(Printed(*cli, "[b]inary, [t]ext or [C]ancel? ")) << cli->Err();
-        EXPECT_NE(cli->Err().find("Wrong File Type? " + dir / "PLAIN" + " is a Unknown file"),
+        EXPECT_NE(cli->Err().find("Wrong File Type? " + dir.File("PLAIN") + " is a Unknown file"),
                   std::string::npos)
             << cli->Err();
         typist.Type("t\n");
@@ -53,9 +53,9 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
     }
 
     // A text file over an existing variable: the replace question; No keeps the variable.
-    WriteFile(dir / "PLAIN.txt", "%%ZQ: T(3)A(D)F(.);\n\"replaced\"\n");
+    WriteTestFile(dir.File("PLAIN.txt"), "%%ZQ: T(3)A(D)F(.);\n\"replaced\"\n");
     {
-        auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN.txt"}, typist.Terminal());
+        auto cli = StartCli(&sim, {"-q", "put", dir.File("PLAIN.txt")}, typist.Terminal());
         ASSERT_TRUE(Printed(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
         EXPECT_NE(cli->Err().find("Confirm File Replace: This folder already contains a file "
                                   "named PLAIN."),
@@ -70,15 +70,15 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
         EXPECT_NE(err.find("not replaced", message), std::string::npos) << err;
     }
     {
-        auto cli = StartCli(&sim, {"-q", "put", dir / "PLAIN.txt"}, typist.Terminal());
+        auto cli = StartCli(&sim, {"-q", "put", dir.File("PLAIN.txt")}, typist.Terminal());
         ASSERT_TRUE(Printed(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
         typist.Type("y\n");
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
     }
-    std::filesystem::create_directories(dir / "back");
-    const TRunResult get = Cli(&sim, {"-q", "-t", "get", "PLAIN", "-o", dir / "back"});
+    std::filesystem::create_directories(dir.File("back"));
+    const TRunResult get = Cli(&sim, {"-q", "-t", "get", "PLAIN", "-o", dir.File("back")});
     ASSERT_EQ(get.Status, 0) << get.Err;
-    EXPECT_NE(ReadFile(dir / "back/PLAIN.txt").find("\"replaced\""), std::string::npos);
+    EXPECT_NE(ReadTestFile(dir.File("back/PLAIN.txt")).find("\"replaced\""), std::string::npos);
 }
 
 TEST(CliTerminal, PromptsSayWhatToPress) {
@@ -88,13 +88,14 @@ TEST(CliTerminal, PromptsSayWhatToPress) {
     TTypist typist;
     ASSERT_GE(typist.Terminal(), 0);
     ASSERT_EQ(sim.Control("xsend MSG").rfind("OK", 0), 0u);
-    auto cli = StartCli(&sim, {"-q", "xmodem-receive", dir / "msg.zq"}, typist.Terminal());
+    auto cli = StartCli(&sim, {"-q", "xmodem-receive", dir.File("msg.zq")}, typist.Terminal());
     // The prompt's own text speaks of an OK button; the line after it of the keys.
     ASSERT_TRUE(Printed(*cli, "Press OK below.\n\nPress Enter to go on, Ctrl-C to cancel\n"))
         << cli->Err();
     typist.Type("\n");
     EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
-    EXPECT_NE(ReadFile(dir / "msg.zq").find("Hello from the calculator!"), std::string::npos);
+    EXPECT_NE(ReadTestFile(dir.File("msg.zq")).find("Hello from the calculator!"),
+              std::string::npos);
 }
 
 } // namespace

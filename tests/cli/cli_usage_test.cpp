@@ -11,7 +11,7 @@ TEST(CliUsage, HelpIsTheReadmeReference) {
     const TRunResult help = Cli(nullptr, {"--help"});
     ASSERT_EQ(help.Status, 0);
     EXPECT_TRUE(help.Err.empty());
-    const std::string readme = ReadFile(std::string(LW_SOURCE_DIR) + "/README.md");
+    const std::string readme = ReadTestFile(std::string(LW_SOURCE_DIR) + "/README.md");
     // The README shows the help text indented by four blanks, line for line.
     std::string indented;
     for (const auto& line : Lines(help.Out)) indented += (line.empty() ? "" : "    " + line) + "\n";
@@ -42,8 +42,8 @@ TEST(CliUsage, UsageErrorsExitWithTwoAndOneMessage) {
 
 TEST(CliUsage, APortThatIsNoSerialDeviceIsNamedAsSuch) {
     TTempDir dir;
-    ExpectOneMessage(Cli(nullptr, {"-q", "-p", dir / "no-such-port", "ident"}), 1,
-                     dir / "no-such-port does not exist");
+    ExpectOneMessage(Cli(nullptr, {"-q", "-p", dir.File("no-such-port"), "ident"}), 1,
+                     dir.File("no-such-port does not exist"));
     ExpectOneMessage(Cli(nullptr, {"-q", "-p", "/tmp", "ls"}), 1, "/tmp is not a serial device");
     ExpectOneMessage(Cli(nullptr, {"-q", "-p", "/dev/null", "xmodem-send", "/dev/null"}), 1,
                      "/dev/null is not a serial device");
@@ -54,16 +54,16 @@ TEST(CliUsage, APortThatIsNoSerialDeviceIsNamedAsSuch) {
 TEST(CliUsage, FilesThatCannotBeReadAreRefusedBeforeAnyExchange) {
     TTempDir dir;
     for (const char* command : {"put", "restore", "xmodem-send"}) {
-        const TRunResult r =
-            Cli(nullptr, {"-q", "-y", "-p", dir / "no-such-port", command, dir / "missing.zq"});
+        const TRunResult r = Cli(
+            nullptr, {"-q", "-y", "-p", dir.File("no-such-port"), command, dir.File("missing.zq")});
         EXPECT_EQ(r.Status, 1) << command;
         const auto errors = ErrorLines(r.Err);
         ASSERT_EQ(errors.size(), 1u) << r.Err;
         EXPECT_NE(errors[0].find("cannot read"), std::string::npos) << errors[0];
     }
-    WriteFile(dir / "KB_1-Dec-2026.ZQBACKUP", "ZQZQKB-C");
+    WriteTestFile(dir.File("KB_1-Dec-2026.ZQBACKUP"), "ZQZQKB-C");
     const TRunResult archive =
-        Cli(nullptr, {"-p", dir / "no-such-port", "put", dir / "KB_1-Dec-2026.ZQBACKUP"});
+        Cli(nullptr, {"-p", dir.File("no-such-port"), "put", dir.File("KB_1-Dec-2026.ZQBACKUP")});
     EXPECT_EQ(archive.Status, 1);
     ASSERT_EQ(ErrorLines(archive.Err).size(), 1u);
     EXPECT_NE(archive.Err.find("use restore"), std::string::npos);

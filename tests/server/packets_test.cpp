@@ -42,15 +42,6 @@ protected:
         Script = std::make_unique<TPeerThread>([this, script] { script(Peer); });
     }
     void Finish() { Script.reset(); }
-    // Runs `op` and expects it to end with the connection error.
-    template <class F> void ExpectConnectionError(F op) {
-        try {
-            op();
-            ADD_FAILURE() << "no error";
-        } catch (const ELinkError& e) {
-            EXPECT_STREQ(e.what(), ConnectionErrorText);
-        }
-    }
 
     TFakeUi Ui;
     TCalcState State;

@@ -1,6 +1,8 @@
 // Connecting to the simulated calculator: identification, model, ROM version, timing, the
 // speed the calculator requires, the Kermit server, Auto.
-#include "SimFixture.h"
+#include "support/SimSession.h"
+
+#include <cstring>
 
 using namespace lw;
 using namespace lw::test;
@@ -10,157 +12,137 @@ namespace {
 constexpr const char* NoDevice =
     "Error (No device detected. Check the cable connections and the calculator.)";
 
-class Connecting : public SimFixture {};
+bool SameTiming(const TimingProfile& a, const TimingProfile& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Runs `op` and expects the error that no calculator answered.
+template <class F> void ExpectNoDevice(TSimSession& s, F op) {
+    try {
+        op();
+        ADD_FAILURE() << "connected";
+    } catch (const ELinkError& e) {
+        EXPECT_STREQ(e.what(), NoDevice);
+    }
+    EXPECT_FALSE(s.Server->IsConnected());
+}
 
 } // namespace
 
-TEST_F(Connecting, NewerModelAt9600) {
-    Start(sim::TModel::KB);
-    Connect("9600");
-    EXPECT_TRUE(Server->IsConnected());
-    EXPECT_TRUE(Ui.Main.Connected);
-    EXPECT_EQ(State.ModelCode, "KB");
-    EXPECT_EQ(State.ModelName, "KB");
-    EXPECT_EQ(State.RomVersion, "3.07-Q");
-    EXPECT_EQ(State.CalcFlags, "00");
-    EXPECT_EQ(State.RequiredSpeed, 0);
+TEST(Connecting, NewerModelAt9600) {
+    TSimSession s({.Speed = "9600"});
+    s.Open();
+    EXPECT_TRUE(s.Server->IsConnected());
+    EXPECT_TRUE(s.Ui.Main.Connected);
+    EXPECT_EQ(s.State.ModelCode, "KB");
+    EXPECT_EQ(s.State.ModelName, "KB");
+    EXPECT_EQ(s.State.RomVersion, "3.07-Q");
+    EXPECT_EQ(s.State.CalcFlags, "00");
+    EXPECT_EQ(s.State.RequiredSpeed, 0);
     EXPECT_TRUE(SameTiming(LinkTiming, SlowSerialTiming2));
-    EXPECT_NE(Server->Ident.find("   ROM: 3.07-Q"), std::string::npos) << Server->Ident;
-    EXPECT_GT(Server->Ident.size(), std::string("   ROM: 3.07-Q").size());
-    EXPECT_EQ(Server->StatusText(), ""); // the identification's get ends with an empty status
-    EXPECT_FALSE(Ui.Status.ConnectingVisible);
+    EXPECT_NE(s.Server->Ident.find("   ROM: 3.07-Q"), std::string::npos) << s.Server->Ident;
+    EXPECT_GT(s.Server->Ident.size(), std::string("   ROM: 3.07-Q").size());
+    EXPECT_EQ(s.Server->StatusText(), ""); // the identification's get ends with an empty status
+    EXPECT_FALSE(s.Ui.Status.ConnectingVisible);
     // The identification's variable is gone again.
-    bool left = true;
-    Sim->Invoke([&](sim::ISimCalculator& c) {
-        std::string o;
-        left = c.GetVariable("$$$t", o);
-    });
-    EXPECT_FALSE(left);
+    EXPECT_EQ(s.Var("$$$t"), "");
 }
 
-TEST_F(Connecting, NewerModelAt115200) {
-    Start(sim::TModel::KB);
-    Control("flag -36 on");
-    Control("flag -51 on");
-    Connect("115200");
-    EXPECT_EQ(State.ModelName, "Calcualtor");
-    EXPECT_EQ(State.CalcFlags, "11");
-    EXPECT_EQ(State.RequiredSpeed, 0);
+TEST(Connecting, NewerModelAt115200) {
+    TSimSession s;
+    s.Control("flag -36 on");
+    s.Control("flag -51 on");
+    s.Server->SetSpeed("115200");
+    s.Open();
+    EXPECT_EQ(s.State.ModelName, "Calcualtor");
+    EXPECT_EQ(s.State.CalcFlags, "11");
+    EXPECT_EQ(s.State.RequiredSpeed, 0);
     EXPECT_TRUE(SameTiming(LinkTiming, FastSerialTiming));
-    EXPECT_EQ(Server->GetSpeed(), "115200");
+    EXPECT_EQ(s.Server->GetSpeed(), "115200");
 }
 
-TEST_F(Connecting, OlderRevisionAt115200NeedsSlowerSpeed) {
-    Start(sim::TModel::KB);
-    Sim->Invoke([](sim::ISimCalculator& c) { c.SetVersion11(true); });
-    Connect("115200");
-    EXPECT_EQ(State.ModelName, "KB");
-    EXPECT_EQ(State.RequiredSpeed, 9600);
+TEST(Connecting, OlderRevisionAt115200NeedsSlowerSpeed) {
+    TSimSession s;
+    s.Sim->Invoke([](sim::ISimCalculator& c) { c.SetVersion11(true); });
+    s.Server->SetSpeed("115200");
+    s.Open();
+    EXPECT_EQ(s.State.ModelName, "KB");
+    EXPECT_EQ(s.State.RequiredSpeed, 9600);
 }
 
-TEST_F(Connecting, OlderFamilyAtBothSpeeds) {
-    Start(sim::TModel::KA);
-    Connect("9600");
-    EXPECT_EQ(State.ModelCode, "KA");
-    EXPECT_EQ(State.ModelName, "KA");
-    EXPECT_EQ(State.RomVersion, "R");
-    EXPECT_EQ(State.RequiredSpeed, 0);
+TEST(Connecting, OlderFamilyAtBothSpeeds) {
+    TSimSession s({.Model = sim::TModel::KA, .Speed = "9600"});
+    s.Open();
+    EXPECT_EQ(s.State.ModelCode, "KA");
+    EXPECT_EQ(s.State.ModelName, "KA");
+    EXPECT_EQ(s.State.RomVersion, "R");
+    EXPECT_EQ(s.State.RequiredSpeed, 0);
     EXPECT_TRUE(SameTiming(LinkTiming, SlowSerialTiming));
-    Connect("115200"); // reconnecting closes and opens the port again
-    EXPECT_EQ(State.RomVersion, "R");
-    EXPECT_EQ(State.RequiredSpeed, 9600);
+    s.Server->SetSpeed("115200");
+    s.Open(); // reconnecting closes and opens the port again
+    EXPECT_EQ(s.State.RomVersion, "R");
+    EXPECT_EQ(s.State.RequiredSpeed, 9600);
     EXPECT_TRUE(SameTiming(LinkTiming, SlowSerialTiming)); // whatever the speed
 }
 
-TEST_F(Connecting, OverUsb) {
-    Start(sim::TModel::KB, true);
-    Connect("9600");
-    EXPECT_EQ(Server->Port(), "ZQlink");
-    EXPECT_EQ(Server->GetSpeed(), "130000");
-    EXPECT_EQ(State.ModelName, "Calcualtor");
-    EXPECT_EQ(State.RequiredSpeed, 0);
+TEST(Connecting, OverUsb) {
+    TSimSession s({.Usb = true, .Speed = "9600"});
+    s.Open();
+    EXPECT_EQ(s.Server->Port(), "ZQlink");
+    EXPECT_EQ(s.Server->GetSpeed(), "130000");
+    EXPECT_EQ(s.State.ModelName, "Calcualtor");
+    EXPECT_EQ(s.State.RequiredSpeed, 0);
     EXPECT_TRUE(SameTiming(LinkTiming, UsbTiming));
-    EXPECT_EQ(State.RomVersion, "3.07-Q");
+    EXPECT_EQ(s.State.RomVersion, "3.07-Q");
 }
 
-TEST_F(Connecting, KermitServerIsRefused) {
-    sim::TSimConfig config;
-    config.Kermit = true;
-    Start(sim::TModel::KB, false, config);
-    try {
-        Connect();
-        FAIL() << "connected to the Kermit server";
-    } catch (const ELinkError& e) {
-        EXPECT_STREQ(e.what(), NoDevice);
-    }
-    ASSERT_EQ(Ui.Main.Messages.size(), 1u);
-    EXPECT_EQ(Ui.Main.Messages[0],
+TEST(Connecting, KermitServerIsRefused) {
+    TSimSession s({.Kermit = true});
+    ExpectNoDevice(s, [&] { s.Open(); });
+    ASSERT_EQ(s.Ui.Main.Messages.size(), 1u);
+    EXPECT_EQ(s.Ui.Main.Messages[0],
               "Wrong Server: Calculator is using the Kermit Server.\n\r\n\rStop the "
               "calculator.\n\rBe sure to release the right-shift before pressing right-arrow.");
-    EXPECT_FALSE(Server->IsConnected());
-    EXPECT_FALSE(Ui.Main.Connected);
-    EXPECT_EQ(Server->StatusText(), "");
+    EXPECT_FALSE(s.Ui.Main.Connected);
+    EXPECT_EQ(s.Server->StatusText(), "");
 }
 
-TEST_F(Connecting, EmptyNameOnlyCloses) {
-    Start(sim::TModel::KB);
-    Connect();
-    ASSERT_TRUE(Server->IsConnected());
-    Server->Connect("");
-    EXPECT_FALSE(Server->IsConnected());
+TEST(Connecting, EmptyNameOnlyCloses) {
+    TSimSession s;
+    s.Open();
+    ASSERT_TRUE(s.Server->IsConnected());
+    s.Server->Connect("");
+    EXPECT_FALSE(s.Server->IsConnected());
     EXPECT_EQ(CalcPort.ReadHandle, -1);
-    EXPECT_THROW(Server->Execute("1", false, true), ELinkError); // no device connected
+    EXPECT_THROW(s.Server->Execute("1", false, true), ELinkError); // no device connected
 }
 
-TEST_F(Connecting, MissingDeviceAndSilentLine) {
-    try {
-        Server->SetSpeed("9600");
-        Server->Connect("/nonexistent/tty");
-        FAIL();
-    } catch (const ELinkError& e) {
-        EXPECT_STREQ(e.what(), NoDevice);
-    }
-    EXPECT_FALSE(Server->IsConnected());
-    Start(sim::TModel::KB);
-    Control("mute");
-    try {
-        Connect();
-        FAIL();
-    } catch (const ELinkError& e) {
-        EXPECT_STREQ(e.what(), NoDevice);
-    }
-    EXPECT_FALSE(Server->IsConnected());
-}
-
-TEST_F(Connecting, AutoFindsTheUsbCalculator) {
-    Start(sim::TModel::KB, true);
-    Server->SetSpeed("9600");
-    Server->Connect("auto");
-    EXPECT_TRUE(Server->IsConnected());
-    EXPECT_EQ(Server->Port(), "ZQlink");
-    EXPECT_EQ(Server->StatusText(), "Trying USB Calculator");
-    EXPECT_EQ(State.ModelCode, "KB");
-}
-
-TEST_F(Connecting, AutoWithoutCalculator) {
-    UseUsbRoot();
-    Server->SetSpeed("9600");
-    try {
-        Server->Connect("Auto");
-        FAIL();
-    } catch (const ELinkError& e) {
-        EXPECT_STREQ(e.what(), NoDevice);
-    }
-    EXPECT_FALSE(Server->IsConnected());
-    EXPECT_EQ(Server->StatusText(),
+TEST(Connecting, NoDeviceWhenMissingSilentOrAbsent) {
+    TSimSession serial;
+    ExpectNoDevice(serial, [&] { serial.Server->Connect("/nonexistent/tty"); });
+    serial.Control("mute");
+    ExpectNoDevice(serial, [&] { serial.Open(); });
+    TSimSession usb({.Usb = true});
+    usb.Control("hangup"); // the device folder goes: Auto finds no calculator
+    ExpectNoDevice(usb, [&] { usb.Server->Connect("Auto"); });
+    EXPECT_EQ(usb.Server->StatusText(),
               "No device detected. Check the cable connections and the calculator.");
 }
 
-TEST_F(Connecting, DisconnectSaysGoodbye) {
-    Start(sim::TModel::KB);
-    Connect();
-    Server->Disconnect();
-    EXPECT_FALSE(Ui.Main.Connected);
+TEST(Connecting, AutoFindsTheUsbCalculator) {
+    TSimSession s({.Usb = true, .Speed = "9600"});
+    s.Server->Connect("auto");
+    EXPECT_TRUE(s.Server->IsConnected());
+    EXPECT_EQ(s.Server->Port(), "ZQlink");
+    EXPECT_EQ(s.Server->StatusText(), "Trying USB Calculator");
+    EXPECT_EQ(s.State.ModelCode, "KB");
+}
+
+TEST(Connecting, DisconnectSaysGoodbye) {
+    TSimSession s;
+    s.Open();
+    s.Server->Disconnect();
+    EXPECT_FALSE(s.Ui.Main.Connected);
     EXPECT_EQ(CalcPort.ReadHandle, -1);
-    EXPECT_TRUE(Server->IsConnected()); // the name stays until the next Connect
+    EXPECT_TRUE(s.Server->IsConnected()); // the name stays until the next Connect
 }

@@ -1,7 +1,7 @@
 // The whole sample memory listed from the simulated calculator, over both transports.
-#include "SimFixture.h"
 #include "link/CalcNames.h"
 #include "objects/DecompLength.h"
+#include "support/SimSession.h"
 
 #include <map>
 #include <set>
@@ -11,22 +11,15 @@ using namespace lw::test;
 
 namespace {
 
-class SimListing : public SimFixture, public ::testing::WithParamInterface<bool> {};
-
-const TXPObject* Find(const TXPObject& dir, const std::string& name) {
-    for (const auto& c : dir.Children)
-        if (c->Name == name) return c.get();
-    return nullptr;
-}
+class SimListing : public ::testing::TestWithParam<bool> {};
 
 } // namespace
 
 TEST_P(SimListing, WholeSampleMemory) {
-    Start(sim::TModel::KB, GetParam());
-    Connect();
-    Server->GetFileList();
-    EXPECT_EQ(Server->StatusText(), "");
-    const TXPObject& home = Server->Root();
+    TSimSession S({.Usb = GetParam()});
+    S.Connect();
+    EXPECT_EQ(S.Server->StatusText(), "");
+    const TXPObject& home = S.Server->Root();
 
     std::set<std::string> types;
     std::vector<const TXPObject*> pending{&home};
@@ -44,38 +37,30 @@ TEST_P(SimListing, WholeSampleMemory) {
     EXPECT_FALSE(types.count(""));
 
     // Calculator characters in names come out in display form.
-    for (const char* name : {"\\Ga", "\\<)ANG", "A\\->B"}) EXPECT_TRUE(Find(home, name)) << name;
+    for (const char* name : {"\\Ga", "\\<)ANG", "A\\->B"})
+        EXPECT_TRUE(home.FindChild(name)) << name;
 
     // Nested and empty directories; paths.
-    const TXPObject* work = Find(home, "WORK");
-    const TXPObject* empty = Find(home, "EMPTY");
-    ASSERT_TRUE(work && empty);
+    const TXPObject* empty = S.Find("HOME EMPTY");
+    ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->IsDirectory());
     EXPECT_TRUE(empty->Children.empty());
     EXPECT_TRUE(empty->Listed);
-    const TXPObject* proj = Find(*work, "PROJ");
-    ASSERT_TRUE(proj);
-    const TXPObject* old = Find(*proj, "OLD");
-    ASSERT_TRUE(old);
-    const TXPObject* v1 = Find(*old, "V1");
+    const TXPObject* v1 = S.Find("HOME WORK PROJ OLD V1");
     ASSERT_TRUE(v1);
     EXPECT_EQ(v1->GetPath(), "HOME WORK PROJ OLD V1");
     EXPECT_EQ(v1->TypeName, "Real");
     EXPECT_TRUE(v1->OddNibble); // a real is 21 nibbles
     EXPECT_EQ(v1->SizeBytes, 11);
-    EXPECT_EQ(Find(*old, "NOTE")->TypeIndex, StringTypeIndex);
-    EXPECT_EQ(Find(home, "EQ")->TypeIndex, AlgebraicTypeIndex);
+    EXPECT_EQ(S.Find("HOME WORK PROJ OLD NOTE")->TypeIndex, StringTypeIndex);
+    EXPECT_EQ(S.Find("HOME EQ")->TypeIndex, AlgebraicTypeIndex);
 
     // Sizes agree with the objects the calculator sends, measured by the length walk.
     int32_t direct = 0;
     for (const auto& c : home.Children) {
         direct += c->SizeBytes;
         if (c->IsDirectory()) continue;
-        std::string file;
-        Sim->Invoke([&](sim::ISimCalculator& calc) {
-            std::string name = FileToName(c->Name, false);
-            calc.GetVariable(name, file);
-        });
+        std::string file = S.Var(FileToName(c->Name, false));
         bool odd = false;
         ASSERT_TRUE(DecompLength(file, odd)) << c->Name;
         EXPECT_EQ(static_cast<int32_t>(file.size()) - 8, c->SizeBytes) << c->Name;
@@ -84,68 +69,60 @@ TEST_P(SimListing, WholeSampleMemory) {
     EXPECT_EQ(home.GetSize(), 100 + direct);
 
     // A second listing replaces the first.
-    Server->GetFileList();
-    EXPECT_EQ(Server->Root().Children.size(), home.Children.size());
+    const size_t entries = home.Children.size();
+    S.Server->GetFileList();
+    EXPECT_EQ(S.Server->Root().Children.size(), entries);
 }
 
 TEST_P(SimListing, EmptyCalculator) {
-    Start(sim::TModel::KA, GetParam(), {}, false);
-    Connect("9600");
-    Server->GetFileList();
-    EXPECT_TRUE(Server->Root().Children.empty());
-    EXPECT_EQ(Server->Root().GetSize(), 100);
+    TSimSession S({.Model = sim::TModel::KA, .Empty = true, .Usb = GetParam(), .Speed = "9600"});
+    S.Connect();
+    EXPECT_TRUE(S.Server->Root().Children.empty());
+    EXPECT_EQ(S.Server->Root().GetSize(), 100);
 }
 
 TEST_P(SimListing, FreeMemoryWithBothFractionMarks) {
-    Start(sim::TModel::KB, GetParam());
-    Connect();
+    TSimSession S({.Usb = GetParam()});
+    S.Open();
     std::string text;
-    Server->GetFreeMemory(text);
+    S.Server->GetFreeMemory(text);
     EXPECT_FALSE(text.empty());
     EXPECT_EQ(text.find_first_not_of("0123456789"), std::string::npos) << text;
-    Control("flag -51 on"); // the calculator now writes a comma
-    Connect();
-    ASSERT_EQ(State.CalcFlags, "01");
+    S.Control("flag -51 on"); // the calculator now writes a comma
+    S.Open();
+    ASSERT_EQ(S.State.CalcFlags, "01");
     std::string comma;
-    Server->GetFreeMemory(comma);
+    S.Server->GetFreeMemory(comma);
     EXPECT_EQ(comma.find_first_not_of("0123456789"), std::string::npos) << comma;
     EXPECT_NEAR(std::stod(comma), std::stod(text), 4096);
 }
 
 TEST_P(SimListing, ChangeDirAndOperations) {
-    Start(sim::TModel::KB, GetParam());
-    Connect();
+    TSimSession S({.Usb = GetParam()});
+    S.Open();
     const auto path = [&] {
         std::vector<std::string> p;
-        Sim->Invoke([&](sim::ISimCalculator& c) { p = c.CurrentPath(); });
+        S.Sim->Invoke([&](sim::ISimCalculator& c) { p = c.CurrentPath(); });
         std::string s;
         for (const auto& n : p) s += (s.empty() ? "" : " ") + n;
         return s;
     };
-    Server->ChangeDir("HOME WORK PROJ");
+    S.Server->ChangeDir("HOME WORK PROJ");
     EXPECT_EQ(path(), "HOME WORK PROJ");
-    Server->CreateDir("NEW");
-    Server->Rename("RUN", "GO", false);
-    Server->Rename("OLD", "ARCHIVE", true);
-    Server->Purge("DATA", false);
-    Server->EvalVar("HOME WORK", "RATE");
+    S.Server->CreateDir("NEW");
+    S.Server->Rename("RUN", "GO", false);
+    S.Server->Rename("OLD", "ARCHIVE", true);
+    S.Server->Purge("DATA", false);
+    S.Server->EvalVar("HOME WORK", "RATE");
     EXPECT_EQ(path(), "HOME WORK");
-    Server->GetFileList();
-    const TXPObject* proj = nullptr;
-    for (const auto& w : Server->Root().Children)
-        if (w->Name == "WORK")
-            for (const auto& p : w->Children)
-                if (p->Name == "PROJ") proj = p.get();
+    S.Server->GetFileList();
+    const TXPObject* proj = S.Find("HOME WORK PROJ");
     ASSERT_TRUE(proj);
     std::map<std::string, std::string> names;
     for (const auto& c : proj->Children) names[c->Name] = c->TypeName;
     EXPECT_EQ(names, (std::map<std::string, std::string>{
                          {"NEW", "Directory"}, {"GO", "Vorl"}, {"ARCHIVE", "Directory"}}));
-    for (const auto& c : proj->Children) {
-        if (c->Name == "ARCHIVE") {
-            EXPECT_EQ(c->Children.size(), 2u);
-        }
-    }
+    EXPECT_EQ(S.Find("HOME WORK PROJ ARCHIVE")->Children.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, SimListing, ::testing::Values(false, true),

@@ -1,13 +1,9 @@
-// A simulator with a fake calculator on a pty or FIFOs, and a scripted PC opened on it.
+// The simulator's own tests: the shared session with a fake calculator, and the PC's raw
+// client opened on the line.
 #pragma once
 #include "FakeCalculator.h"
-#include "SimClient.h"
-#include "sim/link/Simulator.h"
+#include "support/SimSession.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -22,49 +18,26 @@ inline std::string ObjectFile(size_t size) {
 
 class TSimFixture : public ::testing::Test {
 protected:
-    void TearDown() override {
-        Pc.reset();
-        if (Sim) Sim->Stop();
-        if (!Root.empty()) std::filesystem::remove_all(Root);
-    }
-
-    // Starts the simulator on a fresh transport and opens the PC's end.
-    void Begin(bool usb, sim::TSimConfig config = {},
+    // Starts the simulator with the fake calculator on a fresh transport and opens the PC's
+    // end. Transfers the PC receives start with CRC unless the options say otherwise.
+    void Begin(bool usb, TSessionOptions options = {},
                std::function<void(TFakeCalculator&)> setup = {}) {
         auto calc = std::make_unique<TFakeCalculator>();
         calc->Vars["X"] = ObjectFile(100);
         if (setup) setup(*calc);
-        if (config.StartByte == "random") config.StartByte = "crc";
-        Sim = std::make_unique<sim::TSimulator>(config, std::move(calc));
-        if (usb) {
-            char dir[] = "/tmp/lw-simlink-XXXXXX";
-            ASSERT_NE(mkdtemp(dir), nullptr);
-            Root = dir;
-            Path = Sim->AttachUsb(Root, "");
-        } else {
-            Path = Sim->AttachSerial("");
-        }
-        Sim->Start();
-        Pc = std::make_unique<TSimClient>(Path, usb);
+        options.Usb = usb;
+        if (options.StartByte == "random") options.StartByte = "crc";
+        S = std::make_unique<TSimSession>(std::move(options), std::move(calc));
+        S->OpenPc();
     }
-
-    // A copy of the calculator's variable, taken on the simulator's thread.
-    std::string Var(const std::string& name) {
-        std::string v;
-        Sim->Invoke([&](sim::ISimCalculator& c) { c.GetVariable(name, v); });
-        return v;
-    }
-
-    std::unique_ptr<sim::TSimulator> Sim;
-    std::unique_ptr<TSimClient> Pc;
-    std::string Path, Root;
+    std::unique_ptr<TSimSession> S;
 };
 
 // The same tests on both transports.
 class TSimBoth : public TSimFixture, public ::testing::WithParamInterface<bool> {
 protected:
-    void Begin(sim::TSimConfig config = {}, std::function<void(TFakeCalculator&)> setup = {}) {
-        TSimFixture::Begin(GetParam(), std::move(config), std::move(setup));
+    void Begin(TSessionOptions options = {}, std::function<void(TFakeCalculator&)> setup = {}) {
+        TSimFixture::Begin(GetParam(), std::move(options), std::move(setup));
     }
 };
 

@@ -25,156 +25,156 @@ TEST_P(TSimFaultTest, ByteFaultsHitTheNthByteAndTheResendIsClean) {
     const std::string packet = TSimClient::Packet(Ident);
     std::string answer;
 
-    ASSERT_EQ(Sim->Control("drop-byte 3"), "OK drop-byte 3");
-    Pc->WriteByte('V');
-    EXPECT_EQ(Pc->ReadUntilQuiet(200), packet.substr(0, 2) + packet.substr(3));
-    Pc->WriteByte(NAK);
-    ASSERT_TRUE(Pc->ReadPacket(answer));
-    Pc->WriteByte(ACK);
+    ASSERT_EQ(S->Sim->Control("drop-byte 3"), "OK drop-byte 3");
+    S->Pc->WriteByte('V');
+    EXPECT_EQ(S->Pc->ReadUntilQuiet(200), packet.substr(0, 2) + packet.substr(3));
+    S->Pc->WriteByte(NAK);
+    ASSERT_TRUE(S->Pc->ReadPacket(answer));
+    S->Pc->WriteByte(ACK);
     EXPECT_EQ(answer, Ident);
 
-    ASSERT_EQ(Sim->Control("corrupt-byte 4"), "OK corrupt-byte 4");
-    Pc->WriteByte('V');
+    ASSERT_EQ(S->Sim->Control("corrupt-byte 4"), "OK corrupt-byte 4");
+    S->Pc->WriteByte('V');
     std::string bad = packet;
     bad[3] = char(uint8_t(bad[3]) ^ 0xFF);
-    EXPECT_EQ(Pc->ReadUntilQuiet(200), bad);
-    Pc->WriteByte(NAK);
-    ASSERT_TRUE(Pc->ReadPacket(answer));
-    Pc->WriteByte(ACK);
+    EXPECT_EQ(S->Pc->ReadUntilQuiet(200), bad);
+    S->Pc->WriteByte(NAK);
+    ASSERT_TRUE(S->Pc->ReadPacket(answer));
+    S->Pc->WriteByte(ACK);
 
-    ASSERT_EQ(Sim->Control("delay-byte 2 300"), "OK delay-byte 2 300");
-    Pc->WriteByte('V');
-    EXPECT_EQ(Pc->ReadByte(1000), 0);
+    ASSERT_EQ(S->Sim->Control("delay-byte 2 300"), "OK delay-byte 2 300");
+    S->Pc->WriteByte('V');
+    EXPECT_EQ(S->Pc->ReadByte(1000), 0);
     auto t = TClock::now();
-    EXPECT_EQ(Pc->Read(packet.size() - 1, 2000), packet.substr(1));
+    EXPECT_EQ(S->Pc->Read(packet.size() - 1, 2000), packet.substr(1));
     EXPECT_GE(MsSince(t), 250);
-    Pc->WriteByte(ACK);
+    S->Pc->WriteByte(ACK);
 }
 
 TEST_P(TSimFaultTest, BlockFaultsAreHealedByTheReceiversNak) {
     Begin({}, [](TFakeCalculator& c) { c.Vars["B"] = ObjectFile(300); });
     const std::string file = ObjectFile(300);
-    ASSERT_EQ(Sim->Control("drop-block 1"), "OK drop-block 1");
-    ASSERT_EQ(Sim->Control("corrupt-block 3"), "OK corrupt-block 3");
-    ASSERT_EQ(Pc->Command('G', "B"), ACK);
-    Pc->WriteByte(NAK);
-    EXPECT_EQ(Pc->Read(1, 300), ""); // block 1 went nowhere
-    Pc->WriteByte(NAK);
+    ASSERT_EQ(S->Sim->Control("drop-block 1"), "OK drop-block 1");
+    ASSERT_EQ(S->Sim->Control("corrupt-block 3"), "OK corrupt-block 3");
+    ASSERT_EQ(S->Pc->Command('G', "B"), ACK);
+    S->Pc->WriteByte(NAK);
+    EXPECT_EQ(S->Pc->Read(1, 300), ""); // block 1 went nowhere
+    S->Pc->WriteByte(NAK);
     std::string rest;
-    ASSERT_EQ(Pc->ReadByte(2000), SOH);
-    rest = Pc->Read(131, 2000);
+    ASSERT_EQ(S->Pc->ReadByte(2000), SOH);
+    rest = S->Pc->Read(131, 2000);
     EXPECT_TRUE(CheckBlock(rest, 1, 128, TCheckMethod::Checksum));
-    Pc->WriteByte(ACK);
-    ASSERT_EQ(Pc->ReadByte(2000), SOH);
-    rest = Pc->Read(131, 2000); // block 2 is the third block sent: damaged
+    S->Pc->WriteByte(ACK);
+    ASSERT_EQ(S->Pc->ReadByte(2000), SOH);
+    rest = S->Pc->Read(131, 2000); // block 2 is the third block sent: damaged
     EXPECT_FALSE(CheckBlock(rest, 2, 128, TCheckMethod::Checksum));
-    Pc->WriteByte(NAK);
+    S->Pc->WriteByte(NAK);
     std::string data = rest.substr(0, 0);
-    ASSERT_EQ(Pc->ReadByte(2000), SOH);
-    rest = Pc->Read(131, 2000);
+    ASSERT_EQ(S->Pc->ReadByte(2000), SOH);
+    rest = S->Pc->Read(131, 2000);
     EXPECT_TRUE(CheckBlock(rest, 2, 128, TCheckMethod::Checksum));
-    Pc->WriteByte(ACK);
-    ASSERT_EQ(Pc->ReadByte(2000), SOH);
-    Pc->Read(131, 2000);
-    Pc->WriteByte(ACK);
-    EXPECT_EQ(Pc->ReadByte(2000), EOT);
-    Pc->WriteByte(ACK);
-    ASSERT_FALSE(Sim->WaitEvent("get B sent", 2000).empty());
-    EXPECT_EQ(Sim->Stats().BlockResends, 2u);
+    S->Pc->WriteByte(ACK);
+    ASSERT_EQ(S->Pc->ReadByte(2000), SOH);
+    S->Pc->Read(131, 2000);
+    S->Pc->WriteByte(ACK);
+    EXPECT_EQ(S->Pc->ReadByte(2000), EOT);
+    S->Pc->WriteByte(ACK);
+    ASSERT_FALSE(S->Sim->WaitEvent("get B sent", 2000).empty());
+    EXPECT_EQ(S->Sim->Stats().BlockResends, 2u);
 }
 
 TEST_P(TSimFaultTest, DelayedBlockComesLate) {
     Begin();
-    ASSERT_EQ(Sim->Control("delay-block 1 400"), "OK delay-block 1 400");
-    ASSERT_EQ(Pc->Command('G', "X"), ACK);
+    ASSERT_EQ(S->Sim->Control("delay-block 1 400"), "OK delay-block 1 400");
+    ASSERT_EQ(S->Pc->Command('G', "X"), ACK);
     auto t = TClock::now();
     std::string data;
-    ASSERT_TRUE(Pc->ReceiveXModem('C', data));
+    ASSERT_TRUE(S->Pc->ReceiveXModem('C', data));
     EXPECT_GE(MsSince(t), 350);
 }
 
 TEST_P(TSimFaultTest, NakFaultRefusesGoodPacketsAndBlocks) {
     Begin();
-    ASSERT_EQ(Sim->Control("nak 3"), "OK nak 3");
-    Pc->WriteByte('E');
-    Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(Pc->ReadByte(2000), NAK);
-    Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(Pc->ReadByte(2000), NAK);
-    Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(Pc->ReadByte(2000), NAK);
-    Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(Pc->ReadByte(2000), ACK);
+    ASSERT_EQ(S->Sim->Control("nak 3"), "OK nak 3");
+    S->Pc->WriteByte('E');
+    S->Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
+    S->Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
+    S->Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
+    S->Pc->Write(TSimClient::Packet("A"));
+    EXPECT_EQ(S->Pc->ReadByte(2000), ACK);
 
-    ASSERT_EQ(Pc->Command('P', "N"), ACK);
-    ASSERT_EQ(Pc->ReadByte(2000), 'C');
-    ASSERT_EQ(Sim->Control("nak 1"), "OK nak 1"); // armed in the middle of the transfer
+    ASSERT_EQ(S->Pc->Command('P', "N"), ACK);
+    ASSERT_EQ(S->Pc->ReadByte(2000), 'C');
+    ASSERT_EQ(S->Sim->Control("nak 1"), "OK nak 1"); // armed in the middle of the transfer
     const std::string block = BuildBlock(1, ObjectFile(128), TCheckMethod::CrcArc);
-    Pc->Write(block);
-    EXPECT_EQ(Pc->ReadByte(2000), NAK);
-    Pc->Write(block);
-    EXPECT_EQ(Pc->ReadByte(2000), ACK);
-    Pc->WriteByte(EOT);
-    EXPECT_EQ(Pc->ReadByte(2000), ACK);
-    ASSERT_FALSE(Sim->WaitEvent("put N stored 128", 2000).empty());
-    EXPECT_EQ(Sim->Stats().NaksSent, 4u);
+    S->Pc->Write(block);
+    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
+    S->Pc->Write(block);
+    EXPECT_EQ(S->Pc->ReadByte(2000), ACK);
+    S->Pc->WriteByte(EOT);
+    EXPECT_EQ(S->Pc->ReadByte(2000), ACK);
+    ASSERT_FALSE(S->Sim->WaitEvent("put N stored 128", 2000).empty());
+    EXPECT_EQ(S->Sim->Stats().NaksSent, 4u);
 }
 
 TEST_P(TSimFaultTest, CancelSendsCanInsteadOfABlock) {
     Begin();
-    ASSERT_EQ(Sim->Control("cancel"), "OK cancel");
-    ASSERT_EQ(Pc->Command('G', "X"), ACK);
-    Pc->WriteByte(NAK);
-    EXPECT_EQ(Pc->Read(3, 2000), std::string(3, char(CAN)));
-    ASSERT_FALSE(Sim->WaitEvent("get X failed: cancelled", 2000).empty());
+    ASSERT_EQ(S->Sim->Control("cancel"), "OK cancel");
+    ASSERT_EQ(S->Pc->Command('G', "X"), ACK);
+    S->Pc->WriteByte(NAK);
+    EXPECT_EQ(S->Pc->Read(3, 2000), std::string(3, char(CAN)));
+    ASSERT_FALSE(S->Sim->WaitEvent("get X failed: cancelled", 2000).empty());
 }
 
 TEST_P(TSimFaultTest, MuteStopsAnswersUntilUnmuted) {
     Begin();
     std::string answer;
-    ASSERT_EQ(Sim->Control("mute"), "OK mute");
-    Pc->WriteByte('V');
-    EXPECT_EQ(Pc->Read(1, 300), "");
-    ASSERT_EQ(Sim->Control("unmute"), "OK unmute");
-    ASSERT_TRUE(Pc->Ask('V', answer));
+    ASSERT_EQ(S->Sim->Control("mute"), "OK mute");
+    S->Pc->WriteByte('V');
+    EXPECT_EQ(S->Pc->Read(1, 300), "");
+    ASSERT_EQ(S->Sim->Control("unmute"), "OK unmute");
+    ASSERT_TRUE(S->Pc->Ask('V', answer));
 }
 
 TEST_P(TSimFaultTest, ZeroBeforeAckAndBadChecksum) {
     Begin();
-    ASSERT_EQ(Sim->Control("zero-before-ack 1"), "OK zero-before-ack 1");
-    Pc->WriteByte('E');
-    Pc->Write(TSimClient::Packet("B"));
-    EXPECT_EQ(Pc->Read(2, 2000), std::string("\0\x06", 2));
+    ASSERT_EQ(S->Sim->Control("zero-before-ack 1"), "OK zero-before-ack 1");
+    S->Pc->WriteByte('E');
+    S->Pc->Write(TSimClient::Packet("B"));
+    EXPECT_EQ(S->Pc->Read(2, 2000), std::string("\0\x06", 2));
 
-    ASSERT_EQ(Sim->Control("bad-checksum"), "OK bad-checksum");
+    ASSERT_EQ(S->Sim->Control("bad-checksum"), "OK bad-checksum");
     std::string answer;
-    Pc->WriteByte('V');
-    EXPECT_FALSE(Pc->ReadPacket(answer));
-    Pc->WriteByte(NAK);
-    ASSERT_TRUE(Pc->ReadPacket(answer));
-    Pc->WriteByte(ACK);
+    S->Pc->WriteByte('V');
+    EXPECT_FALSE(S->Pc->ReadPacket(answer));
+    S->Pc->WriteByte(NAK);
+    ASSERT_TRUE(S->Pc->ReadPacket(answer));
+    S->Pc->WriteByte(ACK);
     EXPECT_EQ(answer, Ident);
 }
 
 TEST_P(TSimFaultTest, SplitWritesStillCarryEveryByte) {
     Begin();
-    ASSERT_EQ(Sim->Control("split 3"), "OK split 3");
+    ASSERT_EQ(S->Sim->Control("split 3"), "OK split 3");
     std::string answer;
-    ASSERT_TRUE(Pc->Ask('V', answer));
+    ASSERT_TRUE(S->Pc->Ask('V', answer));
     EXPECT_EQ(answer, Ident);
     std::string data;
-    ASSERT_EQ(Pc->Command('G', "X"), ACK);
-    ASSERT_TRUE(Pc->ReceiveXModem('D', data));
+    ASSERT_EQ(S->Pc->Command('G', "X"), ACK);
+    ASSERT_TRUE(S->Pc->ReceiveXModem('D', data));
     EXPECT_EQ(data.substr(0, 100), ObjectFile(100));
 }
 
 TEST_P(TSimFaultTest, ThrottleTakesWireTime) {
     Begin({}, [](TFakeCalculator& c) { c.Vars["T"] = ObjectFile(1100); });
-    ASSERT_EQ(Sim->Control("throttle 19200"), "OK throttle 19200");
-    ASSERT_EQ(Pc->Command('G', "T"), ACK);
+    ASSERT_EQ(S->Sim->Control("throttle 19200"), "OK throttle 19200");
+    ASSERT_EQ(S->Pc->Command('G', "T"), ACK);
     auto t = TClock::now();
     std::string data;
-    ASSERT_TRUE(Pc->ReceiveXModem(NAK, data));
+    ASSERT_TRUE(S->Pc->ReceiveXModem(NAK, data));
     // 1028 + 132 + 1 bytes of ~10 bits at 19200 baud: about 600 ms.
     EXPECT_GE(MsSince(t), 550);
     EXPECT_EQ(data.substr(0, 1100), ObjectFile(1100));

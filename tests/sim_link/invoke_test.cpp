@@ -18,7 +18,7 @@ TEST_F(TSimFixture, CallsGivenUpOnTimeOutNeverRunLate) {
     std::condition_variable changed;
     bool holding = false, release = false;
     std::thread holder([&] {
-        EXPECT_TRUE(Sim->Invoke(
+        EXPECT_TRUE(S->Sim->Invoke(
             [&](sim::ISimCalculator&) {
                 std::unique_lock<std::mutex> l(lock);
                 holding = true;
@@ -40,7 +40,7 @@ TEST_F(TSimFixture, CallsGivenUpOnTimeOutNeverRunLate) {
             for (int i = 0; i < 50; ++i) {
                 auto alive = std::make_shared<std::atomic<bool>>(true);
                 int local = 0;
-                const bool ran = Sim->Invoke(
+                const bool ran = S->Sim->Invoke(
                     [&local, alive, &late](sim::ISimCalculator&) {
                         if (!*alive)
                             ++late;
@@ -61,8 +61,8 @@ TEST_F(TSimFixture, CallsGivenUpOnTimeOutNeverRunLate) {
     changed.notify_all();
     holder.join();
     // Every call queued before this one has been served or dropped when it runs.
-    EXPECT_TRUE(Sim->Invoke([](sim::ISimCalculator&) {}, 10000));
-    EXPECT_EQ(Sim->Control("status", 10000).rfind("ERROR", 0), std::string::npos);
+    EXPECT_TRUE(S->Sim->Invoke([](sim::ISimCalculator&) {}, 10000));
+    EXPECT_EQ(S->Sim->Control("status", 10000).rfind("ERROR", 0), std::string::npos);
     EXPECT_EQ(late, 0);
 }
 

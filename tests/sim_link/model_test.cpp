@@ -1,11 +1,7 @@
 // The simulator with the real calculator model, and the linkwell-sim program itself.
-#include "SimClient.h"
-#include "sim/SimCalculator.h"
-#include "sim/link/Simulator.h"
+#include "support/SimSession.h"
 
 #include "link/XModemCodec.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -26,12 +22,9 @@ std::string StringObjectFile(size_t chars) {
 }
 
 TEST(TSimModel, LargeObjectGoesInAndOutInEveryMode) {
-    sim::TSimConfig config;
-    config.StartByte = "random";
-    sim::TSimulator sim(config, sim::CreateEmptyCalculator(sim::TModel::KB));
-    std::string path = sim.AttachSerial("");
-    sim.Start();
-    TSimClient pc(path);
+    TSimSession s({.Empty = true});
+    s.OpenPc();
+    TSimClient& pc = *s.Pc;
     const std::string file = StringObjectFile(65536 - 13); // 64 KiB in all
     ASSERT_EQ(file.size(), 65536u);
 
@@ -39,7 +32,7 @@ TEST(TSimModel, LargeObjectGoesInAndOutInEveryMode) {
     int start = pc.ReadByte(3000);
     ASSERT_TRUE(start == NAK || start == 'C' || start == 'D') << start;
     ASSERT_TRUE(pc.SendXModem(uint8_t(start), file, 1024));
-    ASSERT_FALSE(sim.WaitEvent("put BIG stored", 3000).empty());
+    ASSERT_FALSE(s.Sim->WaitEvent("put BIG stored", 3000).empty());
 
     for (uint8_t mode : {NAK, uint8_t('C'), uint8_t('D')}) {
         ASSERT_EQ(pc.Command('G', "BIG"), ACK);
@@ -57,15 +50,12 @@ TEST(TSimModel, LargeObjectGoesInAndOutInEveryMode) {
 TEST(TSimProgram, PrintsItsPathServesAndSavesOnEndOfInput) {
     const std::string program = std::string(LW_BINARY_DIR) + "/sim/linkwell-sim";
     if (access(program.c_str(), X_OK) != 0) GTEST_SKIP() << "linkwell-sim not built";
-    char dir[] = "/tmp/lw-simprog-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const std::string save = std::string(dir) + "/saved";
+    const TTempDir tmp;
+    const std::string dir = tmp.Path;
+    const std::string save = dir + "/saved";
     // Control lines are fed from a file; the program ends at its end.
-    const std::string input = std::string(dir) + "/in";
-    FILE* in = fopen(input.c_str(), "w");
-    ASSERT_NE(in, nullptr);
-    fputs("status\nbogus\n", in);
-    fclose(in);
+    const std::string input = dir + "/in";
+    WriteTestFile(input, "status\nbogus\n");
     const std::string command =
         program + " --empty --usb-root " + dir + " --save " + save + " < " + input + " 2>&1";
     FILE* out = popen(command.c_str(), "r");
@@ -74,12 +64,11 @@ TEST(TSimProgram, PrintsItsPathServesAndSavesOnEndOfInput) {
     std::string text;
     while (fgets(line, sizeof line, out)) text += line;
     EXPECT_EQ(pclose(out), 0);
-    EXPECT_EQ(text.rfind(std::string(dir) + "/ZQlink\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind(dir + "/ZQlink\n", 0), 0u) << text;
     EXPECT_NE(text.find("OK mode=server transport=usb"), std::string::npos) << text;
     EXPECT_NE(text.find("ERROR: unknown command bogus"), std::string::npos) << text;
     EXPECT_TRUE(std::filesystem::is_directory(save));
-    EXPECT_FALSE(std::filesystem::exists(std::string(dir) + "/ZQlink")); // hung up on exit
-    std::filesystem::remove_all(dir);
+    EXPECT_FALSE(std::filesystem::exists(dir + "/ZQlink")); // hung up on exit
 }
 
 } // namespace

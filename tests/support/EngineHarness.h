@@ -6,6 +6,8 @@
 #include "support/FakeUi.h"
 #include "support/PeerLink.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -80,5 +82,15 @@ public:
     TFakeUi Ui;
     std::vector<TStatusRecord> Records;
 };
+
+// Runs `op` and expects the connection error.
+template <class F> void ExpectConnectionError(F op) {
+    try {
+        op();
+        ADD_FAILURE() << "no error";
+    } catch (const ELinkError& e) {
+        EXPECT_STREQ(e.what(), ConnectionErrorText);
+    }
+}
 
 } // namespace lw::test

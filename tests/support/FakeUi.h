@@ -6,6 +6,7 @@
 #include "link/UiQueue.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,10 @@ public:
     void ShowConnecting() override { ConnectingVisible = true; }
     void CloseConnecting() override { ConnectingVisible = false; }
     bool IsConnectingVisible() override { return ConnectingVisible; }
-    void ShowBusy() override { BusyVisible = true, ++BusyShown; }
+    void ShowBusy() override {
+        BusyVisible = true, ++BusyShown;
+        if (OnShowBusy) OnShowBusy();
+    }
     void CloseBusy() override { BusyVisible = false; }
     bool IsBusyVisible() override { return BusyVisible; }
     void FocusBusy() override {}
@@ -74,6 +78,7 @@ public:
     void ClearCancel() override { Cancel = false; }
     bool ConnectingVisible = false, BusyVisible = false, Cancel = false;
     int BusyShown = 0;
+    std::function<void()> OnShowBusy; // what the user does when the busy dialog shows
 };
 
 // Installs the fakes for the lifetime of the object and restores the previous hooks after.

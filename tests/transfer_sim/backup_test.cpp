@@ -1,5 +1,5 @@
 // Backing the whole memory up to a file and restoring it into an emptied calculator.
-#include "SimSession.h"
+#include "support/SimSession.h"
 
 #include "objects/DecompLength.h"
 #include "server/Commands.h"
@@ -20,8 +20,8 @@ std::string WithoutFlagProgram(const std::string& listing) {
 }
 
 TEST(Backup, RestoredIntoAnEmptyCalculatorListsTheSame) {
-    const std::string keep = MakeTempFolder("archive");
-    const std::string archive = keep + "/KB_5-Dec-2026.zqbackup";
+    const TTempDir keep;
+    const std::string archive = keep.File("KB_5-Dec-2026.zqbackup");
     std::string listing;
     {
         TSimSession s;
@@ -52,7 +52,6 @@ TEST(Backup, RestoredIntoAnEmptyCalculatorListsTheSame) {
     empty.Connect();
     EXPECT_EQ(WithoutFlagProgram(empty.ListingText()), listing);
     EXPECT_NE(empty.Find("HOME fLaG"), nullptr);
-    RemoveFolder(keep);
 }
 
 TEST(Backup, DeclinedSpeedChangeDoesNothing) {
@@ -72,7 +71,7 @@ TEST(Backup, DeclinedSpeedChangeDoesNothing) {
               "VAR).\r\n\r\nMay I change the speed temporarily for the Screen Capture?");
     EXPECT_EQ(s.Ui.Prompt.Titles[0], "Set the calculator");
     EXPECT_EQ(s.Sim->Stats().Commands, commands);
-    EXPECT_EQ(FileBytes(archive), "previous");
+    EXPECT_EQ(ReadTestFile(archive), "previous");
     EXPECT_GE(s.Ui.Main.Beeps, 1);
 }
 
@@ -84,7 +83,7 @@ TEST(Backup, AcceptedSpeedChangeRunsTheBackup) {
     const std::string archive = s.File("b.zqbackup");
     ASSERT_TRUE(BackupToFile(*s.Server, archive));
     EXPECT_EQ(s.Ui.Prompt.Texts.size(), 1u);
-    EXPECT_GT(FileBytes(archive).size(), 66000u);
+    EXPECT_GT(ReadTestFile(archive).size(), 66000u);
     // The line is back at the server's speed: the connection still answers.
     s.Server->GetFileList();
     EXPECT_NE(s.Find("HOME BIG"), nullptr);
@@ -96,7 +95,7 @@ TEST(Backup, OverTheUsbPipes) {
     const std::string archive = s.File("usb.zqbackup");
     ASSERT_TRUE(BackupToFile(*s.Server, archive));
     EXPECT_TRUE(s.Ui.Prompt.Texts.empty()); // no speed to change on USB
-    std::string bytes = FileBytes(archive);
+    std::string bytes = ReadTestFile(archive);
     EXPECT_GT(bytes.size(), 66000u);
     bool odd = false;
     const size_t size = bytes.size();

@@ -1,6 +1,6 @@
 // Transfers the calculator starts itself: XRECV and XSEND, the operating-system download over
 // the USB pipes, and the screen capture.
-#include "SimSession.h"
+#include "support/SimSession.h"
 
 #include "server/Commands.h"
 #include "util/Files.h"
@@ -10,18 +10,12 @@
 namespace lw::test {
 namespace {
 
-std::string ObjectOf(TSimSession& s, const std::string& name) {
-    std::string object;
-    s.Sim->Invoke([&](sim::ISimCalculator& c) { c.GetVariable(name, object); });
-    return object;
-}
-
 class XRecv : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(XRecv, FileArrivesInTheNamedVariable) {
     TSimSession s;
     const std::string file = s.File("send.zq");
-    WriteStringToFile(ObjectOf(s, "LST"), file);
+    WriteStringToFile(s.Var("LST"), file);
     s.OpenPortOnly();
     s.Ui.Prompt.ShowPrompt(TPromptKind::FileXRecv,
                            ""); // "start XRECV on the calculator", shown while waiting
@@ -30,7 +24,7 @@ TEST_P(XRecv, FileArrivesInTheNamedVariable) {
     EXPECT_FALSE(s.Ui.Prompt.Visible);
     EXPECT_FALSE(s.Ui.Main.Connected);
     EXPECT_NE(s.Sim->WaitEvent("xrecv COPY stored", 5000), "");
-    EXPECT_EQ(ObjectOf(s, "COPY"), ObjectOf(s, "LST"));
+    EXPECT_EQ(s.Var("COPY"), s.Var("LST"));
 }
 
 INSTANTIATE_TEST_SUITE_P(CheckModes, XRecv, ::testing::Values("nak", "crc", "kermit"));
@@ -38,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(CheckModes, XRecv, ::testing::Values("nak", "crc", "ker
 TEST(XRecvWait, ClosedPromptSendsNothing) {
     TSimSession s;
     const std::string file = s.File("send.zq");
-    WriteStringToFile(ObjectOf(s, "X"), file);
+    WriteStringToFile(s.Var("X"), file);
     s.OpenPortOnly();
     EXPECT_FALSE(SendToXRecv(*s.Server, file)); // no prompt shown: one short look, then give up
 }
@@ -50,7 +44,7 @@ TEST(XSend, ReceivedObjectIsWrittenWithoutPadding) {
     s.OpenPortOnly();
     s.Control("xsend MSG");
     ASSERT_TRUE(ReceiveXSendToFile(*s.Server, file));
-    EXPECT_EQ(FileBytes(file), ObjectOf(s, "MSG"));
+    EXPECT_EQ(ReadTestFile(file), s.Var("MSG"));
     EXPECT_TRUE(s.Server->Data.empty());
     EXPECT_FALSE(s.Ui.Main.Busy);
     EXPECT_TRUE(s.Ui.Main.Messages.empty());

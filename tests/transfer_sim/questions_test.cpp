@@ -1,6 +1,6 @@
 // The questions a put asks: replacing an existing variable (Yes, No, All, Cancel across a
 // batch) and sending a file that does not suit the calculator (Text, Binary, Yes, No).
-#include "SimSession.h"
+#include "support/SimSession.h"
 
 #include "objects/BadFile.h"
 #include "server/Commands.h"
@@ -23,11 +23,6 @@ protected:
         WriteStringToFile("%%ZQ: T(3)A(D)F(.);\n" + value, path);
         return path;
     }
-    std::string Value(const std::string& name) {
-        std::string object;
-        S.Sim->Invoke([&](sim::ISimCalculator& c) { c.GetVariable(name, object); });
-        return object;
-    }
     // Runs a batch as the main window's paste does: stop at the first false.
     int Batch(const std::vector<std::string>& files) {
         bool all = false;
@@ -44,27 +39,27 @@ protected:
 };
 
 TEST_F(Questions, NoSkipsAllStopsAsking) {
-    const std::string n0 = Value("N"), x0 = Value("X"), s0 = Value("SMALL");
+    const std::string n0 = S.Var("N"), x0 = S.Var("X"), s0 = S.Var("SMALL");
     const std::vector<std::string> files = {TextFile("N", "7."), TextFile("X", "8."),
                                             TextFile("SMALL", "9.")};
     S.Replace.Answers = {TModalResult::No, TModalResult::All};
     EXPECT_EQ(Batch(files), 3);
     EXPECT_EQ(S.Replace.Asked, (std::vector<std::string>{"N|3", "X|3"}));
-    EXPECT_EQ(Value("N"), n0); // No: left alone, and the batch goes on
-    EXPECT_NE(Value("X"), x0);
-    EXPECT_NE(Value("SMALL"), s0); // All: replaced without asking
+    EXPECT_EQ(S.Var("N"), n0); // No: left alone, and the batch goes on
+    EXPECT_NE(S.Var("X"), x0);
+    EXPECT_NE(S.Var("SMALL"), s0); // All: replaced without asking
 }
 
 TEST_F(Questions, YesReplacesCancelEndsTheBatch) {
-    const std::string x0 = Value("X"), s0 = Value("SMALL");
+    const std::string x0 = S.Var("X"), s0 = S.Var("SMALL");
     const std::vector<std::string> files = {TextFile("N", "7."), TextFile("X", "8."),
                                             TextFile("SMALL", "9.")};
-    const std::string n0 = Value("N");
+    const std::string n0 = S.Var("N");
     S.Replace.Answers = {TModalResult::Yes, TModalResult::Cancel};
     EXPECT_EQ(Batch(files), 1);
-    EXPECT_NE(Value("N"), n0);
-    EXPECT_EQ(Value("X"), x0);
-    EXPECT_EQ(Value("SMALL"), s0);
+    EXPECT_NE(S.Var("N"), n0);
+    EXPECT_EQ(S.Var("X"), x0);
+    EXPECT_EQ(S.Var("SMALL"), s0);
     EXPECT_EQ(S.Replace.Asked.size(), 2u);
 }
 
@@ -76,13 +71,13 @@ TEST_F(Questions, BinaryPutsAskOnlyWhileFlag36IsSet) {
     bool all = false;
     EXPECT_TRUE(S.Server->PutVar("N", S.File("N.zq"), 1, all, true, ""));
     EXPECT_TRUE(S.Replace.Asked.empty());
-    EXPECT_EQ(Value("N"), Value("X"));
+    EXPECT_EQ(S.Var("N"), S.Var("X"));
 
     S.State.CalcFlags = "10"; // as identified with flag -36 set
     S.Replace.Answers = {TModalResult::Cancel};
     EXPECT_FALSE(S.Server->PutVar("SMALL", S.File("N.zq"), 1, all, true, ""));
     EXPECT_EQ(S.Replace.Asked.size(), 1u);
-    EXPECT_NE(Value("SMALL"), Value("X"));
+    EXPECT_NE(S.Var("SMALL"), S.Var("X"));
 }
 
 TEST_F(Questions, WrongFileAnswers) {
@@ -96,7 +91,7 @@ TEST_F(Questions, WrongFileAnswers) {
     EXPECT_TRUE(S.Server->PutVar("RAW", raw, 1, all, false, ""));
     EXPECT_NE(S.Sim->WaitEvent("put RAW refused", 2000), "");
     EXPECT_TRUE(S.Server->PutVar("RAW", raw, 1, all, false, ""));
-    EXPECT_NE(Value("RAW"), "");
+    EXPECT_NE(S.Var("RAW"), "");
     const std::string commands1 = S.Sim->Stats().Commands;
     EXPECT_FALSE(S.Server->PutVar("RAW2", raw, 1, all, false, ""));
     EXPECT_EQ(S.Sim->Stats().Commands, commands1);
@@ -105,20 +100,20 @@ TEST_F(Questions, WrongFileAnswers) {
 
     // An object file of the other model: Yes sends it, No does not.
     const std::string ka = S.File("ka.zq");
-    std::string object = Value("X");
+    std::string object = S.Var("X");
     object.replace(4, 2, "KA");
     WriteStringToFile(object, ka);
     S.BadFile.Answers = {TBadFileAnswer::No, TBadFileAnswer::Yes};
     EXPECT_FALSE(S.Server->PutVar("KAX", ka, 1, all, false, ""));
-    EXPECT_EQ(Value("KAX"), "");
+    EXPECT_EQ(S.Var("KAX"), "");
     EXPECT_TRUE(S.Server->PutVar("KAX", ka, 1, all, false, ""));
-    EXPECT_NE(Value("KAX"), "");
+    EXPECT_NE(S.Var("KAX"), "");
     EXPECT_EQ(S.BadFile.Asked.back(), "ka.zq|ZQKA|bin");
 }
 
 TEST_F(Questions, BackupArchiveIsNotPut) {
     const std::string archive = S.File("KB_5-Dec-2026.zqbackup");
-    WriteStringToFile(Value("X"), archive);
+    WriteStringToFile(S.Var("X"), archive);
     const std::string commands = S.Sim->Stats().Commands;
     bool all = false;
     EXPECT_EQ(PutFileToCalc(*S.Server, archive, all, 1, false), TPutOutcome::Refused);

@@ -1,7 +1,7 @@
 // Whole-memory round trips: every variable of the sample memory copied to PC files, put into
 // an emptied calculator, and copied again. The memory is taken in two halves so that ctest
 // can run them side by side.
-#include "SimSession.h"
+#include "support/SimSession.h"
 
 #include "link/CalcNames.h"
 #include "server/Commands.h"
@@ -120,8 +120,8 @@ class RoundTrip : public ::testing::TestWithParam<TCase> {};
 TEST_P(RoundTrip, SampleMemoryComesBackTheSame) {
     const bool text = GetParam().Text;
     const int half = GetParam().Half;
-    const std::string first = MakeTempFolder("first");
-    const std::string second = MakeTempFolder("second");
+    const TTempDir firstDir, secondDir;
+    const std::string first = firstDir.Path, second = secondDir.Path;
     std::vector<TCopied> before;
     std::string listing;
     {
@@ -161,8 +161,6 @@ TEST_P(RoundTrip, SampleMemoryComesBackTheSame) {
         EXPECT_TRUE(after[i].Bytes == before[i].Bytes) << before[i].File;
     }
     EXPECT_TRUE(ErrorReports(empty.Ui).empty());
-    RemoveFolder(first);
-    RemoveFolder(second);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, RoundTrip,

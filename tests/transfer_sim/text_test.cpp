@@ -1,6 +1,6 @@
 // Text transfers against the simulated calculator: the header's modes, the literal and the
 // object form of a put, the quoting of a get, and what is refused.
-#include "SimSession.h"
+#include "support/SimSession.h"
 
 #include "log/TraceLine.h"
 #include "objects/BadFile.h"
@@ -108,7 +108,7 @@ TEST_F(TextTransfer, HomeIsRefusedWithoutAnyExchange) {
     WriteStringToFile("previous", S.File("HOME.txt"));
     EXPECT_FALSE(S.Server->CopyFromCalc("HOME", S.File("HOME.txt"), DirectoryTypeIndex, 0));
     EXPECT_EQ(S.Sim->Stats().Commands, before);
-    EXPECT_EQ(FileBytes(S.File("HOME.txt")), "previous");
+    EXPECT_EQ(ReadTestFile(S.File("HOME.txt")), "previous");
 }
 
 TEST_F(TextTransfer, EmptyTextIsRefusedWithTheWarning) {

@@ -1,10 +1,7 @@
 #include "SimSession.h"
 
-#include "link/Port.h"
 #include "server/Commands.h"
 #include "util/Files.h"
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -15,25 +12,6 @@ namespace lw::test {
 
 namespace fs = std::filesystem;
 
-std::string MakeTempFolder(const std::string& tag) {
-    std::string tmpl = TempFolder() + "test-" + tag + "-XXXXXX";
-    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a temporary folder");
-    return tmpl;
-}
-
-void RemoveFolder(const std::string& dir) {
-    std::error_code ec;
-    if (!dir.empty()) fs::remove_all(dir, ec);
-}
-
-std::string FileBytes(const std::string& path) {
-    try {
-        return ReadFileToString(path);
-    } catch (const std::exception&) {
-        return "<missing>";
-    }
-}
-
 std::vector<std::string> ErrorReports(const TFakeUi& ui) {
     std::vector<std::string> out;
     for (const auto& r : ui.Reports)
@@ -41,33 +19,36 @@ std::vector<std::string> ErrorReports(const TFakeUi& ui) {
     return out;
 }
 
-TSimSession::TSimSession(TSessionOptions options) : Options(std::move(options)) {
+TSimSession::TSimSession(TSessionOptions options, std::unique_ptr<sim::ISimCalculator> calculator)
+    : Options(std::move(options)) {
     // A temporary path of the session's own, so that what the program leaves there can be
     // checked without seeing other tests' files.
-    const char* base = std::getenv("TMPDIR");
-    OuterTmp = (base && *base) ? base : "/tmp";
-    std::string tmpl = OuterTmp + "/lw-session-XXXXXX";
-    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a temporary folder");
-    Base = tmpl;
-    ::setenv("TMPDIR", Base.c_str(), 1);
-    Folder = MakeTempFolder("files");
+    const char* outer = std::getenv("TMPDIR");
+    OuterTmp = outer ? outer : "";
+    Base.emplace();
+    ::setenv("TMPDIR", Base->Path.c_str(), 1);
+    Files.emplace();
+    Folder = Files->Path;
     SetCalcFilesFolder(LW_SOURCE_DIR "/calcfiles");
     // A bound on every modal wait: the engines end each transfer long before.
     Ui.Progress.MaxWait = std::chrono::seconds(90);
     sim::TSimConfig config;
     config.StartByte = Options.StartByte;
     config.Faults = Options.Faults;
+    config.Kermit = Options.Kermit;
+    config.StartRepeatMs = Options.StartRepeatMs;
     config.ManualWaitMs = 20000;
-    Sim = std::make_unique<sim::TSimulator>(
-        config, Options.Empty ? sim::CreateEmptyCalculator(Options.Model)
-                              : sim::CreateSampleCalculator(Options.Model));
+    if (!calculator)
+        calculator = Options.Empty ? sim::CreateEmptyCalculator(Options.Model)
+                                   : sim::CreateSampleCalculator(Options.Model);
+    Sim = std::make_unique<sim::TSimulator>(config, std::move(calculator));
     if (Options.Usb) {
-        UsbRoot = MakeTempFolder("usb");
-        Sim->AttachUsb(UsbRoot, "");
-        ::setenv("LINKWELL_USB_ROOT", UsbRoot.c_str(), 1);
+        UsbRoot.emplace();
+        Device = Sim->AttachUsb(UsbRoot->Path, "");
+        ::setenv("LINKWELL_USB_ROOT", UsbRoot->Path.c_str(), 1);
         Port = UsbDeviceName;
     } else {
-        Port = Sim->AttachSerial("");
+        Port = Device = Sim->AttachSerial("");
     }
     Sim->Start();
     Server = std::make_unique<TXModemServer>(State, &BadFile, &Replace);
@@ -75,21 +56,27 @@ TSimSession::TSimSession(TSessionOptions options) : Options(std::move(options)) 
 }
 
 TSimSession::~TSimSession() {
+    Pc.reset();
     try {
-        Server.reset();
+        Server.reset(); // disconnects first
     } catch (...) {}
     Sim->Stop();
-    RemoveFolder(Base);
-    ::setenv("TMPDIR", OuterTmp.c_str(), 1);
+    if (UsbRoot) ::unsetenv("LINKWELL_USB_ROOT");
+    if (OuterTmp.empty())
+        ::unsetenv("TMPDIR");
+    else
+        ::setenv("TMPDIR", OuterTmp.c_str(), 1);
 }
 
 std::vector<std::string> TSimSession::LeftInTempFolder() const {
     std::vector<std::string> out;
-    for (const auto& e : fs::directory_iterator(TempFolder())) {
-        const std::string name = e.path().filename().string();
-        if (name.rfind("test-", 0) != 0) out.push_back(name);
-    }
+    for (const auto& e : fs::directory_iterator(TempFolder()))
+        out.push_back(e.path().filename().string());
     return out;
+}
+
+void TSimSession::Open() {
+    Server->Connect(Port);
 }
 
 void TSimSession::Connect() {
@@ -97,15 +84,19 @@ void TSimSession::Connect() {
     Server->GetFileList();
 }
 
+void TSimSession::OpenPortOnly() {
+    ASSERT_TRUE(Server->OpenComm(Port));
+}
+
+void TSimSession::OpenPc() {
+    Pc = std::make_unique<TSimClient>(Device, Options.Usb);
+}
+
 void TSimSession::UseQuickTiming() {
     LinkTiming.AfterPacketAcked = 20;
     LinkTiming.AfterPacketReceived = 10;
     LinkTiming.AfterReceive = 10;
     LinkTiming.AfterPulse = 20;
-}
-
-void TSimSession::OpenPortOnly() {
-    ASSERT_TRUE(Server->OpenComm(Port));
 }
 
 void TSimSession::OnProgress(std::function<void(const TFakeUi::TReport&)> fn) {
@@ -118,7 +109,13 @@ void TSimSession::OnProgress(std::function<void(const TFakeUi::TReport&)> fn) {
 
 void TSimSession::Control(const std::string& line) {
     const std::string reply = Sim->Control(line);
-    ASSERT_EQ(reply.rfind("OK", 0), 0u) << line << " -> " << reply;
+    EXPECT_EQ(reply.rfind("OK", 0), 0u) << line << " -> " << reply;
+}
+
+std::string TSimSession::Var(const std::string& name) {
+    std::string object;
+    Sim->Invoke([&](sim::ISimCalculator& c) { c.GetVariable(name, object); });
+    return object;
 }
 
 namespace {
@@ -139,17 +136,11 @@ std::string TSimSession::ListingText() {
 }
 
 TXPObject* TSimSession::Find(const std::string& path) {
-    TXPObject* at = &Server->Root();
-    if (at->GetPath() == path) return at;
-    std::function<TXPObject*(TXPObject&)> search = [&](TXPObject& dir) -> TXPObject* {
-        for (auto& child : dir.Children) {
-            if (child->GetPath() == path) return child.get();
-            if (child->IsDirectory())
-                if (TXPObject* hit = search(*child)) return hit;
-        }
-        return nullptr;
-    };
-    return search(*at);
+    TXPObject& root = Server->Root();
+    const auto blank = path.rfind(' ');
+    if (blank == std::string::npos) return path == root.GetPath() ? &root : nullptr;
+    TXPObject* dir = root.FindDir(path.substr(0, blank));
+    return dir ? dir->FindChild(path.substr(blank + 1)) : nullptr;
 }
 
 } // namespace lw::test

@@ -1,6 +1,7 @@
 // The capture picture: both layouts, the border options, short data, and the three file
 // writers checked by decoding what they wrote.
 #include "capture/CaptureImage.h"
+#include "support/TempDir.h"
 #include "util/Files.h"
 
 #include <gtest/gtest.h>
@@ -123,17 +124,12 @@ TEST(CaptureImage, FormatComesFromTheExtension) {
 class CaptureFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        Dir = std::filesystem::temp_directory_path() /
-              ("lw_capture_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(Dir);
         // 3 x 2 with a checker: black at (0,0), (2,0), (1,1).
         Bitmap.Width = 3;
         Bitmap.Height = 2;
         Bitmap.Pixels = {1, 0, 1, 0, 1, 0};
     }
-    void TearDown() override { std::filesystem::remove_all(Dir); }
-    std::filesystem::path Dir;
+    test::TTempDir Dir;
     TCaptureBitmap Bitmap;
 };
 
@@ -147,7 +143,7 @@ uint32_t Be32(const std::string& s, size_t at) {
 }
 
 TEST_F(CaptureFiles, BmpIs24BitBottomUpWithPaddedRows) {
-    const std::string path = (Dir / "shot.bmp").string();
+    const std::string path = Dir.File("shot.bmp");
     ASSERT_TRUE(SaveImageToFile(Bitmap, path));
     const std::string bmp = ReadFileToString(path);
     ASSERT_EQ(bmp.size(), 54u + 2 * 12); // 3 pixels * 3 bytes = 9, padded to 12
@@ -164,7 +160,7 @@ TEST_F(CaptureFiles, BmpIs24BitBottomUpWithPaddedRows) {
 }
 
 TEST_F(CaptureFiles, PngDecodesToTheSamePixels) {
-    const std::string path = (Dir / "shot.PNG").string();
+    const std::string path = Dir.File("shot.PNG");
     ASSERT_TRUE(SaveImageToFile(Bitmap, path));
     const std::string png = ReadFileToString(path);
     ASSERT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
@@ -196,7 +192,7 @@ TEST_F(CaptureFiles, PngDecodesToTheSamePixels) {
 
 TEST_F(CaptureFiles, JpegIsBaselineRgbAndKeepsBlackAndWhite) {
     TCaptureBitmap big = RenderCapture(HeaderCapture(131, 64, {}), {true, 2, 1});
-    const std::string path = (Dir / "shot.jpg").string();
+    const std::string path = Dir.File("shot.jpg");
     ASSERT_TRUE(SaveImageToFile(big, path));
     const std::string jpg = ReadFileToString(path);
     ASSERT_GT(jpg.size(), 100u);
@@ -229,10 +225,10 @@ TEST_F(CaptureFiles, JpegIsBaselineRgbAndKeepsBlackAndWhite) {
 }
 
 TEST_F(CaptureFiles, UnknownExtensionWritesNothingAndAMissingFolderRaises) {
-    const std::string gif = (Dir / "shot.gif").string();
+    const std::string gif = Dir.File("shot.gif");
     EXPECT_FALSE(SaveImageToFile(Bitmap, gif));
     EXPECT_FALSE(std::filesystem::exists(gif));
-    EXPECT_THROW(SaveImageToFile(Bitmap, (Dir / "missing" / "shot.bmp").string()), EFileError);
+    EXPECT_THROW(SaveImageToFile(Bitmap, Dir.File("missing/shot.bmp")), EFileError);
 }
 
 } // namespace
