@@ -278,6 +278,20 @@ private Q_SLOTS:
                  w->Bitmap());
     }
 
+    void SpeedQuestionDeclinedOrWindowClosedEndsTheLoop() {
+        // A serial line below 115200: the speed question comes first; No ends it all.
+        W->cmboSpeed->setCurrentText("9600");
+        int messages = -1;
+        RunLoop({}, messages);
+        QCOMPARE(messages, 1);
+        QCOMPARE(F->Script.Seen.back(), QString("Set the calculator"));
+        W->cmboSpeed->setCurrentText("115200");
+        // Closing the capture window while the next capture is awaited ends the loop.
+        RunLoop({Send("band"), [] { TFCapture::Current()->close(); }}, messages);
+        QCOMPARE(messages, 0);
+        QVERIFY(!TFCapture::Current());
+    }
+
     // Last: the simulator is gone afterwards.
     void HangUpEndsTheLoopWithOneMessage() {
         QVERIFY(W);
