@@ -3,6 +3,7 @@
 #include "link/Port.h"
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
+#include "mainwin/DragDrop.h"
 #include "mainwin/Help.h"
 #include "mainwin/HelpHints.h"
 #include "mainwin/Properties.h"
@@ -91,6 +92,7 @@ TFZQDir::TFZQDir(const QString& portList, QWidget* parent) : QMainWindow(parent)
 
     CreateActions();
     CreateViews();
+    DragDrop = new TDragDrop(*this);
     CreateToolBar();
     CreateMenus();
 

@@ -29,10 +29,12 @@ class QAbstractItemView;
 namespace lw {
 class TXModemServer;
 class TXPObject;
+enum class TPutOutcome : int;
 } // namespace lw
 
 namespace lw::gui {
 
+class TDragDrop;
 class TFDownLd;
 class TFOptions;
 class TFProperty;
@@ -138,8 +140,10 @@ public:
     // An editor that ends sooner than this and leaves the file as it was has probably handed
     // it to an instance already running: the user is then asked to say when the edit is done.
     int EditorHandOverMs = 3000;
-    // Sends one PC file to the current directory; false stops the batch.
-    bool PutDroppedFile(const std::string& path, bool& replaceAll, int count);
+    // Sends one PC file to the current directory; false stops the batch. `outcome` (optional)
+    // tells how the put ended.
+    bool PutDroppedFile(const std::string& path, bool& replaceAll, int count,
+                        TPutOutcome* outcome = nullptr);
     // The question Delete asks; empty when nothing would be deleted.
     static QString DeleteQuestion(const std::vector<const TXPObject*>& entries);
 
@@ -174,6 +178,8 @@ public:
     TXPObject* SelectedDir() const;
     // The widget whose focus decides the pane (tree or list).
     QWidget* FocusedControl = nullptr;
+    // Dragging entries out, dropping files in, the clipboard's file lists.
+    TDragDrop* DragDrop = nullptr;
     // Every refresh that read the listing (tests and benchmarks).
     int RefreshCount = 0;
 
@@ -200,7 +206,8 @@ private:
     void cmboPortChange();
     void cmboSpeedChange();
     void Timer1Click();
-    void CopySelection();
+    // Copy, and the first half of Cut: `cut` marks the clipboard's files as cut.
+    void CopySelection(bool cut);
     bool KeyPress(QWidget* pane, QKeyEvent* key);
     void SelectTreeNode(const QModelIndex& node);
     // Runs a slot's work: inside a command the error waits for the command (RethrowDeferred),

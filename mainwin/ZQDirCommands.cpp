@@ -3,6 +3,7 @@
 // Each marks the window busy, makes the calculator's current directory the one shown, does its
 // work and asks for one refresh afterwards when the calculator's contents may have changed.
 #include "link/CalcNames.h"
+#include "mainwin/DragDrop.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ZQDir.h"
 #include "server/Commands.h"
@@ -39,29 +40,6 @@ struct TBusyScope {
     ~TBusyScope() { W.SetBusy(false); }
 };
 
-// Files on the clipboard, as the desktop's file managers exchange them.
-void PutFilesOnClipboard(const QStringList& files) {
-    auto* mime = new QMimeData;
-    QList<QUrl> urls;
-    QByteArray marker = "copy";
-    for (const QString& f : files) {
-        urls << QUrl::fromLocalFile(f);
-        marker += "\n" + QUrl::fromLocalFile(f).toEncoded();
-    }
-    mime->setUrls(urls);
-    mime->setData("x-special/gnome-copied-files", marker);
-    QApplication::clipboard()->setMimeData(mime);
-}
-
-QStringList FilesOnClipboard() {
-    QStringList files;
-    const QMimeData* mime = QApplication::clipboard()->mimeData();
-    if (!mime) return files;
-    for (const QUrl& url : mime->urls())
-        if (url.isLocalFile()) files << url.toLocalFile();
-    return files;
-}
-
 } // namespace
 
 QString TFZQDir::DeleteQuestion(const std::vector<const TXPObject*>& entries) {
@@ -81,6 +59,10 @@ QString TFZQDir::DeleteQuestion(const std::vector<const TXPObject*>& entries) {
 }
 
 void TFZQDir::mnuCopyClick() {
+    CopySelection(false);
+}
+
+void TFZQDir::CopySelection(bool cut) {
     LastCopiedFile.clear();
     struct TAfter {
         TFZQDir& W;
@@ -111,7 +93,7 @@ void TFZQDir::mnuCopyClick() {
         if (path.empty()) throw std::runtime_error(CanceledByUserText);
         files << QString::fromStdString(path);
     }
-    if (PutOnClipboard) PutFilesOnClipboard(files);
+    if (PutOnClipboard) PutFilesOnClipboard(files, cut);
     LastCopiedFile = files.last();
 }
 
@@ -127,7 +109,7 @@ void TFZQDir::mnuCopyAsTextClick() {
 }
 
 void TFZQDir::mnuCutClick() {
-    mnuCopyClick();
+    CopySelection(true);
     // The copy has just saved the entries on the PC: no question.
     DeleteSelection(false);
 }
@@ -137,18 +119,22 @@ void TFZQDir::mnuPasteClick() {
         SetBusy(false);
         return;
     }
-    const QStringList files = FilesOnClipboard();
+    bool cut = false;
+    const QStringList files = FileListOf(QApplication::clipboard()->mimeData(), &cut);
+    bool moved = false;
     {
         TBusyScope busy(*this);
         FServer->ChangeDir(CurrentPath.toStdString());
-        bool replaceAll = false;
-        for (const QString& f : files)
-            if (!PutDroppedFile(f.toStdString(), replaceAll, int(files.size()))) break;
+        // Cut files move: each one sent is removed from the PC.
+        moved = DragDrop->PutFiles(files, cut);
     }
+    // Files that have moved are no longer offered.
+    if (moved) QApplication::clipboard()->clear();
     RequestRefresh();
 }
 
-bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int count) {
+bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int count,
+                             TPutOutcome* outcome) {
     if (IsBackupArchive(path)) {
         Beep();
         if (UiHooks().Prompt->ShowCustomPrompt(ExtractFileName(path) + BackupFileText,
@@ -158,7 +144,8 @@ bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int coun
     }
     const TXPObject* dir = ListModel.Dir();
     const bool exists = dir && dir->FindChild(PutNameForFile(path));
-    PutFileToCalc(*FServer, path, replaceAll, count, exists);
+    const TPutOutcome ended = PutFileToCalc(*FServer, path, replaceAll, count, exists);
+    if (outcome) *outcome = ended;
     return true;
 }
 

@@ -1,0 +1,314 @@
+// Dragging entries out of the main window, dropping PC files into it, and the clipboard's file
+// lists with the file managers' copy/cut markers, against the in-process simulated calculator.
+#include "mainwin/DragDrop.h"
+#include "mainwin/ZQDir.h"
+#include "server/Commands.h"
+#include "server/XModemServer.h"
+#include "server/XPObject.h"
+#include "support/gui/DragEvents.h"
+#include "support/gui/GuiFixture.h"
+#include "support/gui/SimCalc.h"
+#include "util/Files.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListView>
+#include <QMimeData>
+#include <QSettings>
+#include <QTreeView>
+#include <QUrl>
+#include <QtTest>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+
+using namespace lw;
+using namespace lw::gui;
+using lw::test::SendDragOver;
+using lw::test::SendDrop;
+using lw::test::SendMouse;
+
+namespace {
+
+// Answers no to every question and remembers the custom ones.
+class TRecordingPrompt : public IPromptDialog {
+public:
+    std::vector<std::string> Asked;
+    bool ShowPrompt(TPromptKind, const std::string&) override { return false; }
+    bool ShowCustomPrompt(const std::string& text, const std::string&) override {
+        Asked.push_back(text);
+        return false;
+    }
+    bool IsVisible() override { return false; }
+    void Hide() override {}
+    void Focus() override {}
+};
+
+QStringList LocalFiles(const QMimeData& mime) {
+    QStringList files;
+    for (const QUrl& url : mime.urls()) files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+class TDragDropTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::TGuiFixture> F;
+    std::unique_ptr<TFZQDir> W;
+    TRecordingPrompt Prompt;
+    std::unique_ptr<QMimeData> Dragged;
+    int Drags = 0;
+
+    void Select(const QString& path) {
+        W->TreeView1->setCurrentIndex(W->FindNodeForPath(path));
+        QCOMPARE(W->CurrentPath, path);
+    }
+    void SelectEntries(const QStringList& names) {
+        W->FocusedControl = W->ListView1;
+        auto* sel = W->ListView1->selectionModel();
+        sel->clearSelection();
+        for (const QString& n : names)
+            sel->setCurrentIndex(W->ListModel.index(W->ListModel.RowNamed(n), 0),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    QPoint ListPoint(const QString& name) const {
+        const QModelIndex item = W->ListModel.index(W->ListModel.RowNamed(name), 0);
+        W->ListView1->scrollTo(item);
+        return W->ListView1->visualRect(item).center();
+    }
+    QPoint TreePoint(const QString& path) const {
+        W->TreeView1->scrollTo(W->FindNodeForPath(path));
+        return W->TreeView1->visualRect(W->FindNodeForPath(path)).center();
+    }
+    // Presses at `at`, moves by each offset in turn and releases; the drags that started.
+    int Drag(QWidget* pane, const QPoint& at, std::initializer_list<QPoint> moves) {
+        const int before = Drags;
+        SendMouse(pane, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        for (const QPoint& by : moves)
+            SendMouse(pane, QEvent::MouseMove, at + by, Qt::NoButton, Qt::LeftButton);
+        SendMouse(pane, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        return Drags - before;
+    }
+    // Waits until the files dropped or pasted are on the calculator and shown.
+    void WaitShown(const std::function<bool()>& done) {
+        QTRY_VERIFY_WITH_TIMEOUT(done() && !W->Busy() && !W->Timer1.isActive(), 20000);
+    }
+    bool Has(const std::string& dir, const std::string& name) const {
+        const auto entries = test::SimMemory(*F->Sim).at(dir);
+        return std::any_of(entries.begin(), entries.end(),
+                           [&](const test::TSimEntry& e) { return e.Name == name; });
+    }
+    void WaitRefresh(int before) {
+        QTRY_VERIFY_WITH_TIMEOUT(W->RefreshCount > before && !W->Busy(), 20000);
+    }
+    // What the core's own copy of an entry writes.
+    std::string CoreCopy(const TXPObject& e, const std::string& dir) {
+        const std::string folder = F->File("core");
+        std::filesystem::create_directories(folder);
+        W->Server().ChangeDir(dir);
+        return ReadFileToString(
+            CopyEntryToFolder(W->Server(), e.Name, e.TypeIndex, e.SizeBytes, folder));
+    }
+    QString PcFile(const std::string& name, const std::string& object) {
+        WriteStringToFile(object, F->File(name));
+        return QString::fromStdString(F->File(name));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        F = std::make_unique<test::TGuiFixture>();
+        QSettings().clear();
+        F->StartSimulator();
+        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
+        F->InstallHooks(W.get(), &Prompt);
+        W->show();
+        W->tbtnConnectClick(false);
+        QVERIFY(W->Connected());
+        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) {
+            Dragged.reset(data);
+            ++Drags;
+        };
+    }
+    void cleanupTestCase() {
+        Dragged.reset();
+        W.reset();
+        F.reset();
+    }
+
+    void DragStartsPastItsThresholdAndDoubleClickStillOpens() {
+        Select("HOME");
+        QWidget* list = W->ListView1->viewport();
+        const QPoint p = ListPoint("X");
+        QCOMPARE(Drag(list, p, {{1, 1}}), 0);
+        QCOMPARE(Drag(list, p, {{1, 1}, {2, 0}}), 1);
+        QCOMPARE(LocalFiles(*Dragged).size(), 1);
+        QWidget* tree = W->TreeView1->viewport();
+        const QPoint t = TreePoint("HOME EMPTY");
+        QCOMPARE(Drag(tree, t, {{5, 5}}), 0);
+        QCOMPARE(Drag(tree, t, {{5, 5}, {0, 6}}), 1);
+
+        // A click that wanders a pixel is still a click: the double-click opens the folder.
+        Select("HOME");
+        const QPoint w = ListPoint("WORK");
+        QCOMPARE(Drag(list, w, {{1, 0}}), 0);
+        QTest::mouseDClick(list, Qt::LeftButton, {}, w);
+        WaitShown([&] { return W->CurrentPath == "HOME WORK"; });
+        QCOMPARE(Drags, 2);
+    }
+
+    void ListDragFetchesOnlyWhenTheFilesAreAskedFor() {
+        for (const bool text : {false, true}) {
+            W->SetTextMode(text);
+            Select("HOME");
+            SelectEntries({"X", "MSG"});
+            std::unique_ptr<QMimeData> mime(W->DragDrop->ListMimeData());
+            auto* calc = qobject_cast<TCalcMimeData*>(mime.get());
+            QVERIFY(calc);
+            QCOMPARE(mime->formats(), QStringList{"text/uri-list"});
+            QVERIFY(mime->hasUrls());
+            // Over its own window the drag is refused, and nothing is fetched for it.
+            QVERIFY(!SendDragOver(W->ListView1->viewport(), mime.get(), ListPoint("X")));
+            QCOMPARE(calc->FetchCount(), 0);
+            const QStringList files = LocalFiles(*mime);
+            QCOMPARE(files, LocalFiles(*mime));
+            QCOMPARE(calc->FetchCount(), 1);
+            QCOMPARE(files.size(), 2);
+            for (const QString& f : files) {
+                const std::string name = std::filesystem::path(f.toStdString()).stem().string();
+                QCOMPARE(f.toStdString(),
+                         TempFolder() + CopyFileNameFor(name, text, W->State.AddExtension));
+                const TXPObject* e = W->Server().Root().FindChild(name);
+                QVERIFY(e && ReadFileToString(f.toStdString()) == CoreCopy(*e, "HOME"));
+            }
+        }
+        W->SetTextMode(false);
+    }
+
+    void TreeDragGivesTheFolderAndTheRootABackup() {
+        Select("HOME WORK");
+        W->FocusedControl = W->TreeView1;
+        std::unique_ptr<QMimeData> mime(W->DragDrop->TreeMimeData());
+        const QStringList files = LocalFiles(*mime);
+        QCOMPARE(files.size(), 1);
+        const TXPObject* work = W->Server().Root().FindChild("WORK");
+        QVERIFY(ReadFileToString(files.first().toStdString()) == CoreCopy(*work, "HOME"));
+
+        // The root: a backup archive of the connected calculator; meanwhile the window takes
+        // no drops at all.
+        Select("HOME");
+        bool acceptedDrops = true;
+        W->DragDrop->ExecDrag = [&](QWidget*, QMimeData* data) {
+            Dragged.reset(data);
+            acceptedDrops =
+                W->ListView1->viewport()->acceptDrops() || W->TreeView1->viewport()->acceptDrops();
+        };
+        Drag(W->TreeView1->viewport(), TreePoint("HOME"), {{6, 0}});
+        QVERIFY(Dragged && !acceptedDrops);
+        QVERIFY(W->ListView1->viewport()->acceptDrops());
+        auto* calc = qobject_cast<TCalcMimeData*>(Dragged.get());
+        QCOMPARE(calc->FetchCount(), 0);
+        const QStringList archive = LocalFiles(*Dragged);
+        QCOMPARE(archive,
+                 QStringList{QString::fromStdString(
+                     TempFolder() + DefaultArchiveName(W->State.ModelCode, std::time(nullptr)))});
+        QCOMPARE(RestoreFileRefusal(W->Server(), archive.first().toStdString()), std::string());
+        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) { Dragged.reset(data); };
+    }
+
+    void DropsSendFilesWhereTheyLand() {
+        const std::string x = test::SimObjectFile(*F->Sim, "HOME", "X");
+        Select("HOME");
+        int before = W->RefreshCount;
+        W->DragDrop->DropOnList({PcFile("DROPA.zq", x)}, QPoint(-1, -1));
+        WaitRefresh(before);
+        QVERIFY(test::SimObjectFile(*F->Sim, "HOME", "DROPA") == x);
+
+        // Onto a folder item: into that folder, which is shown afterwards.
+        QVERIFY(SendDrop(W->ListView1->viewport(), test::UriListOf({PcFile("DROPB.zq", x)}),
+                         ListPoint("WORK")));
+        WaitShown([&] { return Has("HOME WORK", "DROPB"); });
+        QCOMPARE(W->CurrentPath, QString("HOME WORK"));
+
+        // Onto a tree node: highlighted while over it, then the files go there.
+        Select("HOME");
+        QWidget* tree = W->TreeView1->viewport();
+        std::unique_ptr<QMimeData> c(test::UriListOf({PcFile("DROPC.zq", x)}));
+        QVERIFY(SendDragOver(tree, c.get(), TreePoint("HOME EMPTY")));
+        QCOMPARE(W->DragDrop->DropHighlight(), QModelIndex(W->FindNodeForPath("HOME EMPTY")));
+        QVERIFY(SendDrop(tree, c.get(), TreePoint("HOME EMPTY")));
+        WaitShown([&] { return Has("HOME EMPTY", "DROPC"); });
+        QCOMPARE(W->CurrentPath, QString("HOME EMPTY"));
+        QVERIFY(!W->DragDrop->DropHighlight().isValid());
+
+        // A disabled window takes nothing.
+        W->SetBusy(true);
+        std::unique_ptr<QMimeData> d(test::UriListOf({PcFile("DROPD.zq", x)}));
+        QVERIFY(!SendDragOver(W->ListView1->viewport(), d.get(), QPoint(1, 1)));
+        W->SetBusy(true);
+        W->DragDrop->DropOnTree(LocalFiles(*d), TreePoint("HOME"));
+        W->SetBusy(true);
+        W->DragDrop->DropOnList(LocalFiles(*d), QPoint(-1, -1));
+        QVERIFY(!W->Busy());
+        QVERIFY(!Has("HOME EMPTY", "DROPD") && !Has("HOME", "DROPD"));
+
+        // A backup archive in the batch is offered for restore and ends the batch there.
+        Prompt.Asked.clear();
+        before = W->RefreshCount;
+        W->DragDrop->DropOnList(
+            {PcFile("DROPE.zq", x), PcFile("all.zqbackup", "not read"), PcFile("DROPF.zq", x)},
+            QPoint(-1, -1));
+        WaitRefresh(before);
+        QVERIFY(Has("HOME EMPTY", "DROPE") && !Has("HOME EMPTY", "DROPF"));
+        QCOMPARE(Prompt.Asked.size(), size_t(1));
+        QVERIFY(Prompt.Asked.front().rfind("all.zqbackup", 0) == 0);
+    }
+
+    void ClipboardCarriesTheFileManagersMarkers() {
+        QClipboard* clip = QApplication::clipboard();
+        Select("HOME");
+        SelectEntries({"X"});
+        W->RunCommand([&] { W->mnuCopyClick(); });
+        QVERIFY(clip->mimeData());
+        const QByteArray url = QUrl::fromLocalFile(W->LastCopiedFile).toEncoded();
+        QCOMPARE(clip->mimeData()->data("x-special/gnome-copied-files"), "copy\n" + url);
+        QCOMPARE(clip->mimeData()->data("application/x-kde-cutselection"), QByteArray("0"));
+
+        SelectEntries({"SMALL"});
+        int before = W->RefreshCount;
+        W->RunCommand([&] { W->mnuCutClick(); });
+        WaitRefresh(before);
+        const QString cutFile = W->LastCopiedFile;
+        QCOMPARE(clip->mimeData()->data("x-special/gnome-copied-files"),
+                 "cut\n" + QUrl::fromLocalFile(cutFile).toEncoded());
+        QCOMPARE(clip->mimeData()->data("application/x-kde-cutselection"), QByteArray("1"));
+        QVERIFY(!Has("HOME", "SMALL"));
+
+        // Pasting cut files moves them: sent, removed from the PC, gone from the clipboard.
+        Select("HOME WORK");
+        before = W->RefreshCount;
+        W->RunCommand([&] { W->mnuPasteClick(); });
+        WaitRefresh(before);
+        QVERIFY(Has("HOME WORK", "SMALL"));
+        QVERIFY(!QFile::exists(cutFile));
+        QVERIFY(!clip->mimeData() || !clip->mimeData()->hasUrls());
+
+        // A file manager's cut (KDE's marker alone) moves; its copy leaves the file.
+        const std::string x = test::SimObjectFile(*F->Sim, "HOME", "X");
+        const QString moved = PcFile("KDECUT.zq", x), kept = PcFile("KEPT.zq", x);
+        QMimeData* cut = test::UriListOf({moved});
+        cut->setData("application/x-kde-cutselection", "1");
+        clip->setMimeData(cut);
+        W->RunCommand([&] { W->mnuPasteClick(); });
+        WaitShown([&] { return Has("HOME WORK", "KDECUT"); });
+        QVERIFY(!QFile::exists(moved));
+        clip->setMimeData(FileListMimeData({kept}, false));
+        W->RunCommand([&] { W->mnuPasteClick(); });
+        WaitShown([&] { return Has("HOME WORK", "KEPT"); });
+        QVERIFY(QFile::exists(kept));
+    }
+};
+
+QTEST_MAIN(TDragDropTest)
+#include "dragdrop_test.moc"
