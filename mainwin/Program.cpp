@@ -1,5 +1,6 @@
 #include "mainwin/Program.h"
 
+#include "cmdwin/VorlCmd.h"
 #include "log/CmStatus.h"
 #include "log/CmndStatus.h"
 #include "log/CnctStatus.h"
@@ -91,6 +92,7 @@ int RunProgram(int argc, char** argv) {
     TFReplaceFile replace;
     TFOptions fileOptions;
     TFBadFile badFile;
+    TFVorlCmd vorlCmd(window);
     TStatusDialogs status(cnctStatus, cmndStatus);
     window.DownLd = &downLd;
     window.Property = &property;

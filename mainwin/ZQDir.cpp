@@ -1,5 +1,6 @@
 #include "mainwin/ZQDir.h"
 
+#include "cmdwin/VorlCmd.h"
 #include "link/Port.h"
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
@@ -416,6 +417,9 @@ void TFZQDir::CreateActions() {
     connect(mnuSmallIcons, &QAction::triggered, this, [this] { SetViewStyle(1); });
     connect(mnuList, &QAction::triggered, this, [this] { SetViewStyle(2); });
     connect(mnuDetails, &QAction::triggered, this, [this] { SetViewStyle(3); });
+    connect(mnuVorl, &QAction::triggered, this, [this](bool show) {
+        if (VorlCmd) VorlCmd->ShowFromMenu(show);
+    });
 }
 
 void TFZQDir::CreateMenus() {
@@ -484,6 +488,7 @@ void TFZQDir::CreateMenus() {
         mnuDetails->setChecked(FViewStyle == 3);
         mnuToolbar->setChecked(ToolBar->isVisible());
         mnuStatusBar->setChecked(statusBar()->isVisible());
+        mnuVorl->setChecked(VorlCmd && VorlCmd->isVisible());
     });
 }
 
@@ -602,6 +607,7 @@ void TFZQDir::ShowStatus(const std::string& text) {
 void TFZQDir::UpdateControls() {
     const bool busy = Busy(), prompt = PromptShowing(), connected = Connected();
     const bool browse = connected && !busy && !prompt;
+    if (VorlCmd) VorlCmd->SetCommandEnabled(connected, busy || prompt);
     TreeView1->setEnabled(browse);
     ListView1->setEnabled(browse);
     ListIcons->setEnabled(browse);
@@ -1030,6 +1036,7 @@ void TFZQDir::DoShutDown() {
         TSettingsStore settings;
         WriteSettings(settings);
     }
+    if (VorlCmd) VorlCmd->CloseAtExit();
     WindowPosSave1->SaveWindowPos(false);
 }
 

@@ -38,6 +38,7 @@ class TDragDrop;
 class TFDownLd;
 class TFOptions;
 class TFProperty;
+class TFVorlCmd;
 class THelpWindow;
 class TSettingsStore;
 class TWindowPosSave;
@@ -82,6 +83,7 @@ public:
     TFDownLd* DownLd = nullptr;
     TFProperty* Property = nullptr;
     TFOptions* Options = nullptr;
+    TFVorlCmd* VorlCmd = nullptr; // the command window registers itself
     IBadFileDialog* BadFileDialog = nullptr;
     IReplaceDialog* ReplaceDialog = nullptr;
 

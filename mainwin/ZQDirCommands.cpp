@@ -2,6 +2,7 @@
 // clipboard), cut, paste, delete, rename, new folder, EVAL, properties, opening an entry.
 // Each marks the window busy, makes the calculator's current directory the one shown, does its
 // work and asks for one refresh afterwards when the calculator's contents may have changed.
+#include "cmdwin/VorlCmd.h"
 #include "link/CalcNames.h"
 #include "mainwin/DragDrop.h"
 #include "mainwin/Properties.h"
@@ -264,6 +265,7 @@ void TFZQDir::mnuEvalClick() {
         if (!CheckCalcName(item->Name)) return;
         FServer->ChangeDir(CurrentPath.toStdString());
         FServer->Execute(item->Name, false, true);
+        if (VorlCmd && VorlCmd->AutoUpdate()) VorlCmd->UpdateStack();
     }
     RequestRefresh();
 }
