@@ -58,6 +58,8 @@ TFVorlCmd::TFVorlCmd(TFZQDir& main, QWidget* parent)
     chbAutoUpdate->setChecked(TSettingsStore(Section).ReadBool(AutoStackValue, true));
     Memo1->setPlainText(MemoText(WarningText));
     SetCommandEnabled(false, false);
+    // F5 refreshes the main window from here too, as the warning text says.
+    addAction(FMain.mnuRefresh);
     FMain.VorlCmd = this;
     FMain.UpdateControls();
 }

@@ -6,9 +6,13 @@ namespace lw::shots {
 
 const std::vector<TScene>& Scenes() {
     static const std::vector<TScene> scenes = {
-        {"log-window", LogScene},   {"progress-dialog", ProgressScene},
-        {"busy-dialog", BusyScene}, {"connecting-notice", ConnectingScene},
-        {"dialogs", DialogScenes},  {"capture-window", CaptureScene},
+        {"log-window", LogScene},
+        {"progress-dialog", ProgressScene},
+        {"busy-dialog", BusyScene},
+        {"connecting-notice", ConnectingScene},
+        {"dialogs", DialogScenes},
+        {"capture-window", CaptureScene},
+        {"command-window", CommandWindowScene},
     };
     return scenes;
 }

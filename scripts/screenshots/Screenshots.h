@@ -40,5 +40,7 @@ void ConnectingScene(TShot& shot);
 void DialogScenes(TShot& shot);
 // The capture window at zoom x2 with a frame.
 void CaptureScene(TShot& shot);
+// The command window with a stack, connected to the simulated calculator.
+void CommandWindowScene(TShot& shot);
 
 } // namespace lw::shots
