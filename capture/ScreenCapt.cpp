@@ -230,13 +230,12 @@ void TFCapture::RefreshImage() {
     const bool fitted = width() == maximumWidth() && height() == maximumHeight();
     const bool fit = FitOnFirstImage || fitted;
     FitOnFirstImage = false;
-    const int extraW = width() - Image1->width();
-    const int extraH = height() - Image1->height();
     RenderCapture();
-    // A window that would pass the right or bottom edge of the screen is not fitted.
+    // The fitted window is the maximum size the picture now allows (the image fills the client
+    // area's width; menu and status bar add to its height). One that would pass the right or
+    // bottom edge of the screen is not fitted.
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    if (screen.width() >= extraW + Image1->width() + x() &&
-        screen.height() >= extraH + Image1->height() + y() && fit)
+    if (fit && x() + maximumWidth() <= screen.width() && y() + maximumHeight() <= screen.height())
         FitWindowToImage();
     SaveCaptureSettings();
 }
