@@ -20,18 +20,6 @@ std::string RandomBytes(std::mt19937& rng, size_t maxLen) {
 }
 } // namespace
 
-TEST(Tables, BuiltFromTheSpecialCharacters) {
-    EXPECT_EQ(DigraphTable['<' * 256 + ')'], 0x80);
-    EXPECT_EQ(DigraphTable[':' * 256 + '-'], 0xF7);
-    EXPECT_EQ(DigraphTable['Z' * 256 + 'z'], 0);
-    EXPECT_GT(CodeIndex[0x8D], 0);
-    EXPECT_EQ(CodeIndex['A'], 0);
-    EXPECT_EQ(DecimalText[0], "000");
-    EXPECT_EQ(DecimalText[7], "007");
-    EXPECT_EQ(DecimalText[255], "255");
-    EXPECT_EQ(BadNameChars.size(), 31u);
-}
-
 TEST(NameToFile, DisplayAndFileNameForms) {
     EXPECT_EQ(NameToFile(B({0x80}), false), "\\<)");
     EXPECT_EQ(NameToFile(B({0x80}), true), "^128");

@@ -3,6 +3,7 @@
 #include "link/Port.h"
 #include "server/XModemServer.h"
 #include "support/EngineHarness.h"
+#include "support/XModemPeer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,24 +13,6 @@ using namespace lw::test;
 namespace {
 
 const std::string Ack(1, '\x06'), Nak(1, '\x15');
-
-std::string Packet(const std::string& data, int checkDelta = 0) {
-    unsigned sum = 0;
-    for (char c : data) sum += static_cast<unsigned char>(c);
-    return std::string{static_cast<char>(data.size() >> 8), static_cast<char>(data.size())} + data +
-           static_cast<char>(sum + checkDelta);
-}
-
-// Reads one command packet (length, data, checksum); false when incomplete or wrong.
-bool ReadPacket(TPtyPeer& p, std::string& data, int ms = 4000) {
-    data.clear();
-    const std::string size = p.Read(2, ms);
-    if (size.size() < 2) return false;
-    data = p.Read(uint8_t(size[0]) * 256u + uint8_t(size[1]), ms);
-    const std::string check = p.Read(1, ms);
-    if (data.size() < uint8_t(size[0]) * 256u + uint8_t(size[1]) || check.empty()) return false;
-    return check == Packet(data).substr(data.size() + 2);
-}
 
 class Packets : public ::testing::Test {
 protected:
@@ -56,7 +39,7 @@ TEST_F(Packets, SentPacketCarriesCalculatorBytes) {
     std::string got;
     Run([&](TPtyPeer& p) {
         if (p.ReadByte(4000) != 'E') ADD_FAILURE() << "no E";
-        if (!ReadPacket(p, got)) ADD_FAILURE() << "bad packet";
+        if (!PeerReadPacket(p, got)) ADD_FAILURE() << "bad packet";
         p.Write(Ack);
     });
     Server.SendCommand('E');
@@ -83,7 +66,7 @@ TEST_F(Packets, SixthRefusalAborts) {
     int writes = 0;
     Run([&](TPtyPeer& p) {
         std::string d;
-        while (writes < 7 && ReadPacket(p, d, writes < 6 ? 4000 : 600)) {
+        while (writes < 7 && PeerReadPacket(p, d, writes < 6 ? 4000 : 600)) {
             ++writes;
             p.Write(Nak);
         }
@@ -97,9 +80,9 @@ TEST_F(Packets, SixthRefusalAborts) {
 TEST_F(Packets, ReceivedPacketIsCheckedAndAcknowledged) {
     std::string replies;
     Run([&](TPtyPeer& p) {
-        p.Write(Packet("1234.5", 1)); // bad checksum
+        p.Write(PeerPacket("1234.5", 1)); // bad checksum
         replies += p.Read(1, 4000);
-        p.Write(Packet("1234.5"));
+        p.Write(PeerPacket("1234.5"));
         replies += p.Read(1, 4000);
     });
     std::string data;
@@ -112,9 +95,9 @@ TEST_F(Packets, ReceivedPacketIsCheckedAndAcknowledged) {
 TEST_F(Packets, EmptyAndLongReceivedPackets) {
     const std::string big(300, '\x8D');
     Run([&](TPtyPeer& p) {
-        p.Write(Packet(""));
+        p.Write(PeerPacket(""));
         if (p.Read(1, 4000) != Ack) ADD_FAILURE() << "no ACK for the empty packet";
-        p.Write(Packet(big));
+        p.Write(PeerPacket(big));
         if (p.Read(1, 4000) != Ack) ADD_FAILURE() << "no ACK for the long packet";
     });
     std::string a, b;
@@ -129,7 +112,7 @@ TEST_F(Packets, SixBadReceivedPacketsAbort) {
     int naks = 0;
     Run([&](TPtyPeer& p) {
         for (int i = 0; i < 6; ++i) {
-            p.Write(Packet("abc", 7));
+            p.Write(PeerPacket("abc", 7));
             if (p.Read(1, 8000) == Nak) ++naks;
         }
     });
@@ -154,7 +137,7 @@ TEST_F(Packets, ExecuteWithoutScriptOnlyPolls) {
             seen += static_cast<char>(c);
             if (c == 'M') ++polls;
         }
-        p.Write(Packet("1234.5"));
+        p.Write(PeerPacket("1234.5"));
         seen += p.Drain(700);
     });
     State.CalcFlags = "00";

@@ -3,6 +3,7 @@
 #pragma once
 #include "FakeCalculator.h"
 #include "support/SimSession.h"
+#include "support/XModemPeer.h"
 
 #include <functional>
 #include <memory>

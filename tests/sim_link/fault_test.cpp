@@ -22,12 +22,12 @@ class TSimFaultTest : public TSimBoth {};
 
 TEST_P(TSimFaultTest, ByteFaultsHitTheNthByteAndTheResendIsClean) {
     Begin();
-    const std::string packet = TSimClient::Packet(Ident);
+    const std::string packet = PeerPacket(Ident);
     std::string answer;
 
     ASSERT_EQ(S->Sim->Control("drop-byte 3"), "OK drop-byte 3");
     S->Pc->WriteByte('V');
-    EXPECT_EQ(S->Pc->ReadUntilQuiet(200), packet.substr(0, 2) + packet.substr(3));
+    EXPECT_EQ(S->Pc->Drain(200), packet.substr(0, 2) + packet.substr(3));
     S->Pc->WriteByte(NAK);
     ASSERT_TRUE(S->Pc->ReadPacket(answer));
     S->Pc->WriteByte(ACK);
@@ -37,7 +37,7 @@ TEST_P(TSimFaultTest, ByteFaultsHitTheNthByteAndTheResendIsClean) {
     S->Pc->WriteByte('V');
     std::string bad = packet;
     bad[3] = char(uint8_t(bad[3]) ^ 0xFF);
-    EXPECT_EQ(S->Pc->ReadUntilQuiet(200), bad);
+    EXPECT_EQ(S->Pc->Drain(200), bad);
     S->Pc->WriteByte(NAK);
     ASSERT_TRUE(S->Pc->ReadPacket(answer));
     S->Pc->WriteByte(ACK);
@@ -97,14 +97,10 @@ TEST_P(TSimFaultTest, NakFaultRefusesGoodPacketsAndBlocks) {
     Begin();
     ASSERT_EQ(S->Sim->Control("nak 3"), "OK nak 3");
     S->Pc->WriteByte('E');
-    S->Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
-    S->Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
-    S->Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
-    S->Pc->Write(TSimClient::Packet("A"));
-    EXPECT_EQ(S->Pc->ReadByte(2000), ACK);
+    for (int i = 0; i < 4; ++i) { // three refusals, then accepted
+        S->Pc->Write(PeerPacket("A"));
+        EXPECT_EQ(S->Pc->ReadByte(2000), i < 3 ? NAK : ACK) << i;
+    }
 
     ASSERT_EQ(S->Pc->Command('P', "N"), ACK);
     ASSERT_EQ(S->Pc->ReadByte(2000), 'C');
@@ -143,7 +139,7 @@ TEST_P(TSimFaultTest, ZeroBeforeAckAndBadChecksum) {
     Begin();
     ASSERT_EQ(S->Sim->Control("zero-before-ack 1"), "OK zero-before-ack 1");
     S->Pc->WriteByte('E');
-    S->Pc->Write(TSimClient::Packet("B"));
+    S->Pc->Write(PeerPacket("B"));
     EXPECT_EQ(S->Pc->Read(2, 2000), std::string("\0\x06", 2));
 
     ASSERT_EQ(S->Sim->Control("bad-checksum"), "OK bad-checksum");

@@ -37,9 +37,9 @@ TEST_P(TSimBoth, ResendsItsPacketAfterNakAndTakesPacketsAgainAfterItsNak) {
 
     // The PC's packet with a bad checksum is refused, the good resend accepted.
     S->Pc->WriteByte('E');
-    S->Pc->Write(TSimClient::Packet("1 2 +", true));
+    S->Pc->Write(PeerPacket("1 2 +", 1));
     EXPECT_EQ(S->Pc->ReadByte(3000), NAK);
-    S->Pc->Write(TSimClient::Packet("1 2 +"));
+    S->Pc->Write(PeerPacket("1 2 +"));
     EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("script 1 2 +", 3000).empty());
 }
@@ -52,7 +52,7 @@ TEST_P(TSimBoth, GivesUpOnItsPacketAfterFiveResends) {
         ASSERT_TRUE(S->Pc->ReadPacket(answer)) << i;
         S->Pc->WriteByte(NAK);
     }
-    EXPECT_EQ(S->Pc->ReadUntilQuiet(300), "");
+    EXPECT_EQ(S->Pc->Drain(300), "");
     ASSERT_TRUE(S->Pc->Ask('V', answer)); // and serves again
 }
 

@@ -9,6 +9,22 @@
 
 namespace lw::test {
 
+// A command packet: two length bytes, the data, and its checksum (off by `checkDelta`).
+inline std::string PeerPacket(const std::string& data, int checkDelta = 0) {
+    return std::string{char(data.size() >> 8), char(data.size())} + data +
+           char(Checksum(data) + checkDelta);
+}
+
+// Reads one command packet; false when it is incomplete or its checksum is wrong.
+inline bool PeerReadPacket(TPeerLink& link, std::string& data, int timeoutMs = 4000) {
+    data.clear();
+    const std::string size = link.Read(2, timeoutMs);
+    if (size.size() < 2) return false;
+    const size_t n = uint8_t(size[0]) * 256u + uint8_t(size[1]);
+    data = link.Read(n, timeoutMs);
+    return data.size() == n && link.ReadByte(timeoutMs) == Checksum(data);
+}
+
 struct TPeerSendResult {
     bool Ok = false;     // every block and the EOT acknowledged
     int Naks = 0;        // NAKs received after blocks
