@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -52,6 +53,7 @@ TFVorlCmd::TFVorlCmd(TFZQDir& main, QWidget* parent)
     setProperty(HelpContextProperty, 145000);
     BuildControls();
     BuildMenus();
+    layout()->activate(); // fixed from now on, so only the position is stored
 
     WindowPosSave1 = new TWindowPosSave(this, Section);
     WindowPosSave1->RestoreWindowPos(true, true);

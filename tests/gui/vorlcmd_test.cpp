@@ -3,6 +3,7 @@
 // main window, and the window coming back at the next start.
 #include "cmdwin/VorlCmd.h"
 #include "mainwin/ZQDir.h"
+#include "settings/windowsPosSave.h"
 #include "support/gui/GuiFixture.h"
 #include "support/gui/SimCalc.h"
 
@@ -62,6 +63,8 @@ private Q_SLOTS:
 
     void WarnsAndWaitsUntilConnectedAndIdle() {
         QVERIFY(!V->isVisible());
+        QVERIFY(!TWindowPosSave::IsSizeable(*V));
+        QVERIFY(V->width() >= 271 && V->height() >= 270);
         QVERIFY(V->AutoUpdate());
         QCOMPARE(V->Memo1->toPlainText(), QString(TFVorlCmd::WarningText).remove('\r'));
         QVERIFY(!V->cmboCmd->isEnabled() && !V->btnSend->isEnabled());
