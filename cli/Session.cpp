@@ -15,23 +15,6 @@
 
 namespace lw::cli {
 
-namespace {
-
-// Runs an open of the port; a serial device or USB pipes that could not be opened fail with
-// the cause (it does not exist, it is no serial device, it is in use, permission denied and
-// what to do) rather than the connection error.
-template <class F> void WithOpenCause(const std::string& portName, F&& open) {
-    try {
-        open();
-    } catch (const ELinkError&) {
-        if (portName != AutoPortName && !PortOpenFailure().empty())
-            throw ECommandFailed(PortOpenFailure());
-        throw;
-    }
-}
-
-} // namespace
-
 void TSession::Connect() {
     Server.SetSpeed(std::to_string(Options.Speed));
     WithOpenCause(PortName, [this] { Server.Connect(PortName); });

@@ -14,7 +14,7 @@ file(GLOB LW_GUI_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/mainwin/*.qrc)
 add_library(linkwell_gui STATIC ${LW_GUI_SOURCES} ${LW_GUI_RESOURCES})
 set_target_properties(linkwell_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(linkwell_gui PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(linkwell_gui PUBLIC linkwell_core linkwell_sim_lib linkwell_cli_lib Qt6::Widgets)
+target_link_libraries(linkwell_gui PUBLIC linkwell_core linkwell_sim_lib Qt6::Widgets)
 target_compile_definitions(linkwell_gui PUBLIC QT_NO_KEYWORDS)
 
 add_executable(linkwell ${CMAKE_SOURCE_DIR}/mainwin/main.cpp)

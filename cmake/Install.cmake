@@ -24,6 +24,8 @@ install(FILES ${LW_PACKAGING}/linkwell.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${LW_PACKAGING}/completion/linkwell-cli.bash
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME linkwell-cli)
+install(FILES ${LW_PACKAGING}/completion/_linkwell-cli
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
 install(FILES ${LW_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/linkwell)
 set(LW_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${LW_CHANGELOG}

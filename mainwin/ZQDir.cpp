@@ -10,6 +10,7 @@
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
 #include "prompts/DownLd.h"
+#include "server/PortNames.h"
 #include "server/XModemServer.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
@@ -35,6 +36,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QWhatsThis>
 
 namespace lw::gui {
 namespace {
@@ -465,6 +467,10 @@ void TFZQDir::CreateMenus() {
     mnuHelp->addSeparator();
     mnuHelp->addActions({mnuCommHelp, mnuTextHelp, mnuTroubleHelp});
     mnuHelp->addSeparator();
+    // Shift+F1, then a click on a control, shows what the control is for.
+    QAction* whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setObjectName("mnuWhatsThis");
+    mnuHelp->addAction(whatsThis);
     mnuHelp->addAction(mnuAbout);
 
     PopupMenu1 = new QMenu(this);
@@ -764,7 +770,8 @@ void TFZQDir::ConnectToCalculator() {
     TreeModel.Attach(&FServer->Root());
     SetConnected(true);
     try {
-        FServer->Connect(cmboPort->currentText().toStdString());
+        const std::string port = cmboPort->currentText().toStdString();
+        WithOpenCause(port, [&] { FServer->Connect(port); });
     } catch (...) {
         SetConnected(FServer->IsConnected());
         SetModelName();

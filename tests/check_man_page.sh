@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Fails when an option or a command that PROGRAM --help lists is missing from its manual page.
+# Fails when an option or a command that PROGRAM --help lists is missing from its manual page
+# (commands in bold there), or with "plain", from a file that names them as plain words (the
+# shell completions).
 #   check_man_page.sh PROGRAM PAGE.scd
+#   check_man_page.sh PROGRAM COMPLETION-FILE plain
 # Options: every -x and --long-name in the help. Commands: the first word of each line of a
 # "Commands" section and the further words before the description column.
 set -euo pipefail
-program=$1 page=$2
+program=$1 page=$2 mark="*"
+[ "${3:-}" = plain ] && mark=""
 help=$("$program" --help 2>&1)
 missing=()
 for opt in $(grep -oE '(^|[ ,[])--?[a-zA-Z][-a-zA-Z0-9]*' <<<"$help" | sed -E 's/^[ ,[]//' | sort -u); do
@@ -17,7 +21,7 @@ commands=$(awk '/^Commands/ {on=1; next} /^[^ ]/ {on=0}
     for (i = 1; i <= n; i++) { split(w[i], t, " "); if (t[1] ~ /^[a-z][-a-z]*$/) print t[1] }
   }' <<<"$help" | sort -u)
 for cmd in $commands; do
-  grep -qF -- "*$cmd*" "$page" || missing+=("command $cmd")
+  grep -qwF -- "$mark$cmd$mark" "$page" || missing+=("command $cmd")
 done
 if ((${#missing[@]})); then
   printf 'missing from %s: %s\n' "$page" "${missing[*]}" >&2

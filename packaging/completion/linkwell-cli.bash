@@ -7,7 +7,7 @@ _linkwell_cli() {
     local commands="ports ident ls mem get put rm mkdir mv eval exec stack backup restore capture
         xmodem-send xmodem-receive rom"
     local options="-p --port -s --speed --demo -d --dir -t --text --no-ext -y --yes -q --quiet
-        -v --verbose --alg --version --help"
+        -v --verbose --alg --json --version --help"
 
     case $prev in
     -p | --port)

@@ -13,6 +13,7 @@ const std::vector<TScene>& Scenes() {
         {"dialogs", DialogScenes},
         {"capture-window", CaptureScene},
         {"command-window", CommandWindowScene},
+        {"main-window", MainWindowScene},
     };
     return scenes;
 }

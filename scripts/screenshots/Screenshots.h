@@ -42,5 +42,7 @@ void DialogScenes(TShot& shot);
 void CaptureScene(TShot& shot);
 // The command window with a stack, connected to the simulated calculator.
 void CommandWindowScene(TShot& shot);
+// The main window with a directory open, its popup menu and the delete question.
+void MainWindowScene(TShot& shot);
 
 } // namespace lw::shots

@@ -19,7 +19,8 @@ void TShot::Save(QWidget& window, const QString& name) {
     window.raise();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     const QPixmap body = window.grab();
-    const bool titled = !window.windowFlags().testFlag(Qt::FramelessWindowHint);
+    const bool titled =
+        !window.windowFlags().testFlag(Qt::FramelessWindowHint) && window.windowType() != Qt::Popup;
     const int bar = titled ? 24 : 0;
     QImage image(body.width() + 2, body.height() + bar + 2, QImage::Format_RGB32);
     image.fill(QColor(0x50, 0x50, 0x50));

@@ -1,11 +1,12 @@
 // The main window against the in-process simulated calculator: connecting, the tree and list
 // over the whole sample memory, the enabling rules, and each command end to end (files on the
 // PC, the clipboard, the calculator's memory afterwards).
+#include "link/PromptTexts.h"
 #include "mainwin/ZQDir.h"
+#include "prompts/DownLd.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
 #include "support/gui/GuiFixture.h"
-#include "support/gui/MainWindowScenes.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
@@ -347,15 +348,6 @@ private Q_SLOTS:
         QVERIFY(W->ListModel.RowNamed("TODO") >= 0);
     }
 
-    void ScreenshotScenes() {
-        const QString folder = qEnvironmentVariableIsSet("LW_SCENES_DIR")
-                                   ? qEnvironmentVariable("LW_SCENES_DIR")
-                                   : QString::fromStdString(TempFolder() + "scenes");
-        const QStringList files = test::SaveMainWindowScenes(folder, *W);
-        QCOMPARE(files.size(), 3);
-        QVERIFY(Has("HOME WORK", "TODO"));
-    }
-
     // Last: the calculator hangs up in the middle of a copy.
     void HangUpInACopyDisconnectsWithOneMessageAndNoFile() {
         Select("HOME");
@@ -374,6 +366,35 @@ private Q_SLOTS:
         QCOMPARE(Script->Seen.size(), seen + 1);
         QVERIFY(!std::filesystem::exists(TempFolder() + "BIG.zq"));
         QCOMPARE(W->tbtnConnect->text(), QString("Connect"));
+    }
+
+    // Disconnected: the menu's Connect asks first (Cancel connects nothing), and a port that
+    // cannot be opened is refused with its cause, not with the bare connection error.
+    void MenuConnectAsksFirstAndNamesWhyThePortDoesNotOpen() {
+        TFDownLd prompt(W->State.RpnPrompts);
+        F->InstallHooks(W.get(), &prompt);
+        const QString missing = QString::fromStdString(TempFolder() + "ttyNone");
+        W->cmboPort->addItem(missing);
+        W->cmboPort->setCurrentText(missing);
+        const QString title = QString::fromStdString(PromptTitle(TPromptKind::Connect));
+        const QString ok = QString::fromStdString(PromptOkCaption(TPromptKind::Connect));
+
+        Script->Then([](QWidget* d) { test::TModalScript::Click(d, "Cancel"); });
+        W->mnuConnect->trigger();
+        QVERIFY(!W->Connected());
+        QCOMPARE(Script->Seen.back(), title);
+
+        QString message;
+        Script->Then([&](QWidget* d) { test::TModalScript::Click(d, ok); });
+        Script->Then([&](QWidget* d) {
+            if (auto* box = qobject_cast<QMessageBox*>(d)) message = box->text();
+            test::TModalScript::Click(d, "OK");
+        });
+        W->mnuConnect->trigger();
+        QVERIFY(!W->Connected());
+        QCOMPARE(Script->Pending(), 0);
+        QVERIFY2(message == missing + " does not exist", qPrintable(message));
+        F->InstallHooks(W.get());
     }
 };
 

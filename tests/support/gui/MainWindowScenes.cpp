@@ -4,8 +4,6 @@
 #include "server/XPObject.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTreeView>
@@ -39,18 +37,6 @@ void ShowMainWindowScenes(const TSaveScene& save, gui::TFZQDir& window) {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     save(box, "message-box");
     box.hide();
-}
-
-QStringList SaveMainWindowScenes(const QString& folder, gui::TFZQDir& window) {
-    QStringList files;
-    QDir().mkpath(folder);
-    ShowMainWindowScenes(
-        [&](QWidget& w, const QString& name) {
-            const QString file = folder + "/" + name + ".png";
-            if (w.grab().toImage().save(file)) files << file;
-        },
-        window);
-    return files;
 }
 
 } // namespace lw::test

@@ -14,7 +14,4 @@ namespace lw::test {
 // The delete question is shown for the selection and closed unanswered.
 void ShowMainWindowScenes(const TSaveScene& save, gui::TFZQDir& window);
 
-// The same scenes drawn into <folder>/<scene>.png. Returns the files written.
-QStringList SaveMainWindowScenes(const QString& folder, gui::TFZQDir& window);
-
 } // namespace lw::test
