@@ -383,6 +383,7 @@ void TFZQDir::CreateActions() {
     command(mnuRefresh, &TFZQDir::Timer1Click);
     command(mnuXferMode, &TFZQDir::tbtnXferModeClick);
     command(mnuCaptureScreen, &TFZQDir::mnuCaptureScreenClick);
+    ConnectTransferCommands();
     connect(mnuDelete, &QAction::triggered, this,
             [this] { RunCommand([this] { DeleteSelection(); }); });
     connect(mnuConnect, &QAction::triggered, this, [this] { tbtnConnectClick(true); });

@@ -149,6 +149,23 @@ public:
     // The question Delete asks; empty when nothing would be deleted.
     static QString DeleteQuestion(const std::vector<const TXPObject*>& entries);
 
+    // --- whole-calculator and manual transfers (ZQDirTransfers.cpp); failures throw the text
+    // to show
+    void mnuBackupClick();
+    void mnuRestoreClick();
+    void mnuDownloadRomClick();
+    void mnuDownLoadServerClick();
+    void mnuDownLoadFileClick();
+    void mnuUploadFileClick();
+    // Backs the calculator up into `path`, then refreshes while still connected.
+    void BackupToFile(const std::string& path);
+    // Restores an archive; afterwards the window is disconnected and the user is offered to
+    // connect again. A refused or failed restore refreshes while still connected.
+    void RestoreFromFile(const std::string& path);
+    // Sends `path` to the calculator's XRECV, prompt `before` shown while waiting, `after` once
+    // sent. Ends disconnected.
+    void ManualSend(const std::string& path, TPromptKind before, TPromptKind after);
+
     // --- settings (read at creation, written at close)
     void ReadSettings(TSettingsStore& s);
     void WriteSettings(TSettingsStore& s);
@@ -195,6 +212,7 @@ protected:
 
 private:
     void CreateActions();
+    void ConnectTransferCommands();
     void CreateMenus();
     void CreateToolBar();
     void CreateViews();

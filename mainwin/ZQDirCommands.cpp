@@ -140,7 +140,7 @@ bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int coun
         Beep();
         if (UiHooks().Prompt->ShowCustomPrompt(ExtractFileName(path) + BackupFileText,
                                                EraseCalculatorTitle))
-            RestoreFromFile(*FServer, path);
+            RestoreFromFile(path);
         return false;
     }
     const TXPObject* dir = ListModel.Dir();

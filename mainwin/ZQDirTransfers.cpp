@@ -1,0 +1,207 @@
+// The main window's commands on the whole calculator and the transfers the calculator starts
+// itself: backup to an archive file, restore from one, the operating-system download over USB,
+// and the manual transfers with the calculator's XRECV and XSEND. Each asks for its file,
+// tells the user how to prepare the calculator, runs the core's operation and leaves the
+// window disconnected, or connected and refreshed after a backup or a restore that failed.
+// A failure ends in one message (the command's exception, shown by RunCommand); no PC file is
+// written unless the whole object arrived.
+#include "link/Port.h"
+#include "mainwin/FileChooser.h"
+#include "mainwin/ZQDir.h"
+#include "server/Commands.h"
+#include "server/XModemServer.h"
+#include "util/Files.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+#include <ctime>
+#include <stdexcept>
+
+namespace lw::gui {
+namespace {
+
+const char* const CanceledByUserText = "Canceled by user";
+const char* const ArchiveTitle = "Archive Calculator to PC";
+const char* const RomTitle = "Download ROM";
+const char* const DownloadFileTitle = "Download File to Calculator";
+const char* const UploadFileTitle = "Upload File to PC";
+const char* const DownloadErrorCaption = "Download Error";
+// Qt's "*" rather than "*.*": on this system many files have no extension.
+const char* const AllFilesFilter = "All Files (*)";
+
+QString Text(const std::string& s) {
+    return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
+}
+
+std::string Path(const QString& s) {
+    return s.toLocal8Bit().toStdString();
+}
+
+QStringList ArchiveFilters() {
+    return {"ZQ Archives (*.zqbackup)", AllFilesFilter};
+}
+
+// The calculator object files: "ZQ Files" only while binary files get their extension.
+QStringList ObjectFileFilters(bool addExtension) {
+    if (!addExtension) return {AllFilesFilter};
+    return {"ZQ Files (*.zq)", AllFilesFilter};
+}
+
+// The port-only work never leaves a connection behind, whatever happened meanwhile.
+struct TDisconnectedAfter {
+    TFZQDir& W;
+    ~TDisconnectedAfter() {
+        W.SetConnected(false);
+        W.SetBusy(false);
+    }
+};
+
+// A modeless waiting prompt still up when the transfer ended (it failed) goes too.
+struct THidePromptAfter {
+    ~THidePromptAfter() {
+        if (UiHooks().Prompt->IsVisible()) UiHooks().Prompt->Hide();
+    }
+};
+
+} // namespace
+
+void TFZQDir::ConnectTransferCommands() {
+    const auto command = [this](QAction* a, void (TFZQDir::*fn)()) {
+        connect(a, &QAction::triggered, this,
+                [this, fn] { RunCommand([this, fn] { (this->*fn)(); }); });
+    };
+    command(mnuBackup, &TFZQDir::mnuBackupClick);
+    command(mnuRestore, &TFZQDir::mnuRestoreClick);
+    command(mnuDownloadRom, &TFZQDir::mnuDownloadRomClick);
+    command(mnuDownLoadServer, &TFZQDir::mnuDownLoadServerClick);
+    command(mnuDownLoadFile, &TFZQDir::mnuDownLoadFileClick);
+    command(mnuUploadFile, &TFZQDir::mnuUploadFileClick);
+}
+
+// --- backup and restore
+
+void TFZQDir::mnuBackupClick() {
+    if (!Connected() || Busy()) return;
+    const QString path =
+        ChooseFile(this, {TFileRequest::Save, ArchiveTitle, ArchiveFilters(),
+                          Text(DefaultArchiveName(State.ModelCode, std::time(nullptr)))});
+    if (path.isEmpty()) return;
+    SetBusy(true);
+    UiHooks().Thread->ProcessMessages();
+    BackupToFile(Path(path));
+}
+
+void TFZQDir::BackupToFile(const std::string& path) {
+    // The calculator keeps its server through a backup: the listing is read again.
+    struct TRefreshAfter {
+        TFZQDir& W;
+        ~TRefreshAfter() {
+            W.SetBusy(false);
+            if (W.Connected()) W.RequestRefresh();
+        }
+    } refresh{*this};
+    if (!lw::BackupToFile(*FServer, path))
+        throw std::runtime_error("Backup to " + path + " failed; the file was not written.");
+}
+
+void TFZQDir::mnuRestoreClick() {
+    if (!Connected() || Busy()) return;
+    const QString path = ChooseFile(this, {TFileRequest::Open, ArchiveTitle, ArchiveFilters(), {}});
+    if (!path.isEmpty()) RestoreFromFile(Path(path));
+}
+
+void TFZQDir::RestoreFromFile(const std::string& path) {
+    bool restored = false;
+    {
+        // A restore that failed leaves the calculator's server running: show what it holds.
+        struct TRefreshUnlessRestored {
+            TFZQDir& W;
+            const bool& Restored;
+            ~TRefreshUnlessRestored() {
+                if (!Restored && W.Connected()) W.RequestRefresh();
+            }
+        } refresh{*this, restored};
+        if (const std::string refusal = RestoreFileRefusal(*FServer, path); !refusal.empty())
+            throw std::runtime_error(refusal);
+        restored = lw::RestoreFromFile(*FServer, path);
+        if (!restored) throw std::runtime_error("Restore from " + path + " failed.");
+    }
+    // The calculator reorganises its memory and stops its server: the user restarts it and
+    // may connect again from the prompt.
+    SetConnected(false);
+    if (UiHooks().Prompt->ShowPrompt(TPromptKind::Reconnect, "")) tbtnConnectClick(false);
+}
+
+// --- operating-system download
+
+void TFZQDir::mnuDownloadRomClick() {
+    const QString port = cmboPort->currentText();
+    if (!port.contains(UsbCalculatorText)) {
+        Beep();
+        return;
+    }
+    // The calculator leaves its server for the loader: no connection may stay open.
+    if (Connected()) FServer->Disconnect();
+    const QString chosen =
+        ChooseFile(this, {TFileRequest::Open, RomTitle, {"ROM Files (*.bin)", AllFilesFilter}, {}});
+    if (chosen.isEmpty()) return;
+    const std::string path = Path(chosen);
+    const TDisconnectedAfter disconnected{*this};
+    if (const std::string refusal = RomFileRefusal(path); !refusal.empty())
+        throw std::runtime_error(refusal);
+    if (!UiHooks().Prompt->ShowPrompt(TPromptKind::RomDownload, ""))
+        throw std::runtime_error(CanceledByUserText);
+    if (!FServer->OpenComm(Path(port))) return;
+    if (!FServer->SendRom(path))
+        ShowMessage("Download of ROM file \r\n" + path + "\r\nfailed.", DownloadErrorCaption);
+}
+
+// --- the calculator's XRECV and XSEND
+
+void TFZQDir::mnuDownLoadServerClick() {
+    ManualSend(ServerProgramFile(), TPromptKind::ServerXRecv, TPromptKind::ServerSent);
+}
+
+void TFZQDir::mnuDownLoadFileClick() {
+    const QString path = ChooseFile(
+        this, {TFileRequest::Open, DownloadFileTitle, ObjectFileFilters(State.AddExtension), {}});
+    if (!path.isEmpty()) ManualSend(Path(path), TPromptKind::FileXRecv, TPromptKind::FileSent);
+}
+
+void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKind after) {
+    if (Connected()) FServer->Disconnect();
+    // A file that cannot be read is reported before the calculator is asked for anything.
+    ReadFileToString(path);
+    const TUiHooks& ui = UiHooks();
+    bool sent = false;
+    {
+        const TDisconnectedAfter disconnected{*this};
+        if (!FServer->OpenComm(Path(cmboPort->currentText()))) return;
+        const THidePromptAfter hidePrompt;
+        ui.Prompt->ShowPrompt(before, "");
+        UpdateControls();
+        ui.Thread->ProcessMessages();
+        sent = SendToXRecv(*FServer, path);
+    }
+    if (!sent) throw std::runtime_error(path + " was not sent to the calculator.");
+    ui.Prompt->ShowPrompt(after, "");
+}
+
+void TFZQDir::mnuUploadFileClick() {
+    if (Connected()) FServer->Disconnect();
+    const QString chosen = ChooseFile(
+        this, {TFileRequest::Save, UploadFileTitle, ObjectFileFilters(State.AddExtension), {}});
+    if (chosen.isEmpty()) return;
+    const std::string path = Path(chosen);
+    if (!UiHooks().Prompt->ShowPrompt(TPromptKind::FileXSend, ""))
+        throw std::runtime_error(CanceledByUserText);
+    const TDisconnectedAfter disconnected{*this};
+    if (!FServer->OpenComm(Path(cmboPort->currentText()))) return;
+    SetConnected(FServer->IsConnected());
+    if (!ReceiveXSendToFile(*FServer, path))
+        throw std::runtime_error("Nothing was received from the calculator; " + path +
+                                 " was not written.");
+}
+
+} // namespace lw::gui
