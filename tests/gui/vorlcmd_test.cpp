@@ -92,8 +92,8 @@ private Q_SLOTS:
         QCOMPARE(Memo(),
                  QStringList({"7: 4.", "6: 5.", "5: 6.", "4: 7.", "3: 8.", "2: 9.", "1: 10."}));
         // The picture's variable is gone again.
-        for (const test::TSimEntry& e : test::SimMemory(*F->Sim).at("HOME"))
-            QVERIFY(e.Name != "$$$t");
+        const auto memory = test::SimMemory(*F->Sim);
+        for (const test::TSimEntry& e : memory.at("HOME")) QVERIFY(e.Name != "$$$t");
     }
 
     void HistoryNewestFirstWithoutRepeatsInAnyCase() {
