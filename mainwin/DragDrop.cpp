@@ -290,13 +290,26 @@ void TDragDrop::SetHighlight(const QModelIndex& node) {
 // --- events
 
 QAbstractItemView* TDragDrop::PaneOf(QObject* viewport) const {
-    // Compared by the pointers kept, so events during the window's destruction are safe.
     for (const auto& [port, view] : FPanes)
-        if (port && view && viewport == port) return view;
+        if (viewport == port) return view;
     return nullptr;
 }
 
 bool TDragDrop::eventFilter(QObject* watched, QEvent* event) {
+    // Only mouse and drag events are looked at: no such event reaches a viewport while the
+    // window is being destroyed, so the view it belongs to is whole whenever it is used.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        break;
+    default:
+        return false;
+    }
     QAbstractItemView* pane = PaneOf(watched);
     if (!pane) return false;
     switch (event->type()) {

@@ -118,7 +118,9 @@ private:
     void SetHighlight(const QModelIndex& node);
 
     TFZQDir& W;
-    std::vector<std::pair<QPointer<QWidget>, QPointer<QAbstractItemView>>> FPanes;
+    // Each view's viewport and the view, compared only by address: a viewport still gets
+    // events while its view is being destroyed, and then the view must not be touched.
+    std::vector<std::pair<const QObject*, QAbstractItemView*>> FPanes;
     TDropHighlightDelegate* FHighlight = nullptr;
     QAbstractItemView* FPressPane = nullptr;
     QPoint FDownPoint;
