@@ -86,6 +86,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beyond the shared libraries: the desktop program names Debian's sensible-editor among the
+# terminal editors it will not wait for, so the package needs the package that provides it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "sensible-utils")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quorvane.invalid/linkwell")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -226,7 +226,7 @@ private Q_SLOTS:
         QVERIFY(test::SimObjectFile(*F->Sim, "HOME", "DROPA") == x);
 
         // Onto a folder item: into that folder, which is shown afterwards.
-        QVERIFY(SendDrop(W->ListView1->viewport(), test::UriListOf({PcFile("DROPB.zq", x)}),
+        QVERIFY(SendDrop(W->ListView1->viewport(), test::UriListOf({PcFile("DROPB.zq", x)}).get(),
                          ListPoint("WORK")));
         WaitShown([&] { return Has("HOME WORK", "DROPB"); });
         QCOMPARE(W->CurrentPath, QString("HOME WORK"));
@@ -234,7 +234,7 @@ private Q_SLOTS:
         // Onto a tree node: highlighted while over it, then the files go there.
         Select("HOME");
         QWidget* tree = W->TreeView1->viewport();
-        std::unique_ptr<QMimeData> c(test::UriListOf({PcFile("DROPC.zq", x)}));
+        const auto c = test::UriListOf({PcFile("DROPC.zq", x)});
         QVERIFY(SendDragOver(tree, c.get(), TreePoint("HOME EMPTY")));
         QCOMPARE(W->DragDrop->DropHighlight(), QModelIndex(W->FindNodeForPath("HOME EMPTY")));
         QVERIFY(SendDrop(tree, c.get(), TreePoint("HOME EMPTY")));
@@ -244,7 +244,7 @@ private Q_SLOTS:
 
         // A disabled window takes nothing.
         W->SetBusy(true);
-        std::unique_ptr<QMimeData> d(test::UriListOf({PcFile("DROPD.zq", x)}));
+        const auto d = test::UriListOf({PcFile("DROPD.zq", x)});
         QVERIFY(!SendDragOver(W->ListView1->viewport(), d.get(), QPoint(1, 1)));
         W->SetBusy(true);
         W->DragDrop->DropOnTree(LocalFiles(*d), TreePoint("HOME"));
@@ -297,9 +297,9 @@ private Q_SLOTS:
         // A file manager's cut (KDE's marker alone) moves; its copy leaves the file.
         const std::string x = test::SimObjectFile(*F->Sim, "HOME", "X");
         const QString moved = PcFile("KDECUT.zq", x), kept = PcFile("KEPT.zq", x);
-        QMimeData* cut = test::UriListOf({moved});
+        auto cut = test::UriListOf({moved});
         cut->setData("application/x-kde-cutselection", "1");
-        clip->setMimeData(cut);
+        clip->setMimeData(cut.release()); // the clipboard owns it
         W->RunCommand([&] { W->mnuPasteClick(); });
         WaitShown([&] { return Has("HOME WORK", "KDECUT"); });
         QVERIFY(!QFile::exists(moved));

@@ -34,8 +34,8 @@ bool SendDrop(QWidget* widget, const QMimeData* mime, const QPoint& at) {
     return drop.isAccepted();
 }
 
-QMimeData* UriListOf(const QStringList& files) {
-    auto* mime = new QMimeData;
+std::unique_ptr<QMimeData> UriListOf(const QStringList& files) {
+    auto mime = std::make_unique<QMimeData>();
     QList<QUrl> urls;
     for (const QString& f : files) urls << QUrl::fromLocalFile(f);
     mime->setUrls(urls);

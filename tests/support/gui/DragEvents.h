@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPoint>
 #include <QStringList>
+#include <memory>
 
 class QMimeData;
 class QWidget;
@@ -18,6 +19,6 @@ bool SendDragOver(QWidget* widget, const QMimeData* mime, const QPoint& at);
 // Drags `mime` over `at` and drops it there; true when the drop was accepted.
 bool SendDrop(QWidget* widget, const QMimeData* mime, const QPoint& at);
 // A file list as a file manager offers it (text/uri-list only).
-QMimeData* UriListOf(const QStringList& files);
+std::unique_ptr<QMimeData> UriListOf(const QStringList& files);
 
 } // namespace lw::test
