@@ -1,11 +1,11 @@
 #include "settings/Options.h"
 
+#include "mainwin/FileChooser.h"
 #include "server/CalcState.h"
 #include "settings/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,12 +17,8 @@
 namespace lw::gui {
 
 void BrowseIntoEdit(QLineEdit& edit, const QString& title, const QString& filter) {
-    QFileDialog dialog(edit.window(), title, QDir::currentPath(), filter);
-    dialog.setObjectName("BrowseDialog");
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    edit.setText(QDir::toNativeSeparators(dialog.selectedFiles().first()));
+    const QString file = ChooseFile(edit.window(), {TFileRequest::Open, title, {filter}, {}});
+    if (!file.isEmpty()) edit.setText(QDir::toNativeSeparators(file));
 }
 
 TFOptions::TFOptions(QWidget* parent) : QDialog(parent) {

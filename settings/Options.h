@@ -19,7 +19,7 @@ struct TCalcState;
 
 namespace lw::gui {
 
-// Opens a file-open dialog in the current directory with `title` and `filter`; a chosen file
+// Asks for an existing file (the file chooser, with `title` and `filter`); a chosen file
 // replaces the text of `edit` with its full path, as it is (no quotes).
 void BrowseIntoEdit(QLineEdit& edit, const QString& title, const QString& filter);
 

@@ -1,6 +1,7 @@
 // The "File Options" dialog from the main window's menu: what OK stores for each translation
 // level and carriage-return choice (through to the stored settings and the next showing),
 // Cancel, and a browsed editor path with blanks.
+#include "mainwin/FileChooser.h"
 #include "mainwin/ZQDir.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
@@ -8,7 +9,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -105,19 +105,18 @@ private Q_SLOTS:
         QCOMPARE(state.TransIO, 2);
         QCOMPARE(editor, std::string("kept"));
 
-        Script->Then([&](QWidget* d) {
-            QTimer::singleShot(0, d->findChild<QPushButton*>("btnBrowseEditor"),
-                               &QPushButton::click);
+        QString asked;
+        const TFileChooser previous = SetFileChooser([&](QWidget*, const TFileRequest& request) {
+            asked = request.Title;
+            return program;
         });
         Script->Then([&](QWidget* d) {
-            auto* browse = qobject_cast<QFileDialog*>(d);
-            QVERIFY(browse);
-            QCOMPARE(browse->windowTitle(), QString("Editor Program"));
-            browse->selectFile(program);
-            static_cast<QDialog*>(browse)->accept(); // the dialog's own check of the file runs
+            d->findChild<QPushButton*>("btnBrowseEditor")->click();
+            TModalScript::Click(d, "OK");
         });
-        Script->Then([](QWidget* d) { TModalScript::Click(d, "OK"); });
         QCOMPARE(options.ShowOptions(state, editor), int(QDialog::Accepted));
+        SetFileChooser(previous);
+        QCOMPARE(asked, QString("Editor Program"));
         QCOMPARE(QString::fromStdString(editor), program);
     }
 };
