@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace simtest {
 
@@ -60,6 +61,44 @@ inline size_t WalkObject(const std::string& b, size_t p) {
 // The object's length in nibbles when the object file's object starts at byte 8.
 inline size_t ObjectNibbles(const std::string& objectFile) {
     return WalkObject(objectFile, 16) - 16;
+}
+
+struct TEntry {
+    std::vector<std::string> Path; // directories from HOME
+    std::string Name;
+    uint32_t Prolog;
+    uint32_t Nibbles;
+};
+
+// Reads the listing (count, name, 2-byte prolog, 5-byte size; a directory's entries follow
+// it up to a 0) into a flat list of entries.
+inline void ParseListing(const std::string& l, size_t& pos, std::vector<std::string> path,
+                         std::vector<TEntry>& out) {
+    while (pos < l.size()) {
+        const size_t n = uint8_t(l[pos]);
+        if (n == 0) {
+            ++pos;
+            return;
+        }
+        TEntry e{path, l.substr(pos + 1, n), 0, 0};
+        pos += n + 1;
+        e.Prolog = uint32_t(Field(l, 2 * pos, 4));
+        e.Nibbles = Field(l, 2 * pos + 4, 5);
+        pos += 7;
+        out.push_back(e);
+        if (e.Prolog == 0x2A96) {
+            auto sub = path;
+            sub.push_back(e.Name);
+            ParseListing(l, pos, sub, out);
+        }
+    }
+}
+
+inline std::vector<TEntry> Entries(const std::string& listing) {
+    std::vector<TEntry> out;
+    size_t pos = 0;
+    ParseListing(listing, pos, {}, out);
+    return out;
 }
 
 inline std::string Hex(const std::string& bytes) {

@@ -3,10 +3,13 @@
 #include "link/CalcNames.h"
 #include "sim/SimCalculator.h"
 #include "sim/calc/SampleMemory.h"
+#include "support/ObjectBuilder.h"
 
 #include <gtest/gtest.h>
 
 using namespace lw::sim;
+using lw::test::ObjectFile;
+using lw::test::StringObj;
 using simtest::ObjectNibbles;
 
 namespace {
@@ -45,8 +48,7 @@ TEST(Scripts, IdentificationKB) {
     EXPECT_NE(r.find("Revision #"), std::string::npos);
     EXPECT_EQ(r.find("#1.1"), std::string::npos);
     // The length field's three low nibbles give the whole text.
-    const int l = (uint8_t(r[10]) >> 4) + (uint8_t(r[11]) & 15) * 16 + (uint8_t(r[11]) >> 4) * 256;
-    EXPECT_EQ(r.size(), size_t(13 + (l - 5) / 2));
+    EXPECT_EQ(r.size(), size_t(13 + (simtest::Field(r, 21, 3) - 5) / 2));
     EXPECT_EQ(c->StackText(), "");
 
     c->SetVersion11(true);
@@ -165,14 +167,7 @@ TEST(Scripts, TextPutShortLongAndSyntaxError) {
     EXPECT_EQ(c->Listing().find(std::string("\x04WORK\x96\x2A")), std::string::npos);
 
     // Long form: the text arrives as the string $$$a.
-    const std::string text = "{ 1. 2. \"three\" }";
-    std::string file = "ZQZQKB-C,*";
-    const size_t n = 2 * text.size() + 5;
-    file += char((n % 16) * 16);
-    file += char((n % 4096) / 16);
-    file += char((n % 1048576) / 4096);
-    file += text;
-    ASSERT_TRUE(c->PutVariable("$$$a", file));
+    ASSERT_TRUE(c->PutVariable("$$$a", ObjectFile(StringObj("{ 1. 2. \"three\" }"))));
     put("L1", "$$$a '$$$a' PURGE ");
     EXPECT_FALSE(Has(*c, "$$$a"));
     Exec(*c, "L1 \\->STR");
@@ -245,26 +240,15 @@ TEST(Scripts, StackPictureScript) {
     Exec(*c, script);
     EXPECT_EQ(c->StackText(), stack);
     ASSERT_TRUE(c->GetVariable("$$$t", r));
-    // Decode as the command window does.
-    std::string nib;
-    for (unsigned char b : r) {
-        nib += char(b & 15);
-        nib += char(b >> 4);
-    }
-    std::string bytes;
-    for (size_t i = 21; i + 1 < nib.size(); i += 2) bytes += char(nib[i] | (nib[i + 1] << 4));
+    // Decode as the command window does: string objects one after another from nibble 21.
     std::vector<std::string> lines;
-    size_t i = 0;
-    while (bytes.size() > i + 4 && uint8_t(bytes[i]) == 0x2C && uint8_t(bytes[i + 1]) == 0x2A) {
-        const size_t size = (uint8_t(bytes[i + 2]) >> 4) + (uint8_t(bytes[i + 3]) & 15) * 16 +
-                            (uint8_t(bytes[i + 3]) >> 4) * 256 +
-                            (uint8_t(bytes[i + 4]) & 15) * 4096 +
-                            (uint8_t(bytes[i + 4]) >> 4) * 65536;
-        const size_t chars = (size - 5) / 2;
-        const bool marked = bytes.substr(i + 5, 3) == "\x01\x03\x02";
-        const std::string q = marked ? "\"" : "";
-        lines.push_back(q + bytes.substr(i + 5 + (marked ? 3 : 0), chars - (marked ? 3 : 0)) + q);
-        i += chars + 5;
+    for (size_t p = 21; simtest::Field(r, p, 5) == 0x02A2C;) {
+        const size_t chars = (simtest::Field(r, p + 5, 5) - 5) / 2;
+        std::string line;
+        for (size_t k = 0; k < chars; ++k) line += char(simtest::Field(r, p + 10 + 2 * k, 2));
+        const bool marked = line.rfind("\x01\x03\x02", 0) == 0;
+        lines.push_back(marked ? "\"" + line.substr(3) + "\"" : line);
+        p += 10 + 2 * chars;
     }
     EXPECT_EQ(lines, (std::vector<std::string>{"1.5", "\"ABC\"", "3.14159265359", "{ 1. \"a\" }",
                                                "'A+B'", "(1.,2.)"}));

@@ -4,6 +4,7 @@
 #include "link/CalcNames.h"
 #include "sim/SimCalculator.h"
 #include "sim/calc/CalcReal.h"
+#include "support/ObjectBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,12 +41,7 @@ std::string TextGet(ISimCalculator& c, const std::string& name) {
 TScriptOutcome TextPut(ISimCalculator& c, const std::string& name, const std::string& text) {
     std::string t = lw::TranslateIn(text, text.size() <= 300);
     if (text.size() > 300) {
-        const size_t n = 2 * t.size() + 5;
-        std::string file = "ZQZQKB-C,*";
-        file += char((n % 16) * 16);
-        file += char((n % 4096) / 16);
-        file += char((n % 1048576) / 4096);
-        EXPECT_TRUE(c.PutVariable("$$$a", file + t));
+        EXPECT_TRUE(c.PutVariable("$$$a", lw::test::ObjectFile(lw::test::StringObj(t))));
         t = "$$$a '$$$a' PURGE ";
     } else {
         t = "\"" + lw::NameToFile(t, false) + "\" ";
@@ -137,27 +133,10 @@ TEST(Text, TextGetAndPutRoundTrip) {
     for (bool comma : {false, true}) {
         auto c = CreateSampleCalculator(TModel::KB);
         c->SetFlag(-51, comma);
-        const std::string listing = c->Listing();
         size_t checked = 0;
-        for (size_t pos = 0; pos < listing.size() && listing[pos];) {
-            const size_t n = uint8_t(listing[pos]);
-            const std::string name = listing.substr(pos + 1, n);
-            const bool dir = uint8_t(listing[pos + n + 1]) == 0x96;
-            pos += n + 8;
-            if (dir) { // skip the directory's own entries
-                int depth = 1;
-                while (depth) {
-                    const size_t k = uint8_t(listing[pos]);
-                    if (k == 0) {
-                        --depth;
-                        ++pos;
-                        continue;
-                    }
-                    if (uint8_t(listing[pos + k + 1]) == 0x96) ++depth;
-                    pos += k + 8;
-                }
-                continue;
-            }
+        for (const auto& e : simtest::Entries(c->Listing())) {
+            if (!e.Path.empty() || e.Prolog == 0x2A96) continue;
+            const std::string& name = e.Name;
             std::string before, after;
             ASSERT_TRUE(c->GetVariable(name, before));
             const std::string text = TextGet(*c, name);
