@@ -31,6 +31,11 @@ protected:
         S = std::make_unique<TSimSession>(std::move(options), std::move(calc));
         S->OpenPc();
     }
+    // Whether the server answers the PC's identification request.
+    bool Serves() {
+        std::string answer;
+        return S->Pc->Ask('V', answer);
+    }
     std::unique_ptr<TSimSession> S;
 };
 

@@ -1,4 +1,5 @@
 // The simulator with the real calculator model, and the linkwell-sim program itself.
+#include "support/ObjectBuilder.h"
 #include "support/SimSession.h"
 
 #include "link/XModemCodec.h"
@@ -10,22 +11,13 @@
 namespace lw::test {
 namespace {
 
-// A string object file of `chars` characters, as the PC builds one.
-std::string StringObjectFile(size_t chars) {
-    uint32_t n = uint32_t(2 * chars + 5);
-    std::string f = "ZQZQKB-C,*";
-    f += char((n % 16) * 16);
-    f += char((n % 4096) / 16);
-    f += char((n % 1048576) / 4096);
-    for (size_t i = 0; i < chars; ++i) f += char('A' + i % 26);
-    return f;
-}
-
 TEST(TSimModel, LargeObjectGoesInAndOutInEveryMode) {
     TSimSession s({.Empty = true});
     s.OpenPc();
     TSimClient& pc = *s.Pc;
-    const std::string file = StringObjectFile(65536 - 13); // 64 KiB in all
+    std::string text;
+    for (size_t i = 0; i < 65536 - 13; ++i) text += char('A' + i % 26);
+    const std::string file = ObjectFile(StringObj(text)); // 64 KiB in all
     ASSERT_EQ(file.size(), 65536u);
 
     ASSERT_EQ(pc.Command('P', "BIG"), ACK);

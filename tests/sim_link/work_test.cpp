@@ -47,8 +47,7 @@ TEST_P(TSimWork, AbortEndsAWaitingTransfer) {
     ASSERT_EQ(S->Sim->Control("xsend X"), "OK xsend started");
     ASSERT_EQ(S->Sim->Control("abort"), "OK abort");
     EXPECT_FALSE(S->Sim->WaitEvent("xsend aborted", 2000).empty());
-    std::string answer;
-    ASSERT_TRUE(S->Pc->Ask('V', answer)); // back to serving
+    EXPECT_TRUE(Serves()); // back to serving
 }
 
 TEST_P(TSimWork, CapturesArriveInEachLayout) {
@@ -93,8 +92,7 @@ TEST_P(TSimWork, KermitServerSendsIdlePacketsAndNoXModemAnswers) {
     EXPECT_EQ(seen.find("XMODEM"), std::string::npos);
     ASSERT_EQ(S->Sim->Control("server"), "OK server");
     S->Pc->Drain(100);
-    std::string answer;
-    ASSERT_TRUE(S->Pc->Ask('V', answer));
+    EXPECT_TRUE(Serves());
 }
 
 TEST_P(TSimWork, HangUpClosesTheLineAndRemovesIt) {
@@ -145,22 +143,10 @@ TEST_F(TSimLine, RomModeTakesTheLengthAndTheImage) {
     EXPECT_FALSE(S->Sim->Stats().RomComplete);
 }
 
-TEST_F(TSimLine, RomModeNeedsTheUsbPipes) {
+// The serial line: raw whatever the PC sets, open again after the PC closed it, no ROM mode.
+TEST_F(TSimLine, SerialLineStaysRawReopensAndRefusesRomMode) {
     Begin(false);
     EXPECT_EQ(S->Sim->Control("rom"), "ERROR: ROM loading needs the USB pipes");
-}
-
-TEST_F(TSimLine, PcMayCloseAndReopenTheSerialLine) {
-    Begin(false);
-    std::string answer;
-    ASSERT_TRUE(S->Pc->Ask('V', answer));
-    S->Pc.reset();
-    S->OpenPc();
-    ASSERT_TRUE(S->Pc->Ask('V', answer));
-}
-
-TEST_F(TSimLine, LineStaysRawWhateverThePcSets) {
-    Begin(false);
     termios t{};
     ASSERT_EQ(tcgetattr(S->Pc->Fd(), &t), 0);
     t.c_lflag |= ECHO | ICANON;
@@ -171,8 +157,10 @@ TEST_F(TSimLine, LineStaysRawWhateverThePcSets) {
         tcgetattr(S->Pc->Fd(), &t);
     }
     EXPECT_EQ(t.c_lflag & (ECHO | ICANON), 0u);
-    std::string answer;
-    ASSERT_TRUE(S->Pc->Ask('V', answer)); // no echo, no line editing in the way
+    ASSERT_TRUE(Serves()); // no echo, no line editing in the way
+    S->Pc.reset();
+    S->OpenPc();
+    EXPECT_TRUE(Serves());
 }
 
 TEST_F(TSimLine, KermitPacketsGoOnlyToAnOpenPort) {
