@@ -4,27 +4,22 @@
 #include "Screenshots.h"
 
 #include "cmdwin/VorlCmd.h"
-#include "mainwin/ZQDir.h"
-#include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowFixture.h"
 
 #include <QComboBox>
 
 namespace lw::shots {
 
 void CommandWindowScene(TShot& shot) {
-    test::TGuiFixture f;
-    f.StartSimulator();
-    gui::TFZQDir main(QString::fromStdString(f.Port));
-    f.InstallHooks(&main);
-    gui::TFVorlCmd window(main);
-    main.tbtnConnectClick(false);
+    test::TMainWindowFixture f;
+    gui::TFVorlCmd window(*f.W);
     for (const char* line : {"1.5 2 /", "\"Hello, calculator\"", "{ 1 2 3 }", "'X^2+1'", "3 4 +"}) {
         window.cmboCmd->setEditText(line);
         window.btnSendClick();
     }
     window.show();
     shot.Save(window, "command-window");
-    main.close();
+    f.W->close();
 }
 
 } // namespace lw::shots

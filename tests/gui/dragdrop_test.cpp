@@ -6,7 +6,7 @@
 #include "server/XModemServer.h"
 #include "server/XPObject.h"
 #include "support/gui/DragEvents.h"
-#include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
@@ -14,12 +14,10 @@
 #include <QClipboard>
 #include <QListView>
 #include <QMimeData>
-#include <QSettings>
 #include <QTreeView>
 #include <QUrl>
 #include <QtTest>
 
-#include <algorithm>
 #include <ctime>
 #include <filesystem>
 
@@ -55,24 +53,12 @@ QStringList LocalFiles(const QMimeData& mime) {
 
 class TDragDropTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::TGuiFixture> F;
-    std::unique_ptr<TFZQDir> W;
+    std::unique_ptr<test::TMainWindowFixture> F;
+    TFZQDir* W = nullptr;
     TRecordingPrompt Prompt;
     std::unique_ptr<QMimeData> Dragged;
     int Drags = 0;
 
-    void Select(const QString& path) {
-        W->TreeView1->setCurrentIndex(W->FindNodeForPath(path));
-        QCOMPARE(W->CurrentPath, path);
-    }
-    void SelectEntries(const QStringList& names) {
-        W->FocusedControl = W->ListView1;
-        auto* sel = W->ListView1->selectionModel();
-        sel->clearSelection();
-        for (const QString& n : names)
-            sel->setCurrentIndex(W->ListModel.index(W->ListModel.RowNamed(n), 0),
-                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
     QPoint ListPoint(const QString& name) const {
         const QModelIndex item = W->ListModel.index(W->ListModel.RowNamed(name), 0);
         W->ListView1->scrollTo(item);
@@ -95,14 +81,6 @@ class TDragDropTest : public QObject {
     void WaitShown(const std::function<bool()>& done) {
         QTRY_VERIFY_WITH_TIMEOUT(done() && !W->Busy() && !W->Timer1.isActive(), 20000);
     }
-    bool Has(const std::string& dir, const std::string& name) const {
-        const auto entries = test::SimMemory(*F->Sim).at(dir);
-        return std::any_of(entries.begin(), entries.end(),
-                           [&](const test::TSimEntry& e) { return e.Name == name; });
-    }
-    void WaitRefresh(int before) {
-        QTRY_VERIFY_WITH_TIMEOUT(W->RefreshCount > before && !W->Busy(), 20000);
-    }
     // What the core's own copy of an entry writes.
     std::string CoreCopy(const TXPObject& e, const std::string& dir) {
         const std::string folder = F->File("core");
@@ -118,13 +96,9 @@ class TDragDropTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        F = std::make_unique<test::TGuiFixture>();
-        QSettings().clear();
-        F->StartSimulator();
-        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
-        F->InstallHooks(W.get(), &Prompt);
-        W->show();
-        W->tbtnConnectClick(false);
+        F = std::make_unique<test::TMainWindowFixture>();
+        W = F->W.get();
+        F->InstallHooks(W, &Prompt);
         QVERIFY(W->Connected());
         W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) {
             Dragged.reset(data);
@@ -133,12 +107,11 @@ private Q_SLOTS:
     }
     void cleanupTestCase() {
         Dragged.reset();
-        W.reset();
         F.reset();
     }
 
     void DragStartsPastItsThresholdAndDoubleClickStillOpens() {
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         QWidget* list = W->ListView1->viewport();
         const QPoint p = ListPoint("X");
         QCOMPARE(Drag(list, p, {{1, 1}}), 0);
@@ -150,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(Drag(tree, t, {{5, 5}, {0, 6}}), 1);
 
         // A click that wanders a pixel is still a click: the double-click opens the folder.
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         const QPoint w = ListPoint("WORK");
         QCOMPARE(Drag(list, w, {{1, 0}}), 0);
         QTest::mouseDClick(list, Qt::LeftButton, {}, w);
@@ -161,8 +134,8 @@ private Q_SLOTS:
     void ListDragFetchesOnlyWhenTheFilesAreAskedFor() {
         for (const bool text : {false, true}) {
             W->SetTextMode(text);
-            Select("HOME");
-            SelectEntries({"X", "MSG"});
+            QVERIFY(F->Select("HOME"));
+            QVERIFY(F->SelectEntries({"X", "MSG"}));
             std::unique_ptr<QMimeData> mime(W->DragDrop->ListMimeData());
             auto* calc = qobject_cast<TCalcMimeData*>(mime.get());
             QVERIFY(calc);
@@ -187,7 +160,7 @@ private Q_SLOTS:
     }
 
     void TreeDragGivesTheFolderAndTheRootABackup() {
-        Select("HOME WORK");
+        QVERIFY(F->Select("HOME WORK"));
         W->FocusedControl = W->TreeView1;
         std::unique_ptr<QMimeData> mime(W->DragDrop->TreeMimeData());
         const QStringList files = LocalFiles(*mime);
@@ -197,7 +170,7 @@ private Q_SLOTS:
 
         // The root: a backup archive of the connected calculator; meanwhile the window takes
         // no drops at all.
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         bool acceptedDrops = true;
         W->DragDrop->ExecDrag = [&](QWidget*, QMimeData* data) {
             Dragged.reset(data);
@@ -219,26 +192,26 @@ private Q_SLOTS:
 
     void DropsSendFilesWhereTheyLand() {
         const std::string x = test::SimObjectFile(*F->Sim, "HOME", "X");
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         int before = W->RefreshCount;
         W->DragDrop->DropOnList({PcFile("DROPA.zq", x)}, QPoint(-1, -1));
-        WaitRefresh(before);
+        QVERIFY(F->WaitRefresh(before));
         QVERIFY(test::SimObjectFile(*F->Sim, "HOME", "DROPA") == x);
 
         // Onto a folder item: into that folder, which is shown afterwards.
         QVERIFY(SendDrop(W->ListView1->viewport(), test::UriListOf({PcFile("DROPB.zq", x)}).get(),
                          ListPoint("WORK")));
-        WaitShown([&] { return Has("HOME WORK", "DROPB"); });
+        WaitShown([&] { return F->Has("HOME WORK", "DROPB"); });
         QCOMPARE(W->CurrentPath, QString("HOME WORK"));
 
         // Onto a tree node: highlighted while over it, then the files go there.
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         QWidget* tree = W->TreeView1->viewport();
         const auto c = test::UriListOf({PcFile("DROPC.zq", x)});
         QVERIFY(SendDragOver(tree, c.get(), TreePoint("HOME EMPTY")));
         QCOMPARE(W->DragDrop->DropHighlight(), QModelIndex(W->FindNodeForPath("HOME EMPTY")));
         QVERIFY(SendDrop(tree, c.get(), TreePoint("HOME EMPTY")));
-        WaitShown([&] { return Has("HOME EMPTY", "DROPC"); });
+        WaitShown([&] { return F->Has("HOME EMPTY", "DROPC"); });
         QCOMPARE(W->CurrentPath, QString("HOME EMPTY"));
         QVERIFY(!W->DragDrop->DropHighlight().isValid());
 
@@ -251,7 +224,7 @@ private Q_SLOTS:
         W->SetBusy(true);
         W->DragDrop->DropOnList(LocalFiles(*d), QPoint(-1, -1));
         QVERIFY(!W->Busy());
-        QVERIFY(!Has("HOME EMPTY", "DROPD") && !Has("HOME", "DROPD"));
+        QVERIFY(!F->Has("HOME EMPTY", "DROPD") && !F->Has("HOME", "DROPD"));
 
         // A backup archive in the batch is offered for restore and ends the batch there.
         Prompt.Asked.clear();
@@ -259,38 +232,45 @@ private Q_SLOTS:
         W->DragDrop->DropOnList(
             {PcFile("DROPE.zq", x), PcFile("all.zqbackup", "not read"), PcFile("DROPF.zq", x)},
             QPoint(-1, -1));
-        WaitRefresh(before);
-        QVERIFY(Has("HOME EMPTY", "DROPE") && !Has("HOME EMPTY", "DROPF"));
+        QVERIFY(F->WaitRefresh(before));
+        QVERIFY(F->Has("HOME EMPTY", "DROPE") && !F->Has("HOME EMPTY", "DROPF"));
         QCOMPARE(Prompt.Asked.size(), size_t(1));
         QVERIFY(Prompt.Asked.front().rfind("all.zqbackup", 0) == 0);
     }
 
     void ClipboardCarriesTheFileManagersMarkers() {
         QClipboard* clip = QApplication::clipboard();
-        Select("HOME");
-        SelectEntries({"X"});
+        QVERIFY(F->Select("HOME"));
+        QVERIFY(F->SelectEntries({"X"}));
         W->RunCommand([&] { W->mnuCopyClick(); });
         QVERIFY(clip->mimeData());
         const QByteArray url = QUrl::fromLocalFile(W->LastCopiedFile).toEncoded();
         QCOMPARE(clip->mimeData()->data("x-special/gnome-copied-files"), "copy\n" + url);
         QCOMPARE(clip->mimeData()->data("application/x-kde-cutselection"), QByteArray("0"));
 
-        SelectEntries({"SMALL"});
+        // Cut copies, then deletes without asking.
+        QVERIFY(F->SelectEntries({"SMALL"}));
+        const std::string small = test::SimObjectFile(*F->Sim, "HOME", "SMALL");
+        const size_t seen = F->Script.Seen.size();
         int before = W->RefreshCount;
         W->RunCommand([&] { W->mnuCutClick(); });
-        WaitRefresh(before);
+        QVERIFY(F->WaitRefresh(before));
+        QCOMPARE(F->Script.Seen.size(), seen);
         const QString cutFile = W->LastCopiedFile;
+        QVERIFY(ReadFileToString(cutFile.toStdString()) == small);
         QCOMPARE(clip->mimeData()->data("x-special/gnome-copied-files"),
                  "cut\n" + QUrl::fromLocalFile(cutFile).toEncoded());
         QCOMPARE(clip->mimeData()->data("application/x-kde-cutselection"), QByteArray("1"));
-        QVERIFY(!Has("HOME", "SMALL"));
+        QVERIFY(!F->Has("HOME", "SMALL"));
 
         // Pasting cut files moves them: sent, removed from the PC, gone from the clipboard.
-        Select("HOME WORK");
+        QVERIFY(F->Select("HOME WORK"));
+        W->UpdateControls();
+        QVERIFY(W->mnuPaste->isEnabled());
         before = W->RefreshCount;
         W->RunCommand([&] { W->mnuPasteClick(); });
-        WaitRefresh(before);
-        QVERIFY(Has("HOME WORK", "SMALL"));
+        QVERIFY(F->WaitRefresh(before));
+        QVERIFY(F->Has("HOME WORK", "SMALL"));
         QVERIFY(!QFile::exists(cutFile));
         QVERIFY(!clip->mimeData() || !clip->mimeData()->hasUrls());
 
@@ -301,11 +281,11 @@ private Q_SLOTS:
         cut->setData("application/x-kde-cutselection", "1");
         clip->setMimeData(cut.release()); // the clipboard owns it
         W->RunCommand([&] { W->mnuPasteClick(); });
-        WaitShown([&] { return Has("HOME WORK", "KDECUT"); });
+        WaitShown([&] { return F->Has("HOME WORK", "KDECUT"); });
         QVERIFY(!QFile::exists(moved));
         clip->setMimeData(FileListMimeData({kept}, false));
         W->RunCommand([&] { W->mnuPasteClick(); });
-        WaitShown([&] { return Has("HOME WORK", "KEPT"); });
+        WaitShown([&] { return F->Has("HOME WORK", "KEPT"); });
         QVERIFY(QFile::exists(kept));
     }
 };

@@ -6,7 +6,7 @@
 #include "prompts/DownLd.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
-#include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
@@ -26,7 +26,6 @@
 #include <QUrl>
 #include <QtTest>
 
-#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <thread>
@@ -55,52 +54,19 @@ public:
 
 class TMainWindowTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::TGuiFixture> F;
-    std::unique_ptr<TFZQDir> W;
+    std::unique_ptr<test::TMainWindowFixture> F;
+    TFZQDir* W = nullptr;
     test::TModalScript* Script = nullptr;
     sim::TSimulator* Sim = nullptr;
 
-    void Select(const std::string& path) {
-        W->TreeView1->setCurrentIndex(W->FindNodeForPath(QString::fromStdString(path)));
-        QCOMPARE(W->CurrentPath, QString::fromStdString(path));
-    }
-    void SelectEntries(const QStringList& names) {
-        W->FocusedControl = W->ListView1;
-        auto* sel = W->ListView1->selectionModel();
-        sel->clearSelection();
-        for (const QString& n : names) {
-            const int row = W->ListModel.RowNamed(n);
-            QVERIFY2(row >= 0, qPrintable(n));
-            sel->setCurrentIndex(W->ListModel.index(row, 0),
-                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
-    }
-    // Waits for the refresh a command asked for.
-    void WaitRefresh(int before) {
-        QTRY_VERIFY_WITH_TIMEOUT(W->RefreshCount > before && !W->Busy(), 20000);
-    }
-    bool Has(const std::string& dir, const std::string& name) {
-        const auto memory = test::SimMemory(*Sim);
-        const auto& entries = memory.at(dir);
-        return std::any_of(entries.begin(), entries.end(),
-                           [&](const TSimEntry& e) { return e.Name == name; });
-    }
-
 private Q_SLOTS:
     void initTestCase() {
-        F = std::make_unique<test::TGuiFixture>();
-        QSettings().clear(); // a first start
-        F->StartSimulator();
+        F = std::make_unique<test::TMainWindowFixture>(false);
+        W = F->W.get();
         Sim = F->Sim.get();
         Script = &F->Script;
-        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
-        F->InstallHooks(W.get());
-        W->show();
     }
-    void cleanupTestCase() {
-        W.reset();
-        F.reset();
-    }
+    void cleanupTestCase() { F.reset(); }
 
     void ConnectsThroughThePortListAndShowsTheWholeMemory() {
         QCOMPARE(W->cmboPort->count(), 1);
@@ -113,7 +79,7 @@ private Q_SLOTS:
         const auto memory = test::SimMemory(*Sim);
         QVERIFY(memory.size() >= 5); // HOME, WORK, EMPTY, PROJ, OLD
         for (const auto& [path, entries] : memory) {
-            Select(path);
+            QVERIFY(F->Select(QString::fromStdString(path)));
             // The tree holds the directories in listing order.
             const QModelIndex node = W->TreeView1->currentIndex();
             std::vector<std::string> dirs, shown;
@@ -133,7 +99,6 @@ private Q_SLOTS:
             }
             QCOMPARE(listed, std::set<TSimEntry>(entries.begin(), entries.end()));
         }
-        QVERIFY(W->ListModel.rowCount() >= 0);
         QVERIFY(!W->StatusPanel1->text().isEmpty());
     }
 
@@ -147,26 +112,26 @@ private Q_SLOTS:
         QCOMPARE(path("HOME GONE"), QString("HOME"));
         QCOMPARE(path("HOME WORK GONE OLD"), QString("HOME WORK"));
         // A directory that vanished on the calculator: the refresh shows its parent.
-        Select("HOME WORK PROJ OLD");
+        QVERIFY(F->Select("HOME WORK PROJ OLD"));
         Sim->Invoke([](sim::ISimCalculator& c) { c.RunScript("HOME WORK PROJ 'OLD' PGDIR"); });
         W->RunCommand([&] { W->RefreshDirectory(); });
         QCOMPARE(QString::fromStdString(W->ListModel.Dir()->GetPath()), QString("HOME WORK PROJ"));
         QCOMPARE(W->CurrentPath, QString("HOME WORK PROJ"));
-        QVERIFY(!Has("HOME WORK PROJ", "OLD"));
+        QVERIFY(!F->Has("HOME WORK PROJ", "OLD"));
     }
 
     void TwoRefreshRequestsGiveOneRefresh() {
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         const int before = W->RefreshCount;
         W->RequestRefresh();
         W->RequestRefresh();
-        WaitRefresh(before);
+        QVERIFY(F->WaitRefresh(before));
         QVERIFY(!W->Timer1.isActive());
         QCOMPARE(W->RefreshCount, before + 1);
     }
 
     void EnablingRules() {
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         struct TRow {
             const char* State;
             const char* Expected; // tree list connect port xfer cut copy delete rename eval
@@ -187,7 +152,8 @@ private Q_SLOTS:
         TShowingPrompt prompt;
         for (const TRow& row : table) {
             const std::string state = row.State;
-            SelectEntries(state == "several" ? QStringList{"X", "N", "Z"} : QStringList{"X"});
+            QVERIFY(F->SelectEntries(state == "several" ? QStringList{"X", "N", "Z"}
+                                                        : QStringList{"X"}));
             if (state == "root" || state == "folder") {
                 W->FocusedControl = W->TreeView1;
                 W->TreeView1->setCurrentIndex(
@@ -212,7 +178,7 @@ private Q_SLOTS:
             W->UpdateControls();
         }
         // While a name is edited in place, the edit box gets Ctrl+X, Ctrl+C and Ctrl+V.
-        SelectEntries({"X"});
+        QVERIFY(F->SelectEntries({"X"}));
         QCOMPARE(W->mnuCopy->shortcut(), QKeySequence("Ctrl+C"));
         W->ListView1->setFocus();
         W->ListView1->edit(W->ListModel.index(W->ListModel.RowNamed("X"), 0));
@@ -227,8 +193,8 @@ private Q_SLOTS:
     }
 
     void CopyWritesFilesAndPutsThemOnTheClipboard() {
-        Select("HOME");
-        SelectEntries({"X", "N"});
+        QVERIFY(F->Select("HOME"));
+        QVERIFY(F->SelectEntries({"X", "N"}));
         W->RunCommand([&] { W->mnuCopyClick(); });
         const QList<QUrl> urls = QApplication::clipboard()->mimeData()->urls();
         QCOMPARE(urls.size(), 2);
@@ -241,7 +207,7 @@ private Q_SLOTS:
         }
         QCOMPARE(W->LastCopiedFile, urls.last().toLocalFile());
         // Copy as text: a text file, and the transfer mode stays binary.
-        SelectEntries({"MSG"});
+        QVERIFY(F->SelectEntries({"MSG"}));
         W->RunCommand([&] { W->mnuCopyAsTextClick(); });
         QVERIFY(!W->State.TextMode);
         QCOMPARE(W->LastCopiedFile, QString::fromStdString(TempFolder() + "MSG.txt"));
@@ -249,33 +215,9 @@ private Q_SLOTS:
                 std::string::npos);
     }
 
-    void PasteSendsTheClipboardFilesAndStopsAtABackup() {
-        Select("HOME WORK");
-        const std::string folder = TempFolder() + "paste/";
-        std::filesystem::create_directories(folder);
-        WriteStringToFile(test::SimObjectFile(*Sim, "HOME", "X"), folder + "PASTED.zq");
-        WriteStringToFile("not read", folder + "all.zqbackup");
-        WriteStringToFile(test::SimObjectFile(*Sim, "HOME", "N"), folder + "AFTER.zq");
-        auto* mime = new QMimeData;
-        mime->setUrls({QUrl::fromLocalFile(QString::fromStdString(folder + "PASTED.zq")),
-                       QUrl::fromLocalFile(QString::fromStdString(folder + "all.zqbackup")),
-                       QUrl::fromLocalFile(QString::fromStdString(folder + "AFTER.zq"))});
-        QApplication::clipboard()->setMimeData(mime);
-        SelectEntries({"TODO"});
-        W->UpdateControls();
-        QVERIFY(W->mnuPaste->isEnabled());
-        const int before = W->RefreshCount;
-        W->RunCommand([&] { W->mnuPasteClick(); });
-        WaitRefresh(before);
-        QVERIFY(test::SimObjectFile(*Sim, "HOME WORK", "PASTED") ==
-                test::SimObjectFile(*Sim, "HOME", "X"));
-        QVERIFY(!Has("HOME WORK", "AFTER"));
-        QVERIFY(W->ListModel.RowNamed("PASTED") >= 0);
-    }
-
     void DeleteAsksFirstAndNamesWhatGoes() {
-        Select("HOME");
-        SelectEntries({"Z", "MSG", "EMPTY"});
+        QVERIFY(F->Select("HOME"));
+        QVERIFY(F->SelectEntries({"Z", "MSG", "EMPTY"}));
         const QString question =
             "Delete 2 variables and the folder EMPTY with everything in it from the calculator?";
         QString asked;
@@ -285,64 +227,51 @@ private Q_SLOTS:
         });
         W->RunCommand([&] { W->DeleteSelection(); });
         QCOMPARE(asked, question);
-        QVERIFY(Has("HOME", "Z") && Has("HOME", "EMPTY"));
+        QVERIFY(F->Has("HOME", "Z") && F->Has("HOME", "EMPTY"));
         Script->Then([](QWidget* d) { test::TModalScript::Click(d, "Yes"); });
         const int before = W->RefreshCount;
         W->RunCommand([&] { W->DeleteSelection(); });
-        WaitRefresh(before);
-        QVERIFY(!Has("HOME", "Z") && !Has("HOME", "MSG") && !Has("HOME", "EMPTY"));
+        QVERIFY(F->WaitRefresh(before));
+        QVERIFY(!F->Has("HOME", "Z") && !F->Has("HOME", "MSG") && !F->Has("HOME", "EMPTY"));
         QCOMPARE(W->ListModel.RowNamed("Z"), -1);
         QCOMPARE(W->TreeModel.ChildNamed(W->TreeModel.RootIndex(), "EMPTY"), QModelIndex());
         QCOMPARE(Script->Pending(), 0);
     }
 
-    void CutCopiesThenDeletesWithoutAsking() {
-        Select("HOME");
-        SelectEntries({"SMALL"});
-        const std::string object = test::SimObjectFile(*Sim, "HOME", "SMALL");
-        const size_t seen = Script->Seen.size();
-        const int before = W->RefreshCount;
-        W->RunCommand([&] { W->mnuCutClick(); });
-        WaitRefresh(before);
-        QCOMPARE(Script->Seen.size(), seen);
-        QVERIFY(ReadFileToString(TempFolder() + "SMALL.zq") == object);
-        QVERIFY(!Has("HOME", "SMALL"));
-    }
-
     void RenameAndNewFolder() {
-        Select("HOME");
+        QVERIFY(F->Select("HOME"));
         int before = W->RefreshCount;
         W->ListModel.setData(W->ListModel.index(W->ListModel.RowNamed("AVOG"), 0), "AVO2",
                              Qt::EditRole);
-        WaitRefresh(before);
-        QVERIFY(Has("HOME", "AVO2") && !Has("HOME", "AVOG"));
-        SelectEntries({"AVO2"});
+        QVERIFY(F->WaitRefresh(before));
+        QVERIFY(F->Has("HOME", "AVO2") && !F->Has("HOME", "AVOG"));
+        QVERIFY(F->SelectEntries({"AVO2"}));
         before = W->RefreshCount;
         W->RunCommand([&] { W->mnuNewFolderClick(); });
-        WaitRefresh(before);
-        QVERIFY(Has("HOME", "New"));
+        QVERIFY(F->WaitRefresh(before));
+        QVERIFY(F->Has("HOME", "New"));
         const QModelIndexList selected = W->ListView1->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first().data().toString(), QString("New"));
         // A folder renamed in the tree is shown under its new name.
-        Select("HOME New");
+        QVERIFY(F->Select("HOME New"));
         before = W->RefreshCount;
         W->TreeModel.setData(W->TreeView1->currentIndex(), "NEW2", Qt::EditRole);
-        WaitRefresh(before);
-        QVERIFY(Has("HOME", "NEW2") && !Has("HOME", "New"));
+        QVERIFY(F->WaitRefresh(before));
+        QVERIFY(F->Has("HOME", "NEW2") && !F->Has("HOME", "New"));
         QCOMPARE(W->CurrentPath, QString("HOME NEW2"));
     }
 
     void EvalRunsTheVariableAndOpensAFolder() {
-        Select("HOME");
-        SelectEntries({"N"});
+        QVERIFY(F->Select("HOME"));
+        QVERIFY(F->SelectEntries({"N"}));
         const int before = W->RefreshCount;
         W->RunCommand([&] { W->mnuEvalClick(); });
-        WaitRefresh(before);
+        QVERIFY(F->WaitRefresh(before));
         std::string stack;
         Sim->Invoke([&](sim::ISimCalculator& c) { stack = c.StackText(); });
         QVERIFY2(stack.find("-42") != std::string::npos, stack.c_str());
-        SelectEntries({"WORK"});
+        QVERIFY(F->SelectEntries({"WORK"}));
         W->RunCommand([&] { W->mnuEvalClick(); });
         QCOMPARE(W->CurrentPath, QString("HOME WORK"));
         QVERIFY(W->ListModel.RowNamed("TODO") >= 0);
@@ -350,15 +279,11 @@ private Q_SLOTS:
 
     // Last: the calculator hangs up in the middle of a copy.
     void HangUpInACopyDisconnectsWithOneMessageAndNoFile() {
-        Select("HOME");
-        SelectEntries({"BIG"});
+        QVERIFY(F->Select("HOME"));
+        QVERIFY(F->SelectEntries({"BIG"}));
         std::filesystem::remove(TempFolder() + "BIG.zq");
         Sim->Control("throttle 115200");
-        std::thread hangUp([this] {
-            for (int i = 0; i < 3000 && Sim->Stats().BlocksSent < 3; ++i)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            Sim->Control("hangup");
-        });
+        std::jthread hangUp = F->HangUpAfterBlocks(3);
         const size_t seen = Script->Seen.size();
         W->RunCommand([&] { W->mnuCopyClick(); });
         hangUp.join();
@@ -372,7 +297,7 @@ private Q_SLOTS:
     // cannot be opened is refused with its cause, not with the bare connection error.
     void MenuConnectAsksFirstAndNamesWhyThePortDoesNotOpen() {
         TFDownLd prompt(W->State.RpnPrompts);
-        F->InstallHooks(W.get(), &prompt);
+        F->InstallHooks(W, &prompt);
         const QString missing = QString::fromStdString(TempFolder() + "ttyNone");
         W->cmboPort->addItem(missing);
         W->cmboPort->setCurrentText(missing);
@@ -394,7 +319,7 @@ private Q_SLOTS:
         QVERIFY(!W->Connected());
         QCOMPARE(Script->Pending(), 0);
         QVERIFY2(message == missing + " does not exist", qPrintable(message));
-        F->InstallHooks(W.get());
+        F->InstallHooks(W);
     }
 };
 

@@ -4,7 +4,7 @@
 #include "cmdwin/VorlCmd.h"
 #include "mainwin/ZQDir.h"
 #include "settings/windowsPosSave.h"
-#include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 
 #include <QAction>
@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QtTest>
 
 using namespace lw;
@@ -23,9 +22,18 @@ using namespace lw::gui;
 
 class TVorlCmdTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::TGuiFixture> F;
-    std::unique_ptr<TFZQDir> W;
+    std::unique_ptr<test::TMainWindowFixture> F;
+    TFZQDir* W = nullptr;
     std::unique_ptr<TFVorlCmd> V;
+
+    // Ends the program and starts it again: a new main window and command window.
+    void Restart() {
+        W->close(); // with the command window still there, as at the program's end
+        V.reset();
+        F->Reopen();
+        W = F->W.get();
+        V = std::make_unique<TFVorlCmd>(*W);
+    }
 
     // Types `line` into the command box and presses Enter.
     void Send(const QString& line) {
@@ -47,17 +55,12 @@ class TVorlCmdTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        F = std::make_unique<test::TGuiFixture>();
-        QSettings().clear();
-        F->StartSimulator();
-        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
-        F->InstallHooks(W.get());
+        F = std::make_unique<test::TMainWindowFixture>(false);
+        W = F->W.get();
         V = std::make_unique<TFVorlCmd>(*W);
-        W->show();
     }
     void cleanupTestCase() {
         V.reset();
-        W.reset();
         F.reset();
     }
 
@@ -136,20 +139,12 @@ private Q_SLOTS:
     // Last: ends the program twice, with the window open and with it closed.
     void OpensAtStartWhenOpenAtTheLastClose() {
         QVERIFY(V->isVisible());
-        W->close();
-        V.reset();
-        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
-        F->InstallHooks(W.get());
-        V = std::make_unique<TFVorlCmd>(*W);
+        Restart();
         QVERIFY(V->isVisible());
         QVERIFY(!V->AutoUpdate());
         V->btnOK->click();
         QVERIFY(!V->isVisible());
-        W->close();
-        V.reset();
-        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
-        F->InstallHooks(W.get());
-        V = std::make_unique<TFVorlCmd>(*W);
+        Restart();
         QVERIFY(!V->isVisible());
     }
 };
