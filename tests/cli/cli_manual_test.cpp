@@ -89,18 +89,20 @@ TEST(CliManual, UsbCalculatorAndRomDownload) {
     ASSERT_EQ(ports.Status, 0) << ports.Err;
     EXPECT_EQ(Lines(ports.Out).front(), "auto");
     EXPECT_EQ(Lines(ports.Out).back(), "usb") << "the names -p takes";
-    const TRunResult ident = Cli(&sim, {"-q", "ident"});
-    ASSERT_EQ(ident.Status, 0) << ident.Err;
-    EXPECT_TRUE(HasLine(ident.Out, "model-name: Calcualtor")) << ident.Out;
-    ASSERT_EQ(Cli(&sim, {"-q", "get", "X", "-o", dir.Path}).Status, 0);
-    std::filesystem::rename(dir.File("X.zq"), dir.File("X2.zq"));
-    ASSERT_EQ(Cli(&sim, {"-q", "put", dir.File("X2.zq")}).Status, 0);
-    EXPECT_TRUE(HasLine(Cli(&sim, {"ls"}).Out, "X2\t11\tReal"));
 
-    std::string image(5000, '\0');
-    for (size_t i = 0; i < image.size(); ++i) image[i] = char(i * 7);
-    WriteTestFile(dir.File("os.bin"), image);
+    // What cannot be an image, or goes without a person at a terminal, never reaches the
+    // calculator (every kind of file is told apart in file_kinds_test).
     ASSERT_EQ(sim.Control("rom").rfind("OK", 0), 0u);
+    WriteTestFile(dir.File("disk.img"), "");
+    std::filesystem::resize_file(dir.File("disk.img"), (4u << 20) + 1); // sparse
+    const TRunResult big = Cli(&sim, {"-q", "-y", "rom", dir.File("disk.img")});
+    ExpectOneMessage(big, 1, dir.File("disk.img is too large for an operating-system image"));
+    EXPECT_EQ(big.Err.find("Press 1 to load OS/ROM"), std::string::npos) << "before the prompt";
+    WriteTestFile(dir.File("os.bin"), Pattern(5000));
+    ExpectOneMessage(Cli(&sim, {"rom", dir.File("os.bin")}), 2,
+                     "rom needs -y when no terminal is attached");
+    EXPECT_EQ(sim.Control("status").rfind("OK mode=rom ", 0), 0u);
+
     const TRunResult rom = Cli(&sim, {"-q", "-y", "rom", dir.File("os.bin")});
     EXPECT_EQ(rom.Status, 0) << rom.Err;
     EXPECT_NE(rom.Err.find("Press 1 to load OS/ROM"), std::string::npos);

@@ -33,7 +33,7 @@ private:
     int FMaster = -1, FSlave = -1;
 };
 
-TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
+TEST(CliTerminal, QuestionsAndPromptsAreAnsweredByTyping) {
     TSimProcess sim(false);
     ASSERT_TRUE(sim.Started()) << sim.Log();
     TTempDir dir;
@@ -70,26 +70,16 @@ TEST(CliTerminal, QuestionsAreAnsweredByTyping) {
         EXPECT_NE(err.find("not replaced", message), std::string::npos) << err;
     }
     {
+        // Yes replaces it (what the answers do to the memory: questions_test).
         auto cli = StartCli(&sim, {"-q", "put", dir.File("PLAIN.txt")}, typist.Terminal());
         ASSERT_TRUE(Printed(*cli, "[y]es, [N]o or [c]ancel? ")) << cli->Err();
         typist.Type("y\n");
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
     }
-    std::filesystem::create_directories(dir.File("back"));
-    const TRunResult get = Cli(&sim, {"-q", "-t", "get", "PLAIN", "-o", dir.File("back")});
-    ASSERT_EQ(get.Status, 0) << get.Err;
-    EXPECT_NE(ReadTestFile(dir.File("back/PLAIN.txt")).find("\"replaced\""), std::string::npos);
-}
 
-TEST(CliTerminal, PromptsSayWhatToPress) {
-    TSimProcess sim(false);
-    ASSERT_TRUE(sim.Started()) << sim.Log();
-    TTempDir dir;
-    TTypist typist;
-    ASSERT_GE(typist.Terminal(), 0);
+    // A prompt's own text speaks of an OK button; the line after it of the keys.
     ASSERT_EQ(sim.Control("xsend MSG").rfind("OK", 0), 0u);
     auto cli = StartCli(&sim, {"-q", "xmodem-receive", dir.File("msg.zq")}, typist.Terminal());
-    // The prompt's own text speaks of an OK button; the line after it of the keys.
     ASSERT_TRUE(Printed(*cli, "Press OK below.\n\nPress Enter to go on, Ctrl-C to cancel\n"))
         << cli->Err();
     typist.Type("\n");

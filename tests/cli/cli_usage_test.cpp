@@ -22,24 +22,7 @@ TEST(CliUsage, HelpIsTheReadmeReference) {
     EXPECT_EQ(version.Out.rfind("linkwell-cli Version ", 0), 0u);
 }
 
-TEST(CliUsage, UsageErrorsExitWithTwoAndOneMessage) {
-    const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"frobnicate"},
-        {"get"},
-        {"--speed", "fast", "ls"},
-        {"-p", "usb", "capture", "-o", "shot.gif"},
-        {"xmodem-receive", "x.zq"},
-        {"-p", "/dev/null", "rom", "os.bin"},
-    };
-    for (const auto& args : cases) {
-        const TRunResult r = Cli(nullptr, args);
-        EXPECT_EQ(r.Status, 2) << (args.empty() ? "(none)" : args.front());
-        EXPECT_EQ(ErrorLines(r.Err).size(), 1u) << r.Err;
-        EXPECT_TRUE(r.Out.empty());
-    }
-}
-
+// Parsing is tested in-process (options_test); here the exit status and the one message.
 TEST(CliUsage, APortThatIsNoSerialDeviceIsNamedAsSuch) {
     TTempDir dir;
     ExpectOneMessage(Cli(nullptr, {"-q", "-p", dir.File("no-such-port"), "ident"}), 1,
