@@ -20,11 +20,6 @@ protected:
     std::string Block(uint32_t number, const std::string& data) {
         return BuildBlock(number, data, TCheckMethod::Checksum);
     }
-    // The PC's CANs after a failure.
-    int CansFromPc() {
-        const std::string t = Peer->Read(4, 3000);
-        return static_cast<int>(std::count(t.begin(), t.end(), static_cast<char>(CAN)));
-    }
 
     TEngineHarness H;
     TTempDir Dir;
@@ -155,7 +150,7 @@ TEST_P(RxEngine, CancelFromThePeerKeepsThePreviousFile) {
         Peer->Write(Block(1, Pattern(128)));
         EXPECT_EQ(Peer->ReadByte(5000), ACK);
         Peer->WriteByte(CAN);
-        cans = CansFromPc();
+        cans = CansFrom(*Peer, 4);
     });
     TYModemRX rx(target, true, 0, H.Status());
     EXPECT_EQ(H.Run(rx), TModalResult::Ok);
@@ -177,7 +172,7 @@ TEST_P(RxEngine, SixBadHeaderBytesEndTheTransfer) {
             Peer->WriteByte('x');
             naks += Peer->ReadByte(5000) == NAK;
         }
-        cans = CansFromPc();
+        cans = CansFrom(*Peer, 4);
     });
     TYModemRX rx(Dir.File("bad"), true, 0, H.Status());
     H.Run(rx);
@@ -226,8 +221,7 @@ TEST_P(RxEngine, CancelFromTheUserSide) {
         SleepMs(200);           // the owner has set the termination flag by now
         // The engine looks at the flag before each header; it may already have.
         Peer->Write(Block(2, Pattern(128)));
-        const std::string t = Peer->Read(8, 3000);
-        cans = static_cast<int>(std::count(t.begin(), t.end(), static_cast<char>(CAN)));
+        cans = CansFrom(*Peer, 8);
     });
     const std::string target = Dir.File("cancelled");
     TYModemRX rx(target, true, 0, H.Status());

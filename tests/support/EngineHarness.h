@@ -3,11 +3,13 @@
 #pragma once
 #include "link/Engines.h"
 #include "link/Port.h"
+#include "link/XModemCodec.h"
 #include "support/FakeUi.h"
 #include "support/PeerLink.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -82,6 +84,12 @@ public:
     TFakeUi Ui;
     std::vector<TStatusRecord> Records;
 };
+
+// How many CANs the PC sends in up to `n` bytes (its answer to a failed transfer).
+inline int CansFrom(TPeerLink& peer, size_t n, int timeoutMs = 3000) {
+    const std::string t = peer.Read(n, timeoutMs);
+    return static_cast<int>(std::count(t.begin(), t.end(), static_cast<char>(CAN)));
+}
 
 // Runs `op` and expects the connection error.
 template <class F> void ExpectConnectionError(F op) {
