@@ -6,7 +6,7 @@
 #include "prompts/DownLd.h"
 #include "settings/SettingsStore.h"
 #include "support/gui/CaptureScenes.h"
-#include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,8 +109,8 @@ private:
 
 class TCaptureTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::TGuiFixture> F;
-    std::unique_ptr<TFZQDir> W;
+    std::unique_ptr<test::TMainWindowFixture> F; // its window is connected by the capture loop
+    TFZQDir* W = nullptr;
     std::unique_ptr<TFDownLd> Prompt;
 
     // Runs the main window's capture loop with `steps` answering its prompts; `messages`: the
@@ -130,17 +130,16 @@ class TCaptureTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        F = std::make_unique<test::TGuiFixture>();
-        QSettings().clear();
+        F = std::make_unique<test::TMainWindowFixture>(false);
+        W = F->W.get();
     }
     void cleanup() {
         if (TFCapture* w = TFCapture::Current()) w->close();
         QSettings().clear();
     }
     void cleanupTestCase() {
-        W.reset();
-        Prompt.reset();
         F.reset();
+        Prompt.reset();
     }
 
     void DrawsBothLayoutsAndShortCapturesPixelForPixel() {
@@ -252,12 +251,9 @@ private Q_SLOTS:
     }
 
     void CaptureLoopShowsAndSavesEachCaptureUntilCancel() {
-        F->StartSimulator();
-        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
         Prompt = std::make_unique<TFDownLd>(false);
         W->DownLd = Prompt.get();
-        F->InstallHooks(W.get(), Prompt.get());
-        W->show();
+        F->InstallHooks(W, Prompt.get());
         const QString folder = QString::fromStdString(F->File("series"));
         QVERIFY(QDir().mkpath(folder));
         TFCapture::Obtain().SetAutoSaveFolder(folder);
@@ -294,7 +290,6 @@ private Q_SLOTS:
 
     // Last: the simulator is gone afterwards.
     void HangUpEndsTheLoopWithOneMessage() {
-        QVERIFY(W);
         int messages = -1;
         // The line goes while the capture is received: the port cannot be opened again.
         QTimer hangUp;

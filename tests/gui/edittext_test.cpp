@@ -4,15 +4,13 @@
 #include "mainwin/EditText.h"
 #include "mainwin/ZQDir.h"
 #include "server/XModemServer.h"
-#include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
-#include <QSettings>
 #include <QTreeView>
 #include <QtTest>
 
@@ -35,12 +33,22 @@ void SetScript(const QString& text, bool keepTime) {
     qputenv("LW_EDIT_KEEP_TIME", keepTime ? "1" : "0");
 }
 
+// One way an editor can end.
+struct TEdit {
+    const char* Name;
+    QString Editor, Text; // what the editor writes; null: nothing
+    bool KeepTime;
+    QString Answer;                 // to the "press Done" question; empty: none shown
+    QString UserText;               // saved before Done, as another instance would
+    bool Sent, FileStays, PutFails; // PutFails: the calculator cancels the write-back
+};
+
 } // namespace
 
 class TEditTextTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::TGuiFixture> F;
-    std::unique_ptr<TFZQDir> W;
+    std::unique_ptr<test::TMainWindowFixture> F;
+    TFZQDir* W = nullptr;
     QString BlankFolder; // holds "edit helper", a copy of the scripted editor
 
     std::string Msg() { return test::SimObjectFile(*F->Sim, "HOME", "MSG"); }
@@ -56,151 +64,106 @@ private Q_SLOTS:
         qputenv("TMPDIR", tmp.toUtf8());
         QFile::remove(BlankFolder + "/edit helper");
         QVERIFY(QFile::copy(Helper, BlankFolder + "/edit helper"));
-        F = std::make_unique<test::TGuiFixture>();
-        QSettings().clear();
-        F->StartSimulator();
-        W = std::make_unique<TFZQDir>(QString::fromStdString(F->Port));
-        F->InstallHooks(W.get());
-        W->show();
-        W->tbtnConnectClick(false);
-        QVERIFY(W->Connected());
-        W->TreeView1->setCurrentIndex(W->FindNodeForPath("HOME"));
+        F = std::make_unique<test::TMainWindowFixture>();
+        W = F->W.get();
+        QVERIFY(W->Connected() && F->Select("HOME"));
     }
-    void cleanupTestCase() {
-        W.reset();
-        F.reset();
-    }
+    void cleanupTestCase() { F.reset(); }
 
-    void EditorCommandLines_data() {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<QString>("visual");
-        QTest::addColumn<QString>("editor");
-        QTest::addColumn<QStringList>("expected"); // program, then arguments
-        const QString whole = BlankFolder + "/edit helper";
-        QTest::newRow("existing path with blanks") << whole << ""
-                                                   << "" << QStringList{whole, "F"};
-        QTest::newRow("quoted path and option") << "\"" + whole + "\" -n"
-                                                << ""
-                                                << "" << QStringList{whole, "-n", "F"};
-        QTest::newRow("words") << "gedit --new-window"
-                               << "vim"
-                               << "" << QStringList{"gedit", "--new-window", "F"};
-        QTest::newRow("graphical VISUAL") << ""
-                                          << "kate -b"
-                                          << "nano" << QStringList{"kate", "-b", "F"};
-        QTest::newRow("terminal VISUAL, graphical EDITOR")
-            << "  "
-            << "/usr/bin/vim"
-            << "mousepad" << QStringList{"mousepad", "F"};
-        QTest::newRow("terminal editors only") << ""
-                                               << "emacs -nw"
-                                               << "editor" << QStringList{"xdg-open", "F"};
-        QTest::newRow("nothing set") << ""
-                                     << ""
-                                     << "" << QStringList{"xdg-open", "F"};
-    }
     void EditorCommandLines() {
-        QFETCH(QString, setting);
-        QFETCH(QString, visual);
-        QFETCH(QString, editor);
-        QFETCH(QStringList, expected);
-        QProcessEnvironment env;
-        if (!visual.isEmpty()) env.insert("VISUAL", visual);
-        if (!editor.isEmpty()) env.insert("EDITOR", editor);
-        const TEditorCommand c = EditorCommand(setting, "F", env);
-        QCOMPARE(QStringList{c.Program} + c.Arguments, expected);
+        const QString whole = BlankFolder + "/edit helper";
+        const struct {
+            QString Setting, Visual, Editor;
+            QStringList Expected; // program, then arguments
+        } rows[] = {
+            {whole, "", "", {whole, "F"}}, // an existing path with blanks
+            {"\"" + whole + "\" -n", "", "", {whole, "-n", "F"}},
+            {"gedit --new-window", "vim", "", {"gedit", "--new-window", "F"}},
+            {"", "kate -b", "nano", {"kate", "-b", "F"}},          // a graphical VISUAL
+            {"  ", "/usr/bin/vim", "mousepad", {"mousepad", "F"}}, // a terminal VISUAL
+            {"", "emacs -nw", "editor", {"xdg-open", "F"}},        // terminal editors only
+            {"", "", "", {"xdg-open", "F"}},
+        };
+        for (const auto& row : rows) {
+            QProcessEnvironment env;
+            if (!row.Visual.isEmpty()) env.insert("VISUAL", row.Visual);
+            if (!row.Editor.isEmpty()) env.insert("EDITOR", row.Editor);
+            const TEditorCommand c = EditorCommand(row.Setting, "F", env);
+            QCOMPARE(QStringList{c.Program} + c.Arguments, row.Expected);
+        }
     }
 
-    void EditsReachTheCalculatorOnlyWhenTheFileChanged_data() {
-        QTest::addColumn<QString>("editor");
-        QTest::addColumn<QString>("text"); // what the editor writes; null: nothing
-        QTest::addColumn<bool>("keepTime");
-        QTest::addColumn<QString>("answer");   // to the "press Done" question; empty: none shown
-        QTest::addColumn<QString>("userText"); // saved before Done, as another instance would
-        QTest::addColumn<bool>("sent");
-        QTest::addColumn<bool>("fileStays");
-        QTest::addColumn<bool>("putFails"); // the calculator cancels the write-back
-        const QString blank = BlankFolder + "/edit helper";
-        QTest::newRow("changed (Enter)") << Helper << "first edit" << false << ""
-                                         << "" << true << false << false;
-        QTest::newRow("saves nothing") << Helper << QString() << false << ""
-                                       << "" << false << false << false;
-        QTest::newRow("same second") << Helper << "second edit" << true << ""
-                                     << "" << true << false << false;
-        QTest::newRow("path with blanks") << blank << "third edit" << false << ""
-                                          << "" << true << false << false;
-        QTest::newRow("quoted path, option") << "\"" + blank + "\" -x"
-                                             << "fourth edit" << false << ""
-                                             << "" << true << false << false;
-        QTest::newRow("returns at once, Done") << Helper << QString() << false << "Done"
-                                               << "fifth edit" << true << false << false;
-        QTest::newRow("returns at once, Cancel") << Helper << QString() << false << "Cancel"
-                                                 << "not sent" << false << false << false;
-        QTest::newRow("no such editor")
-            << "/nonexistent/editor" << QString() << false << "Edit Error"
-            << "" << false << true << false;
-        // Long enough to travel as a transfer, which the calculator can cancel.
-        QTest::newRow("write-back fails")
-            << Helper << QString() << false << "Done" << QString(300, 'k') << false << true << true;
-    }
     void EditsReachTheCalculatorOnlyWhenTheFileChanged() {
-        QFETCH(QString, editor);
-        QFETCH(QString, text);
-        QFETCH(bool, keepTime);
-        QFETCH(QString, answer);
-        QFETCH(QString, userText);
-        QFETCH(bool, sent);
-        QFETCH(bool, fileStays);
-        QFETCH(bool, putFails);
+        const QString blank = BlankFolder + "/edit helper", none;
+        const TEdit rows[] = {
+            {"changed (Enter)", Helper, "first edit", false, "", "", true, false, false},
+            {"saves nothing", Helper, none, false, "", "", false, false, false},
+            {"same second", Helper, "second edit", true, "", "", true, false, false},
+            {"path with blanks", blank, "third edit", false, "", "", true, false, false},
+            {"quoted path, option", "\"" + blank + "\" -x", "fourth edit", false, "", "", true,
+             false, false},
+            {"returns at once, Done", Helper, none, false, "Done", "fifth edit", true, false,
+             false},
+            {"returns at once, Cancel", Helper, none, false, "Cancel", "not sent", false, false,
+             false},
+            {"no such editor", "/nonexistent/editor", none, false, "Edit Error", "", false, true,
+             false},
+            // Long enough to travel as a transfer, which the calculator can cancel.
+            {"write-back fails", Helper, none, false, "Done", QString(300, 'k'), false, true, true},
+        };
+        for (const TEdit& row : rows) {
+            Edit(row);
+            if (QTest::currentTestFailed()) QFAIL(row.Name);
+        }
+    }
+
+private:
+    void Edit(const TEdit& c) {
         const std::string temp = TempFolder() + "MSG.txt";
         std::filesystem::remove(temp);
-        W->Editor = editor.toStdString();
-        W->EditorHandOverMs = answer == "Done" || answer == "Cancel" ? 600000 : 0;
-        SetScript(text, keepTime);
+        W->Editor = c.Editor.toStdString();
+        W->EditorHandOverMs = c.Answer == "Done" || c.Answer == "Cancel" ? 600000 : 0;
+        SetScript(c.Text, c.KeepTime);
         QApplication::clipboard()->setText("untouched");
         const std::string before = Msg();
         bool busyMeanwhile = false;
-        if (!answer.isEmpty())
+        if (!c.Answer.isEmpty())
             F->Script.Then([&](QWidget* dialog) {
                 busyMeanwhile = W->Busy();
-                if (!userText.isEmpty()) {
-                    SetScript(userText, false);
+                if (!c.UserText.isEmpty()) {
+                    SetScript(c.UserText, false);
                     QCOMPARE(QProcess::execute(Helper, {QString::fromStdString(temp)}), 0);
                 }
-                if (putFails) QVERIFY(F->Control("cancel").rfind("OK", 0) == 0);
-                test::TModalScript::Click(dialog, answer == "Edit Error" ? "OK" : answer);
+                if (c.PutFails) QVERIFY(F->Control("cancel").rfind("OK", 0) == 0);
+                test::TModalScript::Click(dialog, c.Answer == "Edit Error" ? "OK" : c.Answer);
             });
-        if (putFails)
+        if (c.PutFails)
             F->Script.Then([](QWidget* dialog) { test::TModalScript::Click(dialog, "OK"); });
         const size_t seen = F->Script.Seen.size();
 
-        W->FocusedControl = W->ListView1;
-        const int row = W->ListModel.RowNamed("MSG");
-        W->ListView1->selectionModel()->setCurrentIndex(W->ListModel.index(row, 0),
-                                                        QItemSelectionModel::ClearAndSelect |
-                                                            QItemSelectionModel::Rows);
+        QVERIFY(F->SelectEntries({"MSG"}));
         W->UpdateControls();
         QVERIFY(W->mnuEditText->isEnabled());
-        if (QTest::currentDataTag() == QByteArray("changed (Enter)"))
+        if (c.Name == std::string("changed (Enter)"))
             QTest::keyClick(W->ListView1, Qt::Key_Return);
         else
             W->mnuEditText->trigger();
 
         QVERIFY(!W->Busy());
         QCOMPARE(F->Script.Pending(), 0);
-        QCOMPARE(F->Script.Seen.size(), seen + (answer.isEmpty() ? 0 : 1) + (putFails ? 1 : 0));
-        if (answer == "Done" || answer == "Cancel") QVERIFY(busyMeanwhile);
+        QCOMPARE(F->Script.Seen.size(), seen + (c.Answer.isEmpty() ? 0 : 1) + (c.PutFails ? 1 : 0));
+        if (c.Answer == "Done" || c.Answer == "Cancel") QVERIFY(busyMeanwhile);
         const std::string after = Msg();
-        if (sent) {
-            const QString expected = userText.isEmpty() ? text : userText;
+        if (c.Sent) {
+            const QString expected = c.UserText.isEmpty() ? c.Text : c.UserText;
             QVERIFY2(after.find(expected.toStdString()) != std::string::npos, after.c_str());
         } else {
             QVERIFY(after == before);
         }
-        QCOMPARE(std::filesystem::exists(temp), fileStays);
+        QCOMPARE(std::filesystem::exists(temp), c.FileStays);
         // A failed write-back keeps the edit in the file.
-        if (putFails)
-            QVERIFY(ReadFileToString(temp).find(userText.toStdString()) != std::string::npos);
+        if (c.PutFails)
+            QVERIFY(ReadFileToString(temp).find(c.UserText.toStdString()) != std::string::npos);
         // The file went past the clipboard.
         QCOMPARE(QApplication::clipboard()->text(), QString("untouched"));
         QVERIFY(W->PutOnClipboard);

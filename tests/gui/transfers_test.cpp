@@ -7,13 +7,13 @@
 #include "prompts/DownLd.h"
 #include "server/Commands.h"
 #include "support/gui/FileScript.h"
-#include "support/gui/GuiFixture.h"
+#include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
 #include <QAction>
 #include <QPushButton>
-#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdlib>
@@ -47,11 +47,12 @@ std::unique_ptr<sim::TSimulator> StartSim(std::unique_ptr<sim::ISimCalculator> c
 
 class TTransfersTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::TGuiFixture> F;
-    std::unique_ptr<test::TFileScript> Files;
+    QTemporaryDir UsbRoot;
     std::unique_ptr<sim::TSimulator> EmptySim, UsbSim;
+    std::unique_ptr<test::TMainWindowFixture> F;
+    std::unique_ptr<test::TFileScript> Files;
     std::unique_ptr<TFDownLd> DownLd;
-    std::unique_ptr<TFZQDir> W;
+    TFZQDir* W = nullptr;
     test::TModalScript* Script = nullptr;
 
     int Dialogs() const { return int(Script->Seen.size()); }
@@ -80,32 +81,27 @@ class TTransfersTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        F = std::make_unique<test::TGuiFixture>();
-        QSettings().clear();
-        Script = &F->Script;
-        Files = std::make_unique<test::TFileScript>();
-        F->StartSimulator();
-        const std::string usbRoot = F->File("usb");
-        std::filesystem::create_directories(usbRoot);
-        ::setenv("LINKWELL_USB_ROOT", usbRoot.c_str(), 1);
+        ::setenv("LINKWELL_USB_ROOT", qPrintable(UsbRoot.path()), 1);
         std::string emptyPort, usbPort;
         EmptySim = StartSim(sim::CreateEmptyCalculator(sim::TModel::KB), emptyPort);
-        UsbSim = StartSim(sim::CreateSampleCalculator(sim::TModel::KB), usbPort, usbRoot);
-        W = std::make_unique<TFZQDir>(
-            QString::fromStdString(F->Port + "\n" + emptyPort + "\n" + usbPort));
+        UsbSim = StartSim(sim::CreateSampleCalculator(sim::TModel::KB), usbPort,
+                          UsbRoot.path().toStdString());
+        F = std::make_unique<test::TMainWindowFixture>(false, test::TGuiOptions{},
+                                                       emptyPort + "\n" + usbPort);
+        W = F->W.get();
+        Script = &F->Script;
+        Files = std::make_unique<test::TFileScript>();
         W->cmboSpeed->setCurrentText("115200");
         DownLd = std::make_unique<TFDownLd>(true);
         W->DownLd = DownLd.get();
-        F->InstallHooks(W.get(), DownLd.get());
-        W->show();
+        F->InstallHooks(W, DownLd.get());
     }
     void cleanupTestCase() {
-        W.reset();
+        F.reset();
         DownLd.reset();
         UsbSim.reset();
         EmptySim.reset();
         Files.reset();
-        F.reset();
         ::unsetenv("LINKWELL_USB_ROOT");
     }
 
@@ -261,13 +257,8 @@ private Q_SLOTS:
             const int refreshes = W->RefreshCount;
             row.Start();
             const int dialogs = Dialogs() + Script->Pending() + 1;
-            std::thread hangUp;
-            if (row.Action == W->mnuBackup)
-                hangUp = std::thread([this] {
-                    for (int i = 0; i < 3000 && F->Sim->Stats().BlocksSent < 3; ++i)
-                        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                    F->Control("hangup");
-                });
+            std::jthread hangUp;
+            if (row.Action == W->mnuBackup) hangUp = F->HangUpAfterBlocks(3);
             row.Action->trigger();
             if (hangUp.joinable()) hangUp.join();
             QTRY_VERIFY_WITH_TIMEOUT(!W->Busy() && !W->Timer1.isActive(), 10000);
