@@ -49,16 +49,6 @@ TEST_F(SerialPort, LineIsRawAndSpeedsChange) {
     EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B2400));
     ChangeSpeed(CalcPort, 14400); // no B-constant: the arbitrary-rate interface
     EXPECT_THROW(ChangeSpeed(CalcPort, 0), ELinkError);
-
-    // Bytes pass unchanged in both directions.
-    std::string all;
-    for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
-    WriteComm(CalcPort, all);
-    EXPECT_EQ(Peer.Read(256, 2000), all);
-    Peer.Write(all);
-    std::string in(256, '\0');
-    EXPECT_EQ(ReadComm(CalcPort, in, 2500), 256);
-    EXPECT_EQ(in, all);
 }
 
 TEST_F(SerialPort, ReadsReturnWhatArrivedWithinTheTotalTimeout) {
@@ -115,25 +105,6 @@ TEST_F(SerialPort, LongReadsComeInPiecesAndEndAtSilence) {
     slow.Join();
     EXPECT_EQ(ReadComm(CalcPort, twenty, 2500), 6);
     EXPECT_EQ(twenty.substr(0, 6), "second");
-}
-
-TEST_F(SerialPort, ClearInputDrainsUntilQuietAndRestoresTimeouts) {
-    TPeerThread noise([&] {
-        for (int i = 0; i < 6; ++i) {
-            Peer.Write("junkjunk");
-            SleepMs(50);
-        }
-    });
-    const uint64_t ms = Timed([&] { ClearInput(CalcPort); });
-    noise.Join();
-    EXPECT_GE(ms, 200u); // at least two quiet reads of about 106 ms after the noise
-    EXPECT_EQ(CalcPort.ReadTotalConstant, 3000u);
-    EXPECT_EQ(CalcPort.ReadTotalMultiplier, 1u);
-    ShortTimeouts(CalcPort);
-    Peer.Write("Z");
-    std::string one(1, '\0');
-    EXPECT_EQ(ReadComm(CalcPort, one, 2500), 1);
-    EXPECT_EQ(one, "Z");
 }
 
 TEST_F(SerialPort, HangUpIsASeriousError) {
@@ -201,6 +172,52 @@ TEST(SerialPortOpen, FailuresAndNames) {
     EXPECT_FALSE(IsSerialPortName("Auto"));
     EXPECT_EQ(port::SerialDevicePath("COM1"), "/dev/ttyS0");
 }
+
+// Both kinds of port: bytes pass unchanged both ways; ClearInput drains until the line is quiet.
+class AnyPort : public ::testing::TestWithParam<TLinkKind> {
+protected:
+    void SetUp() override {
+        Peer = MakePeer(GetParam());
+        OpenPort(Peer->PortName(), 115200);
+    }
+    void TearDown() override { ClosePorts(CalcPort); }
+
+    TFakeUi Ui;
+    std::unique_ptr<TPeerLink> Peer;
+};
+
+TEST_P(AnyPort, BytesPassUnchangedAndClearInputDrainsUntilQuiet) {
+    std::string all;
+    for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
+    WriteComm(CalcPort, all);
+    EXPECT_EQ(Peer->Read(256, 2000), all);
+    Peer->Write(all);
+    std::string in(256, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, in, 2500), 256); // on USB several 64-byte reads
+    EXPECT_EQ(in, all);
+    EXPECT_EQ(CalcPort.NoDataSince, 0u);
+
+    TPeerThread noise([&] {
+        for (int i = 0; i < 5; ++i) {
+            Peer->Write(std::string(300, 'n'));
+            SleepMs(60);
+        }
+    });
+    ClearInput(CalcPort);
+    noise.Join();
+    EXPECT_EQ(CalcPort.BufCount, 0u);
+    if (GetParam() == TLinkKind::Serial) { // the usual time-outs are back
+        EXPECT_EQ(CalcPort.ReadTotalConstant, 3000u);
+        EXPECT_EQ(CalcPort.ReadTotalMultiplier, 1u);
+    }
+    Peer->Write("fresh");
+    std::string five(5, '\0');
+    EXPECT_EQ(ReadComm(CalcPort, five, 500), 5);
+    EXPECT_EQ(five, "fresh");
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, AnyPort, ::testing::Values(TLinkKind::Serial, TLinkKind::Usb),
+                         [](const auto& info) { return KindName(info.param); });
 
 } // namespace
 } // namespace lw::test

@@ -28,16 +28,6 @@ TEST_F(UsbPort, OpenUsesTheUsbProfileAndBothPipes) {
     // Timeouts are a serial matter.
     SetReadTimeouts(CalcPort, 5, 5);
     EXPECT_EQ(CalcPort.ReadTotalConstant, 0u);
-
-    WriteComm(CalcPort, "to the calculator");
-    EXPECT_EQ(Peer.Read(17, 2000), "to the calculator");
-    std::string data(200, '\0');
-    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i);
-    Peer.Write(data);
-    std::string in(200, '\0');
-    EXPECT_EQ(ReadComm(CalcPort, in, 2500), 200); // several 64-byte reads
-    EXPECT_EQ(in, data);
-    EXPECT_EQ(CalcPort.NoDataSince, 0u);
 }
 
 TEST_F(UsbPort, PartialAndTimedOutReads) {
@@ -112,23 +102,6 @@ TEST_F(UsbPort, HangUpIsNoticedAndTheReaderStops) {
     ClosePorts(CalcPort);
     EXPECT_FALSE(port::ReaderRunning());
     EXPECT_EQ(CalcPort.ReadHandle, -1);
-}
-
-TEST_F(UsbPort, ClearInputDrainsPendingBytes) {
-    TPeerThread noise([&] {
-        for (int i = 0; i < 4; ++i) {
-            Peer.Write(std::string(300, 'n'));
-            SleepMs(60);
-        }
-    });
-    ClearInput(CalcPort);
-    noise.Join();
-    EXPECT_EQ(CalcPort.BufCount, 0u);
-    CalcPort.NoDataSince = 0;
-    Peer.Write("fresh");
-    std::string five(5, '\0');
-    EXPECT_EQ(ReadComm(CalcPort, five, 500), 5);
-    EXPECT_EQ(five, "fresh");
 }
 
 TEST(UsbPortOpen, AFurtherDeviceIsCheckedByItsOwnName) {

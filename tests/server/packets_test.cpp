@@ -35,30 +35,23 @@ protected:
 
 } // namespace
 
-TEST_F(Packets, SentPacketCarriesCalculatorBytes) {
-    std::string got;
+TEST_F(Packets, SentPacketsCarryCalculatorBytes) {
+    std::string got, empty, extra;
     Run([&](TPtyPeer& p) {
         if (p.ReadByte(4000) != 'E') ADD_FAILURE() << "no E";
         if (!PeerReadPacket(p, got)) ADD_FAILURE() << "bad packet";
         p.Write(Ack);
-    });
-    Server.SendCommand('E');
-    Server.SendCommandPacket("'A\\->B' STO \\<<");
-    Finish();
-    EXPECT_EQ(got, "'A\x8D"
-                   "B' STO \xAB");
-}
-
-TEST_F(Packets, EmptyPacketAndLeadingZeroBeforeAck) {
-    std::string raw, extra;
-    Run([&](TPtyPeer& p) {
-        raw = p.Read(3, 4000);
+        empty = p.Read(3, 4000);
         p.Write(std::string(1, '\0') + Ack); // a stray 0x00 before the acknowledgement
         extra = p.Drain(600);
     });
+    Server.SendCommand('E');
+    Server.SendCommandPacket("'A\\->B' STO \\<<");
     Server.SendCommandPacket("");
     Finish();
-    EXPECT_EQ(raw, std::string(3, '\0'));
+    EXPECT_EQ(got, "'A\x8D"
+                   "B' STO \xAB");
+    EXPECT_EQ(empty, std::string(3, '\0'));
     EXPECT_EQ(extra, ""); // accepted at once: not written again
 }
 
@@ -77,35 +70,26 @@ TEST_F(Packets, SixthRefusalAborts) {
     EXPECT_FALSE(Ui.Main.Connected);
 }
 
-TEST_F(Packets, ReceivedPacketIsCheckedAndAcknowledged) {
+TEST_F(Packets, ReceivedPacketsAreCheckedAndAcknowledged) {
+    const std::string big(300, '\x8D');
     std::string replies;
     Run([&](TPtyPeer& p) {
         p.Write(PeerPacket("1234.5", 1)); // bad checksum
         replies += p.Read(1, 4000);
-        p.Write(PeerPacket("1234.5"));
-        replies += p.Read(1, 4000);
+        for (const std::string& data : {std::string("1234.5"), std::string(), big}) {
+            p.Write(PeerPacket(data));
+            replies += p.Read(1, 4000);
+        }
     });
-    std::string data;
+    std::string data, empty = "x", large;
     Server.ReceiveCommandPacket(data);
+    Server.ReceiveCommandPacket(empty);
+    Server.ReceiveCommandPacket(large);
     Finish();
     EXPECT_EQ(data, "1234.5");
-    EXPECT_EQ(replies, Nak + Ack);
-}
-
-TEST_F(Packets, EmptyAndLongReceivedPackets) {
-    const std::string big(300, '\x8D');
-    Run([&](TPtyPeer& p) {
-        p.Write(PeerPacket(""));
-        if (p.Read(1, 4000) != Ack) ADD_FAILURE() << "no ACK for the empty packet";
-        p.Write(PeerPacket(big));
-        if (p.Read(1, 4000) != Ack) ADD_FAILURE() << "no ACK for the long packet";
-    });
-    std::string a, b;
-    Server.ReceiveCommandPacket(a);
-    Server.ReceiveCommandPacket(b);
-    Finish();
-    EXPECT_EQ(a, "");
-    EXPECT_EQ(b, big);
+    EXPECT_EQ(empty, "");
+    EXPECT_EQ(large, big);
+    EXPECT_EQ(replies, Nak + Ack + Ack + Ack);
 }
 
 TEST_F(Packets, SixBadReceivedPacketsAbort) {
