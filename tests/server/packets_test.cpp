@@ -55,21 +55,6 @@ TEST_F(Packets, SentPacketsCarryCalculatorBytes) {
     EXPECT_EQ(extra, ""); // accepted at once: not written again
 }
 
-TEST_F(Packets, SixthRefusalAborts) {
-    int writes = 0;
-    Run([&](TPtyPeer& p) {
-        std::string d;
-        while (writes < 7 && PeerReadPacket(p, d, writes < 6 ? 4000 : 600)) {
-            ++writes;
-            p.Write(Nak);
-        }
-    });
-    ExpectConnectionError([&] { Server.SendCommandPacket("X"); });
-    Finish();
-    EXPECT_EQ(writes, 6);
-    EXPECT_FALSE(Ui.Main.Connected);
-}
-
 TEST_F(Packets, ReceivedPacketsAreCheckedAndAcknowledged) {
     const std::string big(300, '\x8D');
     std::string replies;
