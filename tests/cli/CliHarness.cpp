@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include <unistd.h>
@@ -13,95 +11,26 @@ namespace lw::test {
 
 namespace {
 
-[[maybe_unused]] std::string FirstLine(const std::string& text) {
-    const auto end = text.find('\n');
-    return end == std::string::npos ? "" : text.substr(0, end);
-}
+// The environment's port never decides: the tests name theirs.
+const std::map<std::string, std::string> CliEnv = {{"LINKWELL_PORT", ""}};
 
-} // namespace
-
-TSimProcess::TSimProcess(bool usb, const std::vector<std::string>& extraArgs) {
-#ifdef LW_SIM_PROGRAM
-    std::vector<std::string> argv = {LW_SIM_PROGRAM};
-    if (usb) {
-        FUsbRoot = FDir.File("usb");
-        std::filesystem::create_directories(FUsbRoot);
-        argv.insert(argv.end(), {"--usb-root", FUsbRoot});
-    } else {
-        argv.insert(argv.end(), {"--link", FDir.File("calc")});
-    }
-    argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
-    FProc = std::make_unique<TProcess>(argv, std::map<std::string, std::string>{}, true);
-    FProc->WaitFor([this] { return !FirstLine(FProc->Out()).empty(); }, std::chrono::seconds(10));
-    FPort = FirstLine(FProc->Out());
-    FSeen = FPort.empty() ? 0 : FPort.size() + 1;
-    FCliPort = usb ? "usb" : FPort;
-#else
-    (void)usb;
-    (void)extraArgs;
-#endif
-}
-
-TSimProcess::~TSimProcess() {
-    if (!FProc) return;
-    FProc->CloseStdin();
-    FProc->Wait(std::chrono::seconds(5));
-}
-
-std::map<std::string, std::string> TSimProcess::CliEnv() const {
-    std::map<std::string, std::string> env;
-    env["LINKWELL_PORT"] = "";
-    if (!FUsbRoot.empty()) env["LINKWELL_USB_ROOT"] = FUsbRoot;
-    return env;
-}
-
-std::string TSimProcess::Control(const std::string& line) {
-    FProc->Write(line + "\n");
-    std::string reply;
-    FProc->WaitFor(
-        [&] {
-            const std::string& out = FProc->Out();
-            while (FSeen < out.size()) {
-                const auto end = out.find('\n', FSeen);
-                if (end == std::string::npos) return false;
-                const std::string l = out.substr(FSeen, end - FSeen);
-                FSeen = end + 1;
-                if (l.rfind("OK", 0) == 0 || l.rfind("ERROR", 0) == 0) {
-                    reply = l;
-                    return true;
-                }
-            }
-            return false;
-        },
-        std::chrono::seconds(10));
-    return reply;
-}
-
-bool TSimProcess::WaitEvent(const std::string& prefix) {
-    return FProc->WaitFor([&] { return HasLine(FProc->Out(), "event: " + prefix); },
-                          std::chrono::seconds(30));
-}
-
-static std::vector<std::string> CliArgv(const TSimProcess* sim,
-                                        const std::vector<std::string>& args) {
+std::vector<std::string> CliArgv(const TSimSession* sim, const std::vector<std::string>& args) {
     std::vector<std::string> argv = {LW_CLI_PROGRAM};
-    if (sim) argv.insert(argv.end(), {"-p", sim->CliPort()});
+    if (sim) argv.insert(argv.end(), {"-p", sim->Options.Usb ? "usb" : sim->Device});
     argv.insert(argv.end(), args.begin(), args.end());
     return argv;
 }
 
-TRunResult Cli(const TSimProcess* sim, const std::vector<std::string>& args,
+} // namespace
+
+TRunResult Cli(const TSimSession* sim, const std::vector<std::string>& args,
                std::chrono::milliseconds timeout) {
-    const auto env =
-        sim ? sim->CliEnv() : std::map<std::string, std::string>{{"LINKWELL_PORT", ""}};
-    return Run(CliArgv(sim, args), env, timeout);
+    return Run(CliArgv(sim, args), CliEnv, timeout);
 }
 
-std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std::string>& args,
+std::unique_ptr<TProcess> StartCli(const TSimSession* sim, const std::vector<std::string>& args,
                                    int stdinFd) {
-    const auto env =
-        sim ? sim->CliEnv() : std::map<std::string, std::string>{{"LINKWELL_PORT", ""}};
-    return std::make_unique<TProcess>(CliArgv(sim, args), env, false, stdinFd);
+    return std::make_unique<TProcess>(CliArgv(sim, args), CliEnv, stdinFd);
 }
 
 std::vector<std::string> ErrorLines(const std::string& err) {

@@ -1,44 +1,21 @@
-// End-to-end harness: linkwell-sim as a separate process on a pseudo-terminal or on USB FIFOs,
-// and linkwell-cli runs against it, every one bounded by a time-out.
+// End-to-end harness: linkwell-cli as a process of its own against the simulated calculator of a
+// TSimSession (its pseudo-terminal, or its USB pipes under $LINKWELL_USB_ROOT, which the CLI
+// inherits), every run bounded by a time-out.
 #pragma once
 #include "Process.h"
-#include "support/TempDir.h"
+#include "support/SimSession.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace lw::test {
 
-class TSimProcess {
-public:
-    // `usb`: attach to FIFOs under a private root instead of a pseudo-terminal.
-    TSimProcess(bool usb, const std::vector<std::string>& extraArgs = {});
-    ~TSimProcess(); // EOF on stdin ends it; killed if it does not end in time
-
-    bool Started() const { return !FPort.empty(); }
-    // The -p value and the environment the CLI needs to reach this simulator.
-    const std::string& CliPort() const { return FCliPort; }
-    std::map<std::string, std::string> CliEnv() const;
-    // A control command; returns the simulator's reply line ("OK ..." or "ERROR: ...").
-    std::string Control(const std::string& line);
-    // Waits (bounded) for an event line "event: <prefix>..."; false when none came.
-    bool WaitEvent(const std::string& prefix);
-    const std::string& Log() const { return FProc->Err(); }
-
-private:
-    TTempDir FDir;
-    std::unique_ptr<TProcess> FProc;
-    std::string FPort, FCliPort, FUsbRoot;
-    size_t FSeen = 0;
-};
-
 // linkwell-cli with these arguments against the simulator (no simulator: as given).
-TRunResult Cli(const TSimProcess* sim, const std::vector<std::string>& args,
+TRunResult Cli(const TSimSession* sim, const std::vector<std::string>& args,
                std::chrono::milliseconds timeout = std::chrono::seconds(90));
 // The same, started and left running (for commands that wait for the calculator).
-std::unique_ptr<TProcess> StartCli(const TSimProcess* sim, const std::vector<std::string>& args,
+std::unique_ptr<TProcess> StartCli(const TSimSession* sim, const std::vector<std::string>& args,
                                    int stdinFd = -1);
 
 // The failure lines of a run: stderr lines beginning with "linkwell-cli: ".

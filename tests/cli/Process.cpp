@@ -26,10 +26,9 @@ void ClosePipe(int& fd) {
 } // namespace
 
 TProcess::TProcess(const std::vector<std::string>& argv,
-                   const std::map<std::string, std::string>& env, bool pipeStdin, int stdinFd) {
-    int in[2] = {-1, -1}, out[2], err[2];
-    if ((pipeStdin && ::pipe2(in, O_CLOEXEC) != 0) || ::pipe2(out, O_CLOEXEC) != 0 ||
-        ::pipe2(err, O_CLOEXEC) != 0)
+                   const std::map<std::string, std::string>& env, int stdinFd) {
+    int out[2], err[2];
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
     // Everything the child needs is prepared before fork.
     std::vector<std::string> envText;
@@ -50,15 +49,11 @@ TProcess::TProcess(const std::vector<std::string>& argv,
     if (FPid < 0) throw std::runtime_error("fork failed");
     if (FPid == 0) {
         const int nullFd = ::open("/dev/null", O_RDONLY);
-        ::dup2(stdinFd >= 0 ? stdinFd : pipeStdin ? in[0] : nullFd, 0);
+        ::dup2(stdinFd >= 0 ? stdinFd : nullFd, 0);
         ::dup2(out[1], 1);
         ::dup2(err[1], 2);
         ::execve(args[0], args.data(), envp.data());
         ::_exit(127);
-    }
-    if (pipeStdin) {
-        ::close(in[0]);
-        FIn = in[1];
     }
     ::close(out[1]);
     ::close(err[1]);
@@ -68,23 +63,8 @@ TProcess::TProcess(const std::vector<std::string>& argv,
 
 TProcess::~TProcess() {
     if (!FExited) Wait(std::chrono::milliseconds(0));
-    ClosePipe(FIn);
     ClosePipe(FOutFd);
     ClosePipe(FErrFd);
-}
-
-void TProcess::Write(const std::string& text) {
-    if (FIn < 0) return;
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(FIn, text.data() + done, text.size() - done);
-        if (n <= 0) return;
-        done += size_t(n);
-    }
-}
-
-void TProcess::CloseStdin() {
-    ClosePipe(FIn);
 }
 
 void TProcess::Pump(int timeoutMs) {

@@ -1,5 +1,6 @@
-// A child process for the end-to-end tests: its stdout and stderr collected, its stdin a pipe
-// (or /dev/null), and every wait bounded: a child still running at the deadline is killed.
+// A child process for the end-to-end tests: its stdout and stderr collected, its stdin
+// /dev/null (or a given descriptor), and every wait bounded: a child still running at the deadline
+// is killed.
 #pragma once
 #include <chrono>
 #include <functional>
@@ -15,14 +16,11 @@ class TProcess {
 public:
     // `stdinFd`, when given, becomes the child's stdin (for example a pseudo-terminal).
     TProcess(const std::vector<std::string>& argv,
-             const std::map<std::string, std::string>& env = {}, bool pipeStdin = false,
-             int stdinFd = -1);
+             const std::map<std::string, std::string>& env = {}, int stdinFd = -1);
     ~TProcess(); // kills the child if it still runs
     TProcess(const TProcess&) = delete;
     TProcess& operator=(const TProcess&) = delete;
 
-    void Write(const std::string& text);
-    void CloseStdin();
     // Collects output until `done()` holds or `timeout` passed; returns done().
     bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout);
     // Waits for the end; kills the child at the deadline. Returns its exit status, 128 + the
@@ -37,7 +35,7 @@ private:
     void Pump(int timeoutMs);
 
     pid_t FPid = -1;
-    int FIn = -1, FOutFd = -1, FErrFd = -1;
+    int FOutFd = -1, FErrFd = -1;
     std::string FOut, FErr;
     int FStatus = -1;
     bool FExited = false;

@@ -32,7 +32,6 @@ TEST(CliJson, EscapesControlCharactersAndBytesAboveAscii) {
 class CliJsonSim : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(Sim.Started()) << Sim.Log();
         if (FindProgram("python3").empty()) GTEST_SKIP() << "python3 is not installed";
     }
     // The human output of `args` and the JSON output rendered by `script` are the same.
@@ -46,7 +45,7 @@ protected:
         EXPECT_EQ(Lines(json.Out).size(), 1u) << json.Out;
         EXPECT_EQ(FromJson(json.Out, script), human.Out) << json.Out;
     }
-    TSimProcess Sim{false};
+    TSimSession Sim;
 };
 
 TEST_F(CliJsonSim, EachDataCommandMatchesTheHumanOutput) {

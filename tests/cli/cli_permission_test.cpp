@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace lw::test {
 namespace {
@@ -20,13 +21,11 @@ void ExpectFailure(const TRunResult& r, const std::string& text) {
 
 class CliSerial : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(Sim.Started()) << Sim.Log(); }
     TRunResult Run(std::vector<std::string> args) {
         args.insert(args.begin(), "-q");
         return Cli(&Sim, args);
     }
-    TSimProcess Sim{false};
-    TTempDir Dir;
+    TSimSession Sim;
 };
 
 TEST_F(CliSerial, IdentifiesListsAndReportsMemory) {
@@ -57,38 +56,38 @@ TEST_F(CliSerial, IdentifiesListsAndReportsMemory) {
 }
 
 TEST_F(CliSerial, CopiesVariablesBothWays) {
-    const TRunResult get = Run({"get", "X", "MSG", "A\\->B", "-o", Dir.Path});
+    const TRunResult get = Run({"get", "X", "MSG", "A\\->B", "-o", Sim.Folder});
     ASSERT_EQ(get.Status, 0) << get.Err;
     ASSERT_EQ(Lines(get.Out).size(), 3u) << get.Out;
-    EXPECT_EQ(ReadTestFile(Dir.File("X.zq")).substr(0, 6), "ZQZQKB");
-    EXPECT_EQ(Lines(get.Out)[0], Dir.File("X.zq"));
+    EXPECT_EQ(ReadTestFile(Sim.File("X.zq")).substr(0, 6), "ZQZQKB");
+    EXPECT_EQ(Lines(get.Out)[0], Sim.File("X.zq"));
     EXPECT_TRUE(std::filesystem::exists(Lines(get.Out)[2])) << get.Out;
 
-    const TRunResult text = Run({"-t", "get", "MSG", "-o", Dir.Path});
+    const TRunResult text = Run({"-t", "get", "MSG", "-o", Sim.Folder});
     ASSERT_EQ(text.Status, 0) << text.Err;
-    const std::string msg = ReadTestFile(Dir.File("MSG.txt"));
+    const std::string msg = ReadTestFile(Sim.File("MSG.txt"));
     EXPECT_EQ(msg.rfind("%%ZQ: T(", 0), 0u) << msg;
     EXPECT_NE(msg.find("\"Hello from the calculator!\""), std::string::npos) << msg;
 
-    const TRunResult bare = Run({"--no-ext", "get", "N", "-o", Dir.Path});
+    const TRunResult bare = Run({"--no-ext", "get", "N", "-o", Sim.Folder});
     ASSERT_EQ(bare.Status, 0) << bare.Err;
-    EXPECT_TRUE(std::filesystem::exists(Dir.File("N")));
+    EXPECT_TRUE(std::filesystem::exists(Sim.File("N")));
 
     // Back again under new names: binary (name from the file name) and text.
-    std::filesystem::copy_file(Dir.File("X.zq"), Dir.File("Y.zq"));
-    WriteTestFile(Dir.File("GREET.txt"), "%%ZQ: T(3)A(D)F(.);\n\"written on the PC\"\n");
-    const TRunResult put = Run({"-d", "WORK", "put", Dir.File("Y.zq"), Dir.File("GREET.txt")});
+    std::filesystem::copy_file(Sim.File("X.zq"), Sim.File("Y.zq"));
+    WriteTestFile(Sim.File("GREET.txt"), "%%ZQ: T(3)A(D)F(.);\n\"written on the PC\"\n");
+    const TRunResult put = Run({"-d", "WORK", "put", Sim.File("Y.zq"), Sim.File("GREET.txt")});
     ASSERT_EQ(put.Status, 0) << put.Err;
     const TRunResult ls = Run({"-d", "WORK", "ls"});
     EXPECT_TRUE(HasLine(ls.Out, "Y\t11\tReal")) << ls.Out;
     EXPECT_TRUE(HasLine(ls.Out, "GREET\t")) << ls.Out;
-    ExpectFailure(Run({"-d", "WORK", "get", "Y", "-o", Dir.File("back")}), "back");
+    ExpectFailure(Run({"-d", "WORK", "get", "Y", "-o", Sim.File("back")}), "back");
 
     // A header-less file: the wrong-file question, answered no without a terminal; -t sends
     // it as text.
-    WriteTestFile(Dir.File("PLAIN"), "\"no header\"");
-    ExpectFailure(Run({"put", Dir.File("PLAIN")}), "not sent");
-    ASSERT_EQ(Run({"-t", "put", Dir.File("PLAIN")}).Status, 0);
+    WriteTestFile(Sim.File("PLAIN"), "\"no header\"");
+    ExpectFailure(Run({"put", Sim.File("PLAIN")}), "not sent");
+    ASSERT_EQ(Run({"-t", "put", Sim.File("PLAIN")}).Status, 0);
     EXPECT_TRUE(HasLine(Run({"ls"}).Out, "PLAIN\t")) << "sent as text";
 }
 
@@ -125,17 +124,16 @@ TEST_F(CliSerial, RunsCommandLinesAndShowsTheStack) {
 
 TEST_F(CliSerial, TransferFailingUnderAFaultKeepsThePreviousFile) {
     // The calculator's XSEND of BIG sends CAN instead of its first block.
-    WriteTestFile(Dir.File("BIG.zq"), "previous");
-    ASSERT_EQ(Sim.Control("cancel").rfind("OK", 0), 0u);
-    ASSERT_EQ(Sim.Control("xsend BIG").rfind("OK", 0), 0u);
-    const TRunResult r = Run({"xmodem-receive", Dir.File("BIG.zq")});
+    WriteTestFile(Sim.File("BIG.zq"), "previous");
+    Sim.Control("cancel");
+    Sim.Control("xsend BIG");
+    const TRunResult r = Run({"xmodem-receive", Sim.File("BIG.zq")});
     ExpectFailure(r, "xmodem-receive");
-    EXPECT_EQ(ReadTestFile(Dir.File("BIG.zq")), "previous");
+    EXPECT_EQ(ReadTestFile(Sim.File("BIG.zq")), "previous");
 }
 
 TEST(CliSerialHangUp, GetBrokenOffByAHangUpWritesNothing) {
-    TSimProcess sim(false, {"--throttle", "115200"}); // BIG then takes about six seconds
-    ASSERT_TRUE(sim.Started()) << sim.Log();
+    TSimSession sim({.Faults = {"throttle 115200"}}); // BIG then takes about six seconds
     TTempDir dir;
     WriteTestFile(dir.File("BIG.zq"), "previous");
     auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path});
@@ -148,8 +146,7 @@ TEST(CliSerialHangUp, GetBrokenOffByAHangUpWritesNothing) {
 }
 
 TEST(CliSerialServer, KermitServerIsRefusedWithOneMessage) {
-    TSimProcess sim(false, {"--kermit"});
-    ASSERT_TRUE(sim.Started());
+    TSimSession sim({.Kermit = true});
     ExpectFailure(Cli(&sim, {"-q", "ident"}), "Kermit Server");
 }
 
