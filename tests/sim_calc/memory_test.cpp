@@ -73,14 +73,12 @@ TEST(Memory, DirectoryObjectByHand) {
 
 // Every variable of the sample memory: the listing's size is the object's own size, the
 // object file holds exactly that many nibbles, and an independent walk agrees.
+// (server_sim's WholeSampleMemory finds every type, the calculator characters in names and the
+// nested and empty directories; transfer_sim's round trips carry the objects over 64 KiB.)
 TEST(Memory, SampleObjectsAreConsistent) {
     auto c = CreateSampleCalculator(TModel::KB);
-    const std::string listing = c->Listing();
-    EXPECT_LT(listing.size(), 4000u);
-    const auto entries = Entries(c->Listing());
-    std::map<uint32_t, int> prologs;
-    size_t biggest = 0, depth = 0, emptyDirs = 0;
-    for (const auto& e : entries) {
+    EXPECT_LT(c->Listing().size(), 4000u);
+    for (const auto& e : Entries(c->Listing())) {
         GoTo(*c, e.Path);
         std::string f;
         ASSERT_TRUE(c->GetVariable(e.Name, f)) << e.Name;
@@ -91,24 +89,7 @@ TEST(Memory, SampleObjectsAreConsistent) {
         if (e.Nibbles % 2) {
             EXPECT_EQ(uint8_t(f.back()) >> 4, 0) << e.Name;
         }
-        ++prologs[Field(f, 16, 5)];
-        biggest = std::max<size_t>(biggest, f.size() - 8);
-        depth = std::max(depth, e.Path.size());
-        if (e.Prolog == 0x2A96 && e.Nibbles == 13) ++emptyDirs;
     }
-    for (uint32_t p : {0x02933, 0x02977, 0x02A2C, 0x02A74, 0x02AB8, 0x02D9D, 0x02E48, 0x02911,
-                       0x02B1E, 0x02AFC, 0x02A96})
-        EXPECT_GT(prologs[p], 0) << std::hex << p;
-    EXPECT_GE(biggest, 65536u);
-    EXPECT_EQ(depth, 3u);
-    EXPECT_GE(emptyDirs, 1u);
-    // Names with calculator characters: the arrow, alpha and the angle sign.
-    for (const char* name : {"A\x8D"
-                             "B",
-                             "\x8C",
-                             "\x80"
-                             "ANG"})
-        EXPECT_NE(listing.find(char(strlen(name)) + std::string(name)), std::string::npos) << name;
 }
 
 TEST(Memory, BackupObjectWalksToItsEnd) {
@@ -126,17 +107,9 @@ TEST(Memory, BackupObjectWalksToItsEnd) {
     EXPECT_EQ(Field(b, 21, 5), n - 5);
 }
 
-TEST(Memory, PutCutsPaddingAndRefusesBadFiles) {
+// Padded puts of every variable come back whole in transfer_sim's binary round trips.
+TEST(Memory, PutRefusesBadFiles) {
     auto c = CreateSampleCalculator(TModel::KB);
-    for (const auto& e : Entries(c->Listing())) {
-        if (!e.Path.empty()) continue;
-        std::string f, back;
-        ASSERT_TRUE(c->GetVariable(e.Name, f));
-        const std::string copy = "C" + e.Name;
-        ASSERT_TRUE(c->PutVariable(copy, Padded(f))) << e.Name;
-        ASSERT_TRUE(c->GetVariable(copy, back));
-        EXPECT_EQ(back, f) << e.Name;
-    }
     std::string f;
     ASSERT_TRUE(c->GetVariable("LST", f));
     const std::string before = c->Listing();
