@@ -109,15 +109,6 @@ TEST_P(TSimFaultTest, NakFaultRefusesGoodPacketsAndBlocks) {
     EXPECT_EQ(S->Sim->Stats().NaksSent, 4u);
 }
 
-TEST_P(TSimFaultTest, CancelSendsCanInsteadOfABlock) {
-    Begin();
-    ASSERT_EQ(S->Sim->Control("cancel"), "OK cancel");
-    ASSERT_EQ(S->Pc->Command('G', "X"), ACK);
-    S->Pc->WriteByte(NAK);
-    EXPECT_EQ(S->Pc->Read(3, 2000), std::string(3, char(CAN)));
-    ASSERT_FALSE(S->Sim->WaitEvent("get X failed: cancelled", 2000).empty());
-}
-
 TEST_P(TSimFaultTest, MuteStopsAnswersUntilUnmuted) {
     Begin();
     ASSERT_EQ(S->Sim->Control("mute"), "OK mute");

@@ -1,8 +1,6 @@
-// The simulator with the real calculator model, and the linkwell-sim program itself.
-#include "support/ObjectBuilder.h"
+// The linkwell-sim program itself: its path on standard output, control lines from standard
+// input, the memory saved at the end.
 #include "support/SimSession.h"
-
-#include "link/XModemCodec.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -10,34 +8,6 @@
 
 namespace lw::test {
 namespace {
-
-TEST(TSimModel, LargeObjectGoesInAndOutInEveryMode) {
-    TSimSession s({.Empty = true});
-    s.OpenPc();
-    TSimClient& pc = *s.Pc;
-    std::string text;
-    for (size_t i = 0; i < 65536 - 13; ++i) text += char('A' + i % 26);
-    const std::string file = ObjectFile(StringObj(text)); // 64 KiB in all
-    ASSERT_EQ(file.size(), 65536u);
-
-    ASSERT_EQ(pc.Command('P', "BIG"), ACK);
-    int start = pc.ReadByte(3000);
-    ASSERT_TRUE(start == NAK || start == 'C' || start == 'D') << start;
-    ASSERT_TRUE(pc.SendXModem(uint8_t(start), file, 1024));
-    ASSERT_FALSE(s.Sim->WaitEvent("put BIG stored", 3000).empty());
-
-    for (uint8_t mode : {NAK, uint8_t('C'), uint8_t('D')}) {
-        ASSERT_EQ(pc.Command('G', "BIG"), ACK);
-        std::string data;
-        ASSERT_TRUE(pc.ReceiveXModem(mode, data)) << int(mode);
-        ASSERT_GE(data.size(), file.size());
-        EXPECT_EQ(data.substr(8, file.size() - 8), file.substr(8)) << int(mode);
-    }
-    std::string listing;
-    ASSERT_TRUE(pc.Ask('l', listing));
-    EXPECT_EQ(listing.substr(0, 4), std::string("\x03"
-                                                "BIG"));
-}
 
 TEST(TSimProgram, PrintsItsPathServesAndSavesOnEndOfInput) {
     const std::string program = std::string(LW_BINARY_DIR) + "/sim/linkwell-sim";

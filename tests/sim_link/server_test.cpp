@@ -9,33 +9,9 @@
 namespace lw::test {
 namespace {
 
-TEST_P(TSimBoth, AnswersIdentListingAndMemoryWithPackets) {
+// (The calculator's resend after the PC's NAK: server_sim BadChecksumIsReadAgain.)
+TEST_P(TSimBoth, RefusesThePcsDamagedPacketAndTakesItsResend) {
     Begin();
-    std::string answer;
-    ASSERT_TRUE(S->Pc->Ask('V', answer));
-    EXPECT_EQ(answer, "XMODEM server (fake)");
-    ASSERT_TRUE(S->Pc->Ask('l', answer));
-    EXPECT_EQ(answer, TFakeCalculator().ListingText);
-    ASSERT_TRUE(S->Pc->Ask('M', answer));
-    EXPECT_EQ(answer, "12345.5");
-    EXPECT_EQ(S->Sim->Stats().Commands, "VlM");
-    EXPECT_EQ(S->Sim->Stats().PacketsSent, 3u);
-}
-
-TEST_P(TSimBoth, ResendsItsPacketAfterNakAndTakesPacketsAgainAfterItsNak) {
-    Begin();
-    // The calculator's packet, refused twice by the PC.
-    S->Pc->WriteByte('V');
-    std::string answer;
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(S->Pc->ReadPacket(answer)) << i;
-        S->Pc->WriteByte(i < 2 ? NAK : ACK);
-    }
-    EXPECT_EQ(answer, "XMODEM server (fake)");
-    EXPECT_EQ(S->Sim->Stats().PacketResends, 2u);
-    EXPECT_EQ(S->Sim->Stats().NaksReceived, 2u);
-
-    // The PC's packet with a bad checksum is refused, the good resend accepted.
     S->Pc->WriteByte('E');
     S->Pc->Write(PeerPacket("1 2 +", 1));
     EXPECT_EQ(S->Pc->ReadByte(3000), NAK);
@@ -78,21 +54,6 @@ TEST_P(TSimBoth, LeavesPollsUnansweredWhileAScriptRuns) {
     S->Pc->WriteByte(ACK);
     EXPECT_EQ(answer, "12345.5");
     EXPECT_EQ(S->Sim->Stats().PollsIgnored, polls - 1);
-}
-
-TEST_P(TSimBoth, SendsTheScriptsObjectAfterItsRunTime) {
-    sim::TScriptOutcome backup;
-    backup.RunMs = 300;
-    backup.Action = sim::TScriptOutcome::SendObject;
-    backup.Payload = ObjectFile(3000);
-    Begin({}, [&](TFakeCalculator& c) { c.Outcomes["EVAL STOF"] = backup; });
-    ASSERT_EQ(S->Pc->Command('E', "EVAL STOF"), ACK);
-    // The PC's NAK comes during the run time; the transfer begins after it.
-    std::string data, sizes;
-    ASSERT_TRUE(S->Pc->ReceiveXModem(NAK, data, &sizes));
-    EXPECT_EQ(sizes, "SSssssssss"); // 2048 in STX blocks, 952 left in 8 SOH blocks
-    EXPECT_EQ(data.substr(0, 3000), backup.Payload);
-    ASSERT_FALSE(S->Sim->WaitEvent("sent object of 3000 bytes", 2000).empty());
 }
 
 TEST_P(TSimBoth, QuitAndStoppingScriptsSilenceTheServerUntilRestarted) {
