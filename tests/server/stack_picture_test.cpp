@@ -1,37 +1,17 @@
 // The stack picture: the list object the stack script stores, decoded into display lines.
 #include "server/StackPicture.h"
+#include "support/ObjectBuilder.h"
 
 #include <gtest/gtest.h>
 
 namespace lw {
 namespace {
 
-// One string object of the list: prologue 02A2C, 5-nibble length (5 + 2 per character), the
-// characters; as nibbles.
-void AddString(std::vector<uint8_t>& nibbles, const std::string& chars) {
-    for (uint8_t n : {0xC, 0x2, 0xA, 0x2, 0x0}) nibbles.push_back(n);
-    const uint32_t size = 5 + 2 * uint32_t(chars.size());
-    for (int k = 0; k < 5; ++k) nibbles.push_back(uint8_t(size >> (4 * k) & 0xF));
-    for (unsigned char c : chars) {
-        nibbles.push_back(c & 0xF);
-        nibbles.push_back(c >> 4);
-    }
-}
-
-// An object file: "ZQZQKB-R", the list prologue 02A74, the items, the list end.
+// An object file holding a list of string objects.
 std::string StackFile(const std::vector<std::string>& items) {
-    std::vector<uint8_t> nibbles;
-    for (unsigned char c : std::string("ZQZQKB-R")) {
-        nibbles.push_back(c & 0xF);
-        nibbles.push_back(c >> 4);
-    }
-    for (uint8_t n : {0x4, 0x7, 0xA, 0x2, 0x0}) nibbles.push_back(n);
-    for (const auto& item : items) AddString(nibbles, item);
-    for (uint8_t n : {0xB, 0x2, 0x1, 0x3, 0x0}) nibbles.push_back(n); // end of list
-    if (nibbles.size() % 2) nibbles.push_back(0);
-    std::string out;
-    for (size_t i = 0; i < nibbles.size(); i += 2) out += char(nibbles[i] | nibbles[i + 1] << 4);
-    return out;
+    std::vector<std::string> strings;
+    for (const auto& item : items) strings.push_back(test::StringObj(item));
+    return test::ObjectFile(test::ListObj(strings));
 }
 
 const std::string Marker("\x01\x03\x02", 3);
