@@ -1,6 +1,7 @@
 // Serial devices on POSIX: exclusive opening, raw 8N1 line settings, speeds, and reads and
 // writes bounded by total time-outs (the port's read time-outs, emulated with poll).
 #include "link/PortPosix.h"
+#include "util/Files.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -53,13 +54,14 @@ int RemainingMs(uint64_t deadline) {
 } // namespace
 
 int OpenSerialDevice(const std::string& path, int& err) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    TFd device(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!device) {
         err = errno;
         return -1;
     }
+    const int fd = device.Get();
+    // Every refusal below closes the device on the way out.
     auto fail = [&](int e) {
-        ::close(fd);
         err = e;
         return -1;
     };
@@ -74,7 +76,7 @@ int OpenSerialDevice(const std::string& path, int& err) {
     // every later run.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(errno == EWOULDBLOCK ? EBUSY : errno);
     if (!IsPseudoTerminal(fd) && ::ioctl(fd, TIOCEXCL) != 0) return fail(errno);
-    return fd;
+    return device.Release();
 }
 
 std::string SerialOpenFailureText(const std::string& path, int err) {

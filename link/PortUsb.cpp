@@ -3,6 +3,7 @@
 #include "link/PortPosix.h"
 #include "link/UiHooks.h"
 #include "log/TraceLine.h"
+#include "util/Files.h"
 
 #include <algorithm>
 #include <atomic>
@@ -75,16 +76,18 @@ uint32_t SharedCount = 0;
 class TSafeRdThread {
 public:
     explicit TSafeRdThread(int handle) : FHandle(handle) {
-        if (::pipe2(FWake, O_CLOEXEC | O_NONBLOCK) != 0) FWake[0] = FWake[1] = -1;
+        int wake[2];
+        if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) == 0) {
+            FWakeRead.Reset(wake[0]);
+            FWakeWrite.Reset(wake[1]);
+        }
         FThread = std::thread([this] { Execute(); });
     }
     ~TSafeRdThread() {
         FStop = true;
-        if (FWake[1] >= 0) (void)!::write(FWake[1], "x", 1);
+        if (FWakeWrite) (void)!::write(FWakeWrite.Get(), "x", 1);
         ReadRequest->Wake();
         FThread.join();
-        if (FWake[0] >= 0) ::close(FWake[0]);
-        if (FWake[1] >= 0) ::close(FWake[1]);
     }
     TSafeRdThread(const TSafeRdThread&) = delete;
     TSafeRdThread& operator=(const TSafeRdThread&) = delete;
@@ -94,7 +97,7 @@ private:
         while (ReadRequest->WaitOrStop(FStop)) {
             ssize_t count = 0;
             while (count <= 0) {
-                pollfd fds[2] = {{FHandle, POLLIN, 0}, {FWake[0], POLLIN, 0}};
+                pollfd fds[2] = {{FHandle, POLLIN, 0}, {FWakeRead.Get(), POLLIN, 0}};
                 ::poll(fds, 2, -1);
                 if (FStop) return;
                 count = ::read(FHandle, FBuffer, sizeof FBuffer);
@@ -111,7 +114,7 @@ private:
     }
 
     int FHandle;
-    int FWake[2] = {-1, -1};
+    TFd FWakeRead, FWakeWrite; // the stop request's wake-up pipe
     unsigned char FBuffer[UsbReadSize] = {};
     std::atomic<bool> FStop{false};
     std::thread FThread;
@@ -132,22 +135,21 @@ std::string UsbDevicePath(const std::string& name) {
 
 bool OpenUsbPipes(TPortRec& port, const std::string& name, std::string& failure) {
     const std::string dir = UsbDevicePath(name);
-    const int rd = ::open((dir + "/PIPE0").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    TFd rd(::open((dir + "/PIPE0").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     const int rdErr = errno;
     // A write end opens only while the calculator side holds the pipe (ENXIO otherwise).
-    const int wr = ::open((dir + "/PIPE1").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    TFd wr(::open((dir + "/PIPE1").c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     const int wrErr = errno;
-    if (rd < 0 || wr < 0) {
-        const bool rdDenied = rd < 0 && (rdErr == EACCES || rdErr == EPERM);
-        if (rdDenied || (wr < 0 && (wrErr == EACCES || wrErr == EPERM)))
+    if (!rd || !wr) {
+        const bool rdDenied = !rd && (rdErr == EACCES || rdErr == EPERM);
+        if (rdDenied || (!wr && (wrErr == EACCES || wrErr == EPERM)))
             failure = PermissionDeniedText(dir + (rdDenied ? "/PIPE0" : "/PIPE1"));
-        if (rd >= 0) ::close(rd);
-        if (wr >= 0) ::close(wr);
         port.ReadHandle = port.WriteHandle = -1;
         return false;
     }
-    port.ReadHandle = rd;
-    port.WriteHandle = wr;
+    // From here the port record owns both ends; ClosePort closes them.
+    port.ReadHandle = rd.Release();
+    port.WriteHandle = wr.Release();
     OpenDeviceName = name;
     return true;
 }
@@ -225,12 +227,10 @@ void SafeRd(TPortRec& port) {
 
 void CheckUsbPresent() {
     const std::string dir = port::UsbDevicePath(OpenDeviceName);
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
+    if (!TFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))) {
         port::RunOnUi([] { UiHooks().Prompt->Hide(); });
         SeriousError();
     }
-    ::close(fd);
 }
 
 } // namespace lw
