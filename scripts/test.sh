@@ -14,7 +14,18 @@ werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 cmake -S . -B "$dir" -G Ninja -DLW_SANITIZE="$sanitize" -DLW_WERROR="$werror" \
       -DLW_BUILD_BENCH="$([ -z "$sanitize" ] && echo ON || echo OFF)" >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+# With labels, only the test programs those labels run are built (their own dependencies come
+# along): label <area> runs test_<area>, and gui runs every test_gui_<window>.
+targets=()
+if [ -n "$labels" ]; then
+  known=$(ninja -C "$dir" -t targets all | sed -n -E 's/^([a-z_]+): phony$/\1/p' | grep -v '_autogen')
+  for label in ${labels//|/ }; do
+    pattern="test_$label"
+    [ "$label" = gui ] && pattern="test_gui_[a-z_]+|lw_scripted_editor"
+    mapfile -t -O "${#targets[@]}" targets < <(grep -E "^($pattern)\$" <<<"$known" || true)
+  done
+fi
+cmake --build "$dir" -j "$(nproc)" ${targets[@]:+--target "${targets[@]}"}
 cd "$dir"
 # Most tests spend their time in the protocol's own waits, so run twice as many as cores.
 ctest -j "$((2 * $(nproc)))" --output-on-failure --timeout 300 ${labels:+-L "^($labels)\$"}
