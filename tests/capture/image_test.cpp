@@ -1,12 +1,12 @@
-// The capture picture: both layouts, the border options, short data, and the three file
-// writers checked by decoding what they wrote.
+// The capture picture: the band layout's unread bytes, short or tiny data, the format by
+// extension, and the files' structure. The capture window's tests compare both layouts, the
+// border options and the saved files pixel for pixel through the same functions.
 #include "capture/CaptureImage.h"
 #include "support/TempDir.h"
 #include "util/Files.h"
 
 #include <gtest/gtest.h>
 
-#include <jpeglib.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -55,43 +55,6 @@ TEST(CaptureImage, BandLayoutIsAlways131By64WithBitsAsRows) {
     EXPECT_EQ(BlackCount(b), 3);
 }
 
-TEST(CaptureImage, HeaderLayoutIgnoresBitsBeyondTheWidth) {
-    std::string data = HeaderCapture(131, 64, {{0, 0}, {130, 1}, {8, 63}});
-    data[6 + 16] |= char(0xFE); // row 0, bits for columns 129..135: only 129 and 130 are real
-    const TCaptureBitmap b = RenderCapture(data, NoBorder);
-    ASSERT_EQ(b.Width, 131);
-    ASSERT_EQ(b.Height, 64);
-    EXPECT_TRUE(b.Black(0, 0));
-    EXPECT_TRUE(b.Black(129, 0));
-    EXPECT_TRUE(b.Black(130, 0));
-    EXPECT_TRUE(b.Black(130, 1));
-    EXPECT_TRUE(b.Black(8, 63));
-    EXPECT_EQ(BlackCount(b), 5);
-}
-
-TEST(CaptureImage, BorderAddsFrameAndSpaceOnlyWhenShown) {
-    const std::string data = HeaderCapture(10, 4, {{0, 0}});
-    const TCaptureBitmap framed = RenderCapture(data, {true, 2, 3});
-    ASSERT_EQ(framed.Width, 10 + 2 * 3 + 2 * 2);
-    ASSERT_EQ(framed.Height, 4 + 2 * 3 + 2 * 2);
-    EXPECT_TRUE(framed.Black(0, 0));
-    EXPECT_TRUE(framed.Black(1, 10));
-    EXPECT_TRUE(framed.Black(framed.Width - 1, framed.Height - 1));
-    EXPECT_TRUE(framed.Black(framed.Width - 2, 5));
-    EXPECT_FALSE(framed.Black(2, 2)); // the white space inside the frame
-    EXPECT_TRUE(framed.Black(5, 5));  // picture pixel (0, 0) at frame + space
-    EXPECT_EQ(BlackCount(framed), 2 * 2 * (framed.Width + framed.Height) - 4 * 4 + 1);
-
-    const TCaptureBitmap spaced = RenderCapture(data, {true, 0, 3});
-    EXPECT_EQ(spaced.Width, 16);
-    EXPECT_EQ(BlackCount(spaced), 1); // white margin, no black line
-    EXPECT_TRUE(spaced.Black(3, 3));
-
-    const TCaptureBitmap bare = RenderCapture(data, {false, 9, 9});
-    EXPECT_EQ(bare.Width, 10);
-    EXPECT_EQ(bare.Height, 4);
-}
-
 TEST(CaptureImage, ShortDataDrawsMissingPixelsWhite) {
     // Header claims 255 x 255 but carries one row; the band layout stops after its first band.
     std::string header = HeaderCapture(255, 1, {{3, 0}});
@@ -101,9 +64,6 @@ TEST(CaptureImage, ShortDataDrawsMissingPixelsWhite) {
     ASSERT_EQ(big.Height, 255);
     EXPECT_EQ(BlackCount(big), 1);
 
-    std::string band = BandCapture({{7, 2}, {7, 40}});
-    band.resize(140);
-    EXPECT_EQ(BlackCount(RenderCapture(band, NoBorder)), 1);
     EXPECT_EQ(RenderCapture(std::string(1, char(27)), NoBorder).Width, 131);
 
     EXPECT_EQ(RenderCapture("", NoBorder).Width, 0);
@@ -133,30 +93,9 @@ protected:
     TCaptureBitmap Bitmap;
 };
 
-uint32_t Le32(const std::string& s, size_t at) {
-    return uint32_t(uint8_t(s[at])) | uint32_t(uint8_t(s[at + 1])) << 8 |
-           uint32_t(uint8_t(s[at + 2])) << 16 | uint32_t(uint8_t(s[at + 3])) << 24;
-}
 uint32_t Be32(const std::string& s, size_t at) {
     return uint32_t(uint8_t(s[at])) << 24 | uint32_t(uint8_t(s[at + 1])) << 16 |
            uint32_t(uint8_t(s[at + 2])) << 8 | uint32_t(uint8_t(s[at + 3]));
-}
-
-TEST_F(CaptureFiles, BmpIs24BitBottomUpWithPaddedRows) {
-    const std::string path = Dir.File("shot.bmp");
-    ASSERT_TRUE(SaveImageToFile(Bitmap, path));
-    const std::string bmp = ReadFileToString(path);
-    ASSERT_EQ(bmp.size(), 54u + 2 * 12); // 3 pixels * 3 bytes = 9, padded to 12
-    EXPECT_EQ(bmp.substr(0, 2), "BM");
-    EXPECT_EQ(Le32(bmp, 2), bmp.size());
-    EXPECT_EQ(Le32(bmp, 18), 3u);
-    EXPECT_EQ(Le32(bmp, 22), 2u);
-    EXPECT_EQ(uint8_t(bmp[28]), 24);
-    // The first stored row is the bottom one: white, black, white.
-    EXPECT_EQ(uint8_t(bmp[54]), 0xFF);
-    EXPECT_EQ(uint8_t(bmp[57]), 0x00);
-    EXPECT_EQ(uint8_t(bmp[60]), 0xFF);
-    EXPECT_EQ(uint8_t(bmp[66]), 0x00); // top row, x = 0
 }
 
 TEST_F(CaptureFiles, PngDecodesToTheSamePixels) {
@@ -190,38 +129,18 @@ TEST_F(CaptureFiles, PngDecodesToTheSamePixels) {
     EXPECT_EQ(raw, std::string("\0\0\xFF\0\0\xFF\0\xFF", 8));
 }
 
-TEST_F(CaptureFiles, JpegIsBaselineRgbAndKeepsBlackAndWhite) {
-    TCaptureBitmap big = RenderCapture(HeaderCapture(131, 64, {}), {true, 2, 1});
+// Qt reads back what the writers make, pixel for pixel (the capture window's save test); here
+// what a strict reader needs: a baseline frame of three components.
+TEST_F(CaptureFiles, JpegIsBaselineRgb) {
     const std::string path = Dir.File("shot.jpg");
-    ASSERT_TRUE(SaveImageToFile(big, path));
+    ASSERT_TRUE(SaveImageToFile(Bitmap, path));
     const std::string jpg = ReadFileToString(path);
-    ASSERT_GT(jpg.size(), 100u);
     EXPECT_EQ(jpg.substr(0, 2), "\xFF\xD8");
-    EXPECT_NE(jpg.find("\xFF\xC0"), std::string::npos); // baseline frame marker
+    const size_t frame = jpg.find("\xFF\xC0"); // baseline frame marker
+    ASSERT_NE(frame, std::string::npos);
     EXPECT_EQ(jpg.find("\xFF\xC2"), std::string::npos); // not progressive
-
-    jpeg_decompress_struct info{};
-    jpeg_error_mgr err{};
-    info.err = jpeg_std_error(&err);
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpg.data()), jpg.size());
-    ASSERT_EQ(jpeg_read_header(&info, TRUE), JPEG_HEADER_OK);
-    EXPECT_EQ(info.num_components, 3);
-    jpeg_start_decompress(&info);
-    EXPECT_EQ(int(info.output_width), big.Width);
-    EXPECT_EQ(int(info.output_height), big.Height);
-    std::vector<unsigned char> row(info.output_width * 3);
-    int wrong = 0;
-    while (info.output_scanline < info.output_height) {
-        const int y = int(info.output_scanline);
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_read_scanlines(&info, rows, 1);
-        for (int x = 0; x < big.Width; ++x)
-            if ((row[size_t(x) * 3] < 128) != big.Black(x, y)) ++wrong;
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    EXPECT_EQ(wrong, 0);
+    ASSERT_GT(jpg.size(), frame + 9);
+    EXPECT_EQ(jpg[frame + 9], 3); // length, precision, height, width, then the components
 }
 
 TEST_F(CaptureFiles, UnknownExtensionWritesNothingAndAMissingFolderRaises) {
