@@ -144,18 +144,6 @@ TEST_P(TSimFaultTest, SplitWritesStillCarryEveryByte) {
     EXPECT_EQ(data.substr(0, 100), ObjectFile(100));
 }
 
-TEST_P(TSimFaultTest, ThrottleTakesWireTime) {
-    Begin({}, [](TFakeCalculator& c) { c.Vars["T"] = ObjectFile(1100); });
-    ASSERT_EQ(S->Sim->Control("throttle 19200"), "OK throttle 19200");
-    ASSERT_EQ(S->Pc->Command('G', "T"), ACK);
-    auto t = TClock::now();
-    std::string data;
-    ASSERT_TRUE(S->Pc->ReceiveXModem(NAK, data));
-    // 1028 + 132 + 1 bytes of ~10 bits at 19200 baud: about 600 ms.
-    EXPECT_GE(MsSince(t), 550);
-    EXPECT_EQ(data.substr(0, 1100), ObjectFile(1100));
-}
-
 INSTANTIATE_TEST_SUITE_P(Transports, TSimFaultTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Usb" : "Serial"; });
 

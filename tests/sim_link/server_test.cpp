@@ -32,30 +32,6 @@ TEST_P(TSimBoth, GivesUpOnItsPacketAfterFiveResends) {
     EXPECT_TRUE(Serves()); // and serves again
 }
 
-TEST_P(TSimBoth, LeavesPollsUnansweredWhileAScriptRuns) {
-    sim::TScriptOutcome slow;
-    slow.RunMs = 1500;
-    Begin({}, [&](TFakeCalculator& c) { c.Outcomes["SLOW"] = slow; });
-    ASSERT_EQ(S->Pc->Command('E', "SLOW"), ACK);
-    S->Pc->WriteByte('M');
-    EXPECT_EQ(S->Pc->Read(1, 300), "");
-    S->Pc->WriteByte('M');
-    EXPECT_EQ(S->Pc->Read(1, 200), "");
-    // Polls go unanswered until the script ends; then the next one is answered.
-    std::string answer;
-    uint32_t polls = 2;
-    bool answered = false;
-    while (!answered && polls < 20) {
-        S->Pc->WriteByte('M');
-        ++polls;
-        answered = S->Pc->ReadPacket(answer, 300);
-    }
-    ASSERT_TRUE(answered);
-    S->Pc->WriteByte(ACK);
-    EXPECT_EQ(answer, "12345.5");
-    EXPECT_EQ(S->Sim->Stats().PollsIgnored, polls - 1);
-}
-
 TEST_P(TSimBoth, QuitAndStoppingScriptsSilenceTheServerUntilRestarted) {
     sim::TScriptOutcome restore;
     restore.Action = sim::TScriptOutcome::StopServer;

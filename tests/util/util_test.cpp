@@ -1,6 +1,5 @@
 #include "util/Files.h"
 #include "util/Nibbles.h"
-#include "util/Version.h"
 
 #include <gtest/gtest.h>
 
@@ -117,8 +116,4 @@ TEST(Files, ProgramFolderAndNames) {
     EXPECT_EQ(ExtractFileExt("/a/b.d/c"), "");
     EXPECT_EQ(ExtractFileExt("prog.src"), ".src");
     EXPECT_EQ(ExtractFileExt("a.zq.txt"), ".txt");
-}
-
-TEST(Version, CompiledInFromTheBuild) {
-    EXPECT_EQ(FileVersionText(), "Version 2.3 Build 2439");
 }
