@@ -5,6 +5,7 @@
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 #include "server/XPObject.h"
+#include "support/FakeUi.h"
 #include "support/gui/DragEvents.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
@@ -29,20 +30,6 @@ using lw::test::SendMouse;
 
 namespace {
 
-// Answers no to every question and remembers the custom ones.
-class TRecordingPrompt : public IPromptDialog {
-public:
-    std::vector<std::string> Asked;
-    bool ShowPrompt(TPromptKind, const std::string&) override { return false; }
-    bool ShowCustomPrompt(const std::string& text, const std::string&) override {
-        Asked.push_back(text);
-        return false;
-    }
-    bool IsVisible() override { return false; }
-    void Hide() override {}
-    void Focus() override {}
-};
-
 QStringList LocalFiles(const QMimeData& mime) {
     QStringList files;
     for (const QUrl& url : mime.urls()) files << url.toLocalFile();
@@ -55,7 +42,7 @@ class TDragDropTest : public QObject {
     Q_OBJECT
     std::unique_ptr<test::TMainWindowFixture> F;
     TFZQDir* W = nullptr;
-    TRecordingPrompt Prompt;
+    test::TFakePrompt Prompt; // answers no to every question
     std::unique_ptr<QMimeData> Dragged;
     int Drags = 0;
 
@@ -227,15 +214,15 @@ private Q_SLOTS:
         QVERIFY(!F->Has("HOME EMPTY", "DROPD") && !F->Has("HOME", "DROPD"));
 
         // A backup archive in the batch is offered for restore and ends the batch there.
-        Prompt.Asked.clear();
+        Prompt.Texts.clear();
         before = W->RefreshCount;
         W->DragDrop->DropOnList(
             {PcFile("DROPE.zq", x), PcFile("all.zqbackup", "not read"), PcFile("DROPF.zq", x)},
             QPoint(-1, -1));
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(F->Has("HOME EMPTY", "DROPE") && !F->Has("HOME EMPTY", "DROPF"));
-        QCOMPARE(Prompt.Asked.size(), size_t(1));
-        QVERIFY(Prompt.Asked.front().rfind("all.zqbackup", 0) == 0);
+        QCOMPARE(Prompt.Texts.size(), size_t(1));
+        QVERIFY(Prompt.Texts.front().rfind("all.zqbackup", 0) == 0);
     }
 
     void ClipboardCarriesTheFileManagersMarkers() {

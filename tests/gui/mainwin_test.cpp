@@ -6,6 +6,7 @@
 #include "prompts/DownLd.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
+#include "support/FakeUi.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
@@ -39,16 +40,6 @@ namespace {
 std::string Str(const QString& s) {
     return s.toLatin1().toStdString();
 }
-
-// A prompt dialog that only says it is showing.
-class TShowingPrompt : public IPromptDialog {
-public:
-    bool ShowPrompt(TPromptKind, const std::string&) override { return false; }
-    bool ShowCustomPrompt(const std::string&, const std::string&) override { return false; }
-    bool IsVisible() override { return true; }
-    void Hide() override {}
-    void Focus() override {}
-};
 
 } // namespace
 
@@ -149,7 +140,8 @@ private Q_SLOTS:
             {"folder", "11101111101111010"},       {"busy", "00000000000000000"},
             {"prompt", "00000000000000000"},
         };
-        TShowingPrompt prompt;
+        test::TFakePrompt prompt;
+        prompt.Visible = true;
         for (const TRow& row : table) {
             const std::string state = row.State;
             QVERIFY(F->SelectEntries(state == "several" ? QStringList{"X", "N", "Z"}

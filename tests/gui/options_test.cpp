@@ -29,61 +29,46 @@ private Q_SLOTS:
         Script = std::make_unique<TModalScript>();
     }
 
-    void OkStoresTheLevelAndCarriageReturns_data() {
-        QTest::addColumn<int>("level"); // stored before
-        QTest::addColumn<bool>("addCR");
-        QTest::addColumn<int>("shown"); // radio button checked on showing: 1..3
-        QTest::addColumn<int>("choose");
-        QTest::addColumn<bool>("check");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("1 with C/R") << 3 << false << 3 << 1 << true << 1;
-        QTest::newRow("1 without C/R") << 1 << true << 1 << 1 << false << 0;
-        QTest::newRow("2 with C/R") << 0 << false << 1 << 2 << true << 2;
-        QTest::newRow("2, C/R unchecked") << 2 << true << 2 << 2 << false << 2;
-        QTest::newRow("3 without C/R") << 2 << false << 2 << 3 << false << 3;
-    }
     void OkStoresTheLevelAndCarriageReturns() {
-        QFETCH(int, level);
-        QFETCH(bool, addCR);
-        QFETCH(int, shown);
-        QFETCH(int, choose);
-        QFETCH(bool, check);
-        QFETCH(int, stored);
-        QSettings().clear();
-        QSettings().setValue("TRANSIO", QString::number(level));
-        QSettings().setValue("AddCR", addCR ? "1" : "0");
+        const struct {
+            int Level;
+            bool AddCR; // stored before
+            int Shown;  // radio button checked on showing: 1..3
+            int Choose;
+            bool Check;
+            int Stored;
+        } rows[] = {
+            {3, false, 3, 1, true, 1},  // 1 with C/R
+            {1, true, 1, 1, false, 0},  // 1 without C/R
+            {0, false, 1, 2, true, 2},  // 2 with C/R
+            {2, true, 2, 2, false, 2},  // 2, C/R unchecked
+            {2, false, 2, 3, false, 3}, // 3 without C/R
+        };
         const auto radio = [](QWidget* d, int n) {
             return d->findChild<QRadioButton*>(QString("rbtnTrans%1").arg(n));
         };
-        {
+        for (const auto& row : rows) {
+            QSettings().clear();
+            QSettings().setValue("TRANSIO", QString::number(row.Level));
+            QSettings().setValue("AddCR", row.AddCR ? "1" : "0");
             TFZQDir w;
             w.show();
             Script->Then([&](QWidget* d) {
-                QVERIFY(radio(d, shown)->isChecked());
-                radio(d, choose)->click();
-                d->findChild<QCheckBox*>("chbAddCR")->setChecked(check);
+                QVERIFY(radio(d, row.Shown)->isChecked());
+                QCOMPARE(d->findChild<QCheckBox*>("chbAddCR")->isChecked(), w.State.AddCR);
+                radio(d, row.Choose)->click();
+                d->findChild<QCheckBox*>("chbAddCR")->setChecked(row.Check);
                 d->findChild<QLineEdit*>("edtEditor")->setText("  my editor -x ");
                 TModalScript::Click(d, "OK");
             });
             w.mnuOptions->trigger();
             QCOMPARE(Script->Pending(), 0);
-            QCOMPARE(w.State.TransIO, stored);
-            QCOMPARE(w.State.AddCR, check);
+            QCOMPARE(w.State.TransIO, row.Stored);
+            QCOMPARE(w.State.AddCR, row.Check);
             QCOMPARE(w.Editor, std::string("  my editor -x "));
             w.close();
+            QCOMPARE(QSettings().value("TRANSIO").toString(), QString::number(row.Stored));
         }
-        QCOMPARE(QSettings().value("TRANSIO").toString(), QString::number(stored));
-        // The next start reads the same level, and the dialog shows it again.
-        TFZQDir w;
-        w.show();
-        QCOMPARE(w.State.TransIO, stored);
-        Script->Then([&](QWidget* d) {
-            QVERIFY(radio(d, choose)->isChecked());
-            QCOMPARE(d->findChild<QCheckBox*>("chbAddCR")->isChecked(), check);
-            TModalScript::Click(d, "Cancel");
-        });
-        w.mnuOptions->trigger();
-        QCOMPARE(Script->Pending(), 0);
     }
 
     void CancelKeepsAndBrowseStoresThePathAsItIs() {
