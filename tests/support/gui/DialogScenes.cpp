@@ -1,4 +1,5 @@
 #include "support/gui/DialogScenes.h"
+#include "support/gui/ModalScript.h"
 
 #include "link/UiHooks.h"
 #include "mainwin/About.h"
@@ -11,40 +12,11 @@
 #include "settings/WindowPlacement.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QImage>
-#include <QTimer>
 
 namespace lw::test {
-
-bool WhileModal(const std::function<void()>& open,
-                const std::function<void(QWidget& dialog)>& withDialog) {
-    bool done = false;
-    QTimer poll;
-    QDeadlineTimer deadline(5000);
-    int seenFor = 0;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) {
-            if (deadline.hasExpired()) poll.stop();
-            return;
-        }
-        // A few rounds of the event loop first, so that layout and painting have settled.
-        if (++seenFor < 5) return;
-        poll.stop();
-        withDialog(*modal);
-        done = true;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    });
-    poll.start(20);
-    open();
-    return done;
-}
 
 void ShowDialogScenes(const TSaveScene& save, QWidget* owner) {
     gui::TOwnerForm<gui::TFDownLd>::Set(owner);
@@ -53,8 +25,15 @@ void ShowDialogScenes(const TSaveScene& save, QWidget* owner) {
     gui::TOwnerForm<gui::TFProperty>::Set(owner);
     gui::TOwnerForm<gui::TFAboutForm>::Set(owner);
     gui::TOwnerForm<gui::TFOptions>::Set(owner);
+    // Opens a dialog; once it is up and drawn, saves it and rejects it.
     auto scene = [&](const char* name, const std::function<void()>& open) {
-        WhileModal(open, [&](QWidget& dialog) { save(dialog, name); });
+        TModalScript script;
+        script.Then([&](QWidget* dialog) {
+            for (int i = 0; i < 5; ++i) QApplication::processEvents(); // layout and painting settle
+            save(*dialog, name);
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        open();
     };
 
     gui::TFDownLd prompt(true, owner);

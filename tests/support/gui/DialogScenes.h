@@ -11,11 +11,6 @@ class QWidget;
 
 namespace lw::test {
 
-// Runs `open` (which shows a modal dialog and waits for it); once the dialog is up and drawn,
-// calls `withDialog` on it and rejects it. False when no dialog came within 5 s.
-bool WhileModal(const std::function<void()>& open,
-                const std::function<void(QWidget& dialog)>& withDialog);
-
 using TSaveScene = std::function<void(QWidget& dialog, const QString& name)>;
 
 // Opens the scenes prompt-connect-rpn, prompt-reconnect, bad-file, replace-file, properties
