@@ -8,17 +8,8 @@
 #include "support/gui/CaptureScenes.h"
 #include "support/gui/MainWindowFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QSettings>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <deque>
 #include <functional>

@@ -17,11 +17,8 @@
 #include "util/Files.h"
 #include "util/Version.h"
 
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace lw;
 using lw::gui::TFBadFile;

@@ -11,13 +11,8 @@
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QListView>
-#include <QMimeData>
-#include <QTreeView>
-#include <QUrl>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <ctime>
 #include <filesystem>

@@ -8,11 +8,8 @@
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QTreeView>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <filesystem>
 

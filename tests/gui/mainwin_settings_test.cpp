@@ -5,13 +5,8 @@
 #include "server/XPObject.h"
 #include "settings/SettingsStore.h"
 
-#include <QComboBox>
-#include <QHeaderView>
-#include <QSettings>
-#include <QSplitter>
-#include <QToolBar>
-#include <QTreeView>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace lw;
 using namespace lw::gui;

@@ -11,21 +11,8 @@
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QSettings>
-#include <QToolButton>
-#include <QTreeView>
-#include <QUrl>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <filesystem>
 #include <set>

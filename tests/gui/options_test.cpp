@@ -7,13 +7,8 @@
 #include "settings/SettingsStore.h"
 #include "support/gui/ModalScript.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace lw;
 using namespace lw::gui;

@@ -6,11 +6,8 @@
 #include "settings/WindowPlacement.h"
 #include "support/gui/ModalScript.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QtTest>
+#include <QtWidgets>
 
 using lw::TPromptKind;
 using lw::gui::TFDownLd;

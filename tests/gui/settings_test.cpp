@@ -2,9 +2,6 @@
 // a file that cannot be written reported once while the good file on disk stays untouched.
 #include "settings/SettingsStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>

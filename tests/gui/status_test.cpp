@@ -7,13 +7,8 @@
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace lw;
 using lw::test::TGuiFixture;

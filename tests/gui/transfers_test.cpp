@@ -11,10 +11,8 @@
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
-#include <QAction>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <cstdlib>
 #include <filesystem>

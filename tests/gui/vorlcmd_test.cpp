@@ -7,15 +7,8 @@
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace lw;
 using namespace lw::gui;

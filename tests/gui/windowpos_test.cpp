@@ -4,12 +4,8 @@
 #include "settings/SettingsStore.h"
 #include "settings/windowsPosSave.h"
 
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 using lw::gui::TSettingsStore;
 using lw::gui::TWindowPosSave;
