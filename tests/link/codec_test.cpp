@@ -14,13 +14,6 @@ std::string Bytes(std::initializer_list<int> v) {
 }
 } // namespace
 
-TEST(Checksum, SumsModulo256) {
-    EXPECT_EQ(Checksum(""), 0);
-    EXPECT_EQ(Checksum(Bytes({0x80, 0x80, 0x01})), 0x01);
-    std::string block = "123456789" + std::string(119, '\0');
-    EXPECT_EQ(Checksum(block), 0xDD);
-}
-
 TEST(Crc, CheckValuesAndWireOrder) {
     EXPECT_EQ(TableCrc(0, "123456789"), 0xBB3D);
     EXPECT_EQ(NibbleCrc("123456789"), 0x2189);
@@ -28,7 +21,7 @@ TEST(Crc, CheckValuesAndWireOrder) {
     EXPECT_EQ(NibbleCrc(""), 0);
     EXPECT_EQ(CheckField(TCheckMethod::CrcArc, "123456789"), Bytes({0x3D, 0xBB}));
     EXPECT_EQ(CheckField(TCheckMethod::CrcKermit, "123456789"), Bytes({0x21, 0x89}));
-    EXPECT_EQ(CheckField(TCheckMethod::Checksum, "123456789"), Bytes({0xDD}));
+    EXPECT_EQ(CheckField(TCheckMethod::Checksum, "123456789"), Bytes({0xDD})); // sum mod 256
 }
 
 // The nibble-wise CRC must equal the plain bitwise definition on arbitrary data.
@@ -80,16 +73,4 @@ TEST(Block, CheckAcceptsOnlyCompleteMatchingBlocks) {
         bad[1] ^= 1; // complement does not match
         EXPECT_FALSE(CheckBlock(bad, 300, 128, method));
     }
-}
-
-TEST(Block, StartBytesSelectMethod) {
-    TCheckMethod m{};
-    ASSERT_TRUE(CheckMethodOfStartByte(NAK, m));
-    EXPECT_EQ(m, TCheckMethod::Checksum);
-    ASSERT_TRUE(CheckMethodOfStartByte('C', m));
-    EXPECT_EQ(m, TCheckMethod::CrcArc);
-    ASSERT_TRUE(CheckMethodOfStartByte('D', m));
-    EXPECT_EQ(m, TCheckMethod::CrcKermit);
-    EXPECT_FALSE(CheckMethodOfStartByte(0, m));
-    EXPECT_FALSE(CheckMethodOfStartByte(CAN, m));
 }

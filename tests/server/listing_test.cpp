@@ -26,16 +26,6 @@ protected:
 
 } // namespace
 
-TEST_F(Listing, EmptyCalculator) {
-    for (const std::string& list : {std::string(), std::string(1, '\0')}) {
-        EXPECT_EQ(Parse(list), list.size());
-        EXPECT_TRUE(Root().Children.empty());
-        EXPECT_EQ(Root().GetSize(), 100);
-        EXPECT_EQ(Root().GetPath(), "HOME");
-        EXPECT_TRUE(Root().IsDirectory());
-    }
-}
-
 // server_sim's WholeSampleMemory checks types, sizes, odd nibbles, display names, empty
 // directories and the root's size on the simulated calculator's listing.
 TEST_F(Listing, TreeLinksAndLookups) {
