@@ -1,17 +1,45 @@
+// The main window connected to the simulated calculator's sample memory through the port list
+// given at start, as a person sees it after `linkwell --demo`: a directory open, its popup menu,
+// and the question Delete asks.
 #include "Screenshots.h"
 
+#include "server/XPObject.h"
 #include "support/gui/MainWindowFixture.h"
-#include "support/gui/MainWindowScenes.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTreeView>
 
 namespace lw::shots {
 
-// The main window connected to the simulated calculator's sample memory through the port list
-// given at start, as a person sees it after `linkwell --demo`.
 void MainWindowScene(TShot& shot) {
     test::TMainWindowFixture f;
     if (!f.W->Connected()) return; // the scene draws nothing and the program says so
-    test::ShowMainWindowScenes([&shot](QWidget& w, const QString& name) { shot.Save(w, name); },
-                               *f.W);
+    gui::TFZQDir& window = *f.W;
+    window.resize(640, 400);
+    f.Select("HOME WORK");
+    window.TreeView1->expandAll();
+    f.SelectEntries({window.ListModel.index(0, 0).data().toString()});
+    window.UpdateControls();
+    QApplication::processEvents();
+    shot.Save(window, "main-window");
+
+    const QRect item = window.ListView1->visualRect(window.ListModel.index(0, 0));
+    window.PopupMenu1->popup(window.ListView1->viewport()->mapToGlobal(item.center()));
+    QApplication::processEvents();
+    shot.Save(*window.PopupMenu1, "popup-menu");
+    window.PopupMenu1->hide();
+
+    // The question Delete asks about the selection, shown without waiting for an answer.
+    std::vector<const TXPObject*> entries;
+    for (const TXPObject* e : window.SelectedEntries()) entries.push_back(e);
+    QMessageBox box(QMessageBox::Question, "Confirm Delete", gui::TFZQDir::DeleteQuestion(entries),
+                    QMessageBox::Yes | QMessageBox::No, &window);
+    box.show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    shot.Save(box, "message-box");
+    box.hide();
 }
 
 } // namespace lw::shots

@@ -40,29 +40,27 @@ private Q_SLOTS:
 
     void ReadRulesForTextEditedByHand() {
         UseFreshFolder("rules");
+        // Integers: decimal digits with an optional minus only, within range; else the default.
+        const struct {
+            const char* Key;
+            const char* Stored; // null: never written
+            int Default, Expected;
+        } ints[] = {{"Zoom", "abc", 2, 2},     {"BorderSpace", "-7", 1, -7},  {"Plus", "+5", 1, 1},
+                    {"Blank", " 5", 1, 1},     {"Huge", "99999999999", 1, 1}, {"Empty", "", 4, 4},
+                    {"Missing", nullptr, 9, 9}};
         {
             TSettingsStore store("ScreenCapture");
-            store.WriteString("Zoom", "abc");
+            for (const auto& c : ints)
+                if (c.Stored) store.WriteString(c.Key, c.Stored);
             store.WriteString("BorderShow", "2");
             store.WriteString("BorderFrame", "0");
-            store.WriteString("BorderSpace", "-7");
-            store.WriteString("Plus", "+5");
-            store.WriteString("Blank", " 5");
-            store.WriteString("Huge", "99999999999");
-            store.WriteString("Empty", "");
             QVERIFY(store.Close());
         }
         TSettingsStore store("ScreenCapture");
-        QCOMPARE(store.ReadInteger("Zoom", 2), 2);
+        for (const auto& c : ints) QCOMPARE(store.ReadInteger(c.Key, c.Default), c.Expected);
         QCOMPARE(store.ReadBool("Zoom", true), true);
         QCOMPARE(store.ReadBool("BorderShow", false), true);
         QCOMPARE(store.ReadBool("BorderFrame", true), false);
-        QCOMPARE(store.ReadInteger("BorderSpace", 1), -7);
-        QCOMPARE(store.ReadInteger("Plus", 1), 1);
-        QCOMPARE(store.ReadInteger("Blank", 1), 1);
-        QCOMPARE(store.ReadInteger("Huge", 1), 1);
-        QCOMPARE(store.ReadInteger("Empty", 4), 4);
-        QCOMPARE(store.ReadInteger("Missing", 9), 9);
         QCOMPARE(store.ReadBool("Missing", true), true);
         QCOMPARE(store.ReadString("Missing", "x"), QString("x"));
         QCOMPARE(store.ReadString("Zoom", "x"), QString("abc"));
