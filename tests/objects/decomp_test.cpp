@@ -22,7 +22,8 @@ long Walk(const std::string& file) {
 
 } // namespace
 
-// Listing_test reads the directory, string, algebraic and unknown rows through PrologName.
+// The listing reads the directory, string and algebraic rows through PrologName (server_sim
+// WholeSampleMemory) and the unknown one (listing_test UnknownPrologGetsNeutralType).
 TEST(ObjectTypes, TableRowsAndPrologName) {
     int index = -7;
     std::string name;
