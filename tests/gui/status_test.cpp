@@ -1,5 +1,6 @@
 // The progress dialog driven by a real transfer engine over the simulated calculator, the
-// busy and connecting dialogs, the log window, and the help marks on hints.
+// busy and connecting dialogs, the log window, and the help marks on hints; the core's UI thread
+// hook runs calls handed over by worker threads on Qt's main thread.
 #include "support/gui/GuiFixture.h"
 
 #include "mainwin/HelpHints.h"
@@ -9,6 +10,9 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <atomic>
+#include <thread>
 
 using namespace lw;
 using lw::test::TGuiFixture;
@@ -148,6 +152,21 @@ private Q_SLOTS:
         QCOMPARE(popup->toolTip(), QString("? Log"));
         QCOMPARE(marked->toolTip(), QString("?already"));
         QCOMPARE(none->toolTip(), QString("Plain"));
+    }
+
+    void RunSyncFromAWorkerRunsOnTheUiThread() {
+        lw::gui::TQtUiThread ui;
+        QVERIFY(ui.IsUiThread());
+        std::atomic<bool> ranOnUi{false}, returned{false}, workerIsUi{true};
+        std::thread worker([&] {
+            workerIsUi = ui.IsUiThread();
+            ui.RunSync([&] { ranOnUi = ui.IsUiThread(); });
+            returned = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(returned.load(), 5000);
+        worker.join();
+        QVERIFY(!workerIsUi.load());
+        QVERIFY(ranOnUi.load());
     }
 };
 
