@@ -63,39 +63,6 @@ QAction* Item(TFCapture& w, const char* name) {
     return w.findChild<QAction*>(name);
 }
 
-// Answers each new showing of the capture prompt with the next step, from the event loop the
-// capture loop keeps running while it waits. After the last step, or after 30 s, a prompt that
-// still shows is cancelled so the loop always ends.
-class TPromptDriver : public QObject {
-public:
-    TPromptDriver(TFDownLd& prompt, std::deque<std::function<void()>> steps)
-        : FPrompt(prompt), FSteps(std::move(steps)) {
-        FClock.start();
-        connect(&FTimer, &QTimer::timeout, this, [this] { Poll(); });
-        FTimer.start(20);
-    }
-    bool TimedOut = false;
-
-private:
-    void Poll() {
-        const bool visible = FPrompt.isVisible();
-        if (visible && !FWasVisible && !FSteps.empty()) {
-            auto step = std::move(FSteps.front());
-            FSteps.pop_front();
-            step();
-        } else if (visible && (FClock.elapsed() > 30000)) {
-            TimedOut = true;
-            FPrompt.btnCancel->click();
-        }
-        FWasVisible = visible;
-    }
-    TFDownLd& FPrompt;
-    std::deque<std::function<void()>> FSteps;
-    QTimer FTimer;
-    QElapsedTimer FClock;
-    bool FWasVisible = false;
-};
-
 } // namespace
 
 class TCaptureTest : public QObject {
@@ -105,13 +72,30 @@ class TCaptureTest : public QObject {
     std::unique_ptr<TFDownLd> Prompt;
 
     // Runs the main window's capture loop with `steps` answering its prompts; `messages`: the
-    // number of messages shown meanwhile.
+    // number of messages shown meanwhile. Each new showing of the prompt takes the next step;
+    // one still showing after the last step, or after 30 s, is cancelled so the loop ends.
     void RunLoop(std::deque<std::function<void()>> steps, int& messages) {
         const size_t seen = F->Script.Seen.size();
-        TPromptDriver driver(*Prompt, std::move(steps));
+        bool wasVisible = false, timedOut = false;
+        QElapsedTimer clock;
+        clock.start();
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            const bool visible = Prompt->isVisible();
+            if (visible && !wasVisible && !steps.empty()) {
+                const auto step = std::move(steps.front());
+                steps.pop_front();
+                step();
+            } else if (visible && clock.elapsed() > 30000) {
+                timedOut = true;
+                Prompt->btnCancel->click();
+            }
+            wasVisible = visible;
+        });
+        poll.start(20);
         W->tbtnScrnCapture->click(); // returns when the loop has ended
         messages = int(F->Script.Seen.size() - seen);
-        QVERIFY(!driver.TimedOut);
+        QVERIFY(!timedOut);
         QVERIFY2(!Prompt->isVisible(), "the loop ended with its prompt showing");
         QVERIFY(!W->Connected());
     }
