@@ -1,5 +1,6 @@
 #include "mainwin/DirModels.h"
 
+#include "mainwin/WindowTexts.h"
 #include "server/XPObject.h"
 
 #include <QApplication>
@@ -9,10 +10,6 @@
 
 namespace lw::gui {
 namespace {
-
-QString Text(const std::string& s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
 
 // Case-insensitive comparison of ASCII texts (other bytes compare as they are).
 int CompareText(const std::string& a, const std::string& b) {
@@ -142,7 +139,7 @@ QVariant TDirTreeModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return record == FRoot ? FRootText : Text(record->Name);
+        return record == FRoot ? FRootText : CalcText(record->Name);
     case Qt::DecorationRole:
         return EntryIcon(*record);
     default:
@@ -154,7 +151,7 @@ bool TDirTreeModel::setData(const QModelIndex& index, const QVariant& value, int
     TXPObject* record = Record(index);
     if (role != Qt::EditRole || !record || record == FRoot) return false;
     const QString name = value.toString();
-    if (name != Text(record->Name)) Q_EMIT RenameRequested(record, name);
+    if (name != CalcText(record->Name)) Q_EMIT RenameRequested(record, name);
     return false;
 }
 
@@ -265,8 +262,8 @@ QVariant TDirListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (tag == ctSize) return QString::number(record->SizeBytes);
-        if (tag == ctType) return Text(record->TypeName);
-        return Text(record->Name);
+        if (tag == ctType) return CalcText(record->TypeName);
+        return CalcText(record->Name);
     case Qt::DecorationRole:
         return tag == ctFiles ? QVariant(EntryIcon(*record)) : QVariant();
     case Qt::TextAlignmentRole:
@@ -281,7 +278,7 @@ bool TDirListModel::setData(const QModelIndex& index, const QVariant& value, int
     TXPObject* record = Record(index);
     if (role != Qt::EditRole || !record || TagOf(index.column()) != ctFiles) return false;
     const QString name = value.toString();
-    if (name != Text(record->Name)) Q_EMIT RenameRequested(record, name);
+    if (name != CalcText(record->Name)) Q_EMIT RenameRequested(record, name);
     return false;
 }
 

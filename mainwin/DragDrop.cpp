@@ -1,5 +1,6 @@
 #include "mainwin/DragDrop.h"
 
+#include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
@@ -29,11 +30,6 @@ namespace {
 const char* const UriList = "text/uri-list";
 const char* const GnomeMarker = "x-special/gnome-copied-files";
 const char* const KdeMarker = "application/x-kde-cutselection";
-const char* const CanceledByUserText = "Canceled by user";
-
-QString Text(const std::string& s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
 
 std::vector<std::string>& FetchedFiles() {
     static std::vector<std::string> files;
@@ -239,7 +235,7 @@ void TDragDrop::DropOnList(const QStringList& files, const QPoint& at) {
         W.SetBusy(true);
         const TXPObject* item = at.x() >= 0 ? W.ListModel.Record(list->indexAt(at)) : nullptr;
         if (item && item->IsDirectory()) {
-            W.CurrentPath += " " + Text(item->Name);
+            W.CurrentPath += " " + CalcText(item->Name);
             W.Server().ChangeDir(W.CurrentPath.toStdString());
             W.RefreshDirectory();
             W.SetBusy(true);

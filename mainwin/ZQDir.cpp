@@ -9,6 +9,7 @@
 #include "mainwin/HelpHints.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
+#include "mainwin/WindowTexts.h"
 #include "prompts/DownLd.h"
 #include "server/PortNames.h"
 #include "server/XModemServer.h"
@@ -45,10 +46,6 @@ const char* const MainCaption = "ZQ KAg, ZQ KBg and ZQ KCg series Calculator Con
 const char* const UsbCalculatorPort = "USB Calculator";
 const QStringList Speeds = {"2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"};
 
-QString Text(const std::string& s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
-
 // The port list as the combo holds it: one item per line, blank lines left out.
 QStringList PortItems(const QString& list) {
     QStringList items;
@@ -65,9 +62,10 @@ void AddDeniedPorts(QComboBox* combo) {
     auto* model = qobject_cast<QStandardItemModel*>(combo->model());
     if (!model) return;
     for (const TDeniedPort& denied : DeniedPorts()) {
-        auto* item = new QStandardItem(Text(denied.Name + "  " + NoPermissionNote(denied.Group)));
+        auto* item =
+            new QStandardItem(CalcText(denied.Name + "  " + NoPermissionNote(denied.Group)));
         item->setEnabled(false);
-        item->setToolTip(Text(denied.Message));
+        item->setToolTip(CalcText(denied.Message));
         model->appendRow(item);
     }
 }
@@ -109,7 +107,7 @@ TFZQDir::TFZQDir(const QString& portList, QWidget* parent) : QMainWindow(parent)
 
     SetPortListSeparator("\n");
     FFromArgument = !portList.isEmpty();
-    cmboPort->addItems(PortItems(FFromArgument ? portList : Text(ListPorts())));
+    cmboPort->addItems(PortItems(FFromArgument ? portList : CalcText(ListPorts())));
     if (!FFromArgument) AddDeniedPorts(cmboPort);
     if (cmboPort->count() > 0) cmboPort->setCurrentIndex(0);
 
@@ -570,7 +568,7 @@ void TFZQDir::Beep() {
 }
 
 void TFZQDir::ShowMessage(const std::string& text, const std::string& caption) {
-    QMessageBox::information(this, Text(caption), Text(text));
+    QMessageBox::information(this, CalcText(caption), CalcText(text));
 }
 
 void TFZQDir::DisableBrowsing() {
@@ -601,11 +599,11 @@ void TFZQDir::showEvent(QShowEvent* event) {
 void TFZQDir::SetModelName() {
     TreeModel.SetRootText(State.ModelName.empty() && State.ModelCode.empty()
                               ? QString("ZQ ?")
-                              : "HOME (ZQ-" + Text(State.ModelName) + ")");
+                              : "HOME (ZQ-" + CalcText(State.ModelName) + ")");
 }
 
 void TFZQDir::ShowStatus(const std::string& text) {
-    StatusPanel0->setText(Text(text));
+    StatusPanel0->setText(CalcText(text));
     StatusPanel0->repaint();
 }
 
@@ -716,7 +714,7 @@ void TFZQDir::RefreshPortList() {
     const QString remembered = cmboPort->currentText();
     const QSignalBlocker block(cmboPort);
     cmboPort->clear();
-    cmboPort->addItems(PortItems(Text(ListPorts())));
+    cmboPort->addItems(PortItems(CalcText(ListPorts())));
     AddDeniedPorts(cmboPort);
     const int at = cmboPort->findText(remembered);
     cmboPort->setCurrentIndex(at >= 0 ? at : 0);
@@ -849,7 +847,7 @@ void TFZQDir::RefreshDirectory() {
     }
     std::string freeMem;
     FServer->GetFreeMemory(freeMem);
-    StatusPanel1->setText(Text(FServer->Ident) + "  Free Mem: " + Text(freeMem));
+    StatusPanel1->setText(CalcText(FServer->Ident) + "  Free Mem: " + CalcText(freeMem));
     SetBusy(false);
     if (focus == TreeView1) FocusedControl = TreeView1;
 }
@@ -875,7 +873,7 @@ void TFZQDir::TreeView1Change(const QModelIndex& node) {
     ListModel.SetDir(nullptr);
     TXPObject* dir = TreeModel.Record(node);
     if (!dir) return;
-    CurrentPath = Text(dir->GetPath());
+    CurrentPath = CalcText(dir->GetPath());
     if (Connected()) FServer->ChangeDir(CurrentPath.toStdString());
     ListModel.SetDir(dir);
     SetBusy(wasBusy);
@@ -891,7 +889,7 @@ void TFZQDir::OnListSelectionChanged() {
         if (!item || !ListView1->selectionModel()->isRowSelected(
                          ListView1->selectionModel()->currentIndex().row(), {}))
             item = ListModel.Record(rows.first());
-        RememberedName = Text(item->Name);
+        RememberedName = CalcText(item->Name);
     }
     ApplyMenuRules();
 }

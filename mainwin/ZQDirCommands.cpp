@@ -6,6 +6,7 @@
 #include "link/CalcNames.h"
 #include "mainwin/DragDrop.h"
 #include "mainwin/Properties.h"
+#include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
@@ -24,15 +25,10 @@
 namespace lw::gui {
 namespace {
 
-const char* const CanceledByUserText = "Canceled by user";
 const char* const EraseCalculatorTitle = "Erase Calculator?";
 const char* const BackupFileText =
     "\r\n\r\nIs a Calculator Backup file.\r\nContinuing will erase the calculator's current "
     "contents.\r\n\r\nContinue the Restore operation?";
-
-QString Text(const std::string& s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
 
 // Leaves the busy state when it goes, whatever happened meanwhile.
 struct TBusyScope {
@@ -48,11 +44,11 @@ QString TFZQDir::DeleteQuestion(const std::vector<const TXPObject*>& entries) {
     for (const TXPObject* e : entries) (e->IsDirectory() ? dirs : vars).push_back(e);
     QStringList parts;
     if (vars.size() == 1)
-        parts << "the variable " + Text(vars.front()->Name);
+        parts << "the variable " + CalcText(vars.front()->Name);
     else if (vars.size() > 1)
         parts << QString::number(vars.size()) + " variables";
     if (dirs.size() == 1)
-        parts << "the folder " + Text(dirs.front()->Name) + " with everything in it";
+        parts << "the folder " + CalcText(dirs.front()->Name) + " with everything in it";
     else if (dirs.size() > 1)
         parts << QString::number(dirs.size()) + " folders with everything in them";
     if (parts.isEmpty()) return {};
@@ -220,7 +216,7 @@ void TFZQDir::TreeView1Edited(TXPObject* node, const QString& newName) {
         if (!CheckCalcName(oldName) || !CheckCalcName(name)) return;
         {
             TBusyScope busy(*this);
-            const QString parentPath = Text(parent->GetPath());
+            const QString parentPath = CalcText(parent->GetPath());
             CurrentPath = parentPath;
             FServer->Rename(oldName, name, true);
             CurrentPath = parentPath + " " + newName;
@@ -299,7 +295,7 @@ void TFZQDir::OpenItem(TXPObject* item) {
         return;
     }
     TBusyScope busy(*this);
-    CurrentPath += " " + Text(item->Name);
+    CurrentPath += " " + CalcText(item->Name);
     FServer->ChangeDir(CurrentPath.toStdString());
     RefreshDirectory();
 }

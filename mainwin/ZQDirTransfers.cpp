@@ -7,6 +7,7 @@
 // written unless the whole object arrived.
 #include "link/Port.h"
 #include "mainwin/FileChooser.h"
+#include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
@@ -21,7 +22,6 @@
 namespace lw::gui {
 namespace {
 
-const char* const CanceledByUserText = "Canceled by user";
 const char* const ArchiveTitle = "Archive Calculator to PC";
 const char* const RomTitle = "Download ROM";
 const char* const DownloadFileTitle = "Download File to Calculator";
@@ -29,10 +29,6 @@ const char* const UploadFileTitle = "Upload File to PC";
 const char* const DownloadErrorCaption = "Download Error";
 // Qt's "*" rather than "*.*": on this system many files have no extension.
 const char* const AllFilesFilter = "All Files (*)";
-
-QString Text(const std::string& s) {
-    return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
-}
 
 std::string Path(const QString& s) {
     return s.toLocal8Bit().toStdString();
@@ -85,7 +81,7 @@ void TFZQDir::mnuBackupClick() {
     if (!Connected() || Busy()) return;
     const QString path =
         ChooseFile(this, {TFileRequest::Save, ArchiveTitle, ArchiveFilters(),
-                          Text(DefaultArchiveName(State.ModelCode, std::time(nullptr)))});
+                          LocalText(DefaultArchiveName(State.ModelCode, std::time(nullptr)))});
     if (path.isEmpty()) return;
     SetBusy(true);
     UiHooks().Thread->ProcessMessages();
