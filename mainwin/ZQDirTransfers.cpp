@@ -6,9 +6,9 @@
 // A failure ends in one message (the command's exception, shown by RunCommand); no PC file is
 // written unless the whole object arrived.
 #include "link/Port.h"
-#include "mainwin/FileChooser.h"
 #include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
+#include "prompts/FileChooser.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"

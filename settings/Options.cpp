@@ -1,6 +1,6 @@
 #include "settings/Options.h"
 
-#include "mainwin/FileChooser.h"
+#include "prompts/FileChooser.h"
 #include "server/CalcState.h"
 #include "settings/WindowPlacement.h"
 

@@ -1,9 +1,9 @@
 // The main window without a calculator: the list's order and the stored settings; its "File
 // Options" dialog: what OK stores for each translation level and carriage-return choice,
 // Cancel, and a browsed editor path with blanks.
-#include "mainwin/FileChooser.h"
 #include "mainwin/Help.h"
 #include "mainwin/ZQDir.h"
+#include "prompts/FileChooser.h"
 #include "server/XModemServer.h"
 #include "server/XPObject.h"
 #include "settings/Options.h"

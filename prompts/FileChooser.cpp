@@ -1,4 +1,4 @@
-#include "mainwin/FileChooser.h"
+#include "prompts/FileChooser.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>

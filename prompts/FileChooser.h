@@ -1,4 +1,4 @@
-// The file names the main window's commands ask the user for. Every command asks through one
+// The file names the windows' commands ask the user for. Every command asks through one
 // replaceable chooser: the desktop's file dialog in the program, a scripted answer in tests.
 #pragma once
 #include <QString>
