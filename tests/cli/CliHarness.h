@@ -16,12 +16,12 @@ TRunResult Cli(const TSimSession* sim, const std::vector<std::string>& args,
                std::chrono::milliseconds timeout = std::chrono::seconds(90));
 // The same, started and left running (for commands that wait for the calculator).
 std::unique_ptr<TProcess> StartCli(const TSimSession* sim, const std::vector<std::string>& args,
-                                   int stdinFd = -1);
+                                   const std::string& stdinPath = "");
 
 // The failure lines of a run: stderr lines beginning with "linkwell-cli: ".
 std::vector<std::string> ErrorLines(const std::string& err);
-// A run that ended with `status` and the one message "linkwell-cli: <message>...", nothing
-// on stdout.
+// A run that ended with `status` and one message ("linkwell-cli: ...") containing `message`,
+// nothing on stdout.
 void ExpectOneMessage(const TRunResult& r, int status, const std::string& message);
 // Whether a line of `text` begins with `prefix`.
 bool HasLine(const std::string& text, const std::string& prefix);

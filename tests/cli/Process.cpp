@@ -8,7 +8,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,7 +25,7 @@ void ClosePipe(int& fd) {
 } // namespace
 
 TProcess::TProcess(const std::vector<std::string>& argv,
-                   const std::map<std::string, std::string>& env, int stdinFd) {
+                   const std::map<std::string, std::string>& env, const std::string& stdinPath) {
     int out[2], err[2];
     if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
@@ -44,12 +43,12 @@ TProcess::TProcess(const std::vector<std::string>& argv,
     std::vector<std::string> argText = argv;
     for (auto& a : argText) args.push_back(a.data());
     args.push_back(nullptr);
+    const char* in = stdinPath.empty() ? "/dev/null" : stdinPath.c_str();
 
     FPid = ::fork();
     if (FPid < 0) throw std::runtime_error("fork failed");
     if (FPid == 0) {
-        const int nullFd = ::open("/dev/null", O_RDONLY);
-        ::dup2(stdinFd >= 0 ? stdinFd : nullFd, 0);
+        ::dup2(::open(in, O_RDWR | O_NOCTTY), 0);
         ::dup2(out[1], 1);
         ::dup2(err[1], 2);
         ::execve(args[0], args.data(), envp.data());
@@ -94,35 +93,14 @@ bool TProcess::WaitFor(const std::function<bool()>& done, std::chrono::milliseco
 
 int TProcess::Wait(std::chrono::milliseconds timeout) {
     if (FExited) return FStatus;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    bool killed = false;
-    // Readable when the child ends: the wait once its output is closed.
-    const int exited = int(::syscall(SYS_pidfd_open, FPid, 0));
-    for (;;) {
-        int status = 0;
-        const pid_t r = ::waitpid(FPid, &status, WNOHANG);
-        if (r == FPid) {
-            FExited = true;
-            if (killed)
-                FStatus = -1;
-            else
-                FStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            break;
-        }
-        if (!killed && std::chrono::steady_clock::now() >= deadline) {
-            ::kill(FPid, SIGKILL);
-            killed = true;
-        }
-        if (FOutFd >= 0 || FErrFd >= 0) {
-            Pump(20);
-        } else {
-            pollfd p{exited, POLLIN, 0};
-            ::poll(&p, 1, exited >= 0 ? 100 : 10);
-        }
-    }
-    if (exited >= 0) ::close(exited);
-    // What the child wrote before it ended.
+    // The child's output closes when it ends; at the deadline it is killed.
+    const bool ended = WaitFor([this] { return FOutFd < 0 && FErrFd < 0; }, timeout);
+    if (!ended) ::kill(FPid, SIGKILL);
     while (FOutFd >= 0 || FErrFd >= 0) Pump(100);
+    int status = 0;
+    ::waitpid(FPid, &status, 0);
+    FExited = true;
+    FStatus = !ended ? -1 : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return FStatus;
 }
 

@@ -1,5 +1,5 @@
 // A child process for the end-to-end tests: its stdout and stderr collected, its stdin
-// /dev/null (or a given descriptor), and every wait bounded: a child still running at the deadline
+// /dev/null (or a given file), and every wait bounded: a child still running at the deadline
 // is killed.
 #pragma once
 #include <chrono>
@@ -14,9 +14,9 @@ namespace lw::test {
 
 class TProcess {
 public:
-    // `stdinFd`, when given, becomes the child's stdin (for example a pseudo-terminal).
+    // `stdinPath`, when given, is opened as the child's stdin (for example a pseudo-terminal).
     TProcess(const std::vector<std::string>& argv,
-             const std::map<std::string, std::string>& env = {}, int stdinFd = -1);
+             const std::map<std::string, std::string>& env = {}, const std::string& stdinPath = "");
     ~TProcess(); // kills the child if it still runs
     TProcess(const TProcess&) = delete;
     TProcess& operator=(const TProcess&) = delete;

@@ -1,6 +1,7 @@
 // What linkwell-cli refuses before anything reaches the calculator (a restore of a file that is
-// no backup archive of this model, or without a person at a terminal), a capture loop that outlives
-// a failed capture, and runs ended by signals that leave the line to the next run.
+// no backup archive of this model, or without a person at a terminal), a capture loop that
+// outlives a failed capture, and runs ended by signals (the line left to the next run) or by a
+// hang-up.
 #include "CliHarness.h"
 #include "support/ObjectBuilder.h"
 
@@ -47,7 +48,7 @@ TEST(CliGuard, AFailedCaptureIsReportedAndTheNextOneAwaited) {
     EXPECT_EQ(ReadTestFile(sim.File("shot.png")).substr(1, 3), "PNG");
 }
 
-TEST(CliGuard, ARunEndedBySignalsLeavesTheLineToTheNext) {
+TEST(CliGuard, RunsEndedBySignalsOrAHangUpLeaveNoPartialFile) {
     TSimSession sim;
     WriteTestFile(sim.File("BIG.zq"), ObjectFile(StringObj(std::string(12000, 'b'))));
     ASSERT_EQ(Cli(&sim, {"-q", "put", sim.File("BIG.zq")}).Status, 0);
@@ -79,6 +80,16 @@ TEST(CliGuard, ARunEndedBySignalsLeavesTheLineToTheNext) {
     const TRunResult afterKill = Cli(&sim, {"-q", "ls"});
     EXPECT_EQ(afterKill.Status, 0) << afterKill.Err;
     EXPECT_TRUE(HasLine(afterKill.Out, "BIG\t")) << afterKill.Out;
+
+    // A hang-up in the middle of a get: the one message, the previous file kept.
+    WriteTestFile(sim.File("out/BIG.zq"), "previous");
+    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", sim.File("out")});
+    ASSERT_TRUE(Printed(*cli, "Copying BIG")) << cli->Err();
+    sim.Control("hangup");
+    const int status = cli->Wait(60s);
+    ExpectOneMessage({status, cli->Out(), cli->Err()}, 1, ""); // its words depend on the phase
+    EXPECT_EQ(ReadTestFile(sim.File("out/BIG.zq")), "previous");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sim.File("out")), {}), 1);
 }
 
 } // namespace

@@ -2,12 +2,12 @@
 // and the command that helps, and `ports` marks such a device. Root ignores file modes, so the
 // CLI runs as the unprivileged user "nobody" here.
 #include "CliHarness.h"
+#include "support/PeerLink.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,14 +55,9 @@ protected:
 };
 
 TEST_F(CliPermission, SerialDeviceNamesItsGroupAndWhatToDo) {
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(::grantpt(master), 0);
-    ASSERT_EQ(::unlockpt(master), 0);
-    const std::string device = ::ptsname(master);
-    Restrict(device);
-    ExpectActionable(RunAsNobody({"-p", device, "ident"}), device);
-    ::close(master);
+    const TPtyPeer line;
+    Restrict(line.PortName());
+    ExpectActionable(RunAsNobody({"-p", line.PortName(), "ident"}), line.PortName());
 }
 
 TEST_F(CliPermission, UsbPipesAreMarkedInThePortListAndNamedOnConnect) {

@@ -10,15 +10,6 @@
 namespace lw::test {
 namespace {
 
-// A failed run: status 1, nothing on stdout, exactly one message, containing `text`.
-void ExpectFailure(const TRunResult& r, const std::string& text) {
-    EXPECT_EQ(r.Status, 1) << r.Err;
-    EXPECT_EQ(r.Out, "");
-    const auto errors = ErrorLines(r.Err);
-    ASSERT_EQ(errors.size(), 1u) << r.Err;
-    EXPECT_NE(errors[0].find(text), std::string::npos) << errors[0];
-}
-
 class CliSerial : public ::testing::Test {
 protected:
     TRunResult Run(std::vector<std::string> args) {
@@ -47,7 +38,7 @@ TEST_F(CliSerial, IdentifiesListsAndReportsMemory) {
     ASSERT_EQ(sub.Status, 0) << sub.Err;
     EXPECT_EQ(Lines(sub.Out).size(), 3u) << sub.Out; // DATA, RUN, OLD
 
-    ExpectFailure(Run({"-d", "NOPE", "ls"}), "no directory");
+    ExpectOneMessage(Run({"-d", "NOPE", "ls"}), 1, "no directory");
 
     const TRunResult mem = Run({"mem"});
     ASSERT_EQ(mem.Status, 0) << mem.Err;
@@ -81,12 +72,12 @@ TEST_F(CliSerial, CopiesVariablesBothWays) {
     const TRunResult ls = Run({"-d", "WORK", "ls"});
     EXPECT_TRUE(HasLine(ls.Out, "Y\t11\tReal")) << ls.Out;
     EXPECT_TRUE(HasLine(ls.Out, "GREET\t")) << ls.Out;
-    ExpectFailure(Run({"-d", "WORK", "get", "Y", "-o", Sim.File("back")}), "back");
+    ExpectOneMessage(Run({"-d", "WORK", "get", "Y", "-o", Sim.File("back")}), 1, "back");
 
     // A header-less file: the wrong-file question, answered no without a terminal; -t sends
     // it as text.
     WriteTestFile(Sim.File("PLAIN"), "\"no header\"");
-    ExpectFailure(Run({"put", Sim.File("PLAIN")}), "not sent");
+    ExpectOneMessage(Run({"put", Sim.File("PLAIN")}), 1, "not sent");
     ASSERT_EQ(Run({"-t", "put", Sim.File("PLAIN")}).Status, 0);
     EXPECT_TRUE(HasLine(Run({"ls"}).Out, "PLAIN\t")) << "sent as text";
 }
@@ -94,16 +85,16 @@ TEST_F(CliSerial, CopiesVariablesBothWays) {
 TEST_F(CliSerial, ChangesTheTree) {
     ASSERT_EQ(Run({"mkdir", "NEWD"}).Status, 0);
     EXPECT_TRUE(HasLine(Run({"ls"}).Out, "NEWD\t")) << "mkdir";
-    ExpectFailure(Run({"mkdir", "NEWD"}), "already exists");
+    ExpectOneMessage(Run({"mkdir", "NEWD"}), 1, "already exists");
     ASSERT_EQ(Run({"mv", "NEWD", "NEWER"}).Status, 0);
     EXPECT_TRUE(HasLine(Run({"ls"}).Out, "NEWER\t")) << "mv";
     ASSERT_EQ(Run({"rm", "NEWER", "N"}).Status, 0);
     const std::string afterRm = Run({"ls"}).Out;
     EXPECT_FALSE(HasLine(afterRm, "NEWER\t") || HasLine(afterRm, "N\t")) << afterRm;
     // An improper name is refused without -y (no terminal answers the question no).
-    ExpectFailure(Run({"mkdir", "1A"}), "not a proper calculator name");
+    ExpectOneMessage(Run({"mkdir", "1A"}), 1, "not a proper calculator name");
     // With -y it goes to the calculator, which refuses it.
-    ExpectFailure(Run({"-y", "mkdir", "1A"}), "mkdir 1A: the calculator refused it");
+    ExpectOneMessage(Run({"-y", "mkdir", "1A"}), 1, "mkdir 1A: the calculator refused it");
     EXPECT_FALSE(HasLine(Run({"ls"}).Out, "1A\t"));
 }
 
@@ -119,7 +110,7 @@ TEST_F(CliSerial, RunsCommandLinesAndShowsTheStack) {
     EXPECT_EQ(Lines(stack.Out),
               (std::vector<std::string>{"2: 49.", "1: \"Hello from the calculator!\""}))
         << stack.Out;
-    ExpectFailure(Run({"eval", "NOSUCH"}), "\"NOSUCH\" is not in HOME");
+    ExpectOneMessage(Run({"eval", "NOSUCH"}), 1, "\"NOSUCH\" is not in HOME");
 }
 
 TEST_F(CliSerial, TransferFailingUnderAFaultKeepsThePreviousFile) {
@@ -128,26 +119,13 @@ TEST_F(CliSerial, TransferFailingUnderAFaultKeepsThePreviousFile) {
     Sim.Control("cancel");
     Sim.Control("xsend BIG");
     const TRunResult r = Run({"xmodem-receive", Sim.File("BIG.zq")});
-    ExpectFailure(r, "xmodem-receive");
+    ExpectOneMessage(r, 1, "xmodem-receive");
     EXPECT_EQ(ReadTestFile(Sim.File("BIG.zq")), "previous");
-}
-
-TEST(CliSerialHangUp, GetBrokenOffByAHangUpWritesNothing) {
-    TSimSession sim({.Faults = {"throttle 115200"}}); // BIG then takes about six seconds
-    TTempDir dir;
-    WriteTestFile(dir.File("BIG.zq"), "previous");
-    auto cli = StartCli(&sim, {"-v", "get", "BIG", "-o", dir.Path});
-    ASSERT_TRUE(Printed(*cli, "Copying BIG")) << cli->Err();
-    sim.Control("hangup");
-    const int status = cli->Wait(std::chrono::seconds(60));
-    ExpectFailure({status, cli->Out(), cli->Err()}, "get BIG");
-    EXPECT_EQ(ReadTestFile(dir.File("BIG.zq")), "previous");
-    EXPECT_EQ(dir.Entries(), 1);
 }
 
 TEST(CliSerialServer, KermitServerIsRefusedWithOneMessage) {
     TSimSession sim({.Kermit = true});
-    ExpectFailure(Cli(&sim, {"-q", "ident"}), "Kermit Server");
+    ExpectOneMessage(Cli(&sim, {"-q", "ident"}), 1, "Kermit Server");
 }
 
 } // namespace
