@@ -115,16 +115,4 @@ TRunResult Run(const std::vector<std::string>& argv, const std::map<std::string,
     return {status, p.Out(), p.Err()};
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t at = 0;
-    while (at < text.size()) {
-        size_t end = text.find('\n', at);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(at, end - at));
-        at = end + 1;
-    }
-    return lines;
-}
-
 } // namespace lw::test

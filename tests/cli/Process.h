@@ -51,7 +51,4 @@ TRunResult Run(const std::vector<std::string>& argv,
                const std::map<std::string, std::string>& env = {},
                std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
-// The lines of a text (without their line ends).
-std::vector<std::string> Lines(const std::string& text);
-
 } // namespace lw::test

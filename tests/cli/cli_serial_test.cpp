@@ -121,6 +121,7 @@ TEST_F(CliSerial, TransferFailingUnderAFaultKeepsThePreviousFile) {
     const TRunResult r = Run({"xmodem-receive", Sim.File("BIG.zq")});
     ExpectOneMessage(r, 1, "xmodem-receive");
     EXPECT_EQ(ReadTestFile(Sim.File("BIG.zq")), "previous");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Sim.Folder), {}), 1);
 }
 
 TEST(CliSerialServer, KermitServerIsRefusedWithOneMessage) {

@@ -51,15 +51,16 @@ TEST(CliTerminal, QuestionsAndPromptsAreAnsweredByTyping) {
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
     }
 
-    // A prompt's own text speaks of an OK button; the line after it of the keys.
+    // XSEND: the RPN prompt's own text speaks of an OK button; the line after it of the keys.
     sim.Control("xsend MSG");
     auto cli = StartCli(&sim, {"-q", "xmodem-receive", sim.File("msg.zq")}, typist.PortName());
     ASSERT_TRUE(Printed(*cli, "Press OK below.\n\nPress Enter to go on, Ctrl-C to cancel\n"))
         << cli->Err();
+    EXPECT_NE(cli->Err().find("Press XSEND"), std::string::npos) << cli->Err();
     typist.Write("\n");
     EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
-    EXPECT_NE(ReadTestFile(sim.File("msg.zq")).find("Hello from the calculator!"),
-              std::string::npos);
+    EXPECT_EQ(cli->Out(), sim.File("msg.zq") + "\n");
+    EXPECT_EQ(ReadTestFile(sim.File("msg.zq")), sim.Var("MSG"));
 }
 
 } // namespace

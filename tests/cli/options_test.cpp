@@ -104,11 +104,10 @@ TEST_F(CliOptionsTest, UsageErrors) {
 }
 
 TEST_F(CliOptionsTest, HelpAndVersionEndTheRunAtOnce) {
+    // The help text itself: CliUsage.HelpIsTheReadmeReference.
     testing::internal::CaptureStdout();
     EXPECT_EQ(Parse({"ls", "--help"}, O, Message), TParseResult::Done);
-    const std::string help = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(help.rfind("linkwell-cli [OPTIONS] COMMAND [ARGS]", 0), 0u);
-    EXPECT_NE(help.find("xmodem-receive FILE"), std::string::npos);
+    testing::internal::GetCapturedStdout();
     testing::internal::CaptureStdout();
     EXPECT_EQ(Parse({"--version"}, O, Message), TParseResult::Done);
     EXPECT_NE(testing::internal::GetCapturedStdout().find("Build"), std::string::npos);

@@ -29,71 +29,65 @@ template <class F> void ExpectNoDevice(TSimSession& s, F op) {
 
 } // namespace
 
-TEST(Connecting, NewerModelAt9600) {
-    TSimSession s({.Speed = "9600"});
+struct TConnectCase {
+    const char* Name;
+    sim::TModel Model;
+    bool Usb;
+    const char* Speed;
+    bool Flags36And51;                          // set on the calculator before connecting
+    bool Version11;                             // the older revision's VERSION text
+    const char *Code, *ModelName, *Rom, *Flags; // null: not checked
+    int RequiredSpeed;
+    const char* ServerSpeed; // once connected
+    const TimingProfile* Timing;
+};
+
+TEST(Connecting, ModelsSpeedsAndTransports) {
+    using sim::TModel;
+    const TConnectCase cases[] = {
+        {"newer model at 9600", TModel::KB, false, "9600", false, false, "KB", "KB", "3.07-Q", "00",
+         0, "9600", &SlowSerialTiming2},
+        {"newer model at 115200", TModel::KB, false, "115200", true, false, "KB", "Calcualtor",
+         "3.07-Q", "11", 0, "115200", &FastSerialTiming},
+        {"older revision at 115200", TModel::KB, false, "115200", false, true, "KB", "KB", nullptr,
+         nullptr, 9600, "115200", nullptr},
+        {"older family at 9600", TModel::KA, false, "9600", false, false, "KA", "KA", "R", nullptr,
+         0, "9600", &SlowSerialTiming},
+        // The older family keeps its timing whatever the speed.
+        {"older family at 115200", TModel::KA, false, "115200", false, false, "KA", "KA", "R",
+         nullptr, 9600, "115200", &SlowSerialTiming},
+        {"USB", TModel::KB, true, "9600", false, false, "KB", "Calcualtor", "3.07-Q", nullptr, 0,
+         "130000", &UsbTiming},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TSimSession s({.Model = c.Model, .Usb = c.Usb, .Speed = c.Speed});
+        if (c.Flags36And51) {
+            s.Control("flag -36 on");
+            s.Control("flag -51 on");
+        }
+        s.Sim->Invoke([&](sim::ISimCalculator& calc) { calc.SetVersion11(c.Version11); });
+        s.Open();
+        EXPECT_TRUE(s.Server->IsConnected());
+        EXPECT_TRUE(s.Ui.Main.Connected);
+        EXPECT_EQ(s.State.ModelCode, c.Code);
+        EXPECT_EQ(s.State.ModelName, c.ModelName);
+        EXPECT_EQ(s.State.RomVersion, c.Rom ? c.Rom : s.State.RomVersion);
+        EXPECT_EQ(s.State.CalcFlags, c.Flags ? c.Flags : s.State.CalcFlags);
+        EXPECT_EQ(s.State.RequiredSpeed, c.RequiredSpeed);
+        EXPECT_EQ(s.Server->GetSpeed(), c.ServerSpeed);
+        EXPECT_TRUE(!c.Timing || SameTiming(LinkTiming, *c.Timing));
+    }
+}
+
+TEST(Connecting, IdentificationLeavesNothingBehind) {
+    TSimSession s;
     s.Open();
-    EXPECT_TRUE(s.Server->IsConnected());
-    EXPECT_TRUE(s.Ui.Main.Connected);
-    EXPECT_EQ(s.State.ModelCode, "KB");
-    EXPECT_EQ(s.State.ModelName, "KB");
-    EXPECT_EQ(s.State.RomVersion, "3.07-Q");
-    EXPECT_EQ(s.State.CalcFlags, "00");
-    EXPECT_EQ(s.State.RequiredSpeed, 0);
-    EXPECT_TRUE(SameTiming(LinkTiming, SlowSerialTiming2));
     EXPECT_NE(s.Server->Ident.find("   ROM: 3.07-Q"), std::string::npos) << s.Server->Ident;
     EXPECT_GT(s.Server->Ident.size(), std::string("   ROM: 3.07-Q").size());
     EXPECT_EQ(s.Server->StatusText(), ""); // the identification's get ends with an empty status
     EXPECT_FALSE(s.Ui.Status.ConnectingVisible);
-    // The identification's variable is gone again.
-    EXPECT_EQ(s.Var("$$$t"), "");
-}
-
-TEST(Connecting, NewerModelAt115200) {
-    TSimSession s;
-    s.Control("flag -36 on");
-    s.Control("flag -51 on");
-    s.Server->SetSpeed("115200");
-    s.Open();
-    EXPECT_EQ(s.State.ModelName, "Calcualtor");
-    EXPECT_EQ(s.State.CalcFlags, "11");
-    EXPECT_EQ(s.State.RequiredSpeed, 0);
-    EXPECT_TRUE(SameTiming(LinkTiming, FastSerialTiming));
-    EXPECT_EQ(s.Server->GetSpeed(), "115200");
-}
-
-TEST(Connecting, OlderRevisionAt115200NeedsSlowerSpeed) {
-    TSimSession s;
-    s.Sim->Invoke([](sim::ISimCalculator& c) { c.SetVersion11(true); });
-    s.Server->SetSpeed("115200");
-    s.Open();
-    EXPECT_EQ(s.State.ModelName, "KB");
-    EXPECT_EQ(s.State.RequiredSpeed, 9600);
-}
-
-TEST(Connecting, OlderFamilyAtBothSpeeds) {
-    TSimSession s({.Model = sim::TModel::KA, .Speed = "9600"});
-    s.Open();
-    EXPECT_EQ(s.State.ModelCode, "KA");
-    EXPECT_EQ(s.State.ModelName, "KA");
-    EXPECT_EQ(s.State.RomVersion, "R");
-    EXPECT_EQ(s.State.RequiredSpeed, 0);
-    EXPECT_TRUE(SameTiming(LinkTiming, SlowSerialTiming));
-    s.Server->SetSpeed("115200");
-    s.Open(); // reconnecting closes and opens the port again
-    EXPECT_EQ(s.State.RomVersion, "R");
-    EXPECT_EQ(s.State.RequiredSpeed, 9600);
-    EXPECT_TRUE(SameTiming(LinkTiming, SlowSerialTiming)); // whatever the speed
-}
-
-TEST(Connecting, OverUsb) {
-    TSimSession s({.Usb = true, .Speed = "9600"});
-    s.Open();
-    EXPECT_EQ(s.Server->Port(), "ZQlink");
-    EXPECT_EQ(s.Server->GetSpeed(), "130000");
-    EXPECT_EQ(s.State.ModelName, "Calcualtor");
-    EXPECT_EQ(s.State.RequiredSpeed, 0);
-    EXPECT_TRUE(SameTiming(LinkTiming, UsbTiming));
-    EXPECT_EQ(s.State.RomVersion, "3.07-Q");
+    EXPECT_EQ(s.Var("$$$t"), ""); // the identification's variable is gone again
 }
 
 TEST(Connecting, KermitServerIsRefused) {

@@ -14,7 +14,7 @@ namespace lw::test {
 
 class TFakeMain : public IMainWindowHooks {
 public:
-    void SetConnected(bool connected) override { Connected = connected, ++ConnectedCalls; }
+    void SetConnected(bool connected) override { Connected = connected; }
     void SetBusy(bool busy) override { Busy = busy; }
     void FocusMainWindow() override {}
     void Beep() override { ++Beeps; }
@@ -23,7 +23,6 @@ public:
     }
     bool Connected = false;
     bool Busy = false;
-    int ConnectedCalls = 0;
     int Beeps = 0;
     std::vector<std::string> Messages;
 };

@@ -168,7 +168,6 @@ public:
         if (FMaster >= 0) ::close(FMaster);
         FMaster = -1;
     }
-    int Master() const { return FMaster; }
 
 protected:
     void WriteRaw(const char* d, size_t n) override { WriteAllFd(FMaster, d, n); }

@@ -46,4 +46,11 @@ std::string Pattern(size_t n, int seed) {
     return s;
 }
 
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
 } // namespace lw::test

@@ -2,6 +2,7 @@
 // helpers for tests.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace lw::test {
 
@@ -24,5 +25,7 @@ void WriteTestFile(const std::string& path, const std::string& data);
 std::string ReadTestFile(const std::string& path);
 // Bytes 0..255 repeated, n of them, shifted by `seed`.
 std::string Pattern(size_t n, int seed = 0);
+// The lines of a text, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
 
 } // namespace lw::test

@@ -94,13 +94,8 @@ TEST(Backup, OverTheUsbPipes) {
     s.Connect();
     const std::string archive = s.File("usb.zqbackup");
     ASSERT_TRUE(BackupToFile(*s.Server, archive));
-    EXPECT_TRUE(s.Ui.Prompt.Texts.empty()); // no speed to change on USB
-    std::string bytes = ReadTestFile(archive);
-    EXPECT_GT(bytes.size(), 66000u);
-    bool odd = false;
-    const size_t size = bytes.size();
-    EXPECT_TRUE(DecompLength(bytes, odd));
-    EXPECT_EQ(bytes.size(), size);
+    EXPECT_TRUE(s.Ui.Prompt.Texts.empty());          // no speed to change on USB
+    EXPECT_GT(ReadTestFile(archive).size(), 66000u); // its form: RestoredIntoAnEmptyCalculator
 }
 
 } // namespace

@@ -48,17 +48,16 @@ protected:
 };
 
 TEST_F(Faults, CancelledGetKeepsThePreviousFile) {
-    S.Control("cancel");
-    EXPECT_EQ(CopyMsg(), "");
-    EXPECT_FALSE(ErrorReports(S.Ui).empty());
-    ExpectFailedCleanly();
-}
-
-TEST_F(Faults, CancelledTextGetKeepsThePreviousFile) {
-    S.State.TextMode = true;
-    S.Control("cancel");
-    EXPECT_EQ(CopyMsg(), "");
-    ExpectFailedCleanly();
+    for (const bool text : {false, true}) {
+        SCOPED_TRACE(text ? "text" : "binary");
+        S.State.TextMode = text;
+        S.Control("cancel");
+        EXPECT_EQ(CopyMsg(), "");
+        EXPECT_FALSE(ErrorReports(S.Ui).empty());
+        ExpectFailedCleanly();
+        S.Control("clear-faults");
+        S.Connect();
+    }
 }
 
 TEST_F(Faults, UserCancelInTheProgressDialog) {
@@ -91,16 +90,6 @@ TEST_F(Faults, FailedLongTextPutCompilesNothing) {
     EXPECT_EQ(S.Var("X"), x);
     EXPECT_TRUE(S.Ui.Main.Messages.empty()); // not called an invalid text file
     EXPECT_TRUE(S.LeftInTempFolder().empty());
-}
-
-TEST_F(Faults, RefusedCommandPacketAbortsTheOperation) {
-    const std::string file = S.File("NEW.zq");
-    WriteStringToFile(S.Var("X"), file);
-    S.Control("nak 6");
-    bool all = false;
-    ExpectConnectionError([&] { PutFileToCalc(*S.Server, file, all, 1, false); });
-    EXPECT_EQ(S.Var("NEW"), "");
-    EXPECT_FALSE(S.Ui.Main.Connected);
 }
 
 TEST_F(Faults, SilentCalculatorEndsWithTheConnectionError) {
@@ -198,19 +187,6 @@ TEST_F(Faults, RestoreWithAFailedPutLeavesTheMemory) {
     S.Server->Connect(S.Port);
     S.Server->GetFileList();
     EXPECT_EQ(S.ListingText(), listing);
-}
-
-TEST(ManualFaults, CancelledXSendKeepsThePreviousFile) {
-    TSimSession s;
-    const std::string file = s.File("got.zq");
-    WriteStringToFile("previous", file);
-    s.OpenPortOnly();
-    s.Control("cancel");
-    s.Control("xsend BIG");
-    EXPECT_FALSE(ReceiveXSendToFile(*s.Server, file));
-    EXPECT_EQ(ReadTestFile(file), "previous");
-    EXPECT_EQ(FolderNames(s.Folder), (std::vector<std::string>{"got.zq"}));
-    EXPECT_FALSE(ErrorReports(s.Ui).empty());
 }
 
 TEST(ManualFaults, CancelledXRecvFails) {

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace lw::test {
 namespace {
@@ -58,13 +57,6 @@ void CopyDir(TSimSession& s, const TXPObject& dir, const std::string& root, int 
 std::vector<TCopied> CopyAll(TSimSession& s, const std::string& root, int half) {
     std::vector<TCopied> out;
     CopyDir(s, s.Server->Root(), root, half, out);
-    return out;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
     return out;
 }
 

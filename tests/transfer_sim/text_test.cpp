@@ -2,37 +2,13 @@
 // object form of a put, the quoting of a get, and what is refused.
 #include "support/SimSession.h"
 
-#include "log/TraceLine.h"
-#include "objects/BadFile.h"
 #include "server/Commands.h"
 #include "util/Files.h"
 
 #include <gtest/gtest.h>
 
-#include <mutex>
-
 namespace lw::test {
 namespace {
-
-// Collects the trace lines while it lives.
-class TTraceLog {
-public:
-    TTraceLog() {
-        SetTraceSink([this](const std::string& line) {
-            std::lock_guard<std::mutex> lock(FMutex);
-            FLines += line + "\n";
-        });
-    }
-    ~TTraceLog() { SetTraceSink({}); }
-    std::string Text() {
-        std::lock_guard<std::mutex> lock(FMutex);
-        return FLines;
-    }
-
-private:
-    std::mutex FMutex;
-    std::string FLines;
-};
 
 class TextTransfer : public ::testing::Test {
 protected:
@@ -75,22 +51,11 @@ TEST_F(TextTransfer, ThreeHundredBytesGoAsLiteralOneMoreThroughTheTemporaryObjec
     EXPECT_TRUE(S.LeftInTempFolder().empty());
 }
 
-TEST_F(TextTransfer, SemicolonAtPosition22IsNoHeader) {
-    // A file without the text prefix is questioned; the answer Text sends it as text.
-    S.BadFile.Answers = {TBadFileAnswer::Text};
-    const std::string text = "\"ABCDEFGHIJKLMNOPQRST;\"";
-    ASSERT_EQ(text.find(';'), 21u);
-    ASSERT_TRUE(Put("SEMI.src", text));
-    ASSERT_EQ(S.BadFile.Asked.size(), 1u);
-    EXPECT_EQ(S.BadFile.Asked[0], "SEMI.src|.src|text");
-    EXPECT_EQ(Get("SEMI.src", StringTypeIndex), "%%ZQ: T(3)A(D)F(.);\n" + text + "\n");
-}
-
 TEST_F(TextTransfer, HeaderModesAreSetBeforeCompiling) {
-    TTraceLog trace;
+    // The comma reads as the fraction mark only in the header's mode (the script's text:
+    // TextPut.ScriptByModel); the flags are restored afterwards: the value reads back with a
+    // period.
     ASSERT_TRUE(Put("HALF.txt", "%%ZQ: T(3)A(R)F(,);\n1,5"));
-    EXPECT_NE(trace.Text().find("RCLF RAD -51 SF -55 CF \"1,5\" IFERR"), std::string::npos);
-    // The flags are restored afterwards: the value reads back with a period.
     EXPECT_EQ(Get("HALF"), "%%ZQ: T(3)A(D)F(.);\n1.5\n");
 }
 
@@ -118,14 +83,6 @@ TEST_F(TextTransfer, EmptyTextIsRefusedWithTheWarning) {
     ASSERT_EQ(S.Ui.Main.Messages.size(), 1u);
     EXPECT_EQ(S.Ui.Main.Messages[0],
               "Warning: BLANK\r\n\r\nis not a valid text file and cannot be properly sent.\r\n");
-}
-
-TEST_F(TextTransfer, SyntaxErrorLeavesTheVariableAlone) {
-    ASSERT_TRUE(Put("X.txt", "%%ZQ: T(3)A(D)F(.);\n\xAB 1 + "));
-    std::string display;
-    S.Sim->Invoke([&](sim::ISimCalculator& c) { display = c.DisplayText(); });
-    EXPECT_NE(display.find("Syntax Error"), std::string::npos);
-    EXPECT_EQ(Get("X"), "%%ZQ: T(3)A(D)F(.);\n3.14159265359\n");
 }
 
 } // namespace
