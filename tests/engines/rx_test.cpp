@@ -141,48 +141,6 @@ TEST_P(RxEngine, DamagedBlockIsRejectedAndResent) {
     EXPECT_TRUE(H.HasError(ConnectionErrorText));
 }
 
-TEST_P(RxEngine, CancelFromThePeerKeepsThePreviousFile) {
-    const std::string target = Dir.File("keep.zq");
-    WriteTestFile(target, "previous contents");
-    int cans = 0;
-    TPeerThread peer([&] {
-        ASSERT_EQ(Peer->ReadByte(5000), NAK);
-        Peer->Write(Block(1, Pattern(128)));
-        EXPECT_EQ(Peer->ReadByte(5000), ACK);
-        Peer->WriteByte(CAN);
-        cans = CansFrom(*Peer, 4);
-    });
-    TYModemRX rx(target, true, 0, H.Status());
-    EXPECT_EQ(H.Run(rx), TModalResult::Ok);
-    peer.Join();
-    EXPECT_FALSE(rx.Done());
-    EXPECT_EQ(cans, 4);
-    EXPECT_TRUE(H.HasError(ConnectionErrorText));
-    EXPECT_FALSE(H.Ui.Main.Connected);
-    EXPECT_EQ(ReadTestFile(target), "previous contents");
-    EXPECT_EQ(Dir.Entries(), 1);
-    EXPECT_TRUE(ReceiveFileHandle.Empty());
-}
-
-TEST_P(RxEngine, SixBadHeaderBytesEndTheTransfer) {
-    int naks = 0, cans = 0;
-    TPeerThread peer([&] {
-        ASSERT_EQ(Peer->ReadByte(5000), NAK);
-        for (int i = 0; i < 6; ++i) {
-            Peer->WriteByte('x');
-            naks += Peer->ReadByte(5000) == NAK;
-        }
-        cans = CansFrom(*Peer, 4);
-    });
-    TYModemRX rx(Dir.File("bad"), true, 0, H.Status());
-    H.Run(rx);
-    peer.Join();
-    EXPECT_FALSE(rx.Done());
-    EXPECT_EQ(naks, 6);
-    EXPECT_EQ(cans, 4);
-    EXPECT_EQ(Dir.Entries(), 0);
-}
-
 TEST_P(RxEngine, SilentHeader) {
     // A serial read times out after 3 s and counts as one bad header byte; on USB 2.5 s
     // without a byte while no dialog is up ends the connection.
@@ -209,40 +167,6 @@ TEST_P(RxEngine, SilentHeader) {
         EXPECT_FALSE(rx.Done());
         EXPECT_TRUE(H.HasError(ConnectionErrorText));
     }
-}
-
-TEST_P(RxEngine, CancelFromTheUserSide) {
-    int cans = 0;
-    TPeerThread peer([&] {
-        ASSERT_EQ(Peer->ReadByte(5000), NAK);
-        Peer->Write(Block(1, Pattern(128)));
-        EXPECT_EQ(Peer->ReadByte(5000), ACK);
-        H.Ui.Progress.Cancel(); // the dialog's Cancel button
-        SleepMs(200);           // the owner has set the termination flag by now
-        // The engine looks at the flag before each header; it may already have.
-        Peer->Write(Block(2, Pattern(128)));
-        cans = CansFrom(*Peer, 8);
-    });
-    const std::string target = Dir.File("cancelled");
-    TYModemRX rx(target, true, 0, H.Status());
-    EXPECT_EQ(H.Run(rx), TModalResult::Cancel);
-    peer.Join();
-    EXPECT_FALSE(rx.Done());
-    EXPECT_GE(cans, 4);
-    EXPECT_TRUE(H.HasError(ConnectionErrorText));
-    EXPECT_FALSE(H.Ui.Main.Connected);
-    EXPECT_EQ(ReadTestFile(target), "<missing>");
-    EXPECT_EQ(Dir.Entries(), 0);
-}
-
-TEST_P(RxEngine, UnwritableTargetIsReported) {
-    TPeerThread peer([&] { Peer->Drain(500); });
-    const std::string target = Dir.File("no/such/folder/x.zq");
-    TYModemRX rx(target, true, 0, H.Status());
-    EXPECT_EQ(H.Run(rx), TModalResult::Ok);
-    EXPECT_FALSE(rx.Done());
-    EXPECT_TRUE(
-        H.HasError("Error (Unable to open file " + target + " - No such file or directory)"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, RxEngine, ::testing::Values(TLinkKind::Serial, TLinkKind::Usb),
