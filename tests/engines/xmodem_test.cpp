@@ -1,0 +1,434 @@
+// The transfer engines against a scripted calculator, over a pseudo-terminal and over the USB
+// pipes: blocks, repeats and damage in both directions, and failed transfers (the calculator
+// cancels, refuses or says nothing, the user cancels, or the PC's own file fails), which must
+// end the transfer, answer with CANs while the link is up, report the error, and leave the PC's
+// files as they were. Then the raw image sender.
+#include "support/EngineHarness.h"
+#include "support/TempDir.h"
+#include "support/XModemPeer.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace lw::test {
+namespace {
+
+std::string Block(uint32_t number, const std::string& data = Pattern(128)) {
+    return BuildBlock(number, data, TCheckMethod::Checksum);
+}
+
+class EngineBase {
+protected:
+    void Open(TLinkKind kind) {
+        Peer = MakePeer(kind);
+        OpenPort(Peer->PortName(), 115200);
+    }
+    std::string File(size_t size, int seed = 0) {
+        const std::string path = Dir.File("send-" + std::to_string(size));
+        WriteTestFile(path, Pattern(size, seed));
+        return path;
+    }
+
+    TEngineHarness H;
+    TTempDir Dir;
+    std::unique_ptr<TPeerLink> Peer;
+};
+
+class Engine : public EngineBase, public ::testing::TestWithParam<TLinkKind> {
+protected:
+    void SetUp() override { Open(GetParam()); }
+    void TearDown() override { ClosePorts(CalcPort); }
+};
+
+TEST_P(Engine, ReceiveObjectToFileKeepsTheExpectedSizeAndMemoryKeepsWholeBlocks) {
+    const std::string data = Pattern(300);
+    const std::string target = Dir.File("obj.zq");
+    for (const std::string& empty : {target, std::string()}) { // an empty object: EOT only
+        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, "").Ok); });
+        TYModemRX rx(empty, !empty.empty(), 0, H.Status());
+        EXPECT_EQ(H.Run(rx), TModalResult::Ok);
+        EXPECT_TRUE(rx.Done());
+        EXPECT_EQ(empty.empty() ? rx.RxData() : ReadTestFile(target), "");
+    }
+    H.Records.clear();
+    {
+        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
+        TYModemRX rx(target, true, 300, H.Status());
+        EXPECT_EQ(H.Run(rx), TModalResult::Ok);
+        EXPECT_TRUE(rx.Done());
+    }
+    EXPECT_EQ(ReadTestFile(target), data);
+    EXPECT_EQ(Dir.Entries(), 1) << "no temporary file left";
+    EXPECT_EQ(H.Count(skProgress), 4); // one before each block, and the whole at the end
+    EXPECT_EQ(H.Records.back().Kind, skFinished);
+    EXPECT_EQ(H.Records[H.Records.size() - 2].Position, 300);
+    EXPECT_EQ(H.Records[H.Records.size() - 2].Max, 300);
+    {
+        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
+        TYModemRX rx("", false, 300, H.Status());
+        H.Run(rx);
+        ASSERT_TRUE(rx.Done());
+        EXPECT_EQ(rx.RxData().size(), 384u);
+        EXPECT_EQ(rx.RxData().substr(0, 300), data);
+    }
+    {
+        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
+        TYModemRX rx(target, true, 0, H.Status()); // no size: every block written whole
+        H.Run(rx);
+        EXPECT_EQ(ReadTestFile(target).size(), 384u);
+    }
+}
+
+TEST_P(Engine, ReceiveLongObjectsNumberBlocksPast255AndTakeLargeBlocks) {
+    const std::string small = Pattern(300 * 128, 3); // 300 blocks
+    {
+        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, small).Ok); });
+        TYModemRX rx("", false, int32_t(small.size()), H.Status());
+        H.Run(rx);
+        ASSERT_TRUE(rx.Done());
+        EXPECT_EQ(rx.RxData(), small);
+    }
+    const std::string large = Pattern(3000, 5);
+    {
+        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, large, 1024).Ok); });
+        TYModemRX rx(Dir.File("large"), true, 3000, H.Status());
+        H.Run(rx);
+        ASSERT_TRUE(rx.Done());
+    }
+    EXPECT_EQ(ReadTestFile(Dir.File("large")), large);
+}
+
+TEST_P(Engine, ReceiveRepeatedBlockIsAcknowledgedAndDropped) {
+    const std::string a = Pattern(128, 1), b = Pattern(128, 2), c = Pattern(128, 9);
+    std::vector<int> replies;
+    TPeerThread peer([&] {
+        ASSERT_EQ(Peer->ReadByte(5000), NAK);
+        Peer->Write(Block(1, a));
+        replies.push_back(Peer->ReadByte(5000));
+        Peer->Write(Block(1, a)); // as if our ACK had been lost
+        replies.push_back(Peer->ReadByte(5000));
+        Peer->Write(Block(3, c)); // out of sequence: rejected
+        replies.push_back(Peer->ReadByte(5000));
+        Peer->Write(Block(2, b));
+        replies.push_back(Peer->ReadByte(5000));
+        Peer->WriteByte(EOT);
+        replies.push_back(Peer->ReadByte(5000));
+    });
+    TYModemRX rx("", false, 0, H.Status());
+    H.Run(rx);
+    peer.Join();
+    EXPECT_TRUE(rx.Done());
+    EXPECT_EQ(rx.RxData(), a + b);
+    EXPECT_EQ(replies, (std::vector<int>{ACK, ACK, NAK, ACK, ACK}));
+    EXPECT_EQ(H.Count(skError), 1); // only the rejected block
+}
+
+TEST_P(Engine, ReceiveDamagedBlockIsRejectedAndResent) {
+    const std::string a = Pattern(128, 4);
+    TPeerThread peer([&] {
+        ASSERT_EQ(Peer->ReadByte(5000), NAK);
+        std::string damaged = Block(1, a);
+        damaged[40] ^= 0x10;
+        Peer->Write(damaged);
+        EXPECT_EQ(Peer->ReadByte(5000), NAK);
+        if (GetParam() == TLinkKind::Serial) {
+            // A short block times out (on USB that silence would end the connection).
+            Peer->Write(Block(1, a).substr(0, 100));
+            EXPECT_EQ(Peer->ReadByte(8000), NAK);
+        }
+        Peer->Write(Block(1, a));
+        EXPECT_EQ(Peer->ReadByte(5000), ACK);
+        Peer->WriteByte(EOT);
+        EXPECT_EQ(Peer->ReadByte(5000), ACK);
+    });
+    TYModemRX rx("", false, 0, H.Status());
+    H.Run(rx);
+    EXPECT_TRUE(rx.Done());
+    EXPECT_EQ(rx.RxData(), a);
+    EXPECT_TRUE(H.HasError(ConnectionErrorText));
+}
+
+TEST_P(Engine, ReceiveSilentHeader) {
+    // A serial read times out after 3 s and counts as one bad header byte; on USB 2.5 s
+    // without a byte while no dialog is up ends the connection.
+    int second = -1;
+    TPeerThread peer([&] {
+        ASSERT_EQ(Peer->ReadByte(5000), NAK);
+        second = Peer->ReadByte(6000);
+        if (second == NAK) {
+            Peer->Write(Block(1, Pattern(128)));
+            EXPECT_EQ(Peer->ReadByte(5000), ACK);
+            Peer->WriteByte(EOT);
+            EXPECT_EQ(Peer->ReadByte(5000), ACK);
+        }
+    });
+    TYModemRX rx("", false, 0, H.Status());
+    H.Run(rx);
+    peer.Join();
+    if (GetParam() == TLinkKind::Serial) {
+        EXPECT_EQ(second, NAK);
+        EXPECT_TRUE(rx.Done());
+        EXPECT_EQ(rx.RxData(), Pattern(128));
+    } else {
+        EXPECT_EQ(second, CAN);
+        EXPECT_FALSE(rx.Done());
+        EXPECT_TRUE(H.HasError(ConnectionErrorText));
+    }
+}
+
+// File size x start byte x link.
+class TxBlocks : public EngineBase,
+                 public ::testing::TestWithParam<std::tuple<size_t, uint8_t, TLinkKind>> {
+protected:
+    void SetUp() override { Open(std::get<2>(GetParam())); }
+    void TearDown() override { ClosePorts(CalcPort); }
+};
+
+TEST_P(TxBlocks, FileGoesInTheRightBlocksWithTheAskedCheck) {
+    const auto [size, start, kind] = GetParam();
+    TPeerReceiveResult got;
+    TPeerThread peer([&] { got = PeerReceiveObject(*Peer, start); });
+    TYModemTX tx(File(size), false, std::string(1, '\0'), H.Status());
+    EXPECT_EQ(H.Run(tx), TModalResult::Ok);
+    peer.Join();
+    EXPECT_TRUE(tx.Done());
+    ASSERT_TRUE(got.Ok);
+    EXPECT_EQ(got.Data.substr(0, size), Pattern(size));
+
+    // 1024-byte blocks while a whole one remains, then 128-byte blocks.
+    std::string headers;
+    for (const auto& b : got.Blocks) headers += b[0] == char(STX) ? 'L' : 'S';
+    const std::map<size_t, std::string> expected = {
+        {100, "S"}, {900, "SSSSSSSS"}, {1100, "LS"}, {2048, "LL"}};
+    EXPECT_EQ(headers, expected.at(size));
+
+    // The last progress report shows the whole file.
+    ASSERT_GE(H.Records.size(), 2u);
+    EXPECT_EQ(H.Records[H.Records.size() - 2].Kind, skProgress);
+    EXPECT_EQ(H.Records[H.Records.size() - 2].Position, int(size));
+    EXPECT_EQ(H.Records[H.Records.size() - 2].Max, int(size));
+    EXPECT_EQ(H.Records.front().Msg, "Copying " + Dir.File("send-" + std::to_string(size)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, TxBlocks,
+                         ::testing::Combine(::testing::Values(size_t(100), size_t(900),
+                                                              size_t(1100), size_t(2048)),
+                                            ::testing::Values(NAK, CRC_ARC_START, CRC_KERMIT_START),
+                                            ::testing::Values(TLinkKind::Serial, TLinkKind::Usb)),
+                         [](const auto& info) {
+                             const uint8_t s = std::get<1>(info.param);
+                             return std::to_string(std::get<0>(info.param)) +
+                                    (s == NAK             ? "Sum"
+                                     : s == CRC_ARC_START ? "Arc"
+                                                          : "Kermit") +
+                                    KindName(std::get<2>(info.param));
+                         });
+
+TEST_P(Engine, SendSmallBlocksAfterAKnownStartByteAndAnEmptyFile) {
+    // The start byte was read by the caller: the engine begins at once.
+    TPeerReceiveResult got;
+    TPeerThread peer([&] { got = PeerReceiveObject(*Peer, CRC_ARC_START, false); });
+    TYModemTX tx(File(2048), true, "C", H.Status());
+    H.Run(tx);
+    peer.Join();
+    EXPECT_TRUE(tx.Done());
+    EXPECT_EQ(got.Blocks.size(), 16u);
+    EXPECT_EQ(got.Data, Pattern(2048));
+
+    TPeerThread empty([&] { got = PeerReceiveObject(*Peer, NAK); });
+    TYModemTX none(File(0), false, "", H.Status());
+    H.Run(none);
+    empty.Join();
+    EXPECT_TRUE(none.Done());
+    EXPECT_TRUE(got.Ok);
+    EXPECT_TRUE(got.Blocks.empty()); // only the EOT
+}
+
+TEST_P(Engine, SendMissingReplyWaitsAndResends) {
+    if (GetParam() == TLinkKind::Usb) GTEST_SKIP() << "on USB that silence ends the connection";
+    TPeerReceiveResult got;
+    TPeerThread peer([&] {
+        Peer->WriteByte(NAK);
+        Peer->Read(132, 4000); // no answer: the engine waits its time-out and 800 ms
+        got = PeerReceiveObject(*Peer, NAK, false, 6000);
+    });
+    TYModemTX tx(File(100), false, "", H.Status());
+    H.Run(tx);
+    peer.Join();
+    EXPECT_TRUE(tx.Done());
+    EXPECT_TRUE(got.Ok);
+    EXPECT_EQ(got.Blocks.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, Engine, ::testing::Values(TLinkKind::Serial, TLinkKind::Usb),
+                         [](const auto& info) { return KindName(info.param); });
+
+struct TFault {
+    const char* Name;
+    bool Send;        // the PC sends the file (else it receives into it)
+    const char* File; // in the scratch folder
+    int Size;         // the file's size before the transfer; -1: no such file
+    std::function<void(TPeerLink&, TFakeUi&)> Script; // the calculator's part until the PC gives up
+    size_t CanBytes;                                  // then read this many bytes
+    int Cans;                                         // holding at least this many CANs
+    TModalResult Result;
+    int Errors;             // error reports in all
+    bool FileError = false; // the PC's file would not open (else the connection error)
+};
+
+void PrintTo(const TFault& f, std::ostream* os) {
+    *os << f.Name;
+}
+
+const TFault Faults[] = {
+    {"ReceiveCanKeepsThePreviousFile", false, "keep.zq", 17,
+     [](TPeerLink& p, TFakeUi&) {
+         ASSERT_EQ(p.ReadByte(5000), NAK);
+         p.Write(Block(1));
+         EXPECT_EQ(p.ReadByte(5000), ACK);
+         p.WriteByte(CAN);
+     },
+     4, 4, TModalResult::Ok, 1},
+    {"ReceiveSixBadHeaderBytes", false, "bad", -1,
+     [](TPeerLink& p, TFakeUi&) {
+         ASSERT_EQ(p.ReadByte(5000), NAK);
+         for (int i = 0; i < 6; ++i) {
+             p.WriteByte('x');
+             EXPECT_EQ(p.ReadByte(5000), NAK);
+         }
+     },
+     4, 4, TModalResult::Ok, 1},
+    {"ReceiveUserCancel", false, "cancelled", -1,
+     [](TPeerLink& p, TFakeUi& ui) {
+         ASSERT_EQ(p.ReadByte(5000), NAK);
+         p.Write(Block(1));
+         EXPECT_EQ(p.ReadByte(5000), ACK);
+         ui.Progress.Cancel(); // the dialog's Cancel button
+         SleepMs(200);         // the owner has set the termination flag by now
+         // The engine looks at the flag before each header; it may already have.
+         p.Write(Block(2));
+     },
+     8, 4, TModalResult::Cancel, 1},
+    {"ReceiveIntoAMissingFolder", false, "no/such/folder/x.zq", -1,
+     [](TPeerLink& p, TFakeUi&) { p.Drain(500); }, 0, 0, TModalResult::Ok, 1, true},
+    {"SendSixNaks", true, "send", 300,
+     [](TPeerLink& p, TFakeUi&) {
+         p.WriteByte(NAK);
+         int blocks = 0;
+         while (p.ReadByte(4000) == SOH) {
+             p.Read(131, 4000);
+             ++blocks;
+             p.WriteByte(NAK);
+         }
+         EXPECT_EQ(blocks, 6); // the first CAN ended the loop
+     },
+     2, 2, TModalResult::Ok, 6}, // five resends reported, then the connection error
+    {"SendCanAfterBadStartBytes", true, "send", 300,
+     [](TPeerLink& p, TFakeUi&) {
+         p.Write("xyz"); // not start bytes: each counts
+         p.WriteByte(NAK);
+         p.Read(132, 4000);
+         p.WriteByte(CAN);
+     },
+     3, 3, TModalResult::Ok, 1},
+    {"SendUnansweredEot", true, "send", 0,
+     [](TPeerLink& p, TFakeUi&) {
+         p.WriteByte(NAK);
+         int eots = 0;
+         while (p.ReadByte(3000) == EOT) {
+             ++eots;
+             p.WriteByte(NAK);
+         }
+         EXPECT_EQ(eots, 5);
+     },
+     0, 0, TModalResult::Ok, 1},
+    {"SendUserCancel", true, "send", 5000,
+     [](TPeerLink& p, TFakeUi& ui) {
+         p.WriteByte(NAK);
+         p.Read(1028, 4000);
+         ui.Progress.Cancel();
+         SleepMs(200);
+         p.WriteByte(ACK);
+     },
+     3, 3, TModalResult::Cancel, 1},
+    {"SendAMissingFile", true, "absent.zq", -1,
+     [](TPeerLink& p, TFakeUi&) {
+         p.WriteByte(NAK);
+         p.Drain(500);
+     },
+     0, 0, TModalResult::Ok, 1, true},
+};
+
+class EngineFault : public EngineBase,
+                    public ::testing::TestWithParam<std::tuple<TFault, TLinkKind>> {
+protected:
+    void SetUp() override { Open(std::get<1>(GetParam())); }
+    void TearDown() override { ClosePorts(CalcPort); }
+};
+
+TEST_P(EngineFault, EndsTheTransferAndLeavesTheFilesAsTheyWere) {
+    const TFault& f = std::get<0>(GetParam());
+    const std::string path = Dir.File(f.File);
+    if (f.Size >= 0) WriteTestFile(path, Pattern(f.Size, 7));
+    int cans = 0;
+    TPeerThread script([&] {
+        f.Script(*Peer, H.Ui);
+        cans = CansFrom(*Peer, f.CanBytes);
+    });
+    const auto run = [&](auto&& engine) {
+        EXPECT_EQ(H.Run(engine), f.Result);
+        script.Join();
+        EXPECT_FALSE(engine.Done());
+    };
+    if (f.Send)
+        run(TYModemTX(path, false, "", H.Status()));
+    else
+        run(TYModemRX(path, true, 0, H.Status()));
+    EXPECT_GE(cans, f.Cans);
+    EXPECT_EQ(H.Count(skError), f.Errors);
+    EXPECT_TRUE(H.HasError(f.FileError ? "Error (Unable to open file " + path +
+                                             " - No such file or directory)"
+                                       : std::string(ConnectionErrorText)));
+    EXPECT_EQ(H.Ui.Main.Connected, f.FileError); // a PC file's failure keeps the link
+    EXPECT_TRUE(SendFileHandle.Empty());
+    EXPECT_TRUE(ReceiveFileHandle.Empty());
+    EXPECT_EQ(ReadTestFile(path), f.Size >= 0 ? Pattern(f.Size, 7) : "<missing>");
+    EXPECT_EQ(Dir.Entries(), f.Size >= 0 ? 1 : 0) << "no temporary file left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, EngineFault,
+                         ::testing::Combine(::testing::ValuesIn(Faults),
+                                            ::testing::Values(TLinkKind::Serial, TLinkKind::Usb)),
+                         [](const auto& info) {
+                             return std::get<0>(info.param).Name +
+                                    KindName(std::get<1>(info.param));
+                         });
+
+TEST(RawImage, StreamIsLengthThenBytesAndThePortCloses) {
+    TEngineHarness h;
+    TTempDir dir;
+    TFifoPeer peer;
+    OpenPort("ZQlink", 9600);
+    const std::string image = Pattern(70000, 11);
+    WriteTestFile(dir.File("rom.bin"), image);
+    std::string got;
+    TPeerThread script([&] { got = peer.Read(image.size() + 4, 10000); });
+    TSTX stx(dir.File("rom.bin"), h.Status());
+    EXPECT_EQ(h.Run(stx), TModalResult::Ok);
+    script.Join();
+    EXPECT_TRUE(stx.ImageSent());
+    EXPECT_EQ(got.substr(0, 4), std::string("\x70\x11\x01\x00", 4)); // 70000 little-endian
+    EXPECT_EQ(got.substr(4), image);
+    EXPECT_EQ(h.Records.front().Msg, "Connecting ...");
+    EXPECT_EQ(CalcPort.ReadHandle, -1);
+    EXPECT_EQ(CalcPort.WriteHandle, -1);
+
+    OpenPort("ZQlink", 9600);
+    TSTX missing(dir.File("none.bin"), h.Status());
+    EXPECT_EQ(h.Run(missing), TModalResult::Ok); // the dialog still closes
+    EXPECT_FALSE(missing.ImageSent());
+    EXPECT_EQ(CalcPort.ReadHandle, -1);
+}
+
+} // namespace
+} // namespace lw::test
