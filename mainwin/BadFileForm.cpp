@@ -5,16 +5,10 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace lw::gui {
 
-TFBadFile::TFBadFile(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setObjectName("TFBadFile");
-    setWindowTitle(BadFileCaption);
-    Memo1 = new TMessageMemo(60, this);
-    Memo1->setObjectName("Memo1");
+TFBadFile::TFBadFile(QWidget* parent) : TQuestionDialog(parent, "TFBadFile", BadFileCaption, 60) {
     btnYes = AddAnswer(BadFileYes, "btnYes", TBadFileAnswer::Yes);
     btnBinary = AddAnswer(BadFileBinary, "btnBinary", TBadFileAnswer::Binary);
     btnText = AddAnswer(BadFileText, "btnText", TBadFileAnswer::Text);
@@ -32,20 +26,11 @@ TFBadFile::TFBadFile(QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(btnNo);
     buttons->addWidget(btnCancel);
-    auto* root = new QVBoxLayout(this);
-    root->addWidget(Memo1);
-    root->addLayout(buttons);
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    Arrange(buttons);
 }
 
 QPushButton* TFBadFile::AddAnswer(const char* caption, const char* name, TBadFileAnswer answer) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    connect(button, &QPushButton::clicked, this, [this, answer] {
-        FAnswer = answer;
-        accept();
-    });
-    return button;
+    return TQuestionDialog::AddAnswer(caption, name, int(answer));
 }
 
 TBadFileAnswer TFBadFile::Ask(const std::string& fileName, const std::string& kind,
@@ -57,10 +42,8 @@ TBadFileAnswer TFBadFile::Ask(const std::string& fileName, const std::string& ki
     btnText->setVisible(allowText);
     btnCancel->setVisible(allowText);
     FFocus = allowText ? btnCancel : btnNo;
-    layout()->activate();
-    FAnswer = TBadFileAnswer::No;
     // Escape and closing the dialog answer No.
-    return exec() == QDialog::Accepted ? FAnswer : TBadFileAnswer::No;
+    return TBadFileAnswer(AskModal(int(TBadFileAnswer::No)));
 }
 
 void TFBadFile::showEvent(QShowEvent* event) {

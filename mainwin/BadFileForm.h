@@ -3,17 +3,14 @@
 // preselected); an object file of another model offers Yes and No (No preselected). Texts
 // from the core (objects/BadFile.h).
 #pragma once
+#include "prompts/QuestionDialog.h"
 #include "server/ServerUi.h"
-
-#include <QDialog>
 
 class QPushButton;
 
 namespace lw::gui {
 
-class TMessageMemo;
-
-class TFBadFile : public QDialog, public IBadFileDialog {
+class TFBadFile : public TQuestionDialog, public IBadFileDialog {
     Q_OBJECT
 public:
     explicit TFBadFile(QWidget* parent = nullptr);
@@ -21,7 +18,6 @@ public:
     TBadFileAnswer Ask(const std::string& fileName, const std::string& kind,
                        bool allowText) override;
 
-    TMessageMemo* Memo1;
     QPushButton* btnYes;
     QPushButton* btnBinary;
     QPushButton* btnText;
@@ -33,7 +29,6 @@ protected:
 
 private:
     QPushButton* AddAnswer(const char* caption, const char* name, TBadFileAnswer answer);
-    TBadFileAnswer FAnswer = TBadFileAnswer::No;
     QPushButton* FFocus = nullptr;
 };
 

@@ -2,17 +2,14 @@
 // Yes, All (only for a batch of two files or more), No, Cancel. Texts from the core
 // (objects/ReplaceFile.h).
 #pragma once
+#include "prompts/QuestionDialog.h"
 #include "server/ServerUi.h"
-
-#include <QDialog>
 
 class QPushButton;
 
 namespace lw::gui {
 
-class TMessageMemo;
-
-class TFReplaceFile : public QDialog, public IReplaceDialog {
+class TFReplaceFile : public TQuestionDialog, public IReplaceDialog {
     Q_OBJECT
 public:
     explicit TFReplaceFile(QWidget* parent = nullptr);
@@ -20,7 +17,6 @@ public:
     // Cancel (also for Escape).
     TModalResult AskReplace(const std::string& name, int count) override;
 
-    TMessageMemo* Memo1;
     QPushButton* btnYes;
     QPushButton* btnAll;
     QPushButton* btnNo;

@@ -1,0 +1,33 @@
+// The frame the question dialogs share: a title without window buttons, the message memo over
+// a row of answer buttons, a size fixed to the content. A click on an answer button ends the
+// dialog as accepted and keeps that button's answer.
+#pragma once
+#include <QDialog>
+
+class QBoxLayout;
+class QPushButton;
+
+namespace lw::gui {
+
+class TMessageMemo;
+
+class TQuestionDialog : public QDialog {
+    Q_OBJECT
+public:
+    TMessageMemo* Memo1;
+
+protected:
+    // `memoWidth`: the message memo's width in average characters.
+    TQuestionDialog(QWidget* parent, const char* name, const char* caption, int memoWidth);
+    QPushButton* AddAnswer(const char* caption, const char* name, int answer);
+    // Puts the memo over `buttons`.
+    void Arrange(QBoxLayout* buttons);
+    // Shows the question modally: the clicked button's answer, or `otherwise` after Escape or
+    // a closed dialog.
+    int AskModal(int otherwise);
+
+private:
+    int FAnswer = 0;
+};
+
+} // namespace lw::gui
