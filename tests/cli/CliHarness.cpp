@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
-
-#include <unistd.h>
-
 namespace lw::test {
 
 namespace {
@@ -60,13 +55,8 @@ bool Printed(TProcess& cli, const std::string& text, size_t from) {
 }
 
 std::string FindProgram(const std::string& name) {
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path ? path : "/usr/bin:/bin");
-    for (std::string dir; std::getline(dirs, dir, ':');) {
-        const std::string candidate = dir + "/" + name;
-        if (!dir.empty() && ::access(candidate.c_str(), X_OK) == 0) return candidate;
-    }
-    return "";
+    const TRunResult r = Run({"/bin/sh", "-c", "command -v " + name});
+    return r.Status == 0 ? Lines(r.Out).at(0) : "";
 }
 
 } // namespace lw::test

@@ -26,7 +26,6 @@ TEST(CliManual, XRecvAndCaptureOverTheSerialLine) {
         EXPECT_EQ(cli->Wait(60s), 0) << cli->Err();
         EXPECT_NE(cli->Err().find("The file should now be in the 'X' variable"), std::string::npos);
     }
-    EXPECT_TRUE(HasLine(Cli(&sim, {"ls"}).Out, "COPY\t"));
 
     // Two captures in two layouts, saved as FILE-1.png and FILE-2.png.
     {

@@ -37,19 +37,15 @@ TEST(CliUsage, APortThatIsNoSerialDeviceIsNamedAsSuch) {
 TEST(CliUsage, FilesThatCannotBeReadAreRefusedBeforeAnyExchange) {
     TTempDir dir;
     for (const char* command : {"put", "restore", "xmodem-send"}) {
-        const TRunResult r = Cli(
-            nullptr, {"-q", "-y", "-p", dir.File("no-such-port"), command, dir.File("missing.zq")});
-        EXPECT_EQ(r.Status, 1) << command;
-        const auto errors = ErrorLines(r.Err);
-        ASSERT_EQ(errors.size(), 1u) << r.Err;
-        EXPECT_NE(errors[0].find("cannot read"), std::string::npos) << errors[0];
+        SCOPED_TRACE(command);
+        ExpectOneMessage(Cli(nullptr, {"-q", "-y", "-p", dir.File("no-such-port"), command,
+                                       dir.File("missing.zq")}),
+                         1, "cannot read");
     }
     WriteTestFile(dir.File("KB_1-Dec-2026.ZQBACKUP"), "ZQZQKB-C");
-    const TRunResult archive =
-        Cli(nullptr, {"-p", dir.File("no-such-port"), "put", dir.File("KB_1-Dec-2026.ZQBACKUP")});
-    EXPECT_EQ(archive.Status, 1);
-    ASSERT_EQ(ErrorLines(archive.Err).size(), 1u);
-    EXPECT_NE(archive.Err.find("use restore"), std::string::npos);
+    ExpectOneMessage(
+        Cli(nullptr, {"-p", dir.File("no-such-port"), "put", dir.File("KB_1-Dec-2026.ZQBACKUP")}),
+        1, "use restore");
 }
 
 TEST(CliUsage, DemoListsTheSampleMemoryWithNothingAttached) {

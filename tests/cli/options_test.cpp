@@ -25,13 +25,14 @@ protected:
     std::string Message;
 };
 
-TEST_F(CliOptionsTest, DefaultsAndGlobalOptionsOnEitherSideOfTheCommand) {
+TEST_F(CliOptionsTest, DefaultsGlobalOptionsAndThePortFromTheEnvironment) {
     ASSERT_EQ(Parse({"ls"}, O, Message), TParseResult::Run) << Message;
     EXPECT_EQ(O.Port, "auto");
     EXPECT_EQ(O.Speed, 115200);
     EXPECT_EQ(O.Dir, "HOME");
     EXPECT_FALSE(O.Recursive || O.Text || O.Yes || O.Quiet || O.Demo);
 
+    ::setenv("LINKWELL_PORT", "usb_2", 1); // a port given wins over the environment's
     TCliOptions o;
     ASSERT_EQ(Parse({"-p", "/dev/ttyUSB0", "get", "A", "B", "-o", "out", "-t", "--speed", "9600",
                      "-d", "GAMES", "-y"},
@@ -45,15 +46,9 @@ TEST_F(CliOptionsTest, DefaultsAndGlobalOptionsOnEitherSideOfTheCommand) {
     EXPECT_EQ(o.Speed, 9600);
     EXPECT_EQ(o.Dir, "HOME GAMES");
     EXPECT_TRUE(o.Text && o.Yes);
-}
-
-TEST_F(CliOptionsTest, PortComesFromTheEnvironmentUnlessGiven) {
-    ::setenv("LINKWELL_PORT", "usb_2", 1);
-    ASSERT_EQ(Parse({"ident"}, O, Message), TParseResult::Run);
-    EXPECT_EQ(O.Port, "usb_2");
-    TCliOptions o;
-    ASSERT_EQ(Parse({"--port", "/dev/pts/4", "ident"}, o, Message), TParseResult::Run);
-    EXPECT_EQ(o.Port, "/dev/pts/4");
+    TCliOptions env;
+    ASSERT_EQ(Parse({"ident"}, env, Message), TParseResult::Run);
+    EXPECT_EQ(env.Port, "usb_2");
 }
 
 TEST_F(CliOptionsTest, CommandArguments) {

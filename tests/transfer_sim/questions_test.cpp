@@ -38,29 +38,22 @@ protected:
     TSimSession S;
 };
 
-TEST_F(Questions, NoSkipsAllStopsAsking) {
+TEST_F(Questions, ReplaceAnswersAcrossABatch) {
     const std::string n0 = S.Var("N"), x0 = S.Var("X"), s0 = S.Var("SMALL");
-    const std::vector<std::string> files = {TextFile("N", "7."), TextFile("X", "8."),
-                                            TextFile("SMALL", "9.")};
     S.Replace.Answers = {TModalResult::No, TModalResult::All};
-    EXPECT_EQ(Batch(files), 3);
+    EXPECT_EQ(Batch({TextFile("N", "7."), TextFile("X", "8."), TextFile("SMALL", "9.")}), 3);
     EXPECT_EQ(S.Replace.Asked, (std::vector<std::string>{"N|3", "X|3"}));
     EXPECT_EQ(S.Var("N"), n0); // No: left alone, and the batch goes on
-    EXPECT_NE(S.Var("X"), x0);
-    EXPECT_NE(S.Var("SMALL"), s0); // All: replaced without asking
-}
-
-TEST_F(Questions, YesReplacesCancelEndsTheBatch) {
-    const std::string x0 = S.Var("X"), s0 = S.Var("SMALL");
-    const std::vector<std::string> files = {TextFile("N", "7."), TextFile("X", "8."),
-                                            TextFile("SMALL", "9.")};
-    const std::string n0 = S.Var("N");
+    const std::string x1 = S.Var("X"), s1 = S.Var("SMALL");
+    EXPECT_NE(x1, x0);
+    EXPECT_NE(s1, s0); // All: replaced without asking
+    // Yes replaces; Cancel ends the batch.
     S.Replace.Answers = {TModalResult::Yes, TModalResult::Cancel};
-    EXPECT_EQ(Batch(files), 1);
+    EXPECT_EQ(Batch({TextFile("N", "17."), TextFile("X", "18."), TextFile("SMALL", "19.")}), 1);
     EXPECT_NE(S.Var("N"), n0);
-    EXPECT_EQ(S.Var("X"), x0);
-    EXPECT_EQ(S.Var("SMALL"), s0);
-    EXPECT_EQ(S.Replace.Asked.size(), 2u);
+    EXPECT_EQ(S.Var("X"), x1);
+    EXPECT_EQ(S.Var("SMALL"), s1);
+    EXPECT_EQ(S.Replace.Asked.size(), 4u);
 }
 
 TEST_F(Questions, BinaryPutsAskOnlyWhileFlag36IsSet) {
