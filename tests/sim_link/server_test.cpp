@@ -10,7 +10,7 @@ namespace lw::test {
 namespace {
 
 // (The calculator's resend after the PC's NAK: server_sim BadChecksumIsReadAgain.)
-TEST_P(TSimBoth, RefusesThePcsDamagedPacketAndTakesItsResend) {
+TEST_P(TSimBoth, RefusesThePcsDamagedPacketAndGivesUpOnItsOwnAfterFiveResends) {
     Begin();
     S->Pc->WriteByte('E');
     S->Pc->Write(PeerPacket("1 2 +", 1));
@@ -18,10 +18,7 @@ TEST_P(TSimBoth, RefusesThePcsDamagedPacketAndTakesItsResend) {
     S->Pc->Write(PeerPacket("1 2 +"));
     EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("script 1 2 +", 3000).empty());
-}
-
-TEST_P(TSimBoth, GivesUpOnItsPacketAfterFiveResends) {
-    Begin();
+    // Its own packet it sends five times more at most.
     S->Pc->WriteByte('M');
     std::string answer;
     for (int i = 0; i < 6; ++i) {
@@ -81,7 +78,7 @@ TEST_P(TSimTransfer, PutReceivesWithTheChosenStartByte) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, TSimTransfer, ::testing::Values(NAK, 'C', 'D'));
 
-TEST_P(TSimBoth, PutAcksARepeatedBlockAndNaksADamagedOne) {
+TEST_P(TSimBoth, PutAcksARepeatedBlockNaksADamagedOneAndGetCancelsAMissingOne) {
     Begin();
     const std::string file = ObjectFile(256);
     ASSERT_EQ(S->Pc->Command('P', "Y"), ACK);
@@ -103,10 +100,7 @@ TEST_P(TSimBoth, PutAcksARepeatedBlockAndNaksADamagedOne) {
     EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("put Y stored 256 bytes", 2000).empty());
     EXPECT_EQ(S->Var("Y"), file);
-}
-
-TEST_P(TSimBoth, GetOfAMissingVariableIsCancelled) {
-    Begin();
+    // A get of a missing variable is cancelled.
     ASSERT_EQ(S->Pc->Command('G', "NONE"), ACK);
     S->Pc->WriteByte(NAK);
     EXPECT_EQ(S->Pc->ReadByte(3000), CAN);
