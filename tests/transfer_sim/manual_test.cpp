@@ -50,13 +50,16 @@ TEST(XSend, ReceivedObjectIsWrittenWithoutPadding) {
     EXPECT_TRUE(s.Ui.Main.Messages.empty());
 }
 
-TEST(Rom, ImageGoesOverTheUsbPipes) {
+TEST(Rom, ImageGoesOverTheUsbPipesAnUnreadableFileNot) {
     TSimSession s({.Usb = true});
     const std::string image = Pattern(10000);
     const std::string file = s.File("os.bin");
     WriteStringToFile(image, file);
     s.OpenPortOnly();
     s.Control("rom");
+    // A file that cannot be read fails before anything is sent.
+    EXPECT_ANY_THROW(s.Server->SendRom(s.File("missing.bin")));
+    EXPECT_EQ(s.Sim->Stats().RomLength, 0u);
     ASSERT_TRUE(s.Server->SendRom(file));
     EXPECT_NE(s.Sim->WaitEvent("rom received", 5000), "");
     const sim::TSimStats stats = s.Sim->Stats();
@@ -64,13 +67,6 @@ TEST(Rom, ImageGoesOverTheUsbPipes) {
     EXPECT_EQ(stats.RomLength, image.size());
     EXPECT_TRUE(stats.RomImage == image);
     EXPECT_FALSE(s.Ui.Main.Busy);
-}
-
-TEST(Rom, UnreadableFileFailsBeforeAnythingIsSent) {
-    TSimSession s({.Usb = true});
-    s.OpenPortOnly();
-    EXPECT_ANY_THROW(s.Server->SendRom(s.File("missing.bin")));
-    EXPECT_EQ(s.Sim->Stats().RomLength, 0u);
 }
 
 struct TLayout {
