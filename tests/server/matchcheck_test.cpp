@@ -2,12 +2,9 @@
 #include "objects/BadFile.h"
 #include "server/XModemServer.h"
 #include "support/FakeUi.h"
-#include "util/Files.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace lw;
 
@@ -26,19 +23,10 @@ public:
 
 class MatchCheck : public ::testing::Test {
 protected:
-    MatchCheck() : Dir(TempFolder() + "match-" + std::to_string(::getpid()) + "/") {
-        ::mkdir(Dir.c_str(), 0700);
-        State.ModelCode = "KB";
-    }
-    ~MatchCheck() override {
-        for (const auto& f : Files) ::unlink(f.c_str());
-        ::rmdir(Dir.c_str());
-    }
+    MatchCheck() { State.ModelCode = "KB"; }
     std::string File(const std::string& name, const std::string& content) {
-        const std::string path = Dir + name;
-        WriteStringToFile(content, path);
-        Files.push_back(path);
-        return path;
+        test::WriteTestFile(Dir.File(name), content);
+        return Dir.File(name);
     }
     // The check's result, its text flag and what was asked ("" when nothing).
     std::tuple<bool, bool, std::string> Check(const std::string& path) {
@@ -48,8 +36,7 @@ protected:
         return {ok, isText, BadFile.Asked.empty() ? "" : BadFile.Asked.back()};
     }
 
-    std::string Dir;
-    std::vector<std::string> Files;
+    test::TTempDir Dir;
     test::TFakeUi Ui;
     TCalcState State;
     TScriptedBadFile BadFile;
@@ -85,7 +72,7 @@ TEST_F(MatchCheck, HeaderlessFilesAskTextBinaryCancel) {
     EXPECT_EQ(Check(bare), std::make_tuple(true, false, bare + "|Unknown|text"));
     BadFile.Answer = TBadFileAnswer::No;
     EXPECT_EQ(Check(File("empty.src", "")),
-              std::make_tuple(false, false, Dir + "empty.src|.src|text"));
+              std::make_tuple(false, false, Dir.File("empty.src") + "|.src|text"));
 }
 
 TEST_F(MatchCheck, NoDialogMeansNo) {
@@ -105,10 +92,11 @@ TEST_F(MatchCheck, UnreadableFilesRaise) {
         }
         return "no error";
     };
-    EXPECT_EQ(error(Dir + "missing.zq"),
-              "Error (Unable to open file " + Dir + "missing.zq - No such file or directory)");
+    EXPECT_EQ(error(Dir.File("missing.zq")), "Error (Unable to open file " +
+                                                 Dir.File("missing.zq") +
+                                                 " - No such file or directory)");
     // A folder opens but cannot be read.
-    EXPECT_NE(error(Dir).find("Cannot read from file " + Dir + " - Is a directory"),
+    EXPECT_NE(error(Dir.Path).find("Cannot read from file " + Dir.Path + " - Is a directory"),
               std::string::npos);
     EXPECT_TRUE(BadFile.Asked.empty());
 }
