@@ -130,27 +130,17 @@ TEST_F(Listing, DirectoryClosedByEndOfDataAndDeepNesting) {
 
 TEST_F(Listing, ParsingIntoASubdirectoryStopsAtItsEnd) {
     TXPObject sub;
-    sub.Name = "SUB";
+    sub.Name = "";
     const std::string list =
         ListEntry("A", 0x2933, 21) + std::string(1, '\0') + ListEntry("B", 0x2933, 21);
     size_t pos = 0;
     Server.ParseDirList(sub, list, pos);
     EXPECT_EQ(pos, 10u);
     ASSERT_EQ(sub.Children.size(), 1u);
+    EXPECT_EQ(sub.Children[0]->GetPath(), "A"); // an empty parent path adds no blank
+    sub.Name = "SUB";
     EXPECT_EQ(sub.Children[0]->GetPath(), "SUB A");
-}
-
-TEST(XPObject, GetPathRules) {
-    TXPObject root;
-    root.Name = "";
-    auto child = std::make_unique<TXPObject>();
-    child->Name = "A";
-    child->Parent = &root;
-    EXPECT_EQ(child->GetPath(), "A"); // an empty parent path adds no blank
-    root.Name = "HOME";
-    EXPECT_EQ(child->GetPath(), "HOME A");
-    root.Children.push_back(std::move(child));
-    EXPECT_FALSE(root.Listed);
-    EXPECT_EQ(root.GetChildren().size(), 1u);
-    EXPECT_TRUE(root.Listed);
+    EXPECT_FALSE(sub.Listed);
+    EXPECT_EQ(sub.GetChildren().size(), 1u); // reading the children marks it listed
+    EXPECT_TRUE(sub.Listed);
 }

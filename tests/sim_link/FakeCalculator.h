@@ -6,7 +6,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace lw::test {
 
@@ -15,7 +14,9 @@ public:
     sim::TModel Model() const override { return sim::TModel::KB; }
     std::string ObjectFileHeader() const override { return "ZQZQKB-R"; }
     std::string IdentText() const override { return "XMODEM server (fake)"; }
-    std::string Listing() const override { return ListingText; }
+    std::string Listing() const override {
+        return std::string("\x01X\x2C\x2A\x0B\x00\x00\x00\x00", 10);
+    }
     std::string FreeMemoryText() const override { return "12345.5"; }
     bool GetVariable(const std::string& name, std::string& file) const override {
         auto it = Vars.find(name);
@@ -29,7 +30,6 @@ public:
         return true;
     }
     sim::TScriptOutcome RunScript(const std::string& script) override {
-        Scripts.push_back(script);
         auto it = Outcomes.find(script);
         return it == Outcomes.end() ? sim::TScriptOutcome{} : it->second;
     }
@@ -47,9 +47,7 @@ public:
 
     std::map<std::string, std::string> Vars;
     std::map<std::string, sim::TScriptOutcome> Outcomes;
-    std::vector<std::string> Scripts;
     std::set<int> Flags;
-    std::string ListingText = std::string("\x01X\x2C\x2A\x0B\x00\x00\x00\x00", 10);
     std::string Screen;
 };
 
