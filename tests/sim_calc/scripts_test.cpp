@@ -1,6 +1,7 @@
 // The scripts the PC sends, word for word, run against the calculator model.
 #include "SimCalcTestUtil.h"
 #include "link/CalcNames.h"
+#include "server/StackPicture.h"
 #include "sim/SimCalculator.h"
 #include "sim/calc/SampleMemory.h"
 
@@ -169,18 +170,10 @@ TEST(Scripts, StackPictureScript) {
     Exec(*c, script);
     EXPECT_EQ(c->StackText(), stack);
     ASSERT_TRUE(c->GetVariable("$$$t", r));
-    // Decode as the command window does: string objects one after another from nibble 21.
-    std::vector<std::string> lines;
-    for (size_t p = 21; simtest::Field(r, p, 5) == 0x02A2C;) {
-        const size_t chars = (simtest::Field(r, p + 5, 5) - 5) / 2;
-        std::string line;
-        for (size_t k = 0; k < chars; ++k) line += char(simtest::Field(r, p + 10 + 2 * k, 2));
-        const bool marked = line.rfind("\x01\x03\x02", 0) == 0;
-        lines.push_back(marked ? "\"" + line.substr(3) + "\"" : line);
-        p += 10 + 2 * chars;
-    }
-    EXPECT_EQ(lines, (std::vector<std::string>{"1.5", "\"ABC\"", "3.14159265359", "{ 1. \"a\" }",
-                                               "'A+B'", "(1.,2.)"}));
+    // The PC's decoder reads it back: deepest level first, the marked string quoted.
+    EXPECT_EQ(lw::DecodeStackPicture(r),
+              (std::vector<std::string>{"6: 1.5", "5: \"ABC\"", "4: 3.14159265359",
+                                        "3: { 1. \"a\" }", "2: 'A+B'", "1: (1.,2.)"}));
 }
 
 TEST(Scripts, RunTimeDisplayAndScreen) {
