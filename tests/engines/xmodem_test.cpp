@@ -28,6 +28,28 @@ protected:
         WriteTestFile(path, Pattern(size, seed));
         return path;
     }
+    // The calculator sends `data` in `blockSize` blocks; the PC receives it into `target`
+    // (memory when empty) expecting `size` bytes. Returns the file's or the memory's bytes.
+    std::string Receive(const std::string& data, const std::string& target, int32_t size,
+                        size_t blockSize = 128) {
+        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data, blockSize).Ok); });
+        TYModemRX rx(target, !target.empty(), size, H.Status());
+        EXPECT_EQ(H.Run(rx), TModalResult::Ok);
+        EXPECT_TRUE(rx.Done());
+        return target.empty() ? rx.RxData() : ReadTestFile(target);
+    }
+    // The PC sends `path` (`start`: the start byte its caller read, if any) while the
+    // calculator runs `receive`; returns what that got.
+    TPeerReceiveResult Send(const std::string& path, std::function<TPeerReceiveResult()> receive,
+                            const std::string& start = "") {
+        TPeerReceiveResult got;
+        TPeerThread peer([&] { got = receive(); });
+        TYModemTX tx(path, !start.empty(), start, H.Status());
+        EXPECT_EQ(H.Run(tx), TModalResult::Ok);
+        peer.Join();
+        EXPECT_TRUE(tx.Done());
+        return got;
+    }
 
     TEngineHarness H;
     TTempDir Dir;
@@ -41,61 +63,27 @@ protected:
 };
 
 TEST_P(Engine, ReceiveObjectToFileKeepsTheExpectedSizeAndMemoryKeepsWholeBlocks) {
-    const std::string data = Pattern(300);
-    const std::string target = Dir.File("obj.zq");
-    for (const std::string& empty : {target, std::string()}) { // an empty object: EOT only
-        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, "").Ok); });
-        TYModemRX rx(empty, !empty.empty(), 0, H.Status());
-        EXPECT_EQ(H.Run(rx), TModalResult::Ok);
-        EXPECT_TRUE(rx.Done());
-        EXPECT_EQ(empty.empty() ? rx.RxData() : ReadTestFile(target), "");
-    }
+    const std::string data = Pattern(300), target = Dir.File("obj.zq");
+    EXPECT_EQ(Receive("", target, 0), ""); // an empty object: EOT only
+    EXPECT_EQ(Receive("", "", 0), "");
     H.Records.clear();
-    {
-        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
-        TYModemRX rx(target, true, 300, H.Status());
-        EXPECT_EQ(H.Run(rx), TModalResult::Ok);
-        EXPECT_TRUE(rx.Done());
-    }
-    EXPECT_EQ(ReadTestFile(target), data);
+    EXPECT_EQ(Receive(data, target, 300), data);
     EXPECT_EQ(Dir.Entries(), 1) << "no temporary file left";
     EXPECT_EQ(H.Count(skProgress), 4); // one before each block, and the whole at the end
     EXPECT_EQ(H.Records.back().Kind, skFinished);
     EXPECT_EQ(H.Records[H.Records.size() - 2].Position, 300);
     EXPECT_EQ(H.Records[H.Records.size() - 2].Max, 300);
-    {
-        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
-        TYModemRX rx("", false, 300, H.Status());
-        H.Run(rx);
-        ASSERT_TRUE(rx.Done());
-        EXPECT_EQ(rx.RxData().size(), 384u);
-        EXPECT_EQ(rx.RxData().substr(0, 300), data);
-    }
-    {
-        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, data).Ok); });
-        TYModemRX rx(target, true, 0, H.Status()); // no size: every block written whole
-        H.Run(rx);
-        EXPECT_EQ(ReadTestFile(target).size(), 384u);
-    }
+    const std::string memory = Receive(data, "", 300);
+    EXPECT_EQ(memory.size(), 384u);
+    EXPECT_EQ(memory.substr(0, 300), data);
+    EXPECT_EQ(Receive(data, target, 0).size(), 384u); // no size: every block written whole
 }
 
 TEST_P(Engine, ReceiveLongObjectsNumberBlocksPast255AndTakeLargeBlocks) {
     const std::string small = Pattern(300 * 128, 3); // 300 blocks
-    {
-        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, small).Ok); });
-        TYModemRX rx("", false, int32_t(small.size()), H.Status());
-        H.Run(rx);
-        ASSERT_TRUE(rx.Done());
-        EXPECT_EQ(rx.RxData(), small);
-    }
+    EXPECT_EQ(Receive(small, "", int32_t(small.size())), small);
     const std::string large = Pattern(3000, 5);
-    {
-        TPeerThread peer([&] { EXPECT_TRUE(PeerSendObject(*Peer, large, 1024).Ok); });
-        TYModemRX rx(Dir.File("large"), true, 3000, H.Status());
-        H.Run(rx);
-        ASSERT_TRUE(rx.Done());
-    }
-    EXPECT_EQ(ReadTestFile(Dir.File("large")), large);
+    EXPECT_EQ(Receive(large, Dir.File("large"), 3000, 1024), large);
 }
 
 TEST_P(Engine, ReceiveRepeatedBlockIsAcknowledgedAndDropped) {
@@ -186,12 +174,7 @@ protected:
 
 TEST_P(TxBlocks, FileGoesInTheRightBlocksWithTheAskedCheck) {
     const auto [size, start, kind] = GetParam();
-    TPeerReceiveResult got;
-    TPeerThread peer([&] { got = PeerReceiveObject(*Peer, start); });
-    TYModemTX tx(File(size), false, std::string(1, '\0'), H.Status());
-    EXPECT_EQ(H.Run(tx), TModalResult::Ok);
-    peer.Join();
-    EXPECT_TRUE(tx.Done());
+    const auto got = Send(File(size), [&] { return PeerReceiveObject(*Peer, start); });
     ASSERT_TRUE(got.Ok);
     EXPECT_EQ(got.Data.substr(0, size), Pattern(size));
 
@@ -226,36 +209,22 @@ INSTANTIATE_TEST_SUITE_P(Files, TxBlocks,
 
 TEST_P(Engine, SendSmallBlocksAfterAKnownStartByteAndAnEmptyFile) {
     // The start byte was read by the caller: the engine begins at once.
-    TPeerReceiveResult got;
-    TPeerThread peer([&] { got = PeerReceiveObject(*Peer, CRC_ARC_START, false); });
-    TYModemTX tx(File(2048), true, "C", H.Status());
-    H.Run(tx);
-    peer.Join();
-    EXPECT_TRUE(tx.Done());
+    auto got = Send(
+        File(2048), [&] { return PeerReceiveObject(*Peer, CRC_ARC_START, false); }, "C");
     EXPECT_EQ(got.Blocks.size(), 16u);
     EXPECT_EQ(got.Data, Pattern(2048));
-
-    TPeerThread empty([&] { got = PeerReceiveObject(*Peer, NAK); });
-    TYModemTX none(File(0), false, "", H.Status());
-    H.Run(none);
-    empty.Join();
-    EXPECT_TRUE(none.Done());
+    got = Send(File(0), [&] { return PeerReceiveObject(*Peer, NAK); });
     EXPECT_TRUE(got.Ok);
     EXPECT_TRUE(got.Blocks.empty()); // only the EOT
 }
 
 TEST_P(Engine, SendMissingReplyWaitsAndResends) {
     if (GetParam() == TLinkKind::Usb) GTEST_SKIP() << "on USB that silence ends the connection";
-    TPeerReceiveResult got;
-    TPeerThread peer([&] {
+    const auto got = Send(File(100), [&] {
         Peer->WriteByte(NAK);
         Peer->Read(132, 4000); // no answer: the engine waits its time-out and 800 ms
-        got = PeerReceiveObject(*Peer, NAK, false, 6000);
+        return PeerReceiveObject(*Peer, NAK, false, 6000);
     });
-    TYModemTX tx(File(100), false, "", H.Status());
-    H.Run(tx);
-    peer.Join();
-    EXPECT_TRUE(tx.Done());
     EXPECT_TRUE(got.Ok);
     EXPECT_EQ(got.Blocks.size(), 1u);
 }
