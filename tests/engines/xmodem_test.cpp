@@ -91,16 +91,11 @@ TEST_P(Engine, ReceiveRepeatedBlockIsAcknowledgedAndDropped) {
     std::vector<int> replies;
     TPeerThread peer([&] {
         ASSERT_EQ(Peer->ReadByte(5000), NAK);
-        Peer->Write(Block(1, a));
-        replies.push_back(Peer->ReadByte(5000));
-        Peer->Write(Block(1, a)); // as if our ACK had been lost
-        replies.push_back(Peer->ReadByte(5000));
-        Peer->Write(Block(3, c)); // out of sequence: rejected
-        replies.push_back(Peer->ReadByte(5000));
-        Peer->Write(Block(2, b));
-        replies.push_back(Peer->ReadByte(5000));
-        Peer->WriteByte(EOT);
-        replies.push_back(Peer->ReadByte(5000));
+        replies.push_back(Peer->Reply(Block(1, a)));
+        replies.push_back(Peer->Reply(Block(1, a))); // as if our ACK had been lost
+        replies.push_back(Peer->Reply(Block(3, c))); // out of sequence: rejected
+        replies.push_back(Peer->Reply(Block(2, b)));
+        replies.push_back(Peer->Reply(EOT));
     });
     TYModemRX rx("", false, 0, H.Status());
     H.Run(rx);
@@ -117,17 +112,13 @@ TEST_P(Engine, ReceiveDamagedBlockIsRejectedAndResent) {
         ASSERT_EQ(Peer->ReadByte(5000), NAK);
         std::string damaged = Block(1, a);
         damaged[40] ^= 0x10;
-        Peer->Write(damaged);
-        EXPECT_EQ(Peer->ReadByte(5000), NAK);
+        EXPECT_EQ(Peer->Reply(damaged), NAK);
         if (GetParam() == TLinkKind::Serial) {
             // A short block times out (on USB that silence would end the connection).
-            Peer->Write(Block(1, a).substr(0, 100));
-            EXPECT_EQ(Peer->ReadByte(8000), NAK);
+            EXPECT_EQ(Peer->Reply(Block(1, a).substr(0, 100), 8000), NAK);
         }
-        Peer->Write(Block(1, a));
-        EXPECT_EQ(Peer->ReadByte(5000), ACK);
-        Peer->WriteByte(EOT);
-        EXPECT_EQ(Peer->ReadByte(5000), ACK);
+        EXPECT_EQ(Peer->Reply(Block(1, a)), ACK);
+        EXPECT_EQ(Peer->Reply(EOT), ACK);
     });
     TYModemRX rx("", false, 0, H.Status());
     H.Run(rx);
@@ -144,10 +135,8 @@ TEST_P(Engine, ReceiveSilentHeader) {
         ASSERT_EQ(Peer->ReadByte(5000), NAK);
         second = Peer->ReadByte(6000);
         if (second == NAK) {
-            Peer->Write(Block(1, Pattern(128)));
-            EXPECT_EQ(Peer->ReadByte(5000), ACK);
-            Peer->WriteByte(EOT);
-            EXPECT_EQ(Peer->ReadByte(5000), ACK);
+            EXPECT_EQ(Peer->Reply(Block(1, Pattern(128))), ACK);
+            EXPECT_EQ(Peer->Reply(EOT), ACK);
         }
     });
     TYModemRX rx("", false, 0, H.Status());
@@ -253,8 +242,7 @@ const TFault Faults[] = {
     {"ReceiveCanKeepsThePreviousFile", false, "keep.zq", 17,
      [](TPeerLink& p, TFakeUi&) {
          ASSERT_EQ(p.ReadByte(5000), NAK);
-         p.Write(Block(1));
-         EXPECT_EQ(p.ReadByte(5000), ACK);
+         EXPECT_EQ(p.Reply(Block(1)), ACK);
          p.WriteByte(CAN);
      },
      4, 4, TModalResult::Ok, 1},
@@ -262,16 +250,14 @@ const TFault Faults[] = {
      [](TPeerLink& p, TFakeUi&) {
          ASSERT_EQ(p.ReadByte(5000), NAK);
          for (int i = 0; i < 6; ++i) {
-             p.WriteByte('x');
-             EXPECT_EQ(p.ReadByte(5000), NAK);
+             EXPECT_EQ(p.Reply('x'), NAK);
          }
      },
      4, 4, TModalResult::Ok, 1},
     {"ReceiveUserCancel", false, "cancelled", -1,
      [](TPeerLink& p, TFakeUi& ui) {
          ASSERT_EQ(p.ReadByte(5000), NAK);
-         p.Write(Block(1));
-         EXPECT_EQ(p.ReadByte(5000), ACK);
+         EXPECT_EQ(p.Reply(Block(1)), ACK);
          ui.Progress.Cancel(); // the dialog's Cancel button
          SleepMs(200);         // the owner has set the termination flag by now
          // The engine looks at the flag before each header; it may already have.

@@ -47,8 +47,7 @@ TEST_P(TSimFaultTest, ByteFaultsHitTheNthByteAndTheResendIsClean) {
     ExpectCleanResend();
 
     ASSERT_EQ(S->Sim->Control("delay-byte 2 300"), "OK delay-byte 2 300");
-    S->Pc->WriteByte('V');
-    EXPECT_EQ(S->Pc->ReadByte(1000), 0);
+    EXPECT_EQ(S->Pc->Reply('V', 1000), 0);
     auto t = TClock::now();
     EXPECT_EQ(S->Pc->Read(packet.size() - 1, 2000), packet.substr(1));
     EXPECT_GE(MsSince(t), 250);
@@ -89,12 +88,9 @@ TEST_P(TSimFaultTest, NakFaultRefusesGoodPacketsAndBlocks) {
     ASSERT_EQ(S->Pc->ReadByte(2000), 'C');
     ASSERT_EQ(S->Sim->Control("nak 1"), "OK nak 1"); // armed in the middle of the transfer
     const std::string block = BuildBlock(1, ObjectFile(128), TCheckMethod::CrcArc);
-    S->Pc->Write(block);
-    EXPECT_EQ(S->Pc->ReadByte(2000), NAK);
-    S->Pc->Write(block);
-    EXPECT_EQ(S->Pc->ReadByte(2000), ACK);
-    S->Pc->WriteByte(EOT);
-    EXPECT_EQ(S->Pc->ReadByte(2000), ACK);
+    EXPECT_EQ(S->Pc->Reply(block, 2000), NAK);
+    EXPECT_EQ(S->Pc->Reply(block, 2000), ACK);
+    EXPECT_EQ(S->Pc->Reply(EOT, 2000), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("put N stored 128", 2000).empty());
     EXPECT_EQ(S->Sim->Stats().NaksSent, 4u);
 }

@@ -13,10 +13,8 @@ namespace {
 TEST_P(TSimBoth, RefusesThePcsDamagedPacketAndGivesUpOnItsOwnAfterFiveResends) {
     Begin();
     S->Pc->WriteByte('E');
-    S->Pc->Write(PeerPacket("1 2 +", 1));
-    EXPECT_EQ(S->Pc->ReadByte(3000), NAK);
-    S->Pc->Write(PeerPacket("1 2 +"));
-    EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
+    EXPECT_EQ(S->Pc->Reply(PeerPacket("1 2 +", 1), 3000), NAK);
+    EXPECT_EQ(S->Pc->Reply(PeerPacket("1 2 +"), 3000), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("script 1 2 +", 3000).empty());
     // Its own packet it sends five times more at most.
     S->Pc->WriteByte('M');
@@ -86,24 +84,18 @@ TEST_P(TSimBoth, PutAcksARepeatedBlockNaksADamagedOneAndGetCancelsAMissingOne) {
     auto block = [&](uint32_t n) {
         return BuildBlock(n, file.substr((n - 1) * 128, 128), TCheckMethod::CrcArc);
     };
-    S->Pc->Write(block(1));
-    EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
-    S->Pc->Write(block(1)); // our ACK "got lost": the same block again
-    EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
+    EXPECT_EQ(S->Pc->Reply(block(1), 3000), ACK);
+    EXPECT_EQ(S->Pc->Reply(block(1), 3000), ACK); // our ACK "got lost": the same block again
     std::string bad = block(2);
     bad[10] ^= 1;
-    S->Pc->Write(bad);
-    EXPECT_EQ(S->Pc->ReadByte(3000), NAK);
-    S->Pc->Write(block(2));
-    EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
-    S->Pc->WriteByte(EOT);
-    EXPECT_EQ(S->Pc->ReadByte(3000), ACK);
+    EXPECT_EQ(S->Pc->Reply(bad, 3000), NAK);
+    EXPECT_EQ(S->Pc->Reply(block(2), 3000), ACK);
+    EXPECT_EQ(S->Pc->Reply(EOT, 3000), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("put Y stored 256 bytes", 2000).empty());
     EXPECT_EQ(S->Var("Y"), file);
     // A get of a missing variable is cancelled.
     ASSERT_EQ(S->Pc->Command('G', "NONE"), ACK);
-    S->Pc->WriteByte(NAK);
-    EXPECT_EQ(S->Pc->ReadByte(3000), CAN);
+    EXPECT_EQ(S->Pc->Reply(NAK, 3000), CAN);
     ASSERT_FALSE(S->Sim->WaitEvent("get NONE refused", 2000).empty());
 }
 

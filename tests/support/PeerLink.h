@@ -93,6 +93,12 @@ public:
         const std::string b = Read(1, timeoutMs);
         return b.empty() ? -1 : static_cast<uint8_t>(b[0]);
     }
+    // Writes `bytes` and returns the one-byte answer (-1 on time-out).
+    int Reply(const std::string& bytes, int timeoutMs = 5000) {
+        Write(bytes);
+        return ReadByte(timeoutMs);
+    }
+    int Reply(uint8_t b, int timeoutMs = 5000) { return Reply(std::string(1, char(b)), timeoutMs); }
     // Takes what arrives until the line is quiet for `quietMs`.
     std::string Drain(int quietMs) {
         std::string all;
