@@ -249,9 +249,7 @@ const TFault Faults[] = {
     {"ReceiveSixBadHeaderBytes", false, "bad", -1,
      [](TPeerLink& p, TFakeUi&) {
          ASSERT_EQ(p.ReadByte(5000), NAK);
-         for (int i = 0; i < 6; ++i) {
-             EXPECT_EQ(p.Reply('x'), NAK);
-         }
+         for (int i = 0; i < 6; ++i) EXPECT_EQ(p.Reply('x'), NAK);
      },
      4, 4, TModalResult::Ok, 1},
     {"ReceiveUserCancel", false, "cancelled", -1,

@@ -60,16 +60,10 @@ TEST_F(Packets, ReceivedPacketsAreCheckedAndAcknowledged) {
     const std::string big(300, '\x8D');
     std::string replies;
     Run([&](TPtyPeer& p) {
-        p.Write(PeerPacket("1234.5", 1)); // bad checksum
-        replies += p.Read(1, 4000);
-        for (const std::string& data : {std::string("1234.5"), std::string(), big}) {
-            p.Write(PeerPacket(data));
-            replies += p.Read(1, 4000);
-        }
-        for (int i = 0; i < 6; ++i) {
-            p.Write(PeerPacket("abc", 7));
-            replies += p.Read(1, 8000);
-        }
+        replies += char(p.Reply(PeerPacket("1234.5", 1), 4000)); // bad checksum
+        for (const std::string& data : {std::string("1234.5"), std::string(), big})
+            replies += char(p.Reply(PeerPacket(data), 4000));
+        for (int i = 0; i < 6; ++i) replies += char(p.Reply(PeerPacket("abc", 7), 8000));
     });
     std::string data, empty = "x", large;
     Server.ReceiveCommandPacket(data);

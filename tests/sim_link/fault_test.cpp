@@ -59,8 +59,7 @@ TEST_P(TSimFaultTest, BlockFaultsAreHealedByTheReceiversNak) {
     ASSERT_EQ(S->Sim->Control("drop-block 1"), "OK drop-block 1");
     ASSERT_EQ(S->Sim->Control("corrupt-block 3"), "OK corrupt-block 3");
     ASSERT_EQ(S->Pc->Command('G', "B"), ACK);
-    S->Pc->WriteByte(NAK);
-    EXPECT_EQ(S->Pc->Read(1, 300), ""); // block 1 went nowhere
+    EXPECT_EQ(S->Pc->Reply(NAK, 300), -1); // block 1 went nowhere
     S->Pc->WriteByte(NAK);
     // Block 1, block 2 damaged (the third block sent), block 2 again, block 3: each answered.
     const std::pair<uint32_t, bool> blocks[] = {{1, true}, {2, false}, {2, true}, {3, true}};
@@ -79,10 +78,8 @@ TEST_P(TSimFaultTest, NakFaultRefusesGoodPacketsAndBlocks) {
     Begin();
     ASSERT_EQ(S->Sim->Control("nak 3"), "OK nak 3");
     S->Pc->WriteByte('E');
-    for (int i = 0; i < 4; ++i) { // three refusals, then accepted
-        S->Pc->Write(PeerPacket("A"));
-        EXPECT_EQ(S->Pc->ReadByte(2000), i < 3 ? NAK : ACK) << i;
-    }
+    for (int i = 0; i < 4; ++i) // three refusals, then accepted
+        EXPECT_EQ(S->Pc->Reply(PeerPacket("A"), 2000), i < 3 ? NAK : ACK) << i;
 
     ASSERT_EQ(S->Pc->Command('P', "N"), ACK);
     ASSERT_EQ(S->Pc->ReadByte(2000), 'C');
@@ -98,8 +95,7 @@ TEST_P(TSimFaultTest, NakFaultRefusesGoodPacketsAndBlocks) {
 TEST_P(TSimFaultTest, MuteZeroBeforeAckAndBadChecksum) {
     Begin();
     ASSERT_EQ(S->Sim->Control("mute"), "OK mute");
-    S->Pc->WriteByte('V');
-    EXPECT_EQ(S->Pc->Read(1, 300), "");
+    EXPECT_EQ(S->Pc->Reply('V', 300), -1);
     ASSERT_EQ(S->Sim->Control("unmute"), "OK unmute");
 
     ASSERT_EQ(S->Sim->Control("zero-before-ack 1"), "OK zero-before-ack 1");

@@ -34,15 +34,13 @@ TEST_P(TSimBoth, QuitAndStoppingScriptsSilenceTheServerUntilRestarted) {
     std::string answer;
     S->Pc->WriteByte('Q');
     ASSERT_FALSE(S->Sim->WaitEvent("server quit", 2000).empty());
-    S->Pc->WriteByte('V');
-    EXPECT_EQ(S->Pc->Read(1, 300), "");
+    EXPECT_EQ(S->Pc->Reply('V', 300), -1);
     EXPECT_EQ(S->Sim->Control("server"), "OK server");
     ASSERT_TRUE(S->Pc->Ask('V', answer));
 
     ASSERT_EQ(S->Pc->Command('E', "RESTORE"), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("server stopped", 2000).empty());
-    S->Pc->WriteByte('M');
-    EXPECT_EQ(S->Pc->Read(1, 300), "");
+    EXPECT_EQ(S->Pc->Reply('M', 300), -1);
 }
 
 class TSimTransfer : public TSimFixture, public ::testing::WithParamInterface<uint8_t> {};
