@@ -266,13 +266,9 @@ const TFault Faults[] = {
      [](TPeerLink& p, TFakeUi&) { p.Drain(500); }, 0, 0, TModalResult::Ok, 1, true},
     {"SendSixNaks", true, "send", 300,
      [](TPeerLink& p, TFakeUi&) {
-         p.WriteByte(NAK);
-         int blocks = 0;
-         while (p.ReadByte(4000) == SOH) {
-             p.Read(131, 4000);
-             ++blocks;
-             p.WriteByte(NAK);
-         }
+         int blocks = 0; // each block refused
+         for (int b = p.Reply(NAK, 4000); b == SOH; b = p.Reply(NAK, 4000))
+             blocks += p.Read(131, 4000).size() == 131;
          EXPECT_EQ(blocks, 6); // the first CAN ended the loop
      },
      2, 2, TModalResult::Ok, 6}, // five resends reported, then the connection error
@@ -286,12 +282,8 @@ const TFault Faults[] = {
      3, 3, TModalResult::Ok, 1},
     {"SendUnansweredEot", true, "send", 0,
      [](TPeerLink& p, TFakeUi&) {
-         p.WriteByte(NAK);
-         int eots = 0;
-         while (p.ReadByte(3000) == EOT) {
-             ++eots;
-             p.WriteByte(NAK);
-         }
+         int eots = 0; // each EOT refused
+         for (int b = p.Reply(NAK, 3000); b == EOT; b = p.Reply(NAK, 3000)) ++eots;
          EXPECT_EQ(eots, 5);
      },
      0, 0, TModalResult::Ok, 1},
