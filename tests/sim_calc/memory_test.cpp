@@ -21,12 +21,6 @@ using simtest::ObjectNibbles;
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> v) {
-    std::string s;
-    for (int b : v) s += char(b);
-    return s;
-}
-
 void GoTo(ISimCalculator& c, const std::vector<std::string>& path) {
     std::string script = "HOME";
     for (const auto& d : path) script += " " + d;
@@ -43,7 +37,7 @@ std::string Padded(std::string file) {
 
 TEST(Memory, ListingOfASmallTreeByHand) {
     auto c = CreateEmptyCalculator(TModel::KB);
-    EXPECT_EQ(c->Listing(), Bytes({0}));
+    EXPECT_EQ(c->Listing(), std::string(1, '\0'));
     c->RunScript("1. 'A' STO 'D' CRDIR");
     // The newest entry comes first; an empty directory is 13 nibbles.
     EXPECT_EQ(Hex(c->Listing()), "0144962A0D000000000001413329150000000000");
@@ -118,8 +112,7 @@ TEST(Memory, PutRefusesBadFiles) {
     EXPECT_FALSE(c->PutVariable("BAD", "XXXX" + f.substr(4)));
     EXPECT_FALSE(c->PutVariable("", f));
     // A string whose length field points past the data.
-    EXPECT_FALSE(c->PutVariable("BAD", Bytes({'Z', 'Q', 'Z', 'Q', 'K', 'B', '-', 'C', 0x2C, 0x2A,
-                                              0xF0, 0xFF, 0xFF, 0x41})));
+    EXPECT_FALSE(c->PutVariable("BAD", std::string("ZQZQKB-C\x2C\x2A\xF0\xFF\xFF\x41", 14)));
     // A directory whose last-entry offset is wrong.
     ASSERT_TRUE(c->GetVariable("WORK", f));
     std::string broken = f;

@@ -31,12 +31,11 @@ TEST_P(TSimBoth, QuitAndStoppingScriptsSilenceTheServerUntilRestarted) {
     sim::TScriptOutcome restore;
     restore.Action = sim::TScriptOutcome::StopServer;
     Begin({}, [&](TFakeCalculator& c) { c.Outcomes["RESTORE"] = restore; });
-    std::string answer;
     S->Pc->WriteByte('Q');
     ASSERT_FALSE(S->Sim->WaitEvent("server quit", 2000).empty());
     EXPECT_EQ(S->Pc->Reply('V', 300), -1);
     EXPECT_EQ(S->Sim->Control("server"), "OK server");
-    ASSERT_TRUE(S->Pc->Ask('V', answer));
+    ASSERT_TRUE(Serves());
 
     ASSERT_EQ(S->Pc->Command('E', "RESTORE"), ACK);
     ASSERT_FALSE(S->Sim->WaitEvent("server stopped", 2000).empty());
