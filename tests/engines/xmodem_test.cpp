@@ -19,6 +19,7 @@ std::string Block(uint32_t number, const std::string& data = Pattern(128)) {
 
 class EngineBase {
 protected:
+    ~EngineBase() { ClosePorts(CalcPort); }
     void Open(TLinkKind kind) {
         Peer = MakePeer(kind);
         OpenPort(Peer->PortName(), 115200);
@@ -59,7 +60,6 @@ protected:
 class Engine : public EngineBase, public ::testing::TestWithParam<TLinkKind> {
 protected:
     void SetUp() override { Open(GetParam()); }
-    void TearDown() override { ClosePorts(CalcPort); }
 };
 
 TEST_P(Engine, ReceiveObjectToFileKeepsTheExpectedSizeAndMemoryKeepsWholeBlocks) {
@@ -91,11 +91,10 @@ TEST_P(Engine, ReceiveRepeatedBlockIsAcknowledgedAndDropped) {
     std::vector<int> replies;
     TPeerThread peer([&] {
         ASSERT_EQ(Peer->ReadByte(5000), NAK);
-        replies.push_back(Peer->Reply(Block(1, a)));
-        replies.push_back(Peer->Reply(Block(1, a))); // as if our ACK had been lost
-        replies.push_back(Peer->Reply(Block(3, c))); // out of sequence: rejected
-        replies.push_back(Peer->Reply(Block(2, b)));
-        replies.push_back(Peer->Reply(EOT));
+        replies = {Peer->Reply(Block(1, a)),
+                   Peer->Reply(Block(1, a)), // as if our ACK had been lost
+                   Peer->Reply(Block(3, c)), // out of sequence: rejected
+                   Peer->Reply(Block(2, b)), Peer->Reply(EOT)};
     });
     TYModemRX rx("", false, 0, H.Status());
     H.Run(rx);
@@ -158,7 +157,6 @@ class TxBlocks : public EngineBase,
                  public ::testing::TestWithParam<std::tuple<size_t, uint8_t, TLinkKind>> {
 protected:
     void SetUp() override { Open(std::get<2>(GetParam())); }
-    void TearDown() override { ClosePorts(CalcPort); }
 };
 
 TEST_P(TxBlocks, FileGoesInTheRightBlocksWithTheAskedCheck) {
@@ -308,7 +306,6 @@ class EngineFault : public EngineBase,
                     public ::testing::TestWithParam<std::tuple<TFault, TLinkKind>> {
 protected:
     void SetUp() override { Open(std::get<1>(GetParam())); }
-    void TearDown() override { ClosePorts(CalcPort); }
 };
 
 TEST_P(EngineFault, EndsTheTransferAndLeavesTheFilesAsTheyWere) {
