@@ -29,9 +29,8 @@ protected:
 
 TEST_F(Capture, EscapeStartsA1080ByteBody) {
     const std::string body = Pattern(1080, 2);
-    const std::string got = Receive(27, body);
+    EXPECT_EQ(Receive(27, body), "\x1b" + body);
     EXPECT_TRUE(Done);
-    EXPECT_EQ(got, "\x1b" + body);
     ASSERT_GE(H.Records.size(), 3u);
     EXPECT_EQ(H.Records[0].Position, 10);
     EXPECT_EQ(H.Records[1].Position, 90);
@@ -61,8 +60,7 @@ TEST_F(Capture, GeneralHeaderGivesPlanesTimesRowsTimesRowBytes) {
 
 TEST_F(Capture, TooLongABodyFailsWithErr) {
     const std::string header("\x01\x00\x02\x50\x83", 5); // 2 x 80 x 17 = 2720 bytes
-    const std::string got = Receive('\x05', header);
-    EXPECT_EQ(got, "Err");
+    EXPECT_EQ(Receive('\x05', header), "Err");
     EXPECT_FALSE(Done);
     ASSERT_EQ(H.Ui.Main.Messages.size(), 1u);
     EXPECT_EQ(H.Ui.Main.Messages[0].substr(0, 6), "Error:");
