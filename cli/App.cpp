@@ -3,7 +3,7 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "link/Port.h"
-#include "log/TraceLine.h"
+#include "link/TraceLine.h"
 #include "server/Commands.h"
 #include "sim/demo/Demo.h"
 #include "util/Files.h"

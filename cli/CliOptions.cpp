@@ -1,8 +1,8 @@
 #include "cli/CliOptions.h"
 
-#include "capture/CaptureImage.h"
 #include "cli/CliTexts.h"
 #include "link/Port.h"
+#include "objects/CaptureImage.h"
 #include "server/PortNames.h"
 #include "util/Files.h"
 #include "util/Version.h"

@@ -1,8 +1,8 @@
 // The commands on the whole calculator and the transfers the calculator starts itself:
 // backup, restore, screen capture, the manual XRECV/XSEND transfers and the ROM download.
-#include "capture/CaptureImage.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "objects/CaptureImage.h"
 #include "server/Commands.h"
 #include "util/Files.h"
 

@@ -1,7 +1,7 @@
 // The capture picture: the band layout's unread bytes, short or tiny data, the format by
 // extension, and the files' structure. The capture window's tests compare both layouts, the
 // border options and the saved files pixel for pixel through the same functions.
-#include "capture/CaptureImage.h"
+#include "objects/CaptureImage.h"
 #include "support/TempDir.h"
 #include "util/Files.h"
 

@@ -1,9 +1,9 @@
 // Running scripts and waiting until the calculator is idle again: the server does not answer
 // while a script runs, so the program polls with M and drains the answers.
 #include "link/Port.h"
+#include "link/TraceLine.h"
 #include "link/UiHooks.h"
 #include "link/XModemCodec.h"
-#include "log/TraceLine.h"
 #include "server/XModemServer.h"
 
 namespace lw {

@@ -3,8 +3,8 @@
 #include "link/EngineFiles.h"
 #include "link/Engines.h"
 #include "link/Port.h"
+#include "link/TraceLine.h"
 #include "link/XModemCodec.h"
-#include "log/TraceLine.h"
 
 #include <algorithm>
 #include <cstdio>

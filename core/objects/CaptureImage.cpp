@@ -1,4 +1,4 @@
-#include "capture/CaptureImage.h"
+#include "objects/CaptureImage.h"
 
 #include "util/Files.h"
 

@@ -4,7 +4,7 @@
 // pixels come from the core's picture code, the same the command-line program saves.
 // There is at most one window: it is created for the first capture and released when closed.
 #pragma once
-#include "capture/CaptureImage.h"
+#include "objects/CaptureImage.h"
 
 #include <QImage>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "server/XModemServer.h"
 
 #include "link/Port.h"
+#include "link/TraceLine.h"
 #include "link/UiHooks.h"
-#include "log/TraceLine.h"
 
 namespace lw {
 

@@ -2,8 +2,8 @@
 #include "link/Engines.h"
 #include "link/Port.h"
 #include "link/PortPosix.h"
+#include "link/TraceLine.h"
 #include "link/UiHooks.h"
-#include "log/TraceLine.h"
 
 #include <cstdio>
 

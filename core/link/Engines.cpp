@@ -2,8 +2,8 @@
 // status report, the progress text, and the slots of the PC files they have open.
 #include "link/Engines.h"
 #include "link/Port.h"
+#include "link/TraceLine.h"
 #include "link/UiHooks.h"
-#include "log/TraceLine.h"
 
 #include <chrono>
 #include <climits>

@@ -1,8 +1,8 @@
 // The calculator's USB device: its two pipes, the reader thread that makes one blocking
 // 64-byte read per request, the polls of that reader, and the device presence check.
 #include "link/PortPosix.h"
+#include "link/TraceLine.h"
 #include "link/UiHooks.h"
-#include "log/TraceLine.h"
 #include "util/Files.h"
 
 #include <algorithm>

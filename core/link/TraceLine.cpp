@@ -1,4 +1,4 @@
-#include "log/TraceLine.h"
+#include "link/TraceLine.h"
 
 #include <atomic>
 #include <memory>

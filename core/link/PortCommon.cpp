@@ -2,8 +2,8 @@
 // opening and closing, reading and writing, draining, and the serious-error path.
 #include "link/Engines.h"
 #include "link/PortPosix.h"
+#include "link/TraceLine.h"
 #include "link/UiHooks.h"
-#include "log/TraceLine.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
 // Command bytes and command packets.
 #include "link/CalcNames.h"
 #include "link/Port.h"
+#include "link/TraceLine.h"
 #include "link/XModemCodec.h"
-#include "log/TraceLine.h"
 #include "server/CommandPacket.h"
 #include "server/XModemServer.h"
 

@@ -1,7 +1,7 @@
 // Connecting: opening the port, refusing the Kermit server, identifying the calculator.
 #include "link/Port.h"
+#include "link/TraceLine.h"
 #include "link/UiHooks.h"
-#include "log/TraceLine.h"
 #include "server/Identify.h"
 #include "server/PortNames.h"
 #include "server/XModemServer.h"
