@@ -3,11 +3,12 @@
 // and the manual transfers with the calculator's XRECV and XSEND. Each asks for its file,
 // tells the user how to prepare the calculator, runs the core's operation and leaves the
 // window disconnected, or connected and refreshed after a backup or a restore that failed.
-// A failure ends in one message (the command's exception, shown by RunCommand); no PC file is
-// written unless the whole object arrived.
+// A failure ends in one message (the command's exception, shown by RunCommand); a prompt or a
+// wait the person cancelled ends quietly; no PC file is written unless the whole object arrived.
 #include "link/Port.h"
 #include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
+#include "prompts/DownLd.h"
 #include "prompts/FileChooser.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <ctime>
 #include <stdexcept>
@@ -58,6 +60,26 @@ struct THidePromptAfter {
     ~THidePromptAfter() {
         if (UiHooks().Prompt->IsVisible()) UiHooks().Prompt->Hide();
     }
+};
+
+// Whether the person dismissed the prompt dialog (Cancel, Esc, its close button) while this
+// object lived; hiding it from the program does not count.
+class TPromptCancelWatch {
+public:
+    explicit TPromptCancelWatch(TFDownLd* prompt) : FPrompt(prompt) {
+        if (prompt)
+            FConnection =
+                QObject::connect(prompt, &QDialog::rejected, [this] { FCanceled = true; });
+    }
+    ~TPromptCancelWatch() { QObject::disconnect(FConnection); }
+    TPromptCancelWatch(const TPromptCancelWatch&) = delete;
+    TPromptCancelWatch& operator=(const TPromptCancelWatch&) = delete;
+    bool Canceled() const { return FCanceled; }
+
+private:
+    QPointer<TFDownLd> FPrompt;
+    QMetaObject::Connection FConnection;
+    bool FCanceled = false;
 };
 
 } // namespace
@@ -146,8 +168,8 @@ void TFZQDir::mnuDownloadRomClick() {
     const TDisconnectedAfter disconnected{*this};
     if (const std::string refusal = RomFileRefusal(path); !refusal.empty())
         throw std::runtime_error(refusal);
-    if (!UiHooks().Prompt->ShowPrompt(TPromptKind::RomDownload, ""))
-        throw std::runtime_error(CanceledByUserText);
+    // The person cancelled: nothing to report.
+    if (!UiHooks().Prompt->ShowPrompt(TPromptKind::RomDownload, "")) return;
     if (!FServer->OpenComm(Path(port))) return;
     if (!FServer->SendRom(path))
         ShowMessage("Download of ROM file \r\n" + path + "\r\nfailed.", DownloadErrorCaption);
@@ -171,6 +193,7 @@ void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKin
     ReadFileToString(path);
     const TUiHooks& ui = UiHooks();
     bool sent = false;
+    const TPromptCancelWatch watch(DownLd);
     {
         const TDisconnectedAfter disconnected{*this};
         if (!FServer->OpenComm(Path(cmboPort->currentText()))) return;
@@ -180,6 +203,8 @@ void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKin
         ui.Thread->ProcessMessages();
         sent = SendToXRecv(*FServer, path);
     }
+    // A wait the person cancelled ends quietly; a transfer that failed is reported.
+    if (!sent && watch.Canceled()) return;
     if (!sent) throw std::runtime_error(path + " was not sent to the calculator.");
     ui.Prompt->ShowPrompt(after, "");
 }
@@ -190,8 +215,7 @@ void TFZQDir::mnuUploadFileClick() {
         this, {TFileRequest::Save, UploadFileTitle, ObjectFileFilters(State.AddExtension), {}});
     if (chosen.isEmpty()) return;
     const std::string path = Path(chosen);
-    if (!UiHooks().Prompt->ShowPrompt(TPromptKind::FileXSend, ""))
-        throw std::runtime_error(CanceledByUserText);
+    if (!UiHooks().Prompt->ShowPrompt(TPromptKind::FileXSend, "")) return;
     const TDisconnectedAfter disconnected{*this};
     if (!FServer->OpenComm(Path(cmboPort->currentText()))) return;
     SetConnected(FServer->IsConnected());
