@@ -2,6 +2,7 @@
 
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "cli/SessionRunner.h"
 #include "link/Port.h"
 #include "link/TraceLine.h"
 #include "server/Commands.h"
@@ -13,10 +14,6 @@
 #include <memory>
 
 namespace lw::cli {
-
-namespace {
-
-using TCommand = int (*)(TSession&);
 
 const std::map<std::string, TCommand>& CommandTable() {
     static const std::map<std::string, TCommand> table = {
@@ -40,6 +37,28 @@ const std::map<std::string, TCommand>& CommandTable() {
         {"rom", CmdRom},
     };
     return table;
+}
+
+int RunCaught(TSession& session) {
+    TTerminal& term = session.Term;
+    try {
+        const int status = CommandTable().at(session.Options.Command)(session);
+        return status == 0 ? term.Succeed() : status;
+    } catch (const ECommandFailed& e) {
+        return term.Fail(e.what());
+    } catch (const ELinkError& e) {
+        return term.Fail(e.what());
+    } catch (const EFileError& e) {
+        return term.Fail(e.what());
+    } catch (const std::exception& e) {
+        return term.Fail(e.what());
+    }
+}
+
+namespace {
+
+bool IsSession(const TCliOptions& options) {
+    return options.Command == "shell" || options.Command == "run" || !options.Script.empty();
 }
 
 // Runs the command with the terminal and the server client in place; every failure becomes
@@ -72,19 +91,13 @@ int RunSession(const TCliOptions& options, TTerminal& term) {
         server.OnStatus = [&term](const std::string& text) {
             if (!text.empty()) term.Print("[status] " + text + "\n");
         };
-    TSession session{options, term, ui, state, server, ServerPortName(port)};
     int status = 1;
-    try {
-        status = CommandTable().at(options.Command)(session);
-        status = status == 0 ? term.Succeed() : status;
-    } catch (const ECommandFailed& e) {
-        status = term.Fail(e.what());
-    } catch (const ELinkError& e) {
-        status = term.Fail(e.what());
-    } catch (const EFileError& e) {
-        status = term.Fail(e.what());
-    } catch (const std::exception& e) {
-        status = term.Fail(e.what());
+    if (IsSession(options)) {
+        TSessionRunner runner(options, term, ui, state, server, ServerPortName(port));
+        status = runner.RunFromOptions();
+    } else {
+        TSession session{options, term, ui, state, server, ServerPortName(port)};
+        status = RunCaught(session);
     }
     try {
         server.Connect(""); // closes the port; the calculator's server keeps running

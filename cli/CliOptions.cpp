@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 namespace lw::cli {
 
@@ -21,6 +22,7 @@ namespace {
 
 const char* const HelpText =
     R"(linkwell-cli [OPTIONS] COMMAND [ARGS]
+linkwell-cli [OPTIONS] shell | run FILE | -c 'COMMAND; COMMAND'
 
 Options
   -p, --port PORT    a serial device path, "usb" (the USB calculator, suffixes usb_1..usb_4),
@@ -37,7 +39,12 @@ Options
   -q, --quiet        no progress output
   -v, --verbose      print the trace lines to stderr
       --alg          prompts in the ALG wording (default RPN)
-      --json         ports, ident, ls, mem and stack print one JSON document instead of lines
+      --json         ports, ident, ls, mem and stack print one JSON document instead of lines;
+                     in a session every command prints one JSON document on its own line
+  -c COMMANDS        run the commands, separated by ";", on one connection
+      --keep-going   in a session, run the rest after a failed command (exit status 1)
+      --reconnect    in a script, when the link is lost, wait for the calculator, connect
+                     again and run the interrupted command once more
       --version, --help
 
 Commands
@@ -64,6 +71,20 @@ Commands
   xmodem-receive FILE    receive what the calculator's XSEND sends
   rom FILE               send an operating-system image (USB only); an empty file, a calculator
                          object or text file, and a file over 4 MiB are refused
+  shell                  an interactive session on one connection (commands from standard input
+                         when it is not a terminal)
+  run FILE               run the commands in FILE, one per line, on one connection ("-": stdin)
+
+Inside a session (shell, run, -c), besides the commands above
+  cd [DIR]  pwd          the calculator directory: DIR below the current one, "..", or a path
+                         from HOME; cd alone goes HOME
+  lcd [DIR]  lpwd        the PC folder files are read from and written to
+  help [COMMAND]         these lines, or those of one command
+  reconnect              connect again after the link was lost
+  exit                   end the session (also Ctrl-D); Ctrl-C cancels the running command
+A session line holds one command; ";" separates more, "#" starts a comment. Quote names and
+file names with blanks in '...' or "..."; a backslash escapes a blank, a quote, ";", "#" or a
+backslash and is kept before anything else (A\->B is the name A\->B).
 
 Exit status: 0 done; 1 the operation failed (one clear message on stderr); 2 usage error.
 )";
@@ -117,23 +138,13 @@ std::string NormalizeDirPath(const std::string& path) {
     return out;
 }
 
-TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& o,
-                              std::string& message) {
-    if (Asked(argc, argv, {"-h", "--help"})) {
-        std::cout << HelpText;
-        return TParseResult::Done;
-    }
-    if (Asked(argc, argv, {"--version"})) {
-        std::cout << ProgramName << ' ' << FileVersionText() << '\n';
-        return TParseResult::Done;
-    }
-    if (const char* env = std::getenv("LINKWELL_PORT"); env && *env) o.Port = env;
+namespace {
 
-    CLI::App app{"linkwell-cli", ProgramName};
+// The parser: global options, then one subcommand each command. `speed` takes -s as typed.
+void BuildParser(CLI::App& app, TCliOptions& o, std::string& speed) {
     app.set_help_flag();
     app.fallthrough();
-    app.require_subcommand(1);
-    std::string speed = std::to_string(o.Speed);
+    app.require_subcommand(0, 1);
     app.add_option("-p,--port", o.Port);
     app.add_option("-s,--speed", speed);
     app.add_flag("--demo", o.Demo);
@@ -145,6 +156,9 @@ TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& o,
     app.add_flag("-v,--verbose", o.Verbose);
     app.add_flag("--alg", o.Alg);
     app.add_flag("--json", o.Json);
+    app.add_option("-c", o.Script);
+    app.add_flag("--keep-going", o.KeepGoing);
+    app.add_flag("--reconnect", o.Reconnect);
 
     auto command = [&](const char* name) {
         CLI::App* c = app.add_subcommand(name);
@@ -173,14 +187,31 @@ TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& o,
     command("xmodem-send")->add_option("FILE", o.Args)->required()->expected(1);
     command("xmodem-receive")->add_option("FILE", o.Args)->required()->expected(1);
     command("rom")->add_option("FILE", o.Args)->required()->expected(1);
+    command("shell");
+    command("run")->add_option("FILE", o.Args)->required()->expected(1);
+}
 
+bool IsSessionCommand(const std::string& command) {
+    return command == "shell" || command == "run";
+}
+
+// Parses argv over the values already in `o`.
+TParseResult Parse(int argc, const char* const* argv, TCliOptions& o, std::string& message) {
+    CLI::App app{"linkwell-cli", ProgramName};
+    std::string speed = std::to_string(o.Speed);
+    BuildParser(app, o, speed);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         message = e.what();
         return TParseResult::UsageError;
     }
-    o.Command = app.get_subcommands().front()->get_name();
+    const auto subcommands = app.get_subcommands();
+    o.Command = subcommands.empty() ? "" : subcommands.front()->get_name();
+    if (o.Command.empty() == o.Script.empty()) {
+        message = o.Command.empty() ? NoCommandText() : ScriptAndCommandText();
+        return TParseResult::UsageError;
+    }
     if (!ParseSpeed(speed, o.Speed)) {
         message = BadSpeedText(speed);
         return TParseResult::UsageError;
@@ -197,6 +228,129 @@ TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& o,
     }
     message = CheckCommand(o);
     return message.empty() ? TParseResult::Run : TParseResult::UsageError;
+}
+
+// The help's lines from the one beginning with `title` to the next section.
+std::vector<std::string> HelpSection(const std::string& title) {
+    std::istringstream in(HelpText);
+    std::vector<std::string> lines;
+    bool on = false;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line[0] != ' ') on = line.rfind(title, 0) == 0;
+        if (on && !line.empty() && line[0] == ' ') lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& o,
+                              std::string& message) {
+    if (Asked(argc, argv, {"-h", "--help"})) {
+        std::cout << HelpText;
+        return TParseResult::Done;
+    }
+    if (Asked(argc, argv, {"--version"})) {
+        std::cout << ProgramName << ' ' << FileVersionText() << '\n';
+        return TParseResult::Done;
+    }
+    if (const char* env = std::getenv("LINKWELL_PORT"); env && *env) o.Port = env;
+    return Parse(argc, argv, o, message);
+}
+
+TParseResult ParseSessionLine(const std::vector<std::string>& words, const TCliOptions& base,
+                              TCliOptions& o, std::string& message) {
+    o = base;
+    o.Command.clear();
+    o.Script.clear();
+    o.Args.clear();
+    o.Recursive = false;
+    o.OutDir = ".";
+    o.OutFile.clear();
+    o.Count = 1;
+    std::vector<const char*> argv = {ProgramName};
+    for (const auto& w : words) argv.push_back(w.c_str());
+    if (Asked(int(argv.size()), argv.data(), {"-h", "--help"})) {
+        std::cout << HelpText;
+        return TParseResult::Done;
+    }
+    const TParseResult result = Parse(int(argv.size()), argv.data(), o, message);
+    if (result == TParseResult::Run && (IsSessionCommand(o.Command) || !o.Script.empty())) {
+        message = NestedSessionText();
+        return TParseResult::UsageError;
+    }
+    return result;
+}
+
+std::vector<std::string> CommandNames() {
+    TCliOptions o;
+    std::string speed;
+    CLI::App app{"linkwell-cli", ProgramName};
+    BuildParser(app, o, speed);
+    std::vector<std::string> names;
+    for (const CLI::App* c : app.get_subcommands({}))
+        if (!IsSessionCommand(c->get_name())) names.push_back(c->get_name());
+    return names;
+}
+
+std::vector<std::string> CommandOptionNames(const std::string& command) {
+    TCliOptions o;
+    std::string speed;
+    CLI::App app{"linkwell-cli", ProgramName};
+    BuildParser(app, o, speed);
+    std::vector<std::string> names;
+    auto add = [&names](const CLI::App& from) {
+        for (const CLI::Option* opt : from.get_options()) {
+            for (const auto& n : opt->get_snames()) names.push_back("-" + n);
+            for (const auto& n : opt->get_lnames()) names.push_back("--" + n);
+        }
+    };
+    for (const CLI::App* c : app.get_subcommands({}))
+        if (c->get_name() == command) add(*c);
+    TCliOptions none;
+    std::string unused;
+    CLI::App globals{"", ProgramName};
+    BuildParser(globals, none, unused);
+    add(globals);
+    // What only the command line of the program itself takes.
+    std::erase_if(names, [](const std::string& n) {
+        return n == "-c" || n == "--keep-going" || n == "--reconnect" || n == "-p" ||
+               n == "--port" || n == "-s" || n == "--speed" || n == "--demo";
+    });
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+std::string CommandHelp(const std::string& command) {
+    std::string out;
+    for (const char* title : {"Commands", "Inside a session"}) {
+        bool inside = false; // the entry's continuation lines follow its first line
+        for (const auto& line : HelpSection(title)) {
+            if (line.find_first_not_of(' ') == 2) {
+                // The entry's commands: the first word of each column before the description.
+                inside = false;
+                std::istringstream head(line.substr(0, 25));
+                for (std::string word; head >> word;) inside = inside || word == command;
+            }
+            if (inside) out += line + "\n";
+        }
+    }
+    // A line of several short entries ("rm NAME...   mkdir NAME   mv OLD NEW ...").
+    if (out.empty())
+        for (const auto& line : HelpSection("Commands"))
+            if (line.find_first_not_of(' ') == 2 && (line + " ").find("   " + command + " ") < 60)
+                out += line + "\n";
+    return out;
+}
+
+std::string CommandsHelp() {
+    std::string out;
+    for (const char* title : {"Commands", "Inside a session"}) {
+        out += std::string(title) + "\n";
+        for (const auto& line : HelpSection(title)) out += line + "\n";
+    }
+    return out;
 }
 
 std::string CheckCommand(const TCliOptions& o) {

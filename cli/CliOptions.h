@@ -18,9 +18,13 @@ struct TCliOptions {
     bool Verbose = false;
     bool Alg = false;
     bool Json = false; // ports, ident, ls, mem, stack: one JSON document on stdout
+    // Sessions: many commands on one connection.
+    std::string Script;     // -c: the commands themselves, "cmd; cmd"
+    bool KeepGoing = false; // run the rest after a failed command (exit 1 if any failed)
+    bool Reconnect = false; // scripts reconnect by themselves when the link is lost
 
     // The command and its arguments.
-    std::string Command;
+    std::string Command;           // "" with -c
     std::vector<std::string> Args; // names (get, rm, eval ...) or files (put, backup ...)
     bool Recursive = false;        // ls -R
     std::string OutDir = ".";      // get -o
@@ -37,6 +41,20 @@ enum class TParseResult {
 // Parses argv. The default port is $LINKWELL_PORT when set. Help and version go to stdout.
 TParseResult ParseCommandLine(int argc, const char* const* argv, TCliOptions& options,
                               std::string& message);
+
+// One command line of a session: `words` (the command and its arguments, no program name)
+// parsed over `base`, the session's options, into `options`. Sessions cannot nest: shell, run
+// and -c are usage errors here.
+TParseResult ParseSessionLine(const std::vector<std::string>& words, const TCliOptions& base,
+                              TCliOptions& options, std::string& message);
+
+// The names of the commands, and the options of one command (its own and the global ones,
+// long and short forms), for completion.
+std::vector<std::string> CommandNames();
+std::vector<std::string> CommandOptionNames(const std::string& command);
+// The help's lines about one command ("" for an unknown one), and its list of commands.
+std::string CommandHelp(const std::string& command);
+std::string CommandsHelp();
 
 // The checks of a parsed command that need no calculator: the capture file's extension and
 // count, a port for the commands that work without the calculator's server, USB for rom.

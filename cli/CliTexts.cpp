@@ -36,6 +36,65 @@ std::string NeedsYesText(const std::string& command) {
     return command + " needs -y when no terminal is attached";
 }
 
+std::string NoCommandText() {
+    return "a command is required (or -c with commands)";
+}
+
+std::string ScriptAndCommandText() {
+    return "-c takes the commands itself: give either -c or a command";
+}
+
+std::string NestedSessionText() {
+    return "shell, run and -c start a session; they do not run inside one";
+}
+
+std::string UnclosedQuoteText() {
+    return "a quote is not closed";
+}
+
+std::string UnknownCommandText(const std::string& word) {
+    return "unknown command \"" + word + "\" (help lists the commands)";
+}
+
+std::string TooManyArgumentsText(const std::string& command) {
+    return command + ": too many arguments";
+}
+
+std::string ScriptLineText(int line, const std::string& text) {
+    return "line " + std::to_string(line) + ": " + text;
+}
+
+std::string NoPcFolderText(const std::string& folder, const std::string& reason) {
+    return "lcd: cannot use the folder \"" + folder + "\": " + reason;
+}
+
+std::string NotConnectedText() {
+    return "not connected to the calculator: type reconnect once it answers again";
+}
+
+std::string LinkLostText(bool interactive) {
+    return interactive ? "the link to the calculator is lost: type reconnect once it answers "
+                         "again (the session keeps its state)"
+                       : "the link to the calculator is lost; the rest is not run "
+                         "(--reconnect waits for the calculator and goes on)";
+}
+
+std::string ReconnectingText() {
+    return "the link to the calculator is lost; waiting for it to answer again";
+}
+
+std::string ReconnectFailedText(int seconds) {
+    return "the calculator did not answer again within " + std::to_string(seconds) + " s";
+}
+
+std::string ConnectedAgainText() {
+    return "connected again";
+}
+
+std::string SessionPrompt(const std::string& dir) {
+    return dir + "> ";
+}
+
 std::string NoSuchDirectoryText(const std::string& path) {
     return "no directory \"" + path + "\" on the calculator";
 }

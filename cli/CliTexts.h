@@ -16,6 +16,12 @@ std::string AutoPortRefusedText(const std::string& command);
 std::string RomNeedsUsbText();
 std::string ExecNeedsLineText();
 std::string NeedsYesText(const std::string& command); // rom, restore without a terminal
+std::string NoCommandText();
+std::string ScriptAndCommandText(); // -c with a command
+std::string NestedSessionText();    // shell, run or -c inside a session
+std::string UnclosedQuoteText();
+std::string UnknownCommandText(const std::string& word);
+std::string TooManyArgumentsText(const std::string& command);
 
 // Operation failures (exit status 1).
 std::string NoSuchDirectoryText(const std::string& path);
@@ -41,6 +47,16 @@ std::string StackFailedText();
 std::string PortOpenFailedText(const std::string& port);
 std::string CancelledText();
 std::string DemoFailedText(const std::string& reason);
+
+// Sessions.
+std::string ScriptLineText(int line, const std::string& text); // "line 3: <text>"
+std::string NoPcFolderText(const std::string& folder, const std::string& reason);
+std::string NotConnectedText();             // after the link was lost
+std::string LinkLostText(bool interactive); // the one report of a lost link
+std::string ReconnectingText();             // --reconnect waits
+std::string ReconnectFailedText(int seconds);
+std::string ConnectedAgainText();
+std::string SessionPrompt(const std::string& dir); // "HOME GAMES> "
 
 // Questions.
 std::string RestoreQuestionText(const std::string& file);

@@ -3,10 +3,17 @@
 #pragma once
 #include "cli/Session.h"
 
+#include <map>
+#include <string>
+
 namespace lw::cli {
 
-// Runs s.Options.Command.
-int RunCommand(TSession& s);
+using TCommand = int (*)(TSession&);
+// Every command by its name (App.cpp); sessions dispatch through it too.
+const std::map<std::string, TCommand>& CommandTable();
+// Runs s.Options.Command from the table; every failure becomes the one message. Returns the
+// exit status.
+int RunCaught(TSession& s);
 
 // Listing and variables (CommandsMemory.cpp).
 int CmdPorts(TSession& s);

@@ -61,7 +61,7 @@ int CmdPorts(TSession& s) {
                 .Key("group")
                 .String(d.Group)
                 .EndObject();
-        s.Output(json.EndArray().Text());
+        s.OutputJson(json.EndArray().Text());
         return 0;
     }
     for (const auto& name : usable) s.Output(name);
@@ -81,7 +81,7 @@ int CmdIdent(TSession& s) {
         json.BeginObject();
         for (const auto& [key, value] : fields) json.Key(key).String(value);
         json.Key("required-speed").Number(s.State.RequiredSpeed);
-        s.Output(json.EndObject().Text());
+        s.OutputJson(json.EndObject().Text());
         return 0;
     }
     for (const auto& [key, value] : fields) s.Output(std::string(key) + ": " + value);
@@ -110,7 +110,7 @@ int CmdLs(TSession& s) {
                 .Key("type")
                 .String(r.Type)
                 .EndObject();
-        s.Output(json.EndArray().Text());
+        s.OutputJson(json.EndArray().Text());
         return 0;
     }
     for (const auto& r : rows) s.Output(r.Name + '\t' + std::to_string(r.Size) + '\t' + r.Type);
@@ -130,7 +130,7 @@ int CmdMem(TSession& s) {
             json.Number(std::stoll(text));
         else
             json.String(text);
-        s.Output(json.EndObject().Text());
+        s.OutputJson(json.EndObject().Text());
         return 0;
     }
     s.Output(text);
@@ -246,7 +246,7 @@ int CmdStack(TSession& s) {
         TJsonWriter json;
         json.BeginArray();
         for (const auto& level : levels) json.String(level);
-        s.Output(json.EndArray().Text());
+        s.OutputJson(json.EndArray().Text());
         return 0;
     }
     for (const auto& level : levels) s.Output(level);

@@ -47,6 +47,12 @@ TJsonWriter& TJsonWriter::Key(const std::string& key) {
     return *this;
 }
 
+TJsonWriter& TJsonWriter::Document(const std::string& json) {
+    BeforeValue();
+    FText += json;
+    return *this;
+}
+
 TJsonWriter& TJsonWriter::String(const std::string& text) {
     BeforeValue();
     FText += JsonString(text);

@@ -18,6 +18,8 @@ public:
     TJsonWriter& String(const std::string& text);
     TJsonWriter& Number(int64_t value);
     TJsonWriter& Bool(bool value);
+    // A whole document written elsewhere, as the next value.
+    TJsonWriter& Document(const std::string& json);
     // The document so far.
     const std::string& Text() const { return FText; }
 

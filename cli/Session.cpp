@@ -16,6 +16,7 @@
 namespace lw::cli {
 
 void TSession::Connect() {
+    if (Held && Server.IsConnected() && State.Connected) return;
     Server.SetSpeed(std::to_string(Options.Speed));
     WithOpenCause(PortName, [this] { Server.Connect(PortName); });
 }
@@ -61,7 +62,19 @@ void TSession::CheckReadable(const std::string& path) {
 }
 
 void TSession::Output(const std::string& line) {
+    if (Captured) {
+        Captured->push_back(line);
+        return;
+    }
     std::cout << line << '\n' << std::flush;
+}
+
+void TSession::OutputJson(const std::string& document) {
+    if (CapturedJson) {
+        *CapturedJson = document;
+        return;
+    }
+    Output(document);
 }
 
 } // namespace lw::cli

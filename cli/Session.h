@@ -9,6 +9,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace lw::cli {
 
@@ -25,6 +26,12 @@ struct TSession {
     TCalcState& State;
     TXModemServer& Server;
     std::string PortName; // the server client's name of the port to use
+    // In a session the connection outlives the command: Connect keeps an open one.
+    bool Held = false;
+    // When set (a session with --json), output is collected here instead of printed: the
+    // command's lines, or its one JSON document.
+    std::vector<std::string>* Captured = nullptr;
+    std::string* CapturedJson = nullptr;
 
     // Opens the port and identifies the calculator (raises the core's connect error).
     void Connect();
@@ -42,6 +49,8 @@ struct TSession {
     void CheckReadable(const std::string& path);
     // A line of output for scripts, on stdout.
     void Output(const std::string& line);
+    // The command's one JSON document (--json), on stdout.
+    void OutputJson(const std::string& document);
 };
 
 } // namespace lw::cli

@@ -7,9 +7,11 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <utility>
 
 #include <poll.h>
 #include <pthread.h>
+#include <sys/eventfd.h>
 #include <unistd.h>
 
 namespace lw::cli {
@@ -59,10 +61,22 @@ TTerminal::TTerminal(const TTerminalSettings& settings)
       FProgressTty(::isatty(STDERR_FILENO) == 1 && !settings.Quiet) {
     const sigset_t set = WatchedSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    FInterruptFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
 }
 
 TTerminal::~TTerminal() {
     StopWatching();
+    if (FInterruptFd >= 0) ::close(FInterruptFd);
+}
+
+void TTerminal::ClearInterrupts() {
+    uint64_t count = 0;
+    [[maybe_unused]] auto ignored = ::read(FInterruptFd, &count, sizeof count);
+    FInterrupts = 0;
+}
+
+std::vector<std::string> TTerminal::TakeErrors() {
+    return std::exchange(FErrors, {});
 }
 
 void TTerminal::StopWatching() {
@@ -91,7 +105,9 @@ void TTerminal::Watch() {
             if (signal < 0) ::_exit(128 + ending); // the command did not end in time
         }
         if (signal == SIGUSR1) return;
-        if (signal != SIGINT && ending == 0) ending = signal;
+        if (signal != SIGINT && ending == 0) ending = FEnding = signal;
+        const uint64_t one = 1;
+        [[maybe_unused]] auto written = ::write(FInterruptFd, &one, sizeof one);
         if (++FInterrupts == 1) {
             if (FOnInterrupt) FOnInterrupt();
         } else {
@@ -165,6 +181,7 @@ void TTerminal::Print(const std::string& text) {
 
 void TTerminal::Error(const std::string& text) {
     ProgressEnd();
+    FErrors.push_back(text);
     std::cerr << ProgramName << ": " << text << '\n' << std::flush;
 }
 
@@ -215,6 +232,11 @@ int TTerminal::Fail(const std::string& text) {
     FMessages.clear();
     FTransferError.clear();
     return 1;
+}
+
+void TTerminal::DropMessages() {
+    FMessages.clear();
+    FTransferError.clear();
 }
 
 int TTerminal::Succeed() {

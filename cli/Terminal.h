@@ -57,6 +57,8 @@ public:
     // what went wrong) or, when there are none, `text` with the last transfer error. Returns
     // exit status 1.
     int Fail(const std::string& text);
+    // Forgets the kept messages and transfer error (a failed attempt that is tried again).
+    void DropMessages();
     // Ends a successful command: kept messages are printed as warnings. Returns 0.
     int Succeed();
 
@@ -68,6 +70,15 @@ public:
     // Stops watching (Ctrl-C then stays blocked until the program ends).
     void StopWatching();
     bool Interrupted() const { return FInterrupts.load() > 0; }
+    // SIGTERM or SIGHUP came: the program is to end.
+    bool Ending() const { return FEnding.load() != 0; }
+    // A session goes on after a Ctrl-C: the next one cancels again, as the first did.
+    void ClearInterrupts();
+    // Readable after each Ctrl-C, SIGTERM or SIGHUP until ClearInterrupts (for a wait on
+    // input that a Ctrl-C ends).
+    int InterruptFd() const { return FInterruptFd; }
+    // The texts of the messages printed by Error since the last call.
+    std::vector<std::string> TakeErrors();
 
 private:
     void Watch();
@@ -82,6 +93,9 @@ private:
     std::vector<std::string> FMessages;
     std::string FTransferError;
     std::atomic<int> FInterrupts{0};
+    std::atomic<int> FEnding{0};
+    int FInterruptFd = -1;
+    std::vector<std::string> FErrors;
     std::function<void()> FOnInterrupt;
     std::thread FWatcher;
 };

@@ -5,7 +5,8 @@
 #   check_man_page.sh PROGRAM PAGE.scd
 #   check_man_page.sh PROGRAM COMPLETION-FILE plain
 # Options: every -x and --long-name in the help. Commands: the first word of each line of a
-# "Commands" section and the further words before the description column.
+# "Commands" section and the further words before the description column; for a manual page,
+# also those of an "Inside a session" section (the commands a session adds).
 set -euo pipefail
 program=$1 page=$2 mark="*"
 [ "${3:-}" = plain ] && mark=""
@@ -14,7 +15,9 @@ missing=()
 for opt in $(grep -oE '(^|[ ,[])--?[a-zA-Z][-a-zA-Z0-9]*' <<<"$help" | sed -E 's/^[ ,[]//' | sort -u); do
   grep -qF -- "$opt" "$page" || missing+=("option $opt")
 done
-commands=$(awk '/^Commands/ {on=1; next} /^[^ ]/ {on=0}
+sections='^Commands'
+[ -n "$mark" ] && sections='^(Commands|Inside a session)'
+commands=$(awk -v sections="$sections" '$0 ~ sections {on=1; next} /^[^ ]/ {on=0}
   on && /^  [a-z]/ {
     line = substr($0, 1, 25)
     n = split(line, w, /   +/)

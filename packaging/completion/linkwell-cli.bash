@@ -5,9 +5,9 @@ _linkwell_cli() {
     _init_completion || return
 
     local commands="ports ident ls mem get put rm mkdir mv eval exec stack backup restore capture
-        xmodem-send xmodem-receive rom"
+        xmodem-send xmodem-receive rom shell run"
     local options="-p --port -s --speed --demo -d --dir -t --text --no-ext -y --yes -q --quiet
-        -v --verbose --alg --json --version --help"
+        -v --verbose --alg --json -c --keep-going --reconnect --version --help"
 
     case $prev in
     -p | --port)
@@ -22,7 +22,7 @@ _linkwell_cli() {
         _filedir -d
         return
         ;;
-    -d | --dir)
+    -d | --dir | -c)
         return
         ;;
     esac
@@ -31,7 +31,7 @@ _linkwell_cli() {
     local i command=""
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-        -p | --port | -s | --speed | -d | --dir) ((i++)) ;;
+        -p | --port | -s | --speed | -d | --dir | -c) ((i++)) ;;
         -*) ;;
         *) command=${words[i]}; break ;;
         esac
@@ -46,7 +46,7 @@ _linkwell_cli() {
         return
     fi
     case $command in
-    put | restore | xmodem-send | rom | backup | xmodem-receive) _filedir ;;
+    put | restore | xmodem-send | rom | backup | xmodem-receive | run) _filedir ;;
     capture) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "-o -n" -- "$cur")) || _filedir ;;
     ls) COMPREPLY=($(compgen -W "-R" -- "$cur")) ;;
     get) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "-o" -- "$cur")) ;;

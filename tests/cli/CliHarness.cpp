@@ -24,8 +24,11 @@ TRunResult Cli(const TSimSession* sim, const std::vector<std::string>& args,
 }
 
 std::unique_ptr<TProcess> StartCli(const TSimSession* sim, const std::vector<std::string>& args,
-                                   const std::string& stdinPath) {
-    return std::make_unique<TProcess>(CliArgv(sim, args), CliEnv, stdinPath);
+                                   const std::string& stdinPath,
+                                   const std::map<std::string, std::string>& env) {
+    std::map<std::string, std::string> all = env;
+    all.insert(CliEnv.begin(), CliEnv.end());
+    return std::make_unique<TProcess>(CliArgv(sim, args), all, stdinPath);
 }
 
 std::vector<std::string> ErrorLines(const std::string& err) {

@@ -15,8 +15,10 @@ namespace lw::test {
 TRunResult Cli(const TSimSession* sim, const std::vector<std::string>& args,
                std::chrono::milliseconds timeout = std::chrono::seconds(90));
 // The same, started and left running (for commands that wait for the calculator).
+// `env`: variables set for it besides.
 std::unique_ptr<TProcess> StartCli(const TSimSession* sim, const std::vector<std::string>& args,
-                                   const std::string& stdinPath = "");
+                                   const std::string& stdinPath = "",
+                                   const std::map<std::string, std::string>& env = {});
 
 // The failure lines of a run: stderr lines beginning with "linkwell-cli: ".
 std::vector<std::string> ErrorLines(const std::string& err);

@@ -48,7 +48,8 @@ TSimSession::TSimSession(TSessionOptions options, std::unique_ptr<sim::ISimCalcu
         ::setenv("LINKWELL_USB_ROOT", UsbRoot->Path.c_str(), 1);
         Port = UsbDeviceName;
     } else {
-        Port = Device = Sim->AttachSerial("");
+        if (!Options.Link.empty()) ::unlink(Options.Link.c_str());
+        Port = Device = Sim->AttachSerial(Options.Link);
     }
     Sim->Start();
     Server = std::make_unique<TXModemServer>(State, &BadFile, &Replace);

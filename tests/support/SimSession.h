@@ -64,6 +64,7 @@ struct TSessionOptions {
     std::vector<std::string> Faults = {}; // control lines applied before the start
     bool Kermit = false;                  // start as the Kermit server
     uint32_t StartRepeatMs = 1000;
+    std::string Link = ""; // serial: a symlink made here to the line (a later session may take it)
 };
 
 class TSimSession {
