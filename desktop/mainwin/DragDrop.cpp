@@ -9,11 +9,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDrag>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
@@ -23,6 +27,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <exception>
+#include <stdexcept>
 
 namespace lw::gui {
 namespace {
@@ -89,8 +94,34 @@ QStringList FileListOf(const QMimeData* mime, bool* cut) {
 }
 
 void PutFilesOnClipboard(const QStringList& files, bool cut) {
-    TDragDrop::RememberFetched(files);
+    if (!cut) TDragDrop::RememberFetched(files);
     QApplication::clipboard()->setMimeData(FileListMimeData(files, cut));
+}
+
+QString CutFilesFolder() {
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Cut files";
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QStringList KeepAsCutFiles(const QStringList& files) {
+    const QString base = CutFilesFolder();
+    QStringList kept;
+    for (const QString& file : files) {
+        const QString name = QFileInfo(file).fileName();
+        QString target = base + "/" + name;
+        for (int n = 2; QFileInfo::exists(target); ++n) {
+            QDir().mkpath(base + "/" + QString::number(n));
+            target = base + "/" + QString::number(n) + "/" + name;
+        }
+        // Across file systems this copies, then removes the fetched file.
+        if (!QFile::rename(file, target))
+            throw std::runtime_error("Cannot keep the cut variable in " + target.toStdString() +
+                                     "; it stays in " + file.toStdString());
+        kept << target;
+    }
+    return kept;
 }
 
 // --- data fetched on request

@@ -36,8 +36,17 @@ bool DragThresholdReached(const QPoint& down, const QPoint& now, int threshold);
 QMimeData* FileListMimeData(const QStringList& files, bool cut);
 // The local files a clipboard or drop offers; `cut` (optional) tells whether they were cut.
 QStringList FileListOf(const QMimeData* mime, bool* cut = nullptr);
-// Puts files fetched from the calculator on the clipboard.
+// Puts files fetched from the calculator on the clipboard. Copied files (the originals stay on
+// the calculator) are removed when the window goes; cut files are the only copy and stay.
 void PutFilesOnClipboard(const QStringList& files, bool cut);
+// Where cut variables are kept until a paste uses them: "Cut files" in the program's data
+// folder, created on first use. No trailing separator.
+QString CutFilesFolder();
+// Moves files fetched into the temporary folder into CutFilesFolder(), each under its own name
+// in the first folder (the cut folder, then its subfolders "2", "3" ...) where that name is
+// free, so an earlier cut is never overwritten. Returns the new paths; throws when a file
+// cannot be moved (it then stays where it was).
+QStringList KeepAsCutFiles(const QStringList& files);
 
 // One calculator entry a drag offers: where it lives, or the whole memory as a backup.
 struct TDragEntry {

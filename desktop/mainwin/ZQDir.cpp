@@ -211,15 +211,27 @@ void TFZQDir::CreateViews() {
             if (!Busy() && Connected())
                 RunCommand([this, item] { OpenItem(ListModel.Record(item)); });
         });
-    // The rename runs once the editor has closed, outside the model's own call.
+    // The rename runs once the editor has closed, outside the model's own call. It names the
+    // entry by its directory and name: a refresh meanwhile replaces the records.
     connect(&TreeModel, &TDirTreeModel::RenameRequested, this,
             [this](TXPObject* node, const QString& name) {
-                QTimer::singleShot(0, this, [this, node, name] { TreeView1Edited(node, name); });
+                if (!node->Parent) return;
+                const TEntryRename rename{node->Parent->GetPath(), node->Name, true, name};
+                QTimer::singleShot(0, this, [this, rename] { TreeView1Edited(rename); });
             });
     connect(&ListModel, &TDirListModel::RenameRequested, this,
             [this](TXPObject* item, const QString& name) {
-                QTimer::singleShot(0, this, [this, item, name] { ListView1Edited(item, name); });
+                const TXPObject* dir = ListModel.Dir();
+                if (!dir) return;
+                const TEntryRename rename{dir->GetPath(), item->Name,
+                                          item->IsDirectory() || item->TypeIndex == 0, name};
+                QTimer::singleShot(0, this, [this, rename] { ListView1Edited(rename); });
             });
+    // Paste is there whenever the clipboard holds files, also when another program put them
+    // there while this one was in the background.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { ApplyMenuRules(); });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { ApplyMenuRules(); });
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(TreeView1), static_cast<QAbstractItemView*>(ListView1),
           static_cast<QAbstractItemView*>(ListIcons)}) {

@@ -221,8 +221,17 @@ private:
     void TreeView1Change(const QModelIndex& node);
     void OnTreeCurrentChanged(const QModelIndex& node);
     void OnListSelectionChanged();
-    void ListView1Edited(TXPObject* item, const QString& newName);
-    void TreeView1Edited(TXPObject* node, const QString& newName);
+    // An entry to rename, named by its directory and name rather than by its record.
+    struct TEntryRename {
+        std::string Dir; // "HOME WORK"
+        std::string OldName;
+        bool IsDir = false;
+        QString NewName;
+    };
+    // How often a rename waiting for a running command looks again.
+    static constexpr int RenameRetryMs = 50;
+    void ListView1Edited(const TEntryRename& rename);
+    void TreeView1Edited(const TEntryRename& rename);
     void cmboPortChange();
     void cmboSpeedChange();
     void Timer1Click();
@@ -246,6 +255,7 @@ private:
     std::exception_ptr FDeferredError;
     bool FShutDown = false;
     bool FCloseWhenIdle = false;
+    bool FCutFolderShown = false;
     THelpWindow* FHelp = nullptr;
 
 public:

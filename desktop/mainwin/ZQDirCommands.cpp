@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 
@@ -90,6 +91,8 @@ void TFZQDir::CopySelection(bool cut) {
         if (path.empty()) throw std::runtime_error(CanceledByUserText);
         files << QString::fromStdString(path);
     }
+    // A cut variable is about to leave the calculator: its file must outlive the program.
+    if (cut) files = KeepAsCutFiles(files);
     if (PutOnClipboard) PutFilesOnClipboard(files, cut);
     LastCopiedFile = files.last();
 }
@@ -109,6 +112,13 @@ void TFZQDir::mnuCutClick() {
     CopySelection(true);
     // The copy has just saved the entries on the PC: no question.
     DeleteSelection(false);
+    // The first time, the person learns where cut variables wait for their paste.
+    if (!FCutFolderShown && !LastCopiedFile.isEmpty()) {
+        FCutFolderShown = true;
+        ShowStatus(("Cut variables are kept in " + CutFilesFolder() + " until pasted")
+                       .toLocal8Bit()
+                       .toStdString());
+    }
 }
 
 void TFZQDir::mnuPasteClick() {
@@ -187,39 +197,44 @@ void TFZQDir::mnuRenameClick() {
     }
 }
 
-void TFZQDir::ListView1Edited(TXPObject* item, const QString& newName) {
-    // The edit ended before a refresh replaced the records: nothing to rename.
-    bool listed = false;
-    for (int r = 0; r < ListModel.rowCount() && !listed; ++r) listed = ListModel.Record(r) == item;
-    if (!listed) return;
-    RunCommand([this, item, newName] {
-        const std::string oldName = item->Name, name = newName.toLatin1().toStdString();
-        const bool isDir = item->IsDirectory() || item->TypeIndex == 0;
-        if (!CheckCalcName(oldName) || !CheckCalcName(name)) return;
+void TFZQDir::ListView1Edited(const TEntryRename& rename) {
+    if (!Connected()) return;
+    // A command (a refresh perhaps) is running: the rename follows once it has ended.
+    if (Busy() || FCommandDepth > 0) {
+        QTimer::singleShot(RenameRetryMs, this, [this, rename] { ListView1Edited(rename); });
+        return;
+    }
+    RunCommand([this, rename] {
+        const std::string name = rename.NewName.toLatin1().toStdString();
+        if (!CheckCalcName(rename.OldName) || !CheckCalcName(name)) return;
         {
             TBusyScope busy(*this);
-            FServer->ChangeDir(CurrentPath.toStdString());
-            FServer->Rename(oldName, name, isDir);
-            RememberedName = newName;
+            FServer->ChangeDir(rename.Dir);
+            FServer->Rename(rename.OldName, name, rename.IsDir);
+            RememberedName = rename.NewName;
         }
         RequestRefresh();
     });
 }
 
-void TFZQDir::TreeView1Edited(TXPObject* node, const QString& newName) {
-    if (!TreeModel.IndexOf(node).isValid() || !node->Parent) return;
-    RunCommand([this, node, newName] {
-        const std::string oldName = node->Name, name = newName.toLatin1().toStdString();
-        TXPObject* parent = node->Parent;
-        SelectTreeNode(TreeModel.IndexOf(parent));
+void TFZQDir::TreeView1Edited(const TEntryRename& rename) {
+    if (!Connected()) return;
+    if (Busy() || FCommandDepth > 0) {
+        QTimer::singleShot(RenameRetryMs, this, [this, rename] { TreeView1Edited(rename); });
+        return;
+    }
+    RunCommand([this, rename] {
+        const std::string name = rename.NewName.toLatin1().toStdString();
+        const QString parentPath = CalcText(rename.Dir);
+        SelectTreeNode(FindNodeForPath(parentPath));
         RethrowDeferred();
-        if (!CheckCalcName(oldName) || !CheckCalcName(name)) return;
+        if (!CheckCalcName(rename.OldName) || !CheckCalcName(name)) return;
         {
             TBusyScope busy(*this);
-            const QString parentPath = CalcText(parent->GetPath());
             CurrentPath = parentPath;
-            FServer->Rename(oldName, name, true);
-            CurrentPath = parentPath + " " + newName;
+            FServer->ChangeDir(rename.Dir);
+            FServer->Rename(rename.OldName, name, true);
+            CurrentPath = parentPath + " " + rename.NewName;
             FServer->ChangeDir(CurrentPath.toStdString());
         }
         RequestRefresh();
