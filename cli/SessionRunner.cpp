@@ -199,6 +199,12 @@ int TSessionRunner::RunOnce(const TStatement& statement) {
 }
 
 int TSessionRunner::RunCommand(const TCliOptions& options) {
+    // What the line itself says about text mode, extensions and questions (-v and --alg hold
+    // for the whole session).
+    FState.TextMode = options.Text;
+    FState.AddExtension = !options.NoExt;
+    FUi.BadFile.SetTextMode(options.Text);
+    FTerm.SetYesAndQuiet(options.Yes, options.Quiet);
     TSession session{options, FTerm, FUi, FState, FServer, FPortName};
     session.Held = true;
     if (FBase.Json) {

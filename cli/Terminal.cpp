@@ -69,6 +69,12 @@ TTerminal::~TTerminal() {
     if (FInterruptFd >= 0) ::close(FInterruptFd);
 }
 
+void TTerminal::SetYesAndQuiet(bool yes, bool quiet) {
+    FSettings.Yes = yes;
+    FSettings.Quiet = quiet;
+    FProgressTty = ::isatty(STDERR_FILENO) == 1 && !quiet;
+}
+
 void TTerminal::ClearInterrupts() {
     uint64_t count = 0;
     [[maybe_unused]] auto ignored = ::read(FInterruptFd, &count, sizeof count);

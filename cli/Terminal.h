@@ -24,6 +24,8 @@ public:
     TTerminal& operator=(const TTerminal&) = delete;
 
     const TTerminalSettings& Settings() const { return FSettings; }
+    // A session's command with -y or -q of its own.
+    void SetYesAndQuiet(bool yes, bool quiet);
     // Questions can be asked: stdin is a terminal.
     bool Interactive() const { return FInteractive; }
 

@@ -80,6 +80,7 @@ public:
     TTermBadFile(TTerminal& term, bool textMode) : FTerm(term), FTextMode(textMode) {}
     TBadFileAnswer Ask(const std::string& fileName, const std::string& kind,
                        bool allowText) override;
+    void SetTextMode(bool textMode) { FTextMode = textMode; }
 
 private:
     TTerminal& FTerm;

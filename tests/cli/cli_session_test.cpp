@@ -63,20 +63,23 @@ TEST(CliSession, QuotedNamesAndFilesWithBlanks) {
     fs::create_directories(sim.File("out dir"));
     const std::string program = ObjectFile(StringObj("from a folder with a blank"));
     WriteTestFile(sim.File("with blank/PRG.zq"), program);
-    const TRunResult r =
-        Cli(&sim, {"-q", "-y", "-c",
-                   "lcd '" + sim.Folder +
-                       "'; put 'with blank/PRG.zq'; "
-                       "get A\\->B -o 'out dir'; get \"A\\->B\" PRG -o out\\ dir; cd WORK; pwd"});
+    const TRunResult r = Cli(&sim, {"-q", "-y", "-c",
+                                    "lcd '" + sim.Folder +
+                                        "'; put 'with blank/PRG.zq'; "
+                                        "get A\\->B -o 'out dir'; get \"A\\->B\" PRG -o out\\ dir; "
+                                        "get -t X -o 'out dir'; get X -o 'out dir'; cd WORK; pwd"});
     ASSERT_EQ(r.Status, 0) << r.Err;
     EXPECT_EQ(sim.Var("PRG"), program);
     const auto lines = Lines(r.Out);
-    ASSERT_EQ(lines.size(), 4u) << r.Out;
+    ASSERT_EQ(lines.size(), 6u) << r.Out;
     EXPECT_EQ(lines[0], lines[1]); // the same name unquoted and quoted
     EXPECT_EQ(lines[0].rfind("out dir/", 0), 0u) << lines[0];
     EXPECT_EQ(ReadTestFile(sim.File(lines[0])), sim.Var(FileToName("A\\->B", false)));
     EXPECT_EQ(lines[2], "out dir/PRG.zq");
-    EXPECT_EQ(lines[3], "HOME WORK");
+    // A line's own options hold for that line only.
+    EXPECT_EQ(lines[3], "out dir/X.txt");
+    EXPECT_EQ(lines[4], "out dir/X.zq");
+    EXPECT_EQ(lines[5], "HOME WORK");
 }
 
 TEST(CliSession, JsonLinesOneDocumentEachCommand) {
@@ -89,14 +92,14 @@ TEST(CliSession, JsonLinesOneDocumentEachCommand) {
     // Python reads the lines from its standard input and prints what each one holds.
     const TRunResult lines =
         test::Run({"/bin/sh", "-c", "printf '%s' \"$1\" | \"$0\" -c \"$2\"", python, r.Out,
-             "import json,sys\n"
-             "for line in sys.stdin.read().splitlines():\n"
-             "  d=json.loads(line)\n"
-             "  out=d['output']\n"
-             "  if isinstance(out,dict): out=sorted(out)\n"
-             "  elif out and isinstance(out[0],dict): out=[e['name'] for e "
-             "in out]\n"
-             "  print(d['command'],d['status'],out,d.get('error',''))\n"});
+                   "import json,sys\n"
+                   "for line in sys.stdin.read().splitlines():\n"
+                   "  d=json.loads(line)\n"
+                   "  out=d['output']\n"
+                   "  if isinstance(out,dict): out=sorted(out)\n"
+                   "  elif out and isinstance(out[0],dict): out=[e['name'] for e "
+                   "in out]\n"
+                   "  print(d['command'],d['status'],out,d.get('error',''))\n"});
     ASSERT_EQ(lines.Status, 0) << lines.Err << r.Out;
     EXPECT_EQ(lines.Out, "pwd 0 ['HOME'] \n"
                          "mem 0 ['free'] \n"
