@@ -127,5 +127,38 @@ TEST_F(CliShell, CtrlCCancelsTheRunningCopyAndTheSessionGoesOn) {
     EXPECT_EQ(ErrorLines(cli->Err()), (std::vector<std::string>{"linkwell-cli: cancelled"}));
 }
 
+// The calculator unplugged: the shell says so once, refuses the calculator's commands without
+// trying, keeps its directory and connects again when told.
+TEST(CliShellLink, ALostLinkIsReportedOnceAndReconnectedWhenAsked) {
+    TTempDir place;
+    const std::string link = place.File("calc");
+    auto first = std::make_unique<TSimSession>(TSessionOptions{.Link = link});
+    TTypist typist;
+    auto cli = StartCli(nullptr, {"-p", link, "shell"}, typist.Path(),
+                        {{"TERM", "xterm"}, {"HOME", place.Path}, {"XDG_STATE_HOME", place.Path}});
+    ASSERT_TRUE(typist.Shows("HOME> ")) << typist.Screen << cli->Err();
+    typist.Type("cd WORK\n");
+    ASSERT_TRUE(typist.Shows("HOME WORK> ")) << typist.Screen;
+    first->Control("hangup");
+    first.reset();
+    typist.Type("ls\n");
+    ASSERT_TRUE(Printed(*cli, "type reconnect once it answers again (the session keeps its state)"))
+        << cli->Err();
+    typist.Type("mem\n");
+    ASSERT_TRUE(Printed(*cli, "not connected to the calculator")) << cli->Err();
+    const size_t messages = ErrorLines(cli->Err()).size();
+    EXPECT_EQ(messages, 3u) << cli->Err(); // the failed ls, the lost link, the refused mem
+
+    TSimSession second(TSessionOptions{.Link = link});
+    typist.Type("reconnect; ls\n");
+    ASSERT_TRUE(Printed(*cli, "connected again")) << cli->Err();
+    ASSERT_TRUE(cli->WaitFor([&] { return cli->Out().find("PROJ\t") != std::string::npos; }, 60s))
+        << cli->Out() << cli->Err();
+    ASSERT_TRUE(typist.Shows("HOME WORK> ")) << typist.Screen;
+    typist.Type("exit\n");
+    EXPECT_EQ(cli->Wait(30s), 0) << cli->Err();
+    EXPECT_EQ(ErrorLines(cli->Err()).size(), messages) << cli->Err();
+}
+
 } // namespace
 } // namespace lw::test
