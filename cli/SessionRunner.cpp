@@ -160,9 +160,13 @@ int TSessionRunner::Run(const TStatement& statement) {
     }
     if (FBase.Json) PrintJson(statement, status);
     FTerm.TakeErrors();
+    ClearInterrupts();
+    return status;
+}
+
+void TSessionRunner::ClearInterrupts() {
     FTerm.ClearInterrupts();
     FUi.Status.ClearCancel();
-    return status;
 }
 
 int TSessionRunner::RunOnce(const TStatement& statement) {
@@ -339,8 +343,7 @@ void TSessionRunner::Start() {
         FTerm.Error(LinkLostText(true));
     }
     FTerm.TakeErrors();
-    FTerm.ClearInterrupts();
-    FUi.Status.ClearCancel();
+    ClearInterrupts();
 }
 
 void TSessionRunner::RefreshListing() {

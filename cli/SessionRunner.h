@@ -39,6 +39,8 @@ public:
     std::vector<std::pair<std::string, bool>> Entries();
     // Connects and reads the listing (the shell's start); a failure is reported, not raised.
     void Start();
+    // After a Ctrl-C: the next command runs uncancelled.
+    void ClearInterrupts();
 
     // The interactive shell refreshes the listing after commands that change the memory.
     bool Interactive = false;

@@ -189,7 +189,7 @@ int RunShell(TSessionRunner& runner, TTerminal& term) {
             }
             std::fputs("^C\n", out); // the line typed so far is dropped
             std::fflush(out);
-            term.ClearInterrupts();
+            runner.ClearInterrupts();
             continue;
         }
         std::string text(line, size_t(count));

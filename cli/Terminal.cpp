@@ -112,10 +112,11 @@ void TTerminal::Watch() {
         }
         if (signal == SIGUSR1) return;
         if (signal != SIGINT && ending == 0) ending = FEnding = signal;
-        const uint64_t one = 1;
-        [[maybe_unused]] auto written = ::write(FInterruptFd, &one, sizeof one);
         if (++FInterrupts == 1) {
             if (FOnInterrupt) FOnInterrupt();
+            // Told last, so that whoever waits on it sees the interrupt whole.
+            const uint64_t one = 1;
+            [[maybe_unused]] auto written = ::write(FInterruptFd, &one, sizeof one);
         } else {
             const char newline = '\n';
             [[maybe_unused]] auto ignored = ::write(STDERR_FILENO, &newline, 1);

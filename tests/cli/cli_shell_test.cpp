@@ -77,7 +77,8 @@ TEST_F(CliShell, PromptCompletionAndHistoryAcrossSessions) {
         ASSERT_TRUE(typist.Shows("HOME WORK> ")) << typist.Screen;
         typist.Type("get TO\t-o " + Sim.Folder + "; pwd\n");
         ASSERT_TRUE(Outputs(*cli, Sim.File("TODO.zq") + "\nHOME WORK\n")) << cli->Out();
-        // Ctrl-D ends the session.
+        // Ctrl-D at the prompt ends the session.
+        ASSERT_TRUE(typist.Shows("HOME WORK> ")) << typist.Screen;
         typist.Type("\x04");
         EXPECT_EQ(cli->Wait(30s), 0) << cli->Err();
         EXPECT_EQ(ErrorLines(cli->Err()).size(), 0u) << cli->Err();
@@ -122,6 +123,7 @@ TEST_F(CliShell, CtrlCCancelsTheRunningCopyAndTheSessionGoesOn) {
         << cli->Err();
     EXPECT_GT(std::stoll(cli->Out()), 0) << cli->Out();
     EXPECT_EQ(cli->Err().find("NOP\""), std::string::npos) << cli->Err();
+    ASSERT_TRUE(typist.Shows("HOME> ")) << typist.Screen;
     typist.Type("\x04");
     EXPECT_EQ(cli->Wait(30s), 0) << cli->Err();
     EXPECT_EQ(ErrorLines(cli->Err()), (std::vector<std::string>{"linkwell-cli: cancelled"}));
