@@ -188,8 +188,10 @@ void TTerminal::Print(const std::string& text) {
 
 void TTerminal::Error(const std::string& text) {
     ProgressEnd();
-    FErrors.push_back(text);
-    std::cerr << ProgramName << ": " << text << '\n' << std::flush;
+    // One line, whatever line ends the core's texts hold ("Connection Error.\r\nPlease ...").
+    const std::string line = OneLine(text);
+    FErrors.push_back(line);
+    std::cerr << ProgramName << ": " << line << '\n' << std::flush;
 }
 
 void TTerminal::ProgressBegin(const std::string& caption) {

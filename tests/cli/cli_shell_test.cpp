@@ -160,6 +160,11 @@ TEST(CliShellLink, ALostLinkIsReportedOnceAndReconnectedWhenAsked) {
     typist.Type("exit\n");
     EXPECT_EQ(cli->Wait(30s), 0) << cli->Err();
     EXPECT_EQ(ErrorLines(cli->Err()).size(), messages) << cli->Err();
+    // Each message is one line, also the core's own connection error.
+    for (const auto& line : Lines(cli->Err()))
+        EXPECT_TRUE(line.empty() || line.rfind("linkwell-cli: ", 0) == 0 ||
+                    line == "connected again")
+            << line;
 }
 
 } // namespace
