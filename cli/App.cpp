@@ -35,6 +35,7 @@ const std::map<std::string, TCommand>& CommandTable() {
         {"xmodem-send", CmdXModemSend},
         {"xmodem-receive", CmdXModemReceive},
         {"rom", CmdRom},
+        {"sync", CmdSync},
     };
     return table;
 }

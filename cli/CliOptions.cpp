@@ -39,8 +39,8 @@ Options
   -q, --quiet        no progress output
   -v, --verbose      print the trace lines to stderr
       --alg          prompts in the ALG wording (default RPN)
-      --json         ports, ident, ls, mem and stack print one JSON document instead of lines;
-                     in a session every command prints one JSON document on its own line
+      --json         ports, ident, ls, mem, stack and sync print one JSON document instead
+                     of lines; in a session every command prints one JSON document on its own line
   -c COMMANDS        run the commands, separated by ";", on one connection
       --keep-going   in a session, run the rest after a failed command (exit status 1)
       --reconnect    in a script, when the link is lost, wait for the calculator, connect
@@ -71,6 +71,19 @@ Commands
   xmodem-receive FILE    receive what the calculator's XSEND sends
   rom FILE               send an operating-system image (USB only); an empty file, a calculator
                          object or text file, and a file over 4 MiB are refused
+  sync PCDIR             keep the folder PCDIR and the -d directory alike (binary NAME.zq files,
+                         with -t NAME.txt text files); prints the plan, one line each:
+                         ACTION<TAB>NAME<TAB>REASON, then carries it out. A name changed on both
+                         sides is a conflict: nothing is done unless --prefer says which side wins
+      --to-calc | --to-pc | --both
+                         one way only, or both ways (default)
+      --dry-run          print the plan only
+      --delete           carry deletions across (otherwise a deleted name is left alone)
+      --recursive        subdirectories and subfolders too
+      --prefer calc|pc   in a conflict this side wins; the other is kept on the PC as
+                         NAME.conflict-<date>.<ext>
+      --trust-sizes      a variable whose listed size is unchanged since the last sync counts as
+                         unchanged (not fetched to compare)
   shell                  an interactive session on one connection (commands from standard input
                          when it is not a terminal)
   run FILE               run the commands in FILE, one per line, on one connection ("-": stdin)
@@ -86,7 +99,8 @@ A session line holds one command; ";" separates more, "#" starts a comment. Quot
 file names with blanks in '...' or "..."; a backslash escapes a blank, a quote, ";", "#" or a
 backslash and is kept before anything else (A\->B is the name A\->B).
 
-Exit status: 0 done; 1 the operation failed (one clear message on stderr); 2 usage error.
+Exit status: 0 done (sync: in sync); 1 the operation failed (one clear message on stderr), or
+sync found conflicts; 2 usage error.
 )";
 
 // --help or --version before a "--" (after it everything is an argument).
@@ -189,6 +203,19 @@ void BuildParser(CLI::App& app, TCliOptions& o, std::string& speed) {
     command("rom")->add_option("FILE", o.Args)->required()->expected(1);
     command("shell");
     command("run")->add_option("FILE", o.Args)->required()->expected(1);
+    CLI::App* sync = command("sync");
+    sync->add_option("PCDIR", o.Args)->required()->expected(1);
+    CLI::Option* toCalc = sync->add_flag_callback("--to-calc", [&o] { o.SyncTo = "calc"; });
+    CLI::Option* toPc =
+        sync->add_flag_callback("--to-pc", [&o] { o.SyncTo = "pc"; })->excludes(toCalc);
+    sync->add_flag_callback("--both", [&o] { o.SyncTo = "both"; })
+        ->excludes(toCalc)
+        ->excludes(toPc);
+    sync->add_flag("--dry-run", o.DryRun);
+    sync->add_flag("--delete", o.Delete);
+    sync->add_flag("--recursive", o.Recursive);
+    sync->add_flag("--trust-sizes", o.TrustSizes);
+    sync->add_option("--prefer", o.Prefer)->check(CLI::IsMember({"calc", "pc"}));
 }
 
 bool IsSessionCommand(const std::string& command) {

@@ -26,10 +26,16 @@ struct TCliOptions {
     // The command and its arguments.
     std::string Command;           // "" with -c
     std::vector<std::string> Args; // names (get, rm, eval ...) or files (put, backup ...)
-    bool Recursive = false;        // ls -R
+    bool Recursive = false;        // ls -R, sync --recursive
     std::string OutDir = ".";      // get -o
     std::string OutFile;           // capture -o
     int Count = 1;                 // capture -n
+    // sync
+    std::string SyncTo = "both"; // "both", "calc" (--to-calc) or "pc" (--to-pc)
+    bool DryRun = false;
+    bool Delete = false;
+    bool TrustSizes = false;
+    std::string Prefer; // "", "calc" or "pc"
 };
 
 enum class TParseResult {

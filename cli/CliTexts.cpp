@@ -199,4 +199,36 @@ std::string RestoredNoteText() {
            "To connect again, restart the server (XSrvr) on the Calculator.";
 }
 
+std::string NoSuchFolderText(const std::string& folder) {
+    return "sync: \"" + folder + "\" is not a folder";
+}
+
+std::string SyncConflictsText(int count) {
+    return "sync: " + std::to_string(count) + (count == 1 ? " conflict" : " conflicts") +
+           " (changed on both sides); nothing was done. Give --prefer calc or --prefer pc to " +
+           "keep one side and a conflict copy of the other";
+}
+
+std::string SyncFailedText(const std::string& what) {
+    return "sync stopped: " + what + "; what was done is recorded, run sync again to finish";
+}
+
+std::string SyncStoppedText(int done) {
+    return "sync stopped after " + std::to_string(done) +
+           " actions; what was done is recorded, run sync again to finish";
+}
+
+std::string SyncStateUnreadableText(const std::string& file) {
+    return "note: " + file + " could not be read; both sides are compared as at a first sync";
+}
+
+std::string SyncSummaryText(int done, int fetched) {
+    return "sync: " + std::to_string(done) + " done, " + std::to_string(fetched) +
+           " variables fetched to compare";
+}
+
+std::string SyncConflictCopyText(const std::string& file) {
+    return "kept the other side as " + file;
+}
+
 } // namespace lw::cli

@@ -47,6 +47,10 @@ std::string StackFailedText();
 std::string PortOpenFailedText(const std::string& port);
 std::string CancelledText();
 std::string DemoFailedText(const std::string& reason);
+std::string NoSuchFolderText(const std::string& folder);
+std::string SyncConflictsText(int count); // nothing was done
+std::string SyncFailedText(const std::string& what);
+std::string SyncStoppedText(int done);
 
 // Sessions.
 std::string ScriptLineText(int line, const std::string& text); // "line 3: <text>"
@@ -63,5 +67,8 @@ std::string RestoreQuestionText(const std::string& file);
 
 // Notes printed on success.
 std::string RestoredNoteText(); // the calculator's server stopped; how to reconnect
+std::string SyncStateUnreadableText(const std::string& file); // compared as a first sync
+std::string SyncSummaryText(int done, int fetched);
+std::string SyncConflictCopyText(const std::string& file);
 
 } // namespace lw::cli

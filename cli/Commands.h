@@ -37,4 +37,7 @@ int CmdXModemSend(TSession& s);
 int CmdXModemReceive(TSession& s);
 int CmdRom(TSession& s);
 
+// Keeping a PC folder and a calculator directory alike (CommandsSync.cpp).
+int CmdSync(TSession& s);
+
 } // namespace lw::cli

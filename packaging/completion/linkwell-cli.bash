@@ -5,7 +5,7 @@ _linkwell_cli() {
     _init_completion || return
 
     local commands="ports ident ls mem get put rm mkdir mv eval exec stack backup restore capture
-        xmodem-send xmodem-receive rom shell run"
+        xmodem-send xmodem-receive rom sync shell run"
     local options="-p --port -s --speed --demo -d --dir -t --text --no-ext -y --yes -q --quiet
         -v --verbose --alg --json -c --keep-going --reconnect --version --help"
 
@@ -50,5 +50,15 @@ _linkwell_cli() {
     capture) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "-o -n" -- "$cur")) || _filedir ;;
     ls) COMPREPLY=($(compgen -W "-R" -- "$cur")) ;;
     get) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "-o" -- "$cur")) ;;
+    sync)
+        if [[ $prev == --prefer ]]; then
+            COMPREPLY=($(compgen -W "calc pc" -- "$cur"))
+        elif [[ $cur == -* ]]; then
+            COMPREPLY=($(compgen -W "--to-calc --to-pc --both --dry-run --delete --recursive
+                --prefer --trust-sizes" -- "$cur"))
+        else
+            _filedir -d
+        fi
+        ;;
     esac
 } && complete -F _linkwell_cli linkwell-cli
