@@ -8,6 +8,21 @@
 namespace lw {
 
 class TXModemServer;
+struct TCalcState;
+
+// Puts the sync's transfer mode and file-name form into the state for its lifetime, and the
+// window's own back afterwards.
+class TSyncModeScope {
+public:
+    TSyncModeScope(TCalcState& state, bool textMode, bool addExtension);
+    ~TSyncModeScope();
+    TSyncModeScope(const TSyncModeScope&) = delete;
+    TSyncModeScope& operator=(const TSyncModeScope&) = delete;
+
+private:
+    TCalcState& FState;
+    bool FTextMode, FAddExtension;
+};
 
 // The hash of a file's contents, or "" with `why` set when the file is not one the sync can
 // send in this mode (not an object file of the calculator `modelCode`, or no text file).

@@ -309,18 +309,7 @@ TSyncPlan MakeSyncPlan(TXModemServer& server, const TSyncOptions& options) {
         LoadSyncState(options.PcDir, options.CalcDir, options.TextMode ? "text" : "binary");
     TXPObject* dir = server.Root().FindDir(options.CalcDir);
     if (!dir) throw std::invalid_argument("No directory " + options.CalcDir + " on the calculator");
-    TCalcState& state = server.State();
-    const bool textMode = state.TextMode, addExtension = state.AddExtension;
-    state.TextMode = options.TextMode;
-    state.AddExtension = options.AddExtension;
-    struct TRestore {
-        TCalcState& State;
-        bool Text, Ext;
-        ~TRestore() {
-            State.TextMode = Text;
-            State.AddExtension = Ext;
-        }
-    } restore{state, textMode, addExtension};
+    const TSyncModeScope mode(server.State(), options.TextMode, options.AddExtension);
     TPlanner planner(server, plan);
     planner.Directory(dir, options.CalcDir, options.PcDir, "");
     planner.Finish();

@@ -195,18 +195,7 @@ std::string ConflictCopyPath(const std::string& pcPath, std::time_t when) {
 TSyncRunReport RunSyncPlan(TXModemServer& server, TSyncPlan& plan,
                            const std::function<bool(size_t)>& step) {
     TSyncRunReport report;
-    TCalcState& state = server.State();
-    const bool textMode = state.TextMode, addExtension = state.AddExtension;
-    state.TextMode = plan.Options.TextMode;
-    state.AddExtension = plan.Options.AddExtension;
-    struct TRestore {
-        TCalcState& State;
-        bool Text, Ext;
-        ~TRestore() {
-            State.TextMode = Text;
-            State.AddExtension = Ext;
-        }
-    } restore{state, textMode, addExtension};
+    const TSyncModeScope mode(server.State(), plan.Options.TextMode, plan.Options.AddExtension);
 
     TRunner runner(server, plan, report);
     bool sent = false;

@@ -14,14 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::map<std::string, std::string> FilesOf(const std::string& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        if (e.is_regular_file())
-            files[fs::relative(e.path(), root).string()] = ReadTestFile(e.path().string());
-    return files;
-}
-
 class CliSync : public ::testing::Test {
 protected:
     std::string Pc() const { return Sim.Folder + "/pc"; }
@@ -42,12 +34,12 @@ TEST_F(CliSync, DryRunPrintsThePlanAndChangesNothing) {
     fs::create_directories(Pc());
     WriteTestFile(Pc() + "/A.zq", ObjectFile(StringObj("from the PC")));
     PutCalc("B", "from the calculator");
-    const auto pcBefore = FilesOf(Pc());
+    const auto pcBefore = FilesBelow(Pc());
     const std::string calcBefore = Listing();
     const TRunResult dry = Cli(&Sim, {"sync", Pc(), "--dry-run"});
     EXPECT_EQ(dry.Status, 0) << dry.Err;
     EXPECT_EQ(dry.Out, "send\tA\tnew on the PC\nfetch\tB\tnew on the calculator\n");
-    EXPECT_EQ(FilesOf(Pc()), pcBefore); // not even a state file
+    EXPECT_EQ(FilesBelow(Pc()), pcBefore); // not even a state file
     EXPECT_EQ(Listing(), calcBefore);
 
     const TRunResult run = Cli(&Sim, {"-q", "sync", Pc()});

@@ -40,6 +40,15 @@ std::string ReadTestFile(const std::string& path) {
     return s.str();
 }
 
+std::map<std::string, std::string> FilesBelow(const std::string& root) {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file())
+            files[fs::relative(e.path(), root).string()] = ReadTestFile(e.path().string());
+    return files;
+}
+
 std::string Pattern(size_t n, int seed) {
     std::string s(n, '\0');
     for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>((i * 7 + size_t(seed)) & 0xFF);

@@ -9,18 +9,6 @@ namespace fs = std::filesystem;
 
 namespace lw::test {
 
-namespace {
-
-std::map<std::string, std::string> FilesBelow(const std::string& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        if (e.is_regular_file())
-            files[fs::relative(e.path(), root).string()] = ReadTestFile(e.path().string());
-    return files;
-}
-
-} // namespace
-
 void SyncFixture::Begin(std::unique_ptr<sim::ISimCalculator> calculator) {
     S.reset();
     S = std::make_unique<TSimSession>(TSessionOptions{.Empty = true}, std::move(calculator));
