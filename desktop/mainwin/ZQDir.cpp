@@ -439,7 +439,7 @@ void TFZQDir::CreateMenus() {
     QMenuBar* bar = menuBar();
     mnuFile = bar->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
-    mnuFile->addActions({mnuNewFolder, mnuBackup, mnuRestore, mnuEval});
+    mnuFile->addActions({mnuNewFolder, mnuBackup, mnuRestore, mnuSyncFolder, mnuEval});
     mnuFile->addSeparator();
     mnuFile->addActions({mnuDelete, mnuRename, mnuProperty});
     mnuFile->addSeparator();
@@ -688,7 +688,7 @@ void TFZQDir::ApplyMenuRules() {
     mnuCopyAsText->setEnabled(one);
     mnuEditText->setEnabled(one);
     mnuProperty->setEnabled(any);
-    for (QAction* a : {mnuXferMode, mnuRefresh, mnuNewFolder, mnuBackup, mnuRestore})
+    for (QAction* a : {mnuXferMode, mnuRefresh, mnuNewFolder, mnuBackup, mnuRestore, mnuSyncFolder})
         a->setEnabled(connected && !busy && !prompt);
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     mnuPaste->setEnabled(clip && clip->hasUrls() && ListWidget()->isEnabled() && !busy && !prompt);

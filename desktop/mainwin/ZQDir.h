@@ -267,6 +267,7 @@ public:
         *mnuToolbar, *mnuStatusBar, *mnuLargeIcons, *mnuSmallIcons, *mnuList, *mnuDetails,
         *mnuRefresh, *mnuOptions, *mnuVorl, *mnuDownloadRom, *mnuContentsHelp, *mnuCommHelp,
         *mnuTextHelp, *mnuTroubleHelp, *mnuAbout;
+    QAction* mnuSyncFolder = nullptr; // mainwin/SyncDialog.cpp
     QMenu *mnuFile, *mnuEdit, *mnuView, *mnuROM, *mnuHelp;
 };
 

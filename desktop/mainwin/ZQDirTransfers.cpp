@@ -6,6 +6,7 @@
 // A failure ends in one message (the command's exception, shown by RunCommand); a prompt or a
 // wait the person cancelled ends quietly; no PC file is written unless the whole object arrived.
 #include "link/Port.h"
+#include "mainwin/SyncDialog.h"
 #include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
@@ -95,6 +96,11 @@ void TFZQDir::ConnectTransferCommands() {
     command(mnuDownLoadServer, &TFZQDir::mnuDownLoadServerClick);
     command(mnuDownLoadFile, &TFZQDir::mnuDownLoadFileClick);
     command(mnuUploadFile, &TFZQDir::mnuUploadFileClick);
+    mnuSyncFolder = new QAction("S&ynchronize Folder...", this);
+    mnuSyncFolder->setObjectName("mnuSyncFolder");
+    mnuSyncFolder->setStatusTip("Keep a PC folder and this directory alike.");
+    connect(mnuSyncFolder, &QAction::triggered, this,
+            [this] { RunCommand([this] { SynchronizeFolder(*this); }); });
 }
 
 // --- backup and restore

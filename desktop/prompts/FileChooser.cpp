@@ -19,6 +19,11 @@ QString FileDialog(QWidget* parent, const TFileRequest& request) {
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                          [&dialog](const QString& f) { dialog.setDefaultSuffix(FilterSuffix(f)); });
         dialog.selectFile(request.Name);
+    } else if (request.Mode == TFileRequest::Folder) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (!request.Name.isEmpty()) dialog.setDirectory(request.Name);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

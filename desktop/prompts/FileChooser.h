@@ -11,13 +11,13 @@ class QWidget;
 namespace lw::gui {
 
 struct TFileRequest {
-    enum TMode { Open, Save };
+    enum TMode { Open, Save, Folder };
     TMode Mode = Open;
     QString Title;
     // Name filters in Qt's form, the first one chosen at the start:
     // {"ZQ Archives (*.zqbackup)", "All Files (*)"}.
     QStringList Filters;
-    // The proposed file name (Save).
+    // The proposed file name (Save), or the folder to start in (Folder).
     QString Name;
 };
 
