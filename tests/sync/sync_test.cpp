@@ -233,3 +233,31 @@ TEST_F(SyncFixture, AStoppedRunIsCompletedByTheNextOne) {
         EXPECT_EQ(ReadTestFile(PcFile("C" + std::to_string(i) + ".zq")),
                   S->Var("C" + std::to_string(i)));
 }
+
+// A calculator that falls silent in the middle: the run fails at that action, and once it
+// answers again the next run sends the rest, each variable once.
+TEST_F(SyncFixture, ACalculatorFallingSilentLeavesAStateTheNextRunCompletes) {
+    for (int i = 0; i < 4; ++i)
+        PutPc("S" + std::to_string(i) + ".zq", StringFile("silent " + std::to_string(i)));
+    TSyncPlan plan = Plan();
+    int started = 0;
+    const TSyncRunReport silent = RunSyncPlan(*S->Server, plan, [&](size_t) {
+        if (++started == 3) S->Control("mute");
+        return true;
+    });
+    EXPECT_EQ(silent.Failed, 1);
+    EXPECT_EQ(silent.Done, 2);
+    EXPECT_TRUE(S->LeftInTempFolder().empty());
+    TSyncState state;
+    ASSERT_TRUE(SyncStateFromJson(ReadFileToString(PcFile(SyncStateFileName)), state));
+    EXPECT_EQ(state.Entries.size(), 2u);
+
+    S->Control("unmute");
+    S->Connect();
+    EXPECT_EQ(Actions(Plan()), "S0:same S1:same S2:send S3:send");
+    Sync();
+    EXPECT_EQ(CalcMemory().size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Object(S->Var("S" + std::to_string(i))),
+                  Object(StringFile("silent " + std::to_string(i))));
+}
