@@ -96,7 +96,7 @@ TCompletion Complete(const std::string& line, const TCompletionSource& source) {
             if (command == "cd") names.push_back("..");
         } else if (TakesPcFiles(command)) {
             names = PcFileCandidates(word, false);
-        } else if (command == "lcd") {
+        } else if (command == "lcd" || command == "sync") {
             names = PcFileCandidates(word, true);
         } else if (command == "help") {
             names = source.Commands;

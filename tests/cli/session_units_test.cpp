@@ -147,6 +147,7 @@ TEST_F(SessionCompletion, PcFilesForPutAndFoldersForOutput) {
     EXPECT_EQ(Candidates("put " + dir.Path + "/"),
               (Words{dir.File("prog one.zq"), dir.File("prog two.zq"), dir.File("sub folder/")}));
     EXPECT_EQ(Candidates("get SQR -o " + dir.Path + "/"), (Words{dir.File("sub folder/")}));
+    EXPECT_EQ(Candidates("sync --dry-run " + dir.Path + "/"), (Words{dir.File("sub folder/")}));
     EXPECT_EQ(Candidates("put " + dir.Path + "/."), (Words{dir.File(".hidden")}));
 }
 
