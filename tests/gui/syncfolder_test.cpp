@@ -56,7 +56,12 @@ private Q_SLOTS:
             QCOMPARE(Row(table, 1), (QStringList{"send", "B", "new on the PC"}));
             QCOMPARE(Row(table, 2), (QStringList{"fetch", "C", "new on the calculator"}));
             QCOMPARE(dialog->lblCounts->text(), QString("send 2, fetch 1"));
-            table->item(1, 0)->setCheckState(Qt::Unchecked);
+            // Space on the line's check box, as a keyboard user leaves it out.
+            table->setFocus();
+            table->setCurrentCell(1, 0);
+            QTRY_VERIFY(QApplication::focusWidget() == table);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(table->item(1, 0)->checkState(), Qt::Unchecked);
             QCOMPARE(dialog->lblCounts->text(), QString("send 1, fetch 1; left out 1"));
             checked = true;
             test::TModalScript::Click(d, "Synchronize");
