@@ -203,6 +203,10 @@ private:
         const TSyncOptions& o = FPlan.Options;
         const auto found = FPlan.State.Entries.find(it.Key);
         const TSyncEntry* s = found != FPlan.State.Entries.end() ? &found->second : nullptr;
+        // Names a copy refuses (the improper-name question, a text copy of a name holding
+        // HOME) are left alone rather than stopping the whole sync.
+        if (!IsProperCalcName(it.Name) || (o.TextMode && it.Name.find("HOME") != std::string::npos))
+            return Set(it, TSyncAction::Skip, "a name that cannot be copied in this mode");
         if (it.HasPc) {
             std::string why;
             it.PcHash = SyncContentHash(ReadFileToString(it.PcPath), o.TextMode,
