@@ -63,6 +63,8 @@ TTransferThread::~TTransferThread() {
 
 void TTransferThread::Start() {
     FThread = std::thread([this] {
+        // Terminate ends the port's waits on this thread, not only the engine's loops.
+        SetWaitAbandonFlag(&FTerminated);
         try {
             Execute();
         } catch (const std::exception& e) {

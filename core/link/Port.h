@@ -1,6 +1,7 @@
 // The port layer: the one connection to the calculator, over a serial device or the two
 // pipes of the calculator's USB device, and the byte-level operations everything above uses.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -74,8 +75,23 @@ bool IsSerialPortName(const std::string& name);
 std::string UsbRoot();
 // Monotonic milliseconds.
 uint64_t TickCount();
-// Sleeps `ms` milliseconds (the protocol's fixed delays).
+// Sleeps `ms` milliseconds (the protocol's fixed delays); on the UI thread in slices that let
+// the window's messages run.
 void SleepMs(uint32_t ms);
+// The transfer running on the calling thread: once `flag` is set, the port's waits on this
+// thread end early (as time-outs) so that the transfer ends soon. Null: none.
+void SetWaitAbandonFlag(const std::atomic<bool>* flag);
+// On the UI thread, for a wait that began at `startedAt` (ms tick): once it lasts over a
+// second with no other dialog showing, the busy dialog shows; its Cancel then ends the wait
+// disconnected (SeriousError).
+void NoteSlowWait(uint64_t startedAt);
+// The busy dialog shows because a slow wait put it up (UI thread).
+bool SlowWaitNoticeShowing();
+// Closes the busy dialog if a slow wait put it up (UI thread).
+void EndSlowWaitNotice();
+// Asks the UI thread's waits to end as cancelled, disconnected (as the busy dialog's Cancel
+// does), also before a dialog shows; false withdraws the request.
+void CancelWaits(bool on);
 
 void SetPortListSeparator(const std::string& separator);
 // "Auto\n", then every serial device that can be opened exclusively, then one

@@ -60,7 +60,11 @@ void RunOnUi(const std::function<void()>& fn) {
 
 bool StatusOrPromptVisible() {
     bool visible = false;
-    RunOnUi([&] { visible = UiHooks().Status->IsBusyVisible() || UiHooks().Prompt->IsVisible(); });
+    // The busy dialog that a slow wait put up does not count: it only offers a way out.
+    RunOnUi([&] {
+        visible = (UiHooks().Status->IsBusyVisible() && !SlowWaitNoticeShowing()) ||
+                  UiHooks().Prompt->IsVisible();
+    });
     return visible;
 }
 
@@ -81,10 +85,6 @@ uint64_t TickCount() {
     using namespace std::chrono;
     return static_cast<uint64_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
-void SleepMs(uint32_t ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 void ResetPortRec(TPortRec& port) {
@@ -186,6 +186,8 @@ int ReadComm(TPortRec& port, std::string& buf, uint32_t timeoutMs) {
             if (len < SerialSingleReadLimit || got >= len || n == 0) break;
         }
     }
+    // The calculator answers again: the notice of its silence goes.
+    if (got > 0 && UiHooks().Thread->IsUiThread()) EndSlowWaitNotice();
     std::fill(buf.begin() + static_cast<std::ptrdiff_t>(got), buf.end(), '\0');
     if (got > 0 && got < len) TraceLine("**** ReadComm returning partial string");
     return static_cast<int>(got);
@@ -243,6 +245,7 @@ void SeriousError() {
     port::RunOnUi([] {
         UiHooks().Main->SetConnected(false);
         UiHooks().Status->CloseConnecting();
+        EndSlowWaitNotice();
     });
     if (UiHooks().Thread->IsUiThread()) UiHooks().Thread->ProcessMessages();
     SendFileHandle.Close();

@@ -68,6 +68,17 @@ bool ReaderRunning();
 std::string ListPortsIn(const std::string& devDir, const std::string& usbRoot);
 std::vector<TDeniedPort> DeniedPortsIn(const std::string& devDir, const std::string& usbRoot);
 
+// Waits ----------------------------------------------------------------------------------
+
+// How long one poll of a wait of waitMs (-1: no limit) may last: on the UI thread and on a
+// transfer thread at most 50 ms, elsewhere all of it.
+int WaitSlice(int waitMs);
+// The transfer on this thread was terminated: its waits stop.
+bool WaitAbandoned();
+// After a slice of a wait that began at `startedAt` ended empty: on the UI thread, lets the
+// window's messages run and notes the slow wait (NoteSlowWait, which may raise).
+void BetweenSlices(uint64_t startedAt);
+
 // User interface --------------------------------------------------------------------------
 
 // Runs fn on the UI thread: at once there, handed over and waited for elsewhere.

@@ -181,8 +181,9 @@ long TimedSerialRead(const TPortRec& port, char* buf, size_t n) {
     if (n == 0) return 0;
     const int fd = port.ReadHandle;
     const bool forever = port.ReadTotalConstant == 0 && port.ReadTotalMultiplier == 0;
+    const uint64_t start = TickCount();
     const uint64_t deadline =
-        TickCount() + port.ReadTotalConstant + static_cast<uint64_t>(port.ReadTotalMultiplier) * n;
+        start + port.ReadTotalConstant + static_cast<uint64_t>(port.ReadTotalMultiplier) * n;
     size_t got = 0;
     while (got < n) {
         const ssize_t r = ::read(fd, buf + got, n - got);
@@ -197,10 +198,11 @@ long TimedSerialRead(const TPortRec& port, char* buf, size_t n) {
         if (errno == EINTR) continue;
         if (errno != EAGAIN) return -1;
         const int wait = forever ? -1 : RemainingMs(deadline);
-        if (!forever && wait == 0) break;
+        if ((!forever && wait == 0) || WaitAbandoned()) break;
         pollfd pfd{fd, POLLIN, 0};
-        const int p = ::poll(&pfd, 1, wait);
+        const int p = ::poll(&pfd, 1, WaitSlice(wait));
         if (p < 0 && errno != EINTR) return -1;
+        if (p == 0) BetweenSlices(start);
         if (p > 0 && (pfd.revents & POLLNVAL)) {
             errno = EBADF;
             return -1;
@@ -211,7 +213,8 @@ long TimedSerialRead(const TPortRec& port, char* buf, size_t n) {
 }
 
 bool WriteAllBytes(int fd, const char* data, size_t size, uint32_t timeoutMs) {
-    const uint64_t deadline = TickCount() + timeoutMs;
+    const uint64_t start = TickCount();
+    const uint64_t deadline = start + timeoutMs;
     while (size > 0) {
         const ssize_t w = ::write(fd, data, size);
         if (w > 0) {
@@ -222,13 +225,14 @@ bool WriteAllBytes(int fd, const char* data, size_t size, uint32_t timeoutMs) {
         if (w < 0 && errno == EINTR) continue;
         if (w < 0 && errno != EAGAIN) return false;
         const int wait = RemainingMs(deadline);
-        if (wait == 0) {
+        if (wait == 0 || WaitAbandoned()) {
             errno = ETIMEDOUT;
             return false;
         }
         pollfd pfd{fd, POLLOUT, 0};
-        const int p = ::poll(&pfd, 1, wait);
+        const int p = ::poll(&pfd, 1, WaitSlice(wait));
         if (p < 0 && errno != EINTR) return false;
+        if (p == 0) BetweenSlices(start);
         if (p > 0 && (pfd.revents & (POLLERR | POLLNVAL))) {
             errno = EIO;
             return false;

@@ -169,10 +169,15 @@ bool ReaderRunning() {
 size_t ReadUsb(TPortRec& port, std::string& buf, uint32_t timeoutMs) {
     const size_t len = buf.size();
     IUiThread* ui = UiHooks().Thread;
+    const uint64_t start = TickCount();
     size_t pos = 0;
     for (;;) {
         while (port.BufPos > port.BufCount) {
-            if (ui->IsUiThread()) ui->ProcessMessages();
+            if (WaitAbandoned()) break;
+            if (ui->IsUiThread()) {
+                ui->ProcessMessages();
+                NoteSlowWait(start);
+            }
             CheckUsbPresent();
             SafeRd(port);
             if (port.BufCount > 0) {
@@ -216,7 +221,15 @@ void SafeRd(TPortRec& port) {
     ReadPending = true;
     port.BufCount = 0;
     port.BufPos = 1;
-    if (DataReady->WaitMs(UsbPollMs)) {
+    // One poll lasts UsbPollMs, waited in slices (the UI thread's messages run between).
+    const uint64_t start = TickCount();
+    bool ready = false;
+    for (int left = static_cast<int>(UsbPollMs); !ready && left > 0 && !port::WaitAbandoned();
+         left = static_cast<int>(UsbPollMs) - static_cast<int>(TickCount() - start)) {
+        ready = DataReady->WaitMs(static_cast<uint32_t>(port::WaitSlice(left)));
+        if (!ready && UiHooks().Thread->IsUiThread()) UiHooks().Thread->ProcessMessages();
+    }
+    if (ready) {
         ReadPending = false;
         std::memcpy(port.UsbBuffer, SharedBuffer, SharedCount);
         port.BufCount = SharedCount;

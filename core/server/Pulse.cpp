@@ -32,6 +32,8 @@ void TXModemServer::Execute(const std::string& script, bool showBusy, bool wait)
     ui.Status->ClearCancel();
     if (showBusy) wait = true;
     if (showBusy && !ui.Status->IsConnectingVisible()) {
+        // The script's own busy dialog replaces a notice of a slow wait.
+        EndSlowWaitNotice();
         ui.Status->ShowBusy();
         ui.Main->DisableBrowsing();
     }
@@ -46,7 +48,8 @@ void TXModemServer::Execute(const std::string& script, bool showBusy, bool wait)
 
 void TXModemServer::Pulse() {
     const uint64_t start = TickCount();
-    const uint64_t base = start + (UiHooks().Status->IsBusyVisible() ? BusyDialogGrace : 0);
+    const bool dialog = UiHooks().Status->IsBusyVisible() && !SlowWaitNoticeShowing();
+    const uint64_t base = start + (dialog ? BusyDialogGrace : 0);
     TraceLine("Begin pulse  {");
     if (CalcPort.PortKind == pkUsb)
         PulseUsb(base);
@@ -62,6 +65,8 @@ void TXModemServer::PollDue(uint64_t& due, uint32_t interval, uint64_t base) {
         due += interval;
         SendCommand('M');
     }
+    // Without the busy dialog a long wait puts one up, with its Cancel.
+    NoteSlowWait(base);
     CheckCancel();
     const int64_t waited = static_cast<int64_t>(TickCount()) - static_cast<int64_t>(base);
     if (waited > static_cast<int64_t>(LinkTiming.PulseTimeLimit)) SeriousError();

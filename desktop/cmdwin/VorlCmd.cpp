@@ -7,6 +7,8 @@
 #include "settings/SettingsStore.h"
 #include "settings/windowsPosSave.h"
 
+#include "util/ScopeExit.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -200,6 +202,7 @@ void TFVorlCmd::btnSendClick() {
     const QString text = cmboCmd->currentText();
     FMain.RunCommand([this, &text] {
         FMain.SetBusy(true);
+        const ScopeExit notBusy([this] { FMain.SetBusy(false); });
         if (text.isEmpty()) {
             UpdateStack();
         } else {
@@ -207,7 +210,6 @@ void TFVorlCmd::btnSendClick() {
             AddToHistory(text);
             if (AutoUpdate()) UpdateStack();
         }
-        FMain.SetBusy(false);
     });
     cmboCmd->setFocus();
 }
@@ -219,8 +221,8 @@ void TFVorlCmd::btnStackClick() {
     }
     FMain.RunCommand([this] {
         FMain.SetBusy(true);
+        const ScopeExit notBusy([this] { FMain.SetBusy(false); });
         UpdateStack();
-        FMain.SetBusy(false);
     });
     btnStack->setFocus();
 }

@@ -4,6 +4,8 @@
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 
+#include "util/ScopeExit.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -128,10 +130,7 @@ void TFZQDir::mnuEditTextClick() {
                                   file + "\n\nis missing.");
         return;
     }
-    struct TNotBusyAfter {
-        TFZQDir& W;
-        ~TNotBusyAfter() { W.SetBusy(false); }
-    } notBusy{*this};
+    const ScopeExit notBusy([this] { SetBusy(false); });
     SetBusy(true);
     QElapsedTimer running;
     running.start();

@@ -1,4 +1,5 @@
 #include "mainwin/UiThread.h"
+#include "util/ScopeExit.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -14,8 +15,20 @@ bool TQtUiThread::IsUiThread() {
            QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
+namespace {
+
+int MessageDepth = 0; // UI thread only
+
+} // namespace
+
 void TQtUiThread::ProcessMessages() {
+    ++MessageDepth;
+    const ScopeExit done([] { --MessageDepth; });
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool TQtUiThread::LettingMessagesRun() {
+    return MessageDepth > 0;
 }
 
 void TQtUiThread::RunSync(const std::function<void()>& fn) {

@@ -11,6 +11,9 @@ public:
     bool IsUiThread() override;
     void ProcessMessages() override;
     void RunSync(const std::function<void()>& fn) override;
+    // The core is waiting and lets the window's messages run (ProcessMessages is under way):
+    // what the user asks for now must not start inside the core's wait.
+    static bool LettingMessagesRun();
 };
 
 } // namespace lw::gui

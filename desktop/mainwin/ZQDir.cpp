@@ -2,6 +2,7 @@
 
 #include "cmdwin/VorlCmd.h"
 #include "link/Port.h"
+#include "log/CmndStatus.h"
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
 #include "mainwin/DragDrop.h"
@@ -9,6 +10,7 @@
 #include "mainwin/HelpHints.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
+#include "mainwin/UiThread.h"
 #include "mainwin/WindowTexts.h"
 #include "prompts/DownLd.h"
 #include "server/PortNames.h"
@@ -17,6 +19,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
 #include "settings/windowsPosSave.h"
+#include "util/ScopeExit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +34,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -100,7 +104,15 @@ TFZQDir::TFZQDir(const QString& portList, QWidget* parent) : QMainWindow(parent)
     Timer1.setObjectName("Timer1");
     Timer1.setSingleShot(true);
     Timer1.setInterval(1);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Click(); });
+    // A refresh the timer asks for waits while a command runs: it runs once that has ended.
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        Timer1.stop();
+        if (!Idle()) {
+            FRefreshPending = true;
+            return;
+        }
+        RunCommand([this] { Timer1Click(); });
+    });
 
     TreeModel.SetRootText("ZQ ?");
     TreeModel.Attach(&FServer->Root());
@@ -556,7 +568,7 @@ void TFZQDir::SetBusy(bool busy) {
         QApplication::restoreOverrideCursor();
     State.SetBusy(busy);
     UpdateControls();
-    if (!busy && FCloseWhenIdle) QTimer::singleShot(0, this, &QWidget::close);
+    if (!busy && FCloseWhenIdle && !CommandRunning()) QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void TFZQDir::SetConnected(bool connected) {
@@ -622,7 +634,7 @@ void TFZQDir::ShowStatus(const std::string& text) {
 // --- enabling rules
 
 void TFZQDir::UpdateControls() {
-    const bool busy = Busy(), prompt = PromptShowing(), connected = Connected();
+    const bool busy = !Idle(), prompt = PromptShowing(), connected = Connected();
     const bool browse = connected && !busy && !prompt;
     if (VorlCmd) VorlCmd->SetCommandEnabled(connected, busy || prompt);
     TreeView1->setEnabled(browse);
@@ -652,13 +664,13 @@ void TFZQDir::UpdateControls() {
         tbtnXferMode->setEnabled(false);
         tbtnConnect->setText("Connect");
         tbtnConnect->setToolTip("Quick connect to the calculator.");
-        if (busy) SetBusy(false);
+        if (Busy()) SetBusy(false);
     }
     tbtnXferMode->setText(State.TextMode ? "Text" : "Binary");
 }
 
 void TFZQDir::ApplyMenuRules() {
-    const bool busy = Busy(), prompt = PromptShowing(), connected = Connected();
+    const bool busy = !Idle(), prompt = PromptShowing(), connected = Connected();
     bool any = false, one = false, changeable = false;
     const TPane pane = FocusedPane();
     if (pane == TPane::List) {
@@ -772,8 +784,12 @@ void TFZQDir::tbtnXferModeClick() {
 }
 
 void TFZQDir::ConnectToCalculator() {
-    for (int i = 0; Timer1.isActive() && i < 1000; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // A refresh asked for earlier runs first.
+    if (Timer1.isActive() || FRefreshPending) {
+        Timer1.stop();
+        FRefreshPending = false;
+        RefreshDirectory();
+    }
     SetBusy(true);
     ListModel.Detach();
     TreeModel.Detach();
@@ -806,6 +822,7 @@ void TFZQDir::RequestRefresh() {
 
 void TFZQDir::Timer1Click() {
     Timer1.stop();
+    FRefreshPending = false;
     RefreshDirectory();
 }
 
@@ -862,6 +879,7 @@ void TFZQDir::RefreshDirectory() {
     StatusPanel1->setText(CalcText(FServer->Ident) + "  Free Mem: " + CalcText(freeMem));
     SetBusy(false);
     if (focus == TreeView1) FocusedControl = TreeView1;
+    RestoreFocus();
 }
 
 void TFZQDir::SelectTreeNode(const QModelIndex& node) {
@@ -941,18 +959,64 @@ void TFZQDir::SetViewStyle(int style) {
 // --- commands' frame
 
 void TFZQDir::RunCommand(const std::function<void()>& fn) {
+    if (CommandRunning()) {
+        // Asked for from the messages a wait of the running command lets run: refused. Called
+        // by the running command itself: a step of it.
+        if (TQtUiThread::LettingMessagesRun()) {
+            Beep();
+            return;
+        }
+        fn();
+        return;
+    }
     ++FCommandDepth;
+    const ScopeExit end([this] {
+        --FCommandDepth;
+        CommandEnded();
+    });
     try {
         fn();
         RethrowDeferred();
     } catch (const std::exception& e) {
         FDeferredError = nullptr;
         SetBusy(false);
-        --FCommandDepth;
+        // The command ends once its failure has been read.
         QMessageBox::critical(this, "Linkwell", QString::fromLocal8Bit(e.what()));
-        return;
     }
-    --FCommandDepth;
+}
+
+void TFZQDir::CommandEnded() {
+    if (CommandRunning()) return;
+    // A notice of a slow wait, or a Cancel pressed as the command ended, does not outlive it.
+    EndSlowWaitNotice();
+    CancelWaits(false);
+    UiHooks().Status->ClearCancel();
+    UpdateControls();
+    if (FShutDown) return;
+    RestoreFocus();
+    if (FRefreshPending && Idle()) {
+        FRefreshPending = false;
+        Timer1.start();
+    }
+    if (FCloseWhenIdle && Idle()) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TFZQDir::RestoreFocus() {
+    if (Editing()) return;
+    QWidget* pane = FocusedPane() == TPane::Tree   ? static_cast<QWidget*>(TreeView1)
+                    : FocusedPane() == TPane::List ? static_cast<QWidget*>(ListWidget())
+                                                   : nullptr;
+    if (pane && pane->isEnabled() && pane->isVisible()) pane->setFocus(Qt::OtherFocusReason);
+}
+
+void TFZQDir::CancelRunningCommand() {
+    CancelWaits(true);
+    // The busy dialog's Cancel ends a script's wait and a slow wait; a modal dialog's
+    // (progress, question, prompt) ends the transfer or step it stands for.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* busy = qobject_cast<TFCmndStatus*>(w); busy && busy->isVisible())
+            busy->btnCancel->click();
+    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
 }
 
 void TFZQDir::Guarded(const std::function<void()>& fn) {
@@ -983,7 +1047,10 @@ bool TFZQDir::eventFilter(QObject* watched, QEvent* event) {
           static_cast<QAbstractItemView*>(ListIcons)})
         if (watched == view || watched == view->viewport()) pane = view;
     if (pane) {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
+        // While a command runs, the focus moves only because the panes are disabled: the pane
+        // the user worked in is still the one to give it back to.
+        const bool focusIn = event->type() == QEvent::FocusIn && Idle();
+        if (focusIn || event->type() == QEvent::MouseButtonPress) {
             if (FocusedControl != pane) {
                 FocusedControl = pane;
                 ApplyMenuRules();
@@ -1027,10 +1094,23 @@ bool TFZQDir::KeyPress(QWidget* pane, QKeyEvent* key) {
 // --- shut-down
 
 void TFZQDir::closeEvent(QCloseEvent* event) {
-    if (Busy()) {
-        // A command (a transfer perhaps) is running: close once it has ended.
-        FCloseWhenIdle = true;
+    if (!Idle()) {
+        // A command (a transfer perhaps) is running: close once it has ended. Asked again,
+        // the user may cancel it.
         event->ignore();
+        if (FAskingToCancel) return;
+        if (FCloseWhenIdle) {
+            FAskingToCancel = true;
+            const auto answer = QMessageBox::question(
+                this, "Linkwell", "A command is still running.\n\nCancel it and close?",
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            FAskingToCancel = false;
+            if (Idle())
+                QTimer::singleShot(0, this, &QWidget::close);
+            else if (answer == QMessageBox::Yes)
+                CancelRunningCommand();
+        }
+        FCloseWhenIdle = true;
         return;
     }
     DoShutDown();

@@ -90,7 +90,14 @@ public:
     // --- state
     TCalcState State;
     bool Connected() const { return State.Connected; }
+    // A step of calculator work is under way (SetBusy).
     bool Busy() const { return State.Busy; }
+    // A user command is running (RunCommand): the window takes no other command meanwhile.
+    bool CommandRunning() const { return FCommandDepth > 0; }
+    // Neither a command nor a busy step runs.
+    bool Idle() const { return !Busy() && !CommandRunning(); }
+    // Tree and list may be acted on: connected, no busy step, no prompt showing.
+    bool Browsable() const { return Connected() && !Busy() && !PromptShowing(); }
     TXModemServer& Server() { return *FServer; }
     QString CurrentPath = "HOME";
     QString RememberedName;
@@ -189,7 +196,11 @@ public:
     TWindowPosSave* WindowPosSave1 = nullptr;
     TDirTreeModel TreeModel;
     TDirListModel ListModel;
-    // Runs `fn` as a user command: a failure is shown in a message box with its text.
+    // Runs `fn` as a user command: a failure is shown in a message box with its text. One
+    // command at a time: a command asked for from the messages a running command's wait lets
+    // run is refused with a beep; one the running command starts itself is a step of it. When the
+    // command ends, a refresh asked for meanwhile runs, the focus goes back to the list or the
+    // tree, and a close asked for meanwhile closes the window.
     void RunCommand(const std::function<void()>& fn);
     // The list view in use (report or icons) and its selected records in list order.
     QAbstractItemView* ListWidget() const;
@@ -244,6 +255,11 @@ private:
     void Guarded(const std::function<void()>& fn);
     void RethrowDeferred();
     void DoShutDown();
+    void CommandEnded();
+    // Gives the keyboard focus back to the pane the user last worked in.
+    void RestoreFocus();
+    // Presses Cancel on what the running command waits in (busy dialog, modal dialog).
+    void CancelRunningCommand();
 
     std::unique_ptr<TXModemServer> FServer;
     IMainWindowHooks* FPreviousMain = nullptr;
@@ -256,6 +272,8 @@ private:
     bool FShutDown = false;
     bool FCloseWhenIdle = false;
     bool FCutFolderShown = false;
+    bool FAskingToCancel = false;
+    bool FRefreshPending = false;
     THelpWindow* FHelp = nullptr;
 
 public:

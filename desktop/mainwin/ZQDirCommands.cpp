@@ -11,6 +11,7 @@
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/ScopeExit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -31,12 +32,11 @@ const char* const BackupFileText =
     "\r\n\r\nIs a Calculator Backup file.\r\nContinuing will erase the calculator's current "
     "contents.\r\n\r\nContinue the Restore operation?";
 
-// Leaves the busy state when it goes, whatever happened meanwhile.
-struct TBusyScope {
-    TFZQDir& W;
-    explicit TBusyScope(TFZQDir& w) : W(w) { W.SetBusy(true); }
-    ~TBusyScope() { W.SetBusy(false); }
-};
+// Sets the window busy; the busy step ends when the guard goes, whatever happened meanwhile.
+auto BusyStep(TFZQDir& w) {
+    w.SetBusy(true);
+    return ScopeExit([&w] { w.SetBusy(false); });
+}
 
 } // namespace
 
@@ -62,13 +62,10 @@ void TFZQDir::mnuCopyClick() {
 
 void TFZQDir::CopySelection(bool cut) {
     LastCopiedFile.clear();
-    struct TAfter {
-        TFZQDir& W;
-        ~TAfter() {
-            W.SetBusy(false);
-            W.PutOnClipboard = true;
-        }
-    } after{*this};
+    const ScopeExit after([this] {
+        SetBusy(false);
+        PutOnClipboard = true;
+    });
     std::vector<TXPObject*> entries;
     std::string dirPath = CurrentPath.toStdString();
     if (FocusedPane() == TPane::List) {
@@ -122,7 +119,7 @@ void TFZQDir::mnuCutClick() {
 }
 
 void TFZQDir::mnuPasteClick() {
-    if (!ListWidget()->isEnabled()) {
+    if (!Browsable()) {
         SetBusy(false);
         return;
     }
@@ -130,7 +127,7 @@ void TFZQDir::mnuPasteClick() {
     const QStringList files = FileListOf(QApplication::clipboard()->mimeData(), &cut);
     bool moved = false;
     {
-        TBusyScope busy(*this);
+        const auto busy = BusyStep(*this);
         FServer->ChangeDir(CurrentPath.toStdString());
         // Cut files move: each one sent is removed from the PC.
         moved = DragDrop->PutFiles(files, cut);
@@ -157,7 +154,7 @@ bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int coun
 }
 
 void TFZQDir::DeleteSelection(bool confirm) {
-    if (FocusedPane() == TPane::List && ListWidget()->isEnabled()) {
+    if (FocusedPane() == TPane::List && Browsable()) {
         const std::vector<TXPObject*> entries = SelectedEntries();
         if (entries.empty()) return;
         if (confirm && QMessageBox::question(this, "Confirm Delete",
@@ -166,17 +163,17 @@ void TFZQDir::DeleteSelection(bool confirm) {
             return;
         std::vector<std::pair<std::string, bool>> names;
         for (const TXPObject* e : entries) names.emplace_back(e->Name, e->IsDirectory());
-        TBusyScope busy(*this);
+        const auto busy = BusyStep(*this);
         FServer->ChangeDir(CurrentPath.toStdString());
         for (const auto& [name, isDir] : names) FServer->Purge(name, isDir);
-    } else if (FocusedPane() == TPane::Tree && TreeView1->isEnabled() && CurrentPath != "HOME") {
+    } else if (FocusedPane() == TPane::Tree && Browsable() && CurrentPath != "HOME") {
         TXPObject* node = SelectedDir();
         if (!node || !node->Parent) return;
         if (confirm && QMessageBox::question(this, "Confirm Delete", DeleteQuestion({node})) !=
                            QMessageBox::Yes)
             return;
         const std::string name = node->Name;
-        TBusyScope busy(*this);
+        const auto busy = BusyStep(*this);
         SelectTreeNode(TreeModel.IndexOf(node->Parent));
         RethrowDeferred();
         FServer->Purge(name, true);
@@ -208,7 +205,7 @@ void TFZQDir::ListView1Edited(const TEntryRename& rename) {
         const std::string name = rename.NewName.toLatin1().toStdString();
         if (!CheckCalcName(rename.OldName) || !CheckCalcName(name)) return;
         {
-            TBusyScope busy(*this);
+            const auto busy = BusyStep(*this);
             FServer->ChangeDir(rename.Dir);
             FServer->Rename(rename.OldName, name, rename.IsDir);
             RememberedName = rename.NewName;
@@ -230,7 +227,7 @@ void TFZQDir::TreeView1Edited(const TEntryRename& rename) {
         RethrowDeferred();
         if (!CheckCalcName(rename.OldName) || !CheckCalcName(name)) return;
         {
-            TBusyScope busy(*this);
+            const auto busy = BusyStep(*this);
             CurrentPath = parentPath;
             FServer->ChangeDir(rename.Dir);
             FServer->Rename(rename.OldName, name, true);
@@ -242,14 +239,14 @@ void TFZQDir::TreeView1Edited(const TEntryRename& rename) {
 }
 
 void TFZQDir::mnuNewFolderClick() {
-    const bool list = FocusedPane() == TPane::List && ListWidget()->isEnabled();
-    const bool tree = FocusedPane() == TPane::Tree && TreeView1->isEnabled() && SelectedDir();
+    const bool list = FocusedPane() == TPane::List && Browsable();
+    const bool tree = FocusedPane() == TPane::Tree && Browsable() && SelectedDir();
     if (!list && !tree) {
         SetBusy(false);
         return;
     }
     {
-        TBusyScope busy(*this);
+        const auto busy = BusyStep(*this);
         FServer->ChangeDir(CurrentPath.toStdString());
         FServer->CreateDir("New");
         if (list)
@@ -272,7 +269,7 @@ void TFZQDir::mnuEvalClick() {
         return;
     }
     {
-        TBusyScope busy(*this);
+        const auto busy = BusyStep(*this);
         if (!CheckCalcName(item->Name)) return;
         FServer->ChangeDir(CurrentPath.toStdString());
         FServer->Execute(item->Name, false, true);
@@ -309,7 +306,7 @@ void TFZQDir::OpenItem(TXPObject* item) {
         mnuEditTextClick();
         return;
     }
-    TBusyScope busy(*this);
+    const auto busy = BusyStep(*this);
     CurrentPath += " " + CalcText(item->Name);
     FServer->ChangeDir(CurrentPath.toStdString());
     RefreshDirectory();

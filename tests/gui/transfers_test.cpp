@@ -235,7 +235,14 @@ private Q_SLOTS:
             {"XRECV wait cancelled",
              [&] {
                  Files->Then(ObjectFile("X"));
-                 QTimer::singleShot(0, DownLd.get(), [this] { DownLd->btnCancel->click(); });
+                 // Cancel once the prompt shows (the port's waits let messages run sooner).
+                 auto* poll = new QTimer(DownLd.get());
+                 connect(poll, &QTimer::timeout, [this, poll] {
+                     if (!DownLd->isVisible()) return;
+                     poll->deleteLater();
+                     DownLd->btnCancel->click();
+                 });
+                 poll->start(10);
              },
              W->mnuDownLoadFile},
         };

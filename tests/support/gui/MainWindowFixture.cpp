@@ -47,7 +47,7 @@ bool TMainWindowFixture::SelectEntries(const QStringList& names) {
 }
 
 bool TMainWindowFixture::WaitRefresh(int before) {
-    return QTest::qWaitFor([&] { return W->RefreshCount > before && !W->Busy(); }, 20000);
+    return QTest::qWaitFor([&] { return W->RefreshCount > before && W->Idle(); }, 20000);
 }
 
 bool TMainWindowFixture::Has(const std::string& dir, const std::string& name) {

@@ -1,0 +1,218 @@
+// The main window while the calculator is slow or silent and while a command runs: the window
+// keeps answering, a long wait offers Cancel, one command runs at a time, a refresh or a close
+// asked for meanwhile waits for the command, and the keyboard stays with the list or the tree.
+#include "mainwin/ZQDir.h"
+#include "support/gui/MainWindowFixture.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+using namespace lw;
+using namespace lw::gui;
+
+namespace {
+
+// The longest gap between two ticks of a 10 ms timer on the window's thread.
+class TGapMeter {
+public:
+    TGapMeter() {
+        FTimer.setInterval(10);
+        QObject::connect(&FTimer, &QTimer::timeout, [this] {
+            const qint64 now = FClock.elapsed();
+            Longest = std::max(Longest, now - FLast);
+            FLast = now;
+        });
+        FClock.start();
+        FTimer.start();
+    }
+    qint64 Longest = 0;
+
+private:
+    QTimer FTimer;
+    QElapsedTimer FClock;
+    qint64 FLast = 0;
+};
+
+// Runs `fn` on the window's thread every 10 ms until it returns true.
+class TWatch {
+public:
+    explicit TWatch(std::function<bool()> fn) : FFn(std::move(fn)) {
+        QObject::connect(&FTimer, &QTimer::timeout, [this] {
+            if (FFn()) FTimer.stop();
+        });
+        FTimer.start(10);
+    }
+
+private:
+    QTimer FTimer;
+    std::function<bool()> FFn;
+};
+
+// Ends the calculator's silence after `ms` at the latest (sooner when the test ends).
+std::jthread UnmuteAfter(sim::TSimulator& sim, int ms) {
+    return std::jthread([&sim, ms](std::stop_token stop) {
+        std::mutex m;
+        std::condition_variable_any cv;
+        std::unique_lock lock(m);
+        cv.wait_for(lock, stop, std::chrono::milliseconds(ms), [] { return false; });
+        sim.Control("unmute");
+    });
+}
+
+} // namespace
+
+class TWaitsTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::TMainWindowFixture> F;
+    TFZQDir* W = nullptr;
+
+    void Activate() {
+        W->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(W));
+    }
+
+private Q_SLOTS:
+    void init() {
+        F = std::make_unique<test::TMainWindowFixture>(true);
+        W = F->W.get();
+        QVERIFY(W->Connected());
+        Activate();
+    }
+    void cleanup() {
+        F->Control("unmute");
+        F.reset();
+    }
+
+    void SilentCalculatorLeavesTheWindowAnsweringAndCancelEndsTheWait() {
+        F->Control("mute");
+        const std::jthread unmute = UnmuteAfter(*F->Sim, 8000);
+        QElapsedTimer clock;
+        qint64 shownAt = -1, messageAt = -1;
+        QStringList messages;
+        TWatch cancel([&] {
+            if (!F->CmndStatus.isVisible()) return false;
+            shownAt = clock.elapsed();
+            F->CmndStatus.btnCancel->click();
+            return true;
+        });
+        F->Script.Then([&](QWidget* d) {
+            messageAt = clock.elapsed();
+            messages << static_cast<QMessageBox*>(d)->text();
+            test::TModalScript::Click(d, "OK");
+        });
+        TGapMeter gaps;
+        clock.start();
+        QTest::keyClick(W, Qt::Key_F5); // View > Refresh
+        // The busy dialog offers Cancel after about a second of silence; Cancel ends the
+        // command within a second, disconnected, with one message.
+        QVERIFY2(shownAt >= 900 && shownAt < 2500, qPrintable(QString::number(shownAt)));
+        QVERIFY2(messageAt > shownAt && messageAt - shownAt < 1000,
+                 qPrintable(QString::number(messageAt - shownAt)));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.first().startsWith("Connection Error."));
+        QVERIFY(!W->Connected());
+        QVERIFY(!F->CmndStatus.isVisible());
+        QVERIFY2(gaps.Longest < 200, qPrintable(QString::number(gaps.Longest)));
+    }
+
+    void KeyboardStaysWithTheListAndTheTreeAfterCommands() {
+        QVERIFY(F->Select("HOME"));
+        QVERIFY(F->SelectEntries({"WORK"}));
+        W->ListView1->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), W->ListView1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(W->CurrentPath, QString("HOME WORK"));
+        QCOMPARE(QApplication::focusWidget(), W->ListView1);
+        // Down moves in the list, Backspace goes up, F5 refreshes: the list keeps the keys.
+        const int row = W->ListView1->currentIndex().row();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(W->ListView1->currentIndex().row(), row + 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QCOMPARE(W->CurrentPath, QString("HOME"));
+        QCOMPARE(QApplication::focusWidget(), W->ListView1);
+        int before = W->RefreshCount;
+        QTest::keyClick(W, Qt::Key_F5);
+        QCOMPARE(W->RefreshCount, before + 1);
+        QCOMPARE(QApplication::focusWidget(), W->ListView1);
+        // The tree likewise.
+        W->TreeView1->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), W->TreeView1);
+        before = W->RefreshCount;
+        QTest::keyClick(W, Qt::Key_F5);
+        QCOMPARE(W->RefreshCount, before + 1);
+        QCOMPARE(QApplication::focusWidget(), W->TreeView1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(W->CurrentPath != "HOME");
+    }
+
+    // A step inside a command ends its busy state while the command goes on: the window stays
+    // busy, and a refresh or a close asked for meanwhile waits for the command's end.
+    void InnerStepsDoNotEndTheCommand() {
+        const int before = W->RefreshCount;
+        bool enabledMidway = true, refreshedMidway = true;
+        W->RunCommand([&] {
+            W->SetBusy(true);
+            W->SetBusy(false);
+            W->RequestRefresh();
+            W->RequestRefresh();
+            QTest::qWait(100); // the messages a wait lets run
+            enabledMidway = W->mnuRefresh->isEnabled() || W->ListView1->isEnabled() ||
+                            W->TreeView1->isEnabled() || W->tbtnScrnCapture->isEnabled();
+            refreshedMidway = W->RefreshCount != before;
+        });
+        QVERIFY(!enabledMidway);
+        QVERIFY(!refreshedMidway);
+        // Asked for twice, the refresh runs once, after the command.
+        QTRY_COMPARE_WITH_TIMEOUT(W->RefreshCount, before + 1, 10000);
+        QTest::qWait(100);
+        QCOMPARE(W->RefreshCount, before + 1);
+        QVERIFY(W->ListView1->isEnabled() && W->mnuRefresh->isEnabled());
+
+        bool closedMidway = true;
+        W->RunCommand([&] {
+            W->SetBusy(true);
+            W->SetBusy(false);
+            W->close();
+            QTest::qWait(100);
+            closedMidway = !W->isVisible() || !W->Connected();
+        });
+        QVERIFY(!closedMidway);
+        QTRY_VERIFY_WITH_TIMEOUT(!W->isVisible(), 10000);
+    }
+
+    void SecondCloseOffersToCancelTheRunningCommand() {
+        F->Control("mute");
+        const std::jthread unmute = UnmuteAfter(*F->Sim, 8000);
+        QString question;
+        F->Script.Then([&](QWidget* d) {
+            question = static_cast<QMessageBox*>(d)->text();
+            test::TModalScript::Click(d, "Yes");
+        });
+        F->Script.Then([](QWidget* d) { test::TModalScript::Click(d, "OK"); });
+        bool visibleAfterFirst = false;
+        QElapsedTimer clock;
+        QTimer::singleShot(200, W, [&] {
+            W->close();
+            visibleAfterFirst = W->isVisible();
+            QTimer::singleShot(200, W, [&] {
+                clock.start();
+                W->close();
+            });
+        });
+        bool closed = false;
+        connect(W, &TFZQDir::Closed, this, [&] { closed = true; });
+        QTest::keyClick(W, Qt::Key_F5);
+        QVERIFY(visibleAfterFirst);
+        QVERIFY(question.contains("Cancel"));
+        QTRY_VERIFY_WITH_TIMEOUT(closed, 5000);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!W->isVisible());
+    }
+};
+
+QTEST_MAIN(TWaitsTest)
+#include "waits_test.moc"
