@@ -20,6 +20,7 @@
 #include "sim/SimCalculator.h"
 #include "sim/link/Simulator.h"
 #include "support/ObjectBuilder.h"
+#include "support/gui/GapMeter.h"
 #include "util/Files.h"
 
 #include <QApplication>
@@ -37,29 +38,6 @@ using namespace lw;
 using namespace lw::gui;
 
 namespace {
-
-// The longest gap between two ticks of a 10 ms timer, from its start.
-class TGapMeter {
-public:
-    TGapMeter() {
-        FTimer.setInterval(10);
-        QObject::connect(&FTimer, &QTimer::timeout, [this] {
-            const qint64 now = FClock.nsecsElapsed();
-            Longest = std::max(Longest, now - FLast);
-            FLast = now;
-        });
-        FClock.start();
-        FTimer.start();
-    }
-    double LongestMs() const { return double(Longest) / 1e6; }
-    double ElapsedMs() const { return double(FClock.nsecsElapsed()) / 1e6; }
-
-private:
-    QTimer FTimer;
-    QElapsedTimer FClock;
-    qint64 FLast = 0;
-    qint64 Longest = 0;
-};
 
 // The program's dialogs standing for the core's hooks, and the window on one simulated link.
 struct TSession {
@@ -126,7 +104,7 @@ void Transfer(bool usb) {
     }
     const TXPObject* big = s.W->ListModel.Record(row);
     s.sim->Control("throttle 115200");
-    TGapMeter gaps;
+    test::TGapMeter gaps;
     std::string copied;
     s.W->RunCommand([&] {
         copied = CopyEntryToFolder(s.W->Server(), "BIG", big->TypeIndex, big->SizeBytes,
@@ -159,7 +137,7 @@ void SilentListing() {
             box->accept();
     });
     answer.start(50);
-    TGapMeter gaps;
+    test::TGapMeter gaps;
     s.W->RunCommand([&] { s.W->RefreshDirectory(); });
     std::printf(
         "listing, calculator silent 30 s, then Cancel:    longest gap %6.1f ms over %7.0f ms\n",

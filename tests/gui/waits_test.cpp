@@ -2,6 +2,7 @@
 // keeps answering, a long wait offers Cancel, one command runs at a time, a refresh or a close
 // asked for meanwhile waits for the command, and the keyboard stays with the list or the tree.
 #include "mainwin/ZQDir.h"
+#include "support/gui/GapMeter.h"
 #include "support/gui/MainWindowFixture.h"
 
 #include <QtTest>
@@ -15,27 +16,6 @@ using namespace lw;
 using namespace lw::gui;
 
 namespace {
-
-// The longest gap between two ticks of a 10 ms timer on the window's thread.
-class TGapMeter {
-public:
-    TGapMeter() {
-        FTimer.setInterval(10);
-        QObject::connect(&FTimer, &QTimer::timeout, [this] {
-            const qint64 now = FClock.elapsed();
-            Longest = std::max(Longest, now - FLast);
-            FLast = now;
-        });
-        FClock.start();
-        FTimer.start();
-    }
-    qint64 Longest = 0;
-
-private:
-    QTimer FTimer;
-    QElapsedTimer FClock;
-    qint64 FLast = 0;
-};
 
 // Runs `fn` on the window's thread every 10 ms until it returns true.
 class TWatch {
@@ -104,7 +84,7 @@ private Q_SLOTS:
             messages << static_cast<QMessageBox*>(d)->text();
             test::TModalScript::Click(d, "OK");
         });
-        TGapMeter gaps;
+        test::TGapMeter gaps;
         clock.start();
         QTest::keyClick(W, Qt::Key_F5); // View > Refresh
         // The busy dialog offers Cancel after about a second of silence; Cancel ends the
@@ -116,7 +96,7 @@ private Q_SLOTS:
         QVERIFY(messages.first().startsWith("Connection Error."));
         QVERIFY(!W->Connected());
         QVERIFY(!F->CmndStatus.isVisible());
-        QVERIFY2(gaps.Longest < 200, qPrintable(QString::number(gaps.Longest)));
+        QVERIFY2(gaps.LongestMs() < 200, qPrintable(QString::number(gaps.LongestMs())));
     }
 
     void KeyboardStaysWithTheListAndTheTreeAfterCommands() {
