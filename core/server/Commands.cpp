@@ -7,6 +7,7 @@
 #include "objects/FileKinds.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/ScopeExit.h"
 
 #include <cerrno>
 
@@ -56,11 +57,6 @@ bool ReadFileHead(const std::string& path, size_t count, std::string& head, uint
     return true;
 }
 
-// Clears the main window's busy state when it goes, whatever happens meanwhile.
-struct TNotBusyAfter {
-    ~TNotBusyAfter() { UiHooks().Main->SetBusy(false); }
-};
-
 } // namespace
 
 std::string CopyEntryToFolder(TXModemServer& server, const std::string& displayName, int typeIndex,
@@ -86,7 +82,7 @@ bool BackupToFile(TXModemServer& server, const std::string& path) {
     server.Data.clear();
     bool ok = false;
     {
-        const TNotBusyAfter notBusy;
+        const ScopeExit notBusy([] { UiHooks().Main->SetBusy(false); });
         try {
             ok = server.Backup(path, estimate);
         } catch (...) {
@@ -132,14 +128,11 @@ bool RestoreFromFile(TXModemServer& server, const std::string& path) {
 
 bool ReceiveXSendToFile(TXModemServer& server, const std::string& path) {
     const TUiHooks& ui = UiHooks();
-    struct TAfter {
-        TXModemServer& Server;
-        ~TAfter() {
-            Server.Data.clear();
-            UiHooks().Main->SetConnected(false);
-            UiHooks().Main->SetBusy(false);
-        }
-    } after{server};
+    const ScopeExit after([&server] {
+        server.Data.clear();
+        UiHooks().Main->SetConnected(false);
+        UiHooks().Main->SetBusy(false);
+    });
     ui.Main->SetBusy(true);
     ui.Thread->ProcessMessages();
     server.Data.clear();
@@ -148,9 +141,7 @@ bool ReceiveXSendToFile(TXModemServer& server, const std::string& path) {
 }
 
 bool SendToXRecv(TXModemServer& server, const std::string& path) {
-    struct TAfter {
-        ~TAfter() { UiHooks().Main->SetConnected(false); }
-    } after;
+    const ScopeExit after([] { UiHooks().Main->SetConnected(false); });
     return server.SendFile(path);
 }
 

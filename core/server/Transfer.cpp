@@ -9,6 +9,7 @@
 #include "server/TextTransfer.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/ScopeExit.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -74,13 +75,11 @@ TTextPutResult PutTextFile(TXModemServer& server, const std::string& name,
     return TTextPutResult::Sent;
 }
 
-// Sets the main window busy for the lifetime of the object.
-struct TBusyScope {
-    TBusyScope() { UiHooks().Main->SetBusy(true); }
-    ~TBusyScope() { UiHooks().Main->SetBusy(false); }
-    TBusyScope(const TBusyScope&) = delete;
-    TBusyScope& operator=(const TBusyScope&) = delete;
-};
+// Sets the main window busy until the guard goes.
+auto BusyStep() {
+    UiHooks().Main->SetBusy(true);
+    return ScopeExit([] { UiHooks().Main->SetBusy(false); });
+}
 
 } // namespace
 
@@ -192,7 +191,7 @@ bool TXModemServer::SendFile(const std::string& fileName) {
     const TUiHooks& ui = UiHooks();
     if (!ui.Prompt->IsVisible()) return false;
     ui.Prompt->Hide();
-    const TBusyScope busy;
+    const auto busy = BusyStep();
     bool ok = false;
     {
         TYModemTX engine(fileName, true, first, ProgressReports());
@@ -213,7 +212,7 @@ bool TXModemServer::SendRom(const std::string& fileName) {
         ui.Thread->ProcessMessages();
         SleepMs(100);
     }
-    const TBusyScope busy;
+    const auto busy = BusyStep();
     bool ok = false;
     {
         TSTX engine(fileName, ProgressReports());
@@ -234,7 +233,7 @@ void TXModemServer::CaptureScreen(std::string& image) {
     const TUiHooks& ui = UiHooks();
     if (!ui.Prompt->IsVisible()) return;
     ui.Prompt->Hide();
-    const TBusyScope busy;
+    const auto busy = BusyStep();
     TSRX engine(first, ProgressReports());
     // Only a capture the receiver finished itself counts; a cancelled one is dropped.
     const TModalResult result = ui.Progress->ShowProgress("Capturing screen", true);
