@@ -6,30 +6,17 @@
 #include "server/XModemServer.h"
 #include "util/Files.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace lw {
 
 bool TXModemServer::CheckFileMatches(const std::string& fileName, bool& isText) {
     isText = false;
-    const TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd) RaiseLinkError(UnableToOpenText(fileName, errno));
-    char head[ObjectHeaderSize];
-    size_t got = 0;
-    while (got < sizeof head) {
-        const ssize_t n = ::read(fd.Get(), head + got, sizeof head - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0)
-            RaiseLinkError("Cannot read from file " + fileName + " - " + std::strerror(errno));
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
+    std::string head;
+    try {
+        head = ReadFileHead(fileName, ObjectHeaderSize);
+    } catch (const EFileError& e) {
+        RaiseLinkError(e.what());
     }
-
-    const THeaderCheck check =
-        ClassifyHeader(std::string_view(head, got), FState.ModelCode, fileName);
+    const THeaderCheck check = ClassifyHeader(head, FState.ModelCode, fileName);
     if (check.Matches) {
         isText = check.IsText;
         return true;

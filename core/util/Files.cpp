@@ -17,6 +17,11 @@ namespace {
     throw EFileError(what + " " + file + ": " + std::strerror(err));
 }
 
+// "Cannot read from file <name> - <the system's reason>", in the form of UnableToOpenText.
+std::string CannotReadText(const std::string& fileName, int err) {
+    return "Cannot read from file " + fileName + " - " + std::strerror(err);
+}
+
 std::string TempSuffix() {
     static std::atomic<unsigned> counter{0};
     static const unsigned seed = std::random_device{}();
@@ -154,12 +159,35 @@ std::string ReadFileToString(const std::string& fileName) {
         const ssize_t n = ::read(fd.Get(), buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
-            Fail("Cannot read from file", fileName, errno);
+            throw EFileError(CannotReadText(fileName, errno));
         }
         if (n == 0) break;
         out.append(buf, static_cast<size_t>(n));
     }
     return out;
+}
+
+std::string ReadFileHead(const std::string& fileName, size_t count, uint64_t* size) {
+    const TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd) throw EFileError(UnableToOpenText(fileName, errno));
+    if (size) {
+        struct stat st {};
+        if (::fstat(fd.Get(), &st) != 0) throw EFileError(UnableToOpenText(fileName, errno));
+        *size = static_cast<uint64_t>(st.st_size);
+    }
+    std::string head(count, '\0');
+    size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::read(fd.Get(), head.data() + got, count - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw EFileError(CannotReadText(fileName, errno));
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    head.resize(got);
+    return head;
 }
 
 std::string ExtractFileName(const std::string& path) {

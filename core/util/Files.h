@@ -1,5 +1,7 @@
 // Folder and whole-file routines shared by the server client and the front ends.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -75,6 +77,10 @@ void WriteStringToFile(const std::string& text, const std::string& fileName);
 
 // The whole file as a byte string.
 std::string ReadFileToString(const std::string& fileName);
+// The first `count` bytes of a file (all of a shorter one); `size`, when given, receives the
+// whole file's size. Raises EFileError when the file cannot be opened or read (a folder
+// cannot be read).
+std::string ReadFileHead(const std::string& fileName, size_t count, uint64_t* size = nullptr);
 
 // The file-name part of a path (after the last '/').
 std::string ExtractFileName(const std::string& path);

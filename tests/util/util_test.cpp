@@ -66,6 +66,31 @@ TEST_F(FilesTest, FailedWriteKeepsOldFile) {
 // Files written on several threads while others create files: every new file gets the mode
 // any new file gets (nobody changes the process's umask meanwhile), and every write replaces
 // its target whole.
+TEST_F(FilesTest, HeadIsAtMostCountBytesWithTheWholeSize) {
+    const std::string file = (Dir / "f").string();
+    WriteStringToFile("0123456789", file);
+    uint64_t size = 0;
+    EXPECT_EQ(ReadFileHead(file, 4, &size), "0123");
+    EXPECT_EQ(size, 10u);
+    EXPECT_EQ(ReadFileHead(file, 64), "0123456789");
+    WriteStringToFile("", file);
+    EXPECT_EQ(ReadFileHead(file, 8, &size), "");
+    EXPECT_EQ(size, 0u);
+
+    const auto failure = [](const std::string& path) {
+        try {
+            ReadFileHead(path, 8);
+        } catch (const EFileError& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(failure((Dir / "nope").string())
+                  .rfind("Unable to open file " + (Dir / "nope").string() + " - ", 0),
+              0u);
+    EXPECT_EQ(failure(Dir.string()), "Cannot read from file " + Dir.string() + " - Is a directory");
+}
+
 TEST_F(FilesTest, ParallelWritesKeepModesAndWholeContents) {
     const mode_t old = ::umask(022);
     std::atomic<bool> writing{true};
