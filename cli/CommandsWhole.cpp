@@ -5,6 +5,7 @@
 #include "objects/CaptureImage.h"
 #include "server/Commands.h"
 #include "util/Files.h"
+#include "util/ScopeExit.h"
 
 namespace lw::cli {
 
@@ -18,10 +19,9 @@ std::string CaptureFileName(const std::string& file, int index, int count) {
 }
 
 // Ends the port-only work as the desktop program does: the port is not a server connection.
-struct TDisconnectedAfter {
-    TSession& S;
-    ~TDisconnectedAfter() { S.Ui.Main.SetConnected(false); }
-};
+auto DisconnectedAfter(TSession& s) {
+    return ScopeExit([&s] { s.Ui.Main.SetConnected(false); });
+}
 
 } // namespace
 
@@ -63,18 +63,18 @@ int CmdCapture(TSession& s) {
     // As in the desktop program's capture loop, a capture that failed is reported and the next
     // one awaited; only pictures saved count.
     for (int saved = 0; saved < count;) {
-        const TDisconnectedAfter disconnected{s};
+        const auto disconnected = DisconnectedAfter(s);
         s.OpenPortOnly();
-        const std::string data = ReceiveCapture(s.Server, saved == 0);
-        if (data.empty())
-            throw ECommandFailed(s.Term.Interrupted() ? CancelledText() : NoCaptureText());
-        if (data == "Err") {
+        const TScreenCapture capture = ReceiveCapture(s.Server, saved == 0);
+        if (capture.Outcome == TCaptureOutcome::Failed) {
             s.Term.Report(CaptureFailedText() + "; waiting for the next capture");
             continue;
         }
+        if (capture.Image.empty())
+            throw ECommandFailed(s.Term.Interrupted() ? CancelledText() : NoCaptureText());
         const std::string file = CaptureFileName(s.Options.OutFile, ++saved, count);
         try {
-            SaveImageToFile(RenderCapture(data, border), file);
+            SaveImageToFile(RenderCapture(capture.Image, border), file);
         } catch (const std::exception& e) {
             throw ECommandFailed(ImageWriteFailedText(file, e.what()));
         }
@@ -86,7 +86,7 @@ int CmdCapture(TSession& s) {
 int CmdXModemSend(TSession& s) {
     const std::string& file = s.Options.Args.at(0);
     s.CheckReadable(file);
-    const TDisconnectedAfter disconnected{s};
+    const auto disconnected = DisconnectedAfter(s);
     s.OpenPortOnly();
     s.Ui.Prompt.ShowPrompt(TPromptKind::FileXRecv, "");
     const bool ok = SendToXRecv(s.Server, file);
@@ -100,7 +100,7 @@ int CmdXModemSend(TSession& s) {
 int CmdXModemReceive(TSession& s) {
     const std::string& file = s.Options.Args.at(0);
     if (!s.Ui.Prompt.ShowPrompt(TPromptKind::FileXSend, "")) throw ECommandFailed(CancelledText());
-    const TDisconnectedAfter disconnected{s};
+    const auto disconnected = DisconnectedAfter(s);
     s.OpenPortOnly();
     if (!ReceiveXSendToFile(s.Server, file))
         throw ECommandFailed(s.Term.Interrupted() ? CancelledText()
@@ -116,7 +116,7 @@ int CmdRom(TSession& s) {
         throw ECommandFailed(refusal);
     if (!s.Ui.Prompt.ShowPrompt(TPromptKind::RomDownload, ""))
         throw ECommandFailed(CancelledText());
-    const TDisconnectedAfter disconnected{s};
+    const auto disconnected = DisconnectedAfter(s);
     s.OpenPortOnly();
     if (!s.Server.SendRom(file)) throw ECommandFailed(RomFailedText(file));
     return 0;

@@ -1,6 +1,7 @@
 // The transfer engines: XModem receive and send on a thread of their own, the raw operating-
 // system image sender and the screen-capture receiver.
 #pragma once
+#include "link/CaptureOutcome.h"
 #include "util/Files.h"
 
 #include <atomic>
@@ -118,11 +119,14 @@ class TSRX : public TYModemRX {
 public:
     TSRX(const std::string& firstData, TTransferStatusEvent onStatus);
     ~TSRX() override;
-    const std::string& Capture() const { return FCapture; } // read after WaitFor
+    // Read after WaitFor.
+    const std::string& Capture() const { return FCapture; }
+    TCaptureOutcome Outcome() const { return FOutcome; }
 
 protected:
     void Execute() override;
     std::string FCapture;
+    TCaptureOutcome FOutcome = TCaptureOutcome::None;
 };
 
 // The descriptor of a PC file an engine has open. SeriousError closes it from whichever

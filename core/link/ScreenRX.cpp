@@ -5,8 +5,6 @@
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
 
-#include <cstdio>
-
 namespace lw {
 namespace {
 
@@ -35,9 +33,7 @@ TSRX::~TSRX() {
 void TSRX::Execute() {
     FDone = false;
     const uint8_t first = FCapture.empty() ? 0 : static_cast<uint8_t>(FCapture[0]);
-    char hex[3];
-    std::snprintf(hex, sizeof hex, "%02X", first);
-    TraceLine(std::string("Screen capture, first = 0x") + hex);
+    TraceLine("Screen capture, first = 0x" + Hex2(first));
     try {
         std::string header;
         size_t bodyLength = EscapeBodyLength;
@@ -63,10 +59,12 @@ void TSRX::Execute() {
         FDone = true;
         ReportStatus("", skProgress, 90, 100, 100);
         FCapture = got > 0 ? std::string(1, static_cast<char>(first)) + header + body : body;
+        FOutcome = TCaptureOutcome::Received;
         SleepMs(300);
     } catch (const std::exception&) {
         ReportStatus("", skFinished, 0, 0, 0);
-        FCapture = "Err";
+        FCapture.clear();
+        FOutcome = TCaptureOutcome::Failed;
         port::RunOnUi([] { UiHooks().Main->ShowMessage(CaptureFailedText, "Error"); });
         SleepMs(1);
     }

@@ -1,6 +1,7 @@
 #include "link/TraceLine.h"
 
 #include <atomic>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 
@@ -28,6 +29,12 @@ void SetTraceSink(TTraceSink sink) {
     const bool have = static_cast<bool>(sink);
     currentSink = have ? std::make_shared<const TTraceSink>(std::move(sink)) : nullptr;
     haveSink.store(have, std::memory_order_release);
+}
+
+std::string Hex2(unsigned char byte) {
+    char text[3];
+    std::snprintf(text, sizeof text, "%02X", byte);
+    return text;
 }
 
 } // namespace lw

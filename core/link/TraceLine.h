@@ -12,4 +12,7 @@ void TraceLine(const std::string& text);
 // Attaches (or, with an empty function, detaches) the sink. Safe from any thread.
 void SetTraceSink(TTraceSink sink);
 
+// A byte as two upper-case hex digits, as trace lines show received bytes.
+std::string Hex2(unsigned char byte);
+
 } // namespace lw

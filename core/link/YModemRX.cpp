@@ -7,7 +7,6 @@
 #include "link/XModemCodec.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace lw {
 namespace {
@@ -18,12 +17,6 @@ void SendByte(uint8_t b) {
 
 void SendCancel() {
     WriteComm(CalcPort, std::string(4, static_cast<char>(CAN)));
-}
-
-std::string Hex2(uint8_t b) {
-    char text[3];
-    std::snprintf(text, sizeof text, "%02X", b);
-    return text;
 }
 
 enum class TBlockResult { Good, Repeat, Failed };

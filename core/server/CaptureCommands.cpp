@@ -5,17 +5,13 @@
 #include "link/UiHooks.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
+#include "util/ScopeExit.h"
 
 namespace lw {
 
 namespace {
 
 constexpr int CaptureSpeed = 115200;
-
-// The front end ends disconnected even when the receive throws: the port served no server.
-struct TDisconnectedAfter {
-    ~TDisconnectedAfter() { UiHooks().Main->SetConnected(false); }
-};
 
 } // namespace
 
@@ -29,19 +25,20 @@ std::string CaptureSpeedQuestion(const std::string& modelName) {
            "temporarily for the Screen Capture?";
 }
 
-std::string ReceiveCapture(TXModemServer& server, bool first,
-                           const std::function<void()>& prompted) {
-    const TDisconnectedAfter disconnected;
+TScreenCapture ReceiveCapture(TXModemServer& server, bool first,
+                              const std::function<void()>& prompted) {
+    // The front end ends disconnected even when the receive throws: the port served no server.
+    const ScopeExit disconnected([] { UiHooks().Main->SetConnected(false); });
     const TUiHooks& ui = UiHooks();
     if (first)
         ui.Prompt->ShowPrompt(TPromptKind::CaptureFirst, "");
     else
         ui.Prompt->ShowPrompt(TPromptKind::CaptureNext, PromptText(TPromptKind::CaptureNext, true));
     if (prompted) prompted();
-    std::string data;
-    server.CaptureScreen(data);
+    TScreenCapture capture;
+    capture.Outcome = server.CaptureScreen(capture.Image);
     ui.Prompt->Hide();
-    return data;
+    return capture;
 }
 
 } // namespace lw

@@ -9,12 +9,6 @@
 #include "util/Files.h"
 #include "util/ScopeExit.h"
 
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace lw {
 namespace {
 
@@ -34,27 +28,16 @@ bool WriteReceivedObject(TXModemServer& server, const std::string& path) {
     return true;
 }
 
-// The first `count` bytes of a file (all of a shorter one) and its size; false with `why`
-// set when it cannot be read.
-bool ReadFileHead(const std::string& path, size_t count, std::string& head, uint64_t& size,
-                  std::string& why) {
-    const TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat st {};
-    if (!fd || ::fstat(fd.Get(), &st) != 0 || S_ISDIR(st.st_mode)) {
-        why = UnableToOpenText(path, !fd ? errno : EISDIR);
-        return false;
+// A file's refusal by `refusal(head, size)`, or the reason its head cannot be read.
+template <class F> std::string HeadRefusal(const std::string& path, F refusal) {
+    std::string head;
+    uint64_t size = 0;
+    try {
+        head = ReadFileHead(path, FileKindHeadSize, &size);
+    } catch (const EFileError& e) {
+        return e.what();
     }
-    size = static_cast<uint64_t>(st.st_size);
-    head.assign(count, '\0');
-    size_t got = 0;
-    while (got < count) {
-        const ssize_t n = ::read(fd.Get(), head.data() + got, count - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += static_cast<size_t>(n);
-    }
-    head.resize(got);
-    return true;
+    return refusal(head, size);
 }
 
 } // namespace
@@ -82,6 +65,7 @@ bool BackupToFile(TXModemServer& server, const std::string& path) {
     server.Data.clear();
     bool ok = false;
     {
+        // The main window is no longer busy afterwards, whatever happens meanwhile.
         const ScopeExit notBusy([] { UiHooks().Main->SetBusy(false); });
         try {
             ok = server.Backup(path, estimate);
@@ -98,17 +82,15 @@ bool BackupToFile(TXModemServer& server, const std::string& path) {
 }
 
 std::string RestoreFileRefusal(TXModemServer& server, const std::string& path) {
-    std::string head, why;
-    uint64_t size = 0;
-    if (!ReadFileHead(path, FileKindHeadSize, head, size, why)) return why;
-    return BackupArchiveRefusal(path, head, size, server.State().ModelCode);
+    return HeadRefusal(path, [&](const std::string& head, uint64_t size) {
+        return BackupArchiveRefusal(path, head, size, server.State().ModelCode);
+    });
 }
 
 std::string RomFileRefusal(const std::string& path) {
-    std::string head, why;
-    uint64_t size = 0;
-    if (!ReadFileHead(path, FileKindHeadSize, head, size, why)) return why;
-    return RomImageRefusal(path, head, size);
+    return HeadRefusal(path, [&](const std::string& head, uint64_t size) {
+        return RomImageRefusal(path, head, size);
+    });
 }
 
 bool RestoreFromFile(TXModemServer& server, const std::string& path) {
@@ -141,7 +123,7 @@ bool ReceiveXSendToFile(TXModemServer& server, const std::string& path) {
 }
 
 bool SendToXRecv(TXModemServer& server, const std::string& path) {
-    const ScopeExit after([] { UiHooks().Main->SetConnected(false); });
+    const ScopeExit disconnected([] { UiHooks().Main->SetConnected(false); });
     return server.SendFile(path);
 }
 

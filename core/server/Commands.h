@@ -3,6 +3,8 @@
 // get on the way across, copying to and from the PC, backup and restore through archive
 // files, and the calculator's manual XSEND/XRECV transfers.
 #pragma once
+#include "link/CaptureOutcome.h"
+
 #include <ctime>
 #include <functional>
 #include <string>
@@ -90,10 +92,13 @@ int CaptureRequiredSpeed(const std::string& port, int lineSpeed);
 std::string CaptureSpeedQuestion(const std::string& modelName);
 // One pass of the capture loop on a port opened with OpenComm: shows the prompt for the first
 // or a further capture, waits for the calculator to send and receives its picture, then leaves
-// the front end disconnected. Returns the capture bytes, "" when none came (the prompt was
-// cancelled or closed), or "Err" when the capture failed (the receiver has said so).
-// `prompted` runs once the prompt shows (a window updates its controls there).
-std::string ReceiveCapture(TXModemServer& server, bool first,
-                           const std::function<void()>& prompted = {});
+// the front end disconnected. `prompted` runs once the prompt shows (a window updates its
+// controls there).
+struct TScreenCapture {
+    TCaptureOutcome Outcome = TCaptureOutcome::None;
+    std::string Image; // the capture bytes when received
+};
+TScreenCapture ReceiveCapture(TXModemServer& server, bool first,
+                              const std::function<void()>& prompted = {});
 
 } // namespace lw

@@ -6,7 +6,6 @@
 #include "server/PortNames.h"
 #include "server/XModemServer.h"
 
-#include <cstdio>
 #include <sstream>
 
 namespace lw {
@@ -27,12 +26,6 @@ int SpeedValue(const std::string& text) {
         value = value * 10 + (c - '0');
     }
     return value;
-}
-
-std::string Hex2(unsigned char c) {
-    char buf[3];
-    std::snprintf(buf, sizeof buf, "%02X", c);
-    return buf;
 }
 
 } // namespace

@@ -6,20 +6,12 @@
 #include "server/CommandPacket.h"
 #include "server/XModemServer.h"
 
-#include <cstdio>
-
 namespace lw {
 namespace {
 
 constexpr uint32_t ReplyTimeout = 2500;
 constexpr int MaxPacketErrors = 5; // the sixth failure aborts
 constexpr int SizeAttempts = 4;
-
-std::string Hex2(unsigned char c) {
-    char buf[3];
-    std::snprintf(buf, sizeof buf, "%02X", c);
-    return buf;
-}
 
 } // namespace
 

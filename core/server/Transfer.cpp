@@ -223,7 +223,7 @@ bool TXModemServer::SendRom(const std::string& fileName) {
     return ok;
 }
 
-void TXModemServer::CaptureScreen(std::string& image) {
+TCaptureOutcome TXModemServer::CaptureScreen(std::string& image) {
     image.clear();
     SetStatus("Capturing screen");
     if (FState.RequiredSpeed != 0 && CalcPort.PortKind == pkSerial)
@@ -231,7 +231,7 @@ void TXModemServer::CaptureScreen(std::string& image) {
     std::string first;
     WaitForStart(first);
     const TUiHooks& ui = UiHooks();
-    if (!ui.Prompt->IsVisible()) return;
+    if (!ui.Prompt->IsVisible()) return TCaptureOutcome::None;
     ui.Prompt->Hide();
     const auto busy = BusyStep();
     TSRX engine(first, ProgressReports());
@@ -240,7 +240,9 @@ void TXModemServer::CaptureScreen(std::string& image) {
     engine.Terminate();
     SleepMs(100);
     engine.WaitFor();
-    if (result == TModalResult::Ok) image = engine.Capture();
+    if (result != TModalResult::Ok) return TCaptureOutcome::None;
+    image = engine.Capture();
+    return engine.Outcome();
 }
 
 } // namespace lw

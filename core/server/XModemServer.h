@@ -2,6 +2,7 @@
 // command packets, the directory listing, variable transfers and calculator-side operations.
 // Runs on the UI thread; transfers wait in the modal progress dialog while an engine works.
 #pragma once
+#include "link/CaptureOutcome.h"
 #include "server/CalcState.h"
 #include "server/ServerUi.h"
 #include "server/XPObject.h"
@@ -80,7 +81,8 @@ public:
     bool ReceiveFile(const std::string& fileName, int size);
     bool SendFile(const std::string& fileName);
     bool SendRom(const std::string& fileName);
-    void CaptureScreen(std::string& image);
+    // Receives one screen capture into `image` (left empty unless it was received).
+    TCaptureOutcome CaptureScreen(std::string& image);
     static std::string ShortName(const std::string& name, const std::string& fileName,
                                  const std::string& displayName);
 

@@ -29,10 +29,6 @@ TFBadFile::TFBadFile(QWidget* parent) : TQuestionDialog(parent, "TFBadFile", Bad
     Arrange(buttons);
 }
 
-QPushButton* TFBadFile::AddAnswer(const char* caption, const char* name, TBadFileAnswer answer) {
-    return TQuestionDialog::AddAnswer(caption, name, int(answer));
-}
-
 TBadFileAnswer TFBadFile::Ask(const std::string& fileName, const std::string& kind,
                               bool allowText) {
     Memo1->SetMessage(BadFileQuestion(fileName, kind, allowText));
@@ -43,7 +39,7 @@ TBadFileAnswer TFBadFile::Ask(const std::string& fileName, const std::string& ki
     btnCancel->setVisible(allowText);
     FFocus = allowText ? btnCancel : btnNo;
     // Escape and closing the dialog answer No.
-    return TBadFileAnswer(AskModal(int(TBadFileAnswer::No)));
+    return AskModal(TBadFileAnswer::No);
 }
 
 void TFBadFile::showEvent(QShowEvent* event) {

@@ -28,7 +28,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QPushButton* AddAnswer(const char* caption, const char* name, TBadFileAnswer answer);
     QPushButton* FFocus = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "server/XModemServer.h"
 #include "server/XPObject.h"
 #include "util/Files.h"
+#include "util/ScopeExit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -280,10 +281,7 @@ void TDragDrop::DropOnList(const QStringList& files, const QPoint& at) {
 void TDragDrop::DropOnTree(const QStringList& files, const QPoint& at) {
     W.RunCommand([&] {
         QCoreApplication::processEvents();
-        struct TClear {
-            TDragDrop& D;
-            ~TClear() { D.SetHighlight({}); }
-        } clear{*this};
+        const ScopeExit clear([this] { SetHighlight({}); });
         QTreeView* tree = W.TreeView1;
         if (!tree->isEnabled() || files.isEmpty()) {
             W.SetBusy(false);

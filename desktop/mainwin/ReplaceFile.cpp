@@ -24,10 +24,6 @@ TFReplaceFile::TFReplaceFile(QWidget* parent)
     Arrange(buttons);
 }
 
-QPushButton* TFReplaceFile::AddAnswer(const char* caption, const char* name, TModalResult result) {
-    return TQuestionDialog::AddAnswer(caption, name, int(result));
-}
-
 TModalResult TFReplaceFile::AskReplace(const std::string& name, int count) {
     Memo1->SetMessage(ReplaceFileQuestion(name));
     btnAll->setVisible(ReplaceFileOffersAll(count));
@@ -36,7 +32,7 @@ TModalResult TFReplaceFile::AskReplace(const std::string& name, int count) {
         main->activateWindow();
     }
     // Escape and closing the dialog answer Cancel.
-    return TModalResult(AskModal(int(TModalResult::Cancel)));
+    return AskModal(TModalResult::Cancel);
 }
 
 void TFReplaceFile::showEvent(QShowEvent* event) {

@@ -24,9 +24,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private:
-    QPushButton* AddAnswer(const char* caption, const char* name, TModalResult result);
 };
 
 } // namespace lw::gui

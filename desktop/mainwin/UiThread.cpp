@@ -1,6 +1,8 @@
 #include "mainwin/UiThread.h"
 #include "util/ScopeExit.h"
 
+#include "util/ScopeExit.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
@@ -45,16 +47,11 @@ void TQtUiThread::RunSync(const std::function<void()>& fn) {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
         [&] {
-            struct TSignal {
-                std::mutex& Mutex;
-                std::condition_variable& Ran;
-                bool& Done;
-                ~TSignal() {
-                    std::lock_guard lock(Mutex);
-                    Done = true;
-                    Ran.notify_one();
-                }
-            } signal{mutex, ran, done};
+            const ScopeExit signal([&] {
+                std::lock_guard lock(mutex);
+                done = true;
+                ran.notify_one();
+            });
             fn();
         },
         Qt::QueuedConnection);

@@ -18,5 +18,15 @@ inline QString CalcText(const std::string& s) {
 inline QString LocalText(const std::string& s) {
     return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
 }
+// And back: a path the person chose, as the core's file routines take it.
+inline std::string LocalString(const QString& s) {
+    return s.toLocal8Bit().toStdString();
+}
+
+// The directory tree's root: "HOME (ZQ-<model name>)", or "ZQ ?" before a calculator is known.
+inline constexpr const char* UnknownRootCaption = "ZQ ?";
+inline QString RootCaption(const QString& modelName) {
+    return "HOME (ZQ-" + modelName + ")";
+}
 
 } // namespace lw::gui

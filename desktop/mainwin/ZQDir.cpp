@@ -13,6 +13,7 @@
 #include "mainwin/UiThread.h"
 #include "mainwin/WindowTexts.h"
 #include "prompts/DownLd.h"
+#include "server/Identify.h"
 #include "server/PortNames.h"
 #include "server/XModemServer.h"
 #include "settings/Options.h"
@@ -47,7 +48,6 @@ namespace lw::gui {
 namespace {
 
 const char* const MainCaption = "ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit";
-const char* const UsbCalculatorPort = "USB Calculator";
 const QStringList Speeds = {"2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"};
 
 // The port list as the combo holds it: one item per line, blank lines left out.
@@ -114,7 +114,7 @@ TFZQDir::TFZQDir(const QString& portList, QWidget* parent) : QMainWindow(parent)
         RunCommand([this] { Timer1Click(); });
     });
 
-    TreeModel.SetRootText("ZQ ?");
+    TreeModel.SetRootText(UnknownRootCaption);
     TreeModel.Attach(&FServer->Root());
 
     SetPortListSeparator("\n");
@@ -210,7 +210,7 @@ void TFZQDir::CreateViews() {
             [this](const QModelIndex& current) { OnTreeCurrentChanged(current); });
     connect(TreeView1, &QTreeView::clicked, this, [this](const QModelIndex& node) {
         // The root still names the placeholder model: the listing was not read yet.
-        if (node == TreeModel.RootIndex() && node.data().toString() == "HOME (ZQ-Calcualtor)")
+        if (node == TreeModel.RootIndex() && node.data().toString() == RootCaption(NewerModelName))
             RunCommand([this] { RefreshDirectory(); });
     });
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -622,8 +622,8 @@ void TFZQDir::showEvent(QShowEvent* event) {
 
 void TFZQDir::SetModelName() {
     TreeModel.SetRootText(State.ModelName.empty() && State.ModelCode.empty()
-                              ? QString("ZQ ?")
-                              : "HOME (ZQ-" + CalcText(State.ModelName) + ")");
+                              ? QString(UnknownRootCaption)
+                              : RootCaption(CalcText(State.ModelName)));
 }
 
 void TFZQDir::ShowStatus(const std::string& text) {
@@ -645,8 +645,8 @@ void TFZQDir::UpdateControls() {
     tbtnConnect->setEnabled(!busy && !prompt);
     cmboPort->setEnabled(!connected && !busy && !prompt);
     cmboSpeed->setEnabled(!connected && !busy && !prompt &&
-                          !cmboPort->currentText().contains(UsbCalculatorPort) &&
-                          !cmboPort->currentText().contains("ZQlink"));
+                          !cmboPort->currentText().contains(UsbCalculatorText) &&
+                          !cmboPort->currentText().contains(UsbDeviceName));
     ApplyMenuRules();
     const QString textHint = "Text transfer mode, press for binary mode";
     if (connected) {
@@ -719,7 +719,7 @@ void TFZQDir::ApplyMenuRules() {
     for (QAction* a : {mnuDownLoadServer, mnuDownLoadFile, mnuUploadFile, mnuCaptureScreen})
         a->setEnabled(!connected && !promptVisible);
     // ROM menu.
-    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorPort) && !busy &&
+    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorText) && !busy &&
                                !promptVisible);
 }
 
@@ -742,12 +742,12 @@ void TFZQDir::RefreshPortList() {
     AddDeniedPorts(cmboPort);
     const int at = cmboPort->findText(remembered);
     cmboPort->setCurrentIndex(at >= 0 ? at : 0);
-    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorPort));
+    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorText));
 }
 
 void TFZQDir::cmboPortChange() {
-    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorPort));
-    cmboSpeed->setEnabled(!Connected() && !cmboPort->currentText().contains(UsbCalculatorPort));
+    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorText));
+    cmboSpeed->setEnabled(!Connected() && !cmboPort->currentText().contains(UsbCalculatorText));
     if (!FLoading && Connected()) RunCommand([this] { FServer->Disconnect(); });
 }
 
@@ -895,11 +895,7 @@ void TFZQDir::OnTreeCurrentChanged(const QModelIndex& node) {
 void TFZQDir::TreeView1Change(const QModelIndex& node) {
     const bool wasBusy = Busy();
     SetBusy(true);
-    struct TRestore {
-        TFZQDir& W;
-        bool Busy;
-        ~TRestore() { W.SetBusy(Busy); }
-    } restore{*this, wasBusy};
+    const ScopeExit restore([this, wasBusy] { SetBusy(wasBusy); });
     ListModel.SetDir(nullptr);
     TXPObject* dir = TreeModel.Record(node);
     if (!dir) return;

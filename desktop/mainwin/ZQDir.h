@@ -153,8 +153,6 @@ public:
     // tells how the put ended.
     bool PutDroppedFile(const std::string& path, bool& replaceAll, int count,
                         TPutOutcome* outcome = nullptr);
-    // The question Delete asks; empty when nothing would be deleted.
-    static QString DeleteQuestion(const std::vector<const TXPObject*>& entries);
 
     // --- whole-calculator and manual transfers (ZQDirTransfers.cpp); failures throw the text
     // to show

@@ -22,24 +22,25 @@ void TFZQDir::mnuCaptureScreenClick() {
                                                 "Set the calculator"))
             return;
     }
-    std::string data;
+    TScreenCapture capture;
     for (bool first = true;;) {
         try {
             FServer->OpenComm(port);
         } catch (...) {
             // After a failed capture the receiver has told the user already: the port that
             // is gone since then ends the loop without a second message.
-            if (data == "Err") return;
+            if (capture.Outcome == TCaptureOutcome::Failed) return;
             throw;
         }
-        data = ReceiveCapture(*FServer, first, [this, first] {
+        capture = ReceiveCapture(*FServer, first, [this, first] {
             if (!first && TFCapture::Current()) TFCapture::Current()->activateWindow();
             UpdateControls();
         });
         UpdateControls();
-        if (data.empty()) return;    // cancelled, or the capture window was closed
-        if (data == "Err") continue; // not shown: the next capture is awaited
-        TFCapture::Obtain().ShowCapture(data);
+        // Not shown: the next capture is awaited.
+        if (capture.Outcome == TCaptureOutcome::Failed) continue;
+        if (capture.Image.empty()) return; // cancelled, or the capture window was closed
+        TFCapture::Obtain().ShowCapture(capture.Image);
         first = false;
     }
 }

@@ -4,6 +4,7 @@
 // work and asks for one refresh afterwards when the calculator's contents may have changed.
 #include "cmdwin/VorlCmd.h"
 #include "link/CalcNames.h"
+#include "mainwin/DeleteQuestion.h"
 #include "mainwin/DragDrop.h"
 #include "mainwin/Properties.h"
 #include "mainwin/WindowTexts.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QListView>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QTreeView>
@@ -39,22 +39,6 @@ auto BusyStep(TFZQDir& w) {
 }
 
 } // namespace
-
-QString TFZQDir::DeleteQuestion(const std::vector<const TXPObject*>& entries) {
-    std::vector<const TXPObject*> vars, dirs;
-    for (const TXPObject* e : entries) (e->IsDirectory() ? dirs : vars).push_back(e);
-    QStringList parts;
-    if (vars.size() == 1)
-        parts << "the variable " + CalcText(vars.front()->Name);
-    else if (vars.size() > 1)
-        parts << QString::number(vars.size()) + " variables";
-    if (dirs.size() == 1)
-        parts << "the folder " + CalcText(dirs.front()->Name) + " with everything in it";
-    else if (dirs.size() > 1)
-        parts << QString::number(dirs.size()) + " folders with everything in them";
-    if (parts.isEmpty()) return {};
-    return "Delete " + parts.join(" and ") + " from the calculator?";
-}
 
 void TFZQDir::mnuCopyClick() {
     CopySelection(false);
@@ -97,11 +81,7 @@ void TFZQDir::CopySelection(bool cut) {
 void TFZQDir::mnuCopyAsTextClick() {
     const bool was = State.TextMode;
     SetTextMode(true);
-    struct TRestore {
-        TFZQDir& W;
-        bool Was;
-        ~TRestore() { W.SetTextMode(Was); }
-    } restore{*this, was};
+    const ScopeExit restore([this, was] { SetTextMode(was); });
     mnuCopyClick();
 }
 
@@ -157,10 +137,7 @@ void TFZQDir::DeleteSelection(bool confirm) {
     if (FocusedPane() == TPane::List && Browsable()) {
         const std::vector<TXPObject*> entries = SelectedEntries();
         if (entries.empty()) return;
-        if (confirm && QMessageBox::question(this, "Confirm Delete",
-                                             DeleteQuestion({entries.begin(), entries.end()})) !=
-                           QMessageBox::Yes)
-            return;
+        if (confirm && !ConfirmDelete(this, {entries.begin(), entries.end()})) return;
         std::vector<std::pair<std::string, bool>> names;
         for (const TXPObject* e : entries) names.emplace_back(e->Name, e->IsDirectory());
         const auto busy = BusyStep(*this);
@@ -169,9 +146,7 @@ void TFZQDir::DeleteSelection(bool confirm) {
     } else if (FocusedPane() == TPane::Tree && Browsable() && CurrentPath != "HOME") {
         TXPObject* node = SelectedDir();
         if (!node || !node->Parent) return;
-        if (confirm && QMessageBox::question(this, "Confirm Delete", DeleteQuestion({node})) !=
-                           QMessageBox::Yes)
-            return;
+        if (confirm && !ConfirmDelete(this, {node})) return;
         const std::string name = node->Name;
         const auto busy = BusyStep(*this);
         SelectTreeNode(TreeModel.IndexOf(node->Parent));

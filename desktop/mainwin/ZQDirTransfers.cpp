@@ -14,6 +14,7 @@
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/ScopeExit.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -32,10 +33,6 @@ const char* const UploadFileTitle = "Upload File to PC";
 const char* const DownloadErrorCaption = "Download Error";
 // Qt's "*" rather than "*.*": on this system many files have no extension.
 const char* const AllFilesFilter = "All Files (*)";
-
-std::string Path(const QString& s) {
-    return s.toLocal8Bit().toStdString();
-}
 
 QStringList ArchiveFilters() {
     return {"ZQ Archives (*.zqbackup)", AllFilesFilter};
@@ -57,11 +54,11 @@ struct TDisconnectedAfter {
 };
 
 // A modeless waiting prompt still up when the transfer ended (it failed) goes too.
-struct THidePromptAfter {
-    ~THidePromptAfter() {
+auto HidePromptAfter() {
+    return ScopeExit([] {
         if (UiHooks().Prompt->IsVisible()) UiHooks().Prompt->Hide();
-    }
-};
+    });
+}
 
 // Whether the person dismissed the prompt dialog (Cancel, Esc, its close button) while this
 // object lived; hiding it from the program does not count.
@@ -113,18 +110,15 @@ void TFZQDir::mnuBackupClick() {
     if (path.isEmpty()) return;
     SetBusy(true);
     UiHooks().Thread->ProcessMessages();
-    BackupToFile(Path(path));
+    BackupToFile(LocalString(path));
 }
 
 void TFZQDir::BackupToFile(const std::string& path) {
     // The calculator keeps its server through a backup: the listing is read again.
-    struct TRefreshAfter {
-        TFZQDir& W;
-        ~TRefreshAfter() {
-            W.SetBusy(false);
-            if (W.Connected()) W.RequestRefresh();
-        }
-    } refresh{*this};
+    const ScopeExit refresh([this] {
+        SetBusy(false);
+        if (Connected()) RequestRefresh();
+    });
     if (!lw::BackupToFile(*FServer, path))
         throw std::runtime_error("Backup to " + path + " failed; the file was not written.");
 }
@@ -132,20 +126,16 @@ void TFZQDir::BackupToFile(const std::string& path) {
 void TFZQDir::mnuRestoreClick() {
     if (!Connected() || Busy()) return;
     const QString path = ChooseFile(this, {TFileRequest::Open, ArchiveTitle, ArchiveFilters(), {}});
-    if (!path.isEmpty()) RestoreFromFile(Path(path));
+    if (!path.isEmpty()) RestoreFromFile(LocalString(path));
 }
 
 void TFZQDir::RestoreFromFile(const std::string& path) {
     bool restored = false;
     {
         // A restore that failed leaves the calculator's server running: show what it holds.
-        struct TRefreshUnlessRestored {
-            TFZQDir& W;
-            const bool& Restored;
-            ~TRefreshUnlessRestored() {
-                if (!Restored && W.Connected()) W.RequestRefresh();
-            }
-        } refresh{*this, restored};
+        const ScopeExit refresh([this, &restored] {
+            if (!restored && Connected()) RequestRefresh();
+        });
         if (const std::string refusal = RestoreFileRefusal(*FServer, path); !refusal.empty())
             throw std::runtime_error(refusal);
         restored = lw::RestoreFromFile(*FServer, path);
@@ -170,13 +160,13 @@ void TFZQDir::mnuDownloadRomClick() {
     const QString chosen =
         ChooseFile(this, {TFileRequest::Open, RomTitle, {"ROM Files (*.bin)", AllFilesFilter}, {}});
     if (chosen.isEmpty()) return;
-    const std::string path = Path(chosen);
+    const std::string path = LocalString(chosen);
     const TDisconnectedAfter disconnected{*this};
     if (const std::string refusal = RomFileRefusal(path); !refusal.empty())
         throw std::runtime_error(refusal);
     // The person cancelled: nothing to report.
     if (!UiHooks().Prompt->ShowPrompt(TPromptKind::RomDownload, "")) return;
-    if (!FServer->OpenComm(Path(port))) return;
+    if (!FServer->OpenComm(LocalString(port))) return;
     if (!FServer->SendRom(path))
         ShowMessage("Download of ROM file \r\n" + path + "\r\nfailed.", DownloadErrorCaption);
 }
@@ -190,7 +180,8 @@ void TFZQDir::mnuDownLoadServerClick() {
 void TFZQDir::mnuDownLoadFileClick() {
     const QString path = ChooseFile(
         this, {TFileRequest::Open, DownloadFileTitle, ObjectFileFilters(State.AddExtension), {}});
-    if (!path.isEmpty()) ManualSend(Path(path), TPromptKind::FileXRecv, TPromptKind::FileSent);
+    if (!path.isEmpty())
+        ManualSend(LocalString(path), TPromptKind::FileXRecv, TPromptKind::FileSent);
 }
 
 void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKind after) {
@@ -202,8 +193,8 @@ void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKin
     const TPromptCancelWatch watch(DownLd);
     {
         const TDisconnectedAfter disconnected{*this};
-        if (!FServer->OpenComm(Path(cmboPort->currentText()))) return;
-        const THidePromptAfter hidePrompt;
+        if (!FServer->OpenComm(LocalString(cmboPort->currentText()))) return;
+        const auto hidePrompt = HidePromptAfter();
         ui.Prompt->ShowPrompt(before, "");
         UpdateControls();
         ui.Thread->ProcessMessages();
@@ -220,10 +211,10 @@ void TFZQDir::mnuUploadFileClick() {
     const QString chosen = ChooseFile(
         this, {TFileRequest::Save, UploadFileTitle, ObjectFileFilters(State.AddExtension), {}});
     if (chosen.isEmpty()) return;
-    const std::string path = Path(chosen);
+    const std::string path = LocalString(chosen);
     if (!UiHooks().Prompt->ShowPrompt(TPromptKind::FileXSend, "")) return;
     const TDisconnectedAfter disconnected{*this};
-    if (!FServer->OpenComm(Path(cmboPort->currentText()))) return;
+    if (!FServer->OpenComm(LocalString(cmboPort->currentText()))) return;
     SetConnected(FServer->IsConnected());
     if (!ReceiveXSendToFile(*FServer, path))
         throw std::runtime_error("Nothing was received from the calculator; " + path +

@@ -16,7 +16,7 @@ TQuestionDialog::TQuestionDialog(QWidget* parent, const char* name, const char* 
     Memo1->setObjectName("Memo1");
 }
 
-QPushButton* TQuestionDialog::AddAnswer(const char* caption, const char* name, int answer) {
+QPushButton* TQuestionDialog::AddButton(const char* caption, const char* name, int answer) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     connect(button, &QPushButton::clicked, this, [this, answer] {
@@ -33,7 +33,7 @@ void TQuestionDialog::Arrange(QBoxLayout* buttons) {
     root->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int TQuestionDialog::AskModal(int otherwise) {
+int TQuestionDialog::Exec(int otherwise) {
     layout()->activate();
     return exec() == QDialog::Accepted ? FAnswer : otherwise;
 }

@@ -19,14 +19,22 @@ public:
 protected:
     // `memoWidth`: the message memo's width in average characters.
     TQuestionDialog(QWidget* parent, const char* name, const char* caption, int memoWidth);
-    QPushButton* AddAnswer(const char* caption, const char* name, int answer);
+    // A button that ends the dialog with `answer` (any enum of the dialog's answers).
+    template <class TAnswer>
+    QPushButton* AddAnswer(const char* caption, const char* name, TAnswer answer) {
+        return AddButton(caption, name, static_cast<int>(answer));
+    }
     // Puts the memo over `buttons`.
     void Arrange(QBoxLayout* buttons);
     // Shows the question modally: the clicked button's answer, or `otherwise` after Escape or
     // a closed dialog.
-    int AskModal(int otherwise);
+    template <class TAnswer> TAnswer AskModal(TAnswer otherwise) {
+        return static_cast<TAnswer>(Exec(static_cast<int>(otherwise)));
+    }
 
 private:
+    QPushButton* AddButton(const char* caption, const char* name, int answer);
+    int Exec(int otherwise);
     int FAnswer = 0;
 };
 

@@ -3,6 +3,7 @@
 // and the question Delete asks.
 #include "Screenshots.h"
 
+#include "mainwin/DeleteQuestion.h"
 #include "server/XPObject.h"
 #include "support/gui/MainWindowFixture.h"
 
@@ -34,12 +35,11 @@ void MainWindowScene(TShot& shot) {
     // The question Delete asks about the selection, shown without waiting for an answer.
     std::vector<const TXPObject*> entries;
     for (const TXPObject* e : window.SelectedEntries()) entries.push_back(e);
-    QMessageBox box(QMessageBox::Question, "Confirm Delete", gui::TFZQDir::DeleteQuestion(entries),
-                    QMessageBox::Yes | QMessageBox::No, &window);
-    box.show();
+    const auto box = gui::DeleteQuestionBox(&window, entries);
+    box->show();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    shot.Save(box, "message-box");
-    box.hide();
+    shot.Save(*box, "message-box");
+    box->hide();
 }
 
 } // namespace lw::shots

@@ -3,10 +3,12 @@
 
 #include "sim/calc/CalcReal.h"
 #include "sim/calc/CalcWords.h"
+#include "util/ScopeExit.h"
 
 #include <cstdio>
 #include <new>
 #include <tuple>
+#include <utility>
 
 namespace lw::sim {
 
@@ -43,17 +45,9 @@ std::tuple<size_t, size_t, size_t> MatchStructure(const std::vector<TNibs>& seq,
 }
 
 // Sets a variable for a scope and puts the old value back when the scope ends.
-template <typename T> class TRestore {
-public:
-    TRestore(T& var, T value) : Var(var), Old(var) { Var = value; }
-    ~TRestore() { Var = Old; }
-    TRestore(const TRestore&) = delete;
-    TRestore& operator=(const TRestore&) = delete;
-
-private:
-    T& Var;
-    T Old;
-};
+template <typename T> auto SetForScope(T& var, T value) {
+    return ScopeExit([&var, old = std::exchange(var, value)] { var = old; });
+}
 
 bool IsQuotedName(const TNibs& obj) {
     if (PrologOf(obj) != PrologAlgebraic) return false;
@@ -144,10 +138,7 @@ void TCalcMachine::RunLocals(const std::vector<TNibs>& seq, size_t at, size_t to
     for (size_t k = 0; k < frame.size(); ++k) frame[k].second = std::move(Stack[base + k]);
     Stack.resize(base);
     LocalFrames.push_back(std::move(frame));
-    struct TPop {
-        std::vector<std::vector<std::pair<std::string, TNibs>>>& Frames;
-        ~TPop() { Frames.pop_back(); }
-    } pop{LocalFrames};
+    const ScopeExit pop([this] { LocalFrames.pop_back(); });
     EvalObject(seq[j]);
     next = j + 1;
 }
@@ -166,11 +157,11 @@ void TCalcMachine::Execute(const TNibs& item) {
 
 void TCalcMachine::EvalObject(const TNibs& obj) {
     if (Depth >= MaxDepth) throw ECalcError("Insufficient Memory");
-    TRestore depthGuard(Depth, Depth + 1);
+    const auto depthGuard = SetForScope(Depth, Depth + 1);
     switch (PrologOf(obj)) {
     case PrologProgram: {
         const auto items = CompositeItems(obj);
-        TRestore symbolicGuard(Symbolic, false);
+        const auto symbolicGuard = SetForScope(Symbolic, false);
         RunRange(items, 0, items.size());
         break;
     }
@@ -193,7 +184,7 @@ void TCalcMachine::EvalObject(const TNibs& obj) {
 
 void TCalcMachine::EvalAlgebraic(const TNibs& obj) {
     const auto items = CompositeItems(obj);
-    TRestore symbolicGuard(Symbolic, true);
+    const auto symbolicGuard = SetForScope(Symbolic, true);
     const size_t before = Stack.size();
     RunRange(items, 0, items.size());
     if (Stack.size() != before + 1) throw ECalcError("Bad Argument Type");

@@ -1,6 +1,8 @@
 // The USB cable: a device folder holding the two pipes of the calculator's USB driver.
 #include "sim/link/SimTransport.h"
 
+#include "link/Port.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -38,7 +40,7 @@ public:
         std::string base = root.empty() ? "." : root;
         if (base.size() > 1 && base.back() == '/') base.pop_back();
         mkdir(base.c_str(), 0775); // the root may exist already
-        Folder = base + "/ZQlink" + suffix;
+        Folder = base + "/" + UsbDeviceName + suffix;
         if (mkdir(Folder.c_str(), 0775) != 0 && errno != EEXIST) Fail("mkdir " + Folder);
         MadeFolder = true;
         try {

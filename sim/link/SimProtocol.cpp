@@ -1,6 +1,7 @@
 #include "sim/link/SimProtocol.h"
 
 #include "link/CalcNames.h"
+#include "link/TraceLine.h"
 #include "link/XModemCodec.h"
 
 #include <chrono>
@@ -22,8 +23,7 @@ std::string Shown(std::string_view data) {
 }
 
 std::string Hex(int b) {
-    static const char* digits = "0123456789ABCDEF";
-    return std::string("0x") + digits[(b >> 4) & 15] + digits[b & 15];
+    return "0x" + Hex2(static_cast<unsigned char>(b));
 }
 
 void WriteByte(TSimSession& s, uint8_t b) {

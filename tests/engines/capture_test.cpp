@@ -19,18 +19,21 @@ protected:
         TSRX srx(std::string(1, first), H.Status());
         EXPECT_EQ(H.Run(srx), TModalResult::Ok);
         Done = srx.Done();
+        Outcome = srx.Outcome();
         return srx.Capture();
     }
 
     TEngineHarness H;
     TPtyPeer Peer;
     bool Done = false;
+    TCaptureOutcome Outcome = TCaptureOutcome::None;
 };
 
 TEST_F(Capture, EscapeStartsA1080ByteBody) {
     const std::string body = Pattern(1080, 2);
     EXPECT_EQ(Receive(27, body), "\x1b" + body);
     EXPECT_TRUE(Done);
+    EXPECT_EQ(Outcome, TCaptureOutcome::Received);
     ASSERT_GE(H.Records.size(), 3u);
     EXPECT_EQ(H.Records[0].Position, 10);
     EXPECT_EQ(H.Records[1].Position, 90);
@@ -58,9 +61,10 @@ TEST_F(Capture, GeneralHeaderGivesPlanesTimesRowsTimesRowBytes) {
     EXPECT_TRUE(Done);
 }
 
-TEST_F(Capture, TooLongABodyFailsWithErr) {
+TEST_F(Capture, TooLongABodyFailsWithoutAPicture) {
     const std::string header("\x01\x00\x02\x50\x83", 5); // 2 x 80 x 17 = 2720 bytes
-    EXPECT_EQ(Receive('\x05', header), "Err");
+    EXPECT_EQ(Receive('\x05', header), "");
+    EXPECT_EQ(Outcome, TCaptureOutcome::Failed);
     EXPECT_FALSE(Done);
     ASSERT_EQ(H.Ui.Main.Messages.size(), 1u);
     EXPECT_EQ(H.Ui.Main.Messages[0].substr(0, 6), "Error:");

@@ -83,7 +83,7 @@ TEST_P(Capture, LayoutArrivesWhole) {
     s.Ui.Prompt.ShowPrompt(TPromptKind::CaptureFirst, "");
     s.Control(std::string("capture ") + GetParam().Name);
     std::string image;
-    s.Server->CaptureScreen(image);
+    ASSERT_EQ(s.Server->CaptureScreen(image), TCaptureOutcome::Received);
     ASSERT_EQ(image.size(), GetParam().Size);
     EXPECT_EQ(static_cast<unsigned char>(image[0]), GetParam().First);
     EXPECT_FALSE(s.Ui.Prompt.Visible);
