@@ -32,8 +32,14 @@ void TSimWire::HangUp() {
 
 bool TSimWire::PcHasOpen() {
     if (!IsUp()) return false;
-    Line->ServiceNotify();
+    ServiceNotify();
     return Line->PcHasOpen();
+}
+
+void TSimWire::ServiceNotify() {
+    const bool wasOpen = Line->PcHasOpen();
+    Line->ServiceNotify();
+    if (wasOpen && !Line->PcHasOpen()) Stats.Update([](TSimStats& s) { ++s.PcCloses; });
 }
 
 void TSimWire::Wake() {
@@ -67,7 +73,7 @@ bool TSimWire::WaitFor(int fd, short events, TClock::time_point deadline) {
             if (OnWake && OnWake(kind)) throw TSimInterrupt{kind};
             if (fd >= 0 && !IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
         }
-        if (rc > 0 && notify >= 0 && (p[1].revents & POLLIN)) Line->ServiceNotify();
+        if (rc > 0 && notify >= 0 && (p[1].revents & POLLIN)) ServiceNotify();
         if (rc > 0 && fd >= 0 && (p[count - 1].revents & (events | POLLHUP | POLLERR))) return true;
         if (now >= deadline) return false;
     }
@@ -165,7 +171,7 @@ void TSimWire::WriteAll(std::string_view data) {
     if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
     // An open or close of the PC's end that happened before these bytes must be taken into
     // account first (an open drops what was sent while nobody listened, never these bytes).
-    Line->ServiceNotify();
+    ServiceNotify();
     uint32_t baud = ThrottleBaud();
     // Throttled: 10 ms of wire time per write, each written when the previous one has left.
     size_t chunk = baud ? std::max<size_t>(1, baud / 1000) : data.size();

@@ -62,6 +62,8 @@ public:
     }
 
 private:
+    // Takes the PC's opens and closes of its end into account and counts the closes.
+    void ServiceNotify();
     using TClock = std::chrono::steady_clock;
     // Waits until the read side is readable (true) or the deadline passed (false).
     bool WaitFor(int fd, short events, TClock::time_point deadline);

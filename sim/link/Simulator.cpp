@@ -2,6 +2,7 @@
 #include "sim/link/SimulatorImpl.h"
 
 #include "sim/link/SimCapture.h"
+#include "util/ScopeExit.h"
 
 #include <chrono>
 #include <stdexcept>
@@ -12,11 +13,10 @@ namespace {
 constexpr size_t MaxEvents = 10000;
 
 // Marks the simulator idle (open for calculator-initiated work) for one wait.
-struct TIdleGuard {
-    explicit TIdleGuard(bool& flag) : Flag(flag) { Flag = true; }
-    ~TIdleGuard() { Flag = false; }
-    bool& Flag;
-};
+auto IdleFor(bool& flag) {
+    flag = true;
+    return ScopeExit([&flag] { flag = false; });
+}
 } // namespace
 
 const char* ModeName(TSimMode mode) {
@@ -181,7 +181,7 @@ void TSimulator::TImpl::Step() {
     }
     if (!Wire.IsUp()) {
         if (Wire.Transport()) OnHangUp();
-        TIdleGuard idle(Idle);
+        const auto idle = IdleFor(Idle);
         Wire.Pause(100);
         return;
     }
@@ -193,7 +193,7 @@ void TSimulator::TImpl::Step() {
         }
         int b;
         {
-            TIdleGuard idle(Idle);
+            const auto idle = IdleFor(Idle);
             b = Wire.ReadByte(100);
         }
         if (b >= 0) Server.OnCommand(uint8_t(b));
@@ -204,7 +204,7 @@ void TSimulator::TImpl::Step() {
     }
     case TSimMode::Stopped:
     case TSimMode::Muted: {
-        TIdleGuard idle(Idle);
+        const auto idle = IdleFor(Idle);
         Wire.Discard(100); // heard, not answered
         return;
     }
@@ -212,8 +212,10 @@ void TSimulator::TImpl::Step() {
         if (Wire.PcHasOpen()) {
             Wire.Write(KermitIdlePacket(KermitSeq++));
             Stats.Update([](TSimStats& s) { ++s.KermitPackets; });
+        } else {
+            Stats.Update([](TSimStats& s) { ++s.KermitPacketsHeld; });
         }
-        TIdleGuard idle(Idle);
+        const auto idle = IdleFor(Idle);
         Wire.Discard(50);
         return;
     }
@@ -221,7 +223,7 @@ void TSimulator::TImpl::Step() {
         RomStep();
         return;
     case TSimMode::HungUp: {
-        TIdleGuard idle(Idle);
+        const auto idle = IdleFor(Idle);
         Wire.Pause(100);
         return;
     }

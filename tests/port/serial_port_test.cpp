@@ -3,13 +3,21 @@
 #include "link/Engines.h"
 #include "link/PortPosix.h"
 #include "support/EngineHarness.h"
+#include "support/WaitUntil.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 
 namespace lw::test {
 namespace {
+
+// Bytes that arrived on the PC's end of the line and were not read yet.
+int PendingInput(int fd) {
+    int count = 0;
+    return ::ioctl(fd, FIONREAD, &count) == 0 ? count : -1;
+}
 
 class SerialPort : public ::testing::Test {
 protected:
@@ -67,11 +75,14 @@ TEST_F(SerialPort, ReadsReturnWhatArrivedWithinTheTotalTimeout) {
     std::string none;
     EXPECT_EQ(ReadComm(CalcPort, none, 2500), 0);
 
-    // Both parts zero: a read waits for every byte.
+    // Both parts zero: a read waits for every byte. The second is sent only once the read has
+    // taken the first, so the read is under way when it comes.
     SetReadTimeouts(CalcPort, 0, 0);
+    const int pc = CalcPort.ReadHandle;
     TPeerThread late([&] {
-        SleepMs(200);
-        Peer.Write("12");
+        Peer.Write("1");
+        EXPECT_TRUE(WaitUntil([&] { return PendingInput(pc) == 0; }));
+        Peer.Write("2");
     });
     std::string two(2, '\0');
     EXPECT_EQ(ReadComm(CalcPort, two, 10), 2);
@@ -94,15 +105,12 @@ TEST_F(SerialPort, LongReadsComeInPiecesAndEndAtSilence) {
     EXPECT_EQ(longer.substr(0, 2100), data.substr(0, 2100));
     EXPECT_EQ(longer.substr(2100), std::string(400, '\0'));
 
-    // Below 2048 bytes, one read call: a slow sender's tail is left for the next read.
-    TPeerThread slow([&] {
-        Peer.Write("first");
-        SleepMs(400);
-        Peer.Write("second");
-    });
+    // Below 2048 bytes, one read call: what a slow sender sends after the read's time-out is
+    // left for the next read.
+    Peer.Write("first");
     std::string twenty(20, '\0');
     EXPECT_EQ(ReadComm(CalcPort, twenty, 2500), 5);
-    slow.Join();
+    Peer.Write("second");
     EXPECT_EQ(ReadComm(CalcPort, twenty, 2500), 6);
     EXPECT_EQ(twenty.substr(0, 6), "second");
 }
@@ -197,10 +205,13 @@ TEST_P(AnyPort, BytesPassUnchangedAndClearInputDrainsUntilQuiet) {
     EXPECT_EQ(in, all);
     EXPECT_EQ(CalcPort.NoDataSince, 0u);
 
+    // Noise in five bursts, each sent once the port has taken the one before: the line is
+    // never quiet for long while ClearInput runs.
+    const int pc = CalcPort.ReadHandle;
     TPeerThread noise([&] {
         for (int i = 0; i < 5; ++i) {
             Peer->Write(std::string(300, 'n'));
-            SleepMs(60);
+            EXPECT_TRUE(WaitUntil([&] { return PendingInput(pc) == 0; }));
         }
     });
     ClearInput(CalcPort);

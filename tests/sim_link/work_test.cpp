@@ -3,6 +3,7 @@
 
 #include "link/XModemCodec.h"
 #include "sim/link/SimCapture.h"
+#include "support/WaitUntil.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -149,11 +150,11 @@ TEST_F(TSimLine, SerialLineStaysRawReopensAndRefusesRomMode) {
     t.c_lflag |= ECHO | ICANON;
     t.c_oflag |= OPOST | ONLCR;
     ASSERT_EQ(tcsetattr(S->Pc->Fd(), TCSANOW, &t), 0);
-    for (int i = 0; i < 100 && (t.c_lflag & (ECHO | ICANON)); ++i) {
-        usleep(10000);
+    // The simulator puts the line back to raw on its next turn.
+    EXPECT_TRUE(WaitUntil([&] {
         tcgetattr(S->Pc->Fd(), &t);
-    }
-    EXPECT_EQ(t.c_lflag & (ECHO | ICANON), 0u);
+        return (t.c_lflag & (ECHO | ICANON)) == 0;
+    }));
     ASSERT_TRUE(Serves()); // no echo, no line editing in the way
     S->Pc.reset();
     S->OpenPc();
@@ -163,8 +164,10 @@ TEST_F(TSimLine, SerialLineStaysRawReopensAndRefusesRomMode) {
 TEST_F(TSimLine, KermitPacketsGoOnlyToAnOpenPort) {
     Begin(true, {.Kermit = true});
     EXPECT_EQ(S->Pc->Read(1, 500)[0], '\x01');
+    const uint32_t held = S->Sim->Stats().KermitPacketsHeld;
     S->Pc.reset();
-    usleep(500000); // ten packets' time with the port closed
+    // Ten packets' turns pass with the port closed.
+    ASSERT_TRUE(WaitUntil([&] { return S->Sim->Stats().KermitPacketsHeld >= held + 10; }));
     S->OpenPc();
     EXPECT_LT(S->Pc->Read(100, 60).size(), 30u); // a fresh packet or two, no backlog
 }
@@ -173,8 +176,9 @@ TEST_F(TSimLine, BytesThePcNeverReadAreLostWhenItCloses) {
     Begin(true);
     ASSERT_EQ(S->Sim->Control("capture w"), "OK capture started");
     ASSERT_FALSE(S->Sim->WaitEvent("capture w", 2000).empty());
+    const uint32_t closes = S->Sim->Stats().PcCloses;
     S->Pc.reset();
-    usleep(100000); // the simulator sees the close on its next turn
+    ASSERT_TRUE(WaitUntil([&] { return S->Sim->Stats().PcCloses > closes; }));
     S->OpenPc();
     EXPECT_EQ(S->Pc->Read(1, 200), "");
 }
