@@ -64,6 +64,21 @@ void CheckFits(TFDownLd& d) {
     QTRY_COMPARE_WITH_TIMEOUT(d.Memo1->verticalScrollBar()->maximum(), 0, 5000);
 }
 
+// The wrong-file question of a KB's server client, and a file without a header to ask about.
+struct TMatchCheck {
+    TMatchCheck() { WriteStringToFile("12.5", Raw); }
+    QTemporaryDir Dir;
+    std::string Raw = Path(Dir, "prog.src");
+    TCalcState State = [] {
+        TCalcState s;
+        s.SetModel("KB");
+        return s;
+    }();
+    TFBadFile Bad;
+    TXModemServer Server{State, &Bad, nullptr};
+    TModalScript Script;
+};
+
 int CentreDistance(const QRect& a, const QRect& b) {
     return (a.center() - b.center()).manhattanLength();
 }
@@ -74,16 +89,13 @@ class TDialogsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void BadFileAnswersReachTheMatchCheck() {
-        QTemporaryDir dir;
-        const std::string raw = Path(dir, "prog.src");
-        WriteStringToFile("12.5", raw);
-        const std::string ka = Path(dir, "ka.zq");
+        TMatchCheck m;
+        const std::string& raw = m.Raw;
+        TFBadFile& bad = m.Bad;
+        TXModemServer& server = m.Server;
+        TModalScript& script = m.Script;
+        const std::string ka = Path(m.Dir, "ka.zq");
         WriteStringToFile(std::string("ZQZQKA-C") + "\x2c\x2a\x20", ka);
-        TCalcState state;
-        state.SetModel("KB");
-        TFBadFile bad;
-        TXModemServer server(state, &bad, nullptr);
-        TModalScript script;
         bool isText = false;
 
         // A file without a header: Binary, Text, Cancel; Cancel preselected.
@@ -116,6 +128,21 @@ private Q_SLOTS:
         script.Then(TModalScript::CheckThenClick([] {}, "No"));
         QVERIFY(!server.CheckFileMatches(ka, isText));
         QCOMPARE(script.Pending(), 0);
+    }
+
+    // A script that clicks a button the dialog lacks fails the test at once, and the dialog
+    // goes, so the test ends instead of waiting until its time-out.
+    void MissingButtonFailsTheTestAtOnce() {
+        TMatchCheck m;
+        bool isText = false;
+        m.Script.Then(TModalScript::CheckThenClick([] {}, "Maybe"));
+        QElapsedTimer took;
+        took.start();
+        QEXPECT_FAIL("", "the script names a button the wrong-file question lacks", Continue);
+        const bool matched = m.Server.CheckFileMatches(m.Raw, isText);
+        QVERIFY(!matched); // rejected: as No
+        QVERIFY(took.elapsed() < 5000);
+        QVERIFY(!m.Bad.isVisible());
     }
 
     void ReplaceAnswersReachTheCalculator() {

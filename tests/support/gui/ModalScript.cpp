@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 
 namespace lw::test {
 
@@ -23,7 +24,19 @@ void TModalScript::Click(QWidget* dialog, const QString& text) {
             return;
         }
     }
-    qWarning("No button '%s' in dialog '%s'", qPrintable(text), qPrintable(dialog->windowTitle()));
+    // A script that names a button the dialog lacks is wrong: the test fails now, and the
+    // dialog goes, so the test runs on to its end instead of waiting on it until its time-out.
+    const QByteArray why =
+        "No button '" + text.toUtf8() + "' in dialog '" + dialog->windowTitle().toUtf8() + "'";
+    QTest::qFail(why.constData(), __FILE__, __LINE__);
+    Dismiss(dialog);
+}
+
+void TModalScript::Dismiss(QWidget* dialog) {
+    if (auto* d = qobject_cast<QDialog*>(dialog))
+        d->reject();
+    else
+        dialog->close();
 }
 
 TModalScript::TAction TModalScript::CheckThenClick(std::function<void()> checks,
@@ -44,10 +57,7 @@ void TModalScript::Poll() {
     FLast = modal;
     Seen.push_back(modal->windowTitle());
     if (FActions.empty()) {
-        if (auto* d = qobject_cast<QDialog*>(modal))
-            d->reject();
-        else
-            modal->close();
+        Dismiss(modal);
     } else {
         TAction action = std::move(FActions.front());
         FActions.pop_front();

@@ -1,6 +1,7 @@
 // Answers the modal dialogs of a GUI test by script: each time a new modal dialog shows, the
 // next queued action runs on it (click a button, type, check what it shows). A dialog that
-// shows with no action left is rejected, so a test never hangs on an unexpected question.
+// shows with no action left is rejected, and a click on a button the dialog lacks fails the test
+// and rejects the dialog, so a test never hangs on an unexpected question.
 #pragma once
 #include <QObject>
 #include <QPointer>
@@ -21,7 +22,8 @@ public:
     TModalScript();
     // Queues the action for the next modal dialog that shows.
     void Then(TAction action);
-    // Clicks the dialog's button whose text (without '&' and trailing blanks) is `text`.
+    // Clicks the dialog's button whose text (without '&' and trailing blanks) is `text`. When
+    // there is none, the running test fails and the dialog is rejected.
     static void Click(QWidget* dialog, const QString& text);
     // An action that runs `checks` (Qt Test checks) and then clicks `button`; a failed check
     // only ends `checks`, so the dialog is still answered and the test goes on to report it.
@@ -34,6 +36,7 @@ public:
     std::vector<QString> Seen;
 
 private:
+    static void Dismiss(QWidget* dialog);
     void Poll();
     QTimer FTimer;
     QPointer<QWidget> FLast;
