@@ -8,9 +8,17 @@
 namespace lw::test {
 namespace {
 
+// Python's JSON parser is the independent reader; scripts/install-deps.sh installs it, so a
+// missing one is a broken setup, not a reason to skip.
+std::string Python() {
+    const std::string python = FindProgram("python3");
+    EXPECT_FALSE(python.empty()) << "python3 is not installed (scripts/install-deps.sh)";
+    return python;
+}
+
 // Runs `script` with the parsed document as `d`; its stdout, or "" when Python failed.
 std::string FromJson(const std::string& json, const std::string& script) {
-    const std::string python = FindProgram("python3");
+    const std::string python = Python();
     if (python.empty()) return "";
     const TRunResult r =
         Run({python, "-c", "import json,sys\nd=json.loads(sys.argv[1])\n" + script, json});
@@ -19,7 +27,7 @@ std::string FromJson(const std::string& json, const std::string& script) {
 }
 
 TEST(CliJson, EscapesControlCharactersAndBytesAboveAscii) {
-    if (FindProgram("python3").empty()) GTEST_SKIP() << "python3 is not installed";
+    ASSERT_FALSE(Python().empty());
     cli::TJsonWriter json;
     json.BeginObject().Key("a\"b").String(std::string("\\\x01\n\x7f\xe9\x80", 6));
     json.Key("n").Number(-12).Key("l").BeginArray().Bool(true).BeginArray().EndArray().EndArray();
@@ -31,9 +39,7 @@ TEST(CliJson, EscapesControlCharactersAndBytesAboveAscii) {
 
 class CliJsonSim : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (FindProgram("python3").empty()) GTEST_SKIP() << "python3 is not installed";
-    }
+    void SetUp() override { ASSERT_FALSE(Python().empty()); }
     // The human output of `args` and the JSON output rendered by `script` are the same.
     void ExpectSame(std::vector<std::string> args, const std::string& script) {
         args.insert(args.begin(), "-q");

@@ -1,6 +1,7 @@
 // The command line of linkwell-cli parsed without running anything, and the port and
 // directory forms.
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 #include "cli/Terminal.h"
 
 #include <gtest/gtest.h>
@@ -69,30 +70,32 @@ TEST_F(CliOptionsTest, CommandArguments) {
     EXPECT_EQ(cap.OutFile, "shot.PNG");
 }
 
+// Each refusal names its own reason (a message that only exists could be any message).
 TEST_F(CliOptionsTest, UsageErrors) {
-    const std::vector<std::vector<std::string>> bad = {
-        {},                                      // no command
-        {"frobnicate"},                          // unknown command
-        {"get"},                                 // no name
-        {"mv", "A"},                             // one name short
-        {"mkdir", "A", "B"},                     // one too many
-        {"--speed", "fast", "ls"},               // not a number
-        {"--speed", "0", "ls"},                  // not a speed
-        {"-s", "1234", "ls"},                    // not one of the speed list
-        {"--bogus", "ls"},                       // unknown option
-        {"-p", "usb", "capture"},                // no -o
-        {"-p", "usb", "capture", "-o", "x.gif"}, // no such picture format
-        {"-p", "usb", "capture", "-o", "x"},     // no extension
-        {"-p", "usb", "capture", "-o", "x.bmp", "-n", "0"},
-        {"xmodem-send", "f.zq"},               // auto: needs a port
-        {"-p", "/dev/ttyS0", "rom", "os.bin"}, // rom: USB only
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+        {{}, NoCommandText()},
+        {{"frobnicate"}, "not expected: frobnicate"},
+        {{"get"}, "NAME is required"},
+        {{"mv", "A"}, "NAMES: At least 2 required but received 1"},
+        {{"mkdir", "A", "B"}, "NAME: At Most 1 required but received 2"},
+        {{"--speed", "fast", "ls"}, BadSpeedText("fast")},
+        {{"--speed", "0", "ls"}, BadSpeedText("0")},
+        {{"-s", "1234", "ls"}, BadSpeedText("1234")}, // not one of the speed list
+        {{"--bogus", "ls"}, "not expected: --bogus"},
+        {{"-p", "usb", "capture"}, "-o is required"},
+        {{"-p", "usb", "capture", "-o", "x.gif"}, BadImageExtensionText("x.gif")},
+        {{"-p", "usb", "capture", "-o", "x"}, BadImageExtensionText("x")},
+        {{"-p", "usb", "capture", "-o", "x.bmp", "-n", "0"}, BadCaptureCountText(0)},
+        {{"xmodem-send", "f.zq"}, AutoPortRefusedText("xmodem-send")},
+        {{"-p", "/dev/ttyS0", "rom", "os.bin"}, RomNeedsUsbText()},
+        {{"exec", ""}, ExecNeedsLineText()},
     };
-    for (const auto& args : bad) {
+    for (const auto& [args, reason] : bad) {
         TCliOptions o;
         std::string message;
-        EXPECT_EQ(Parse(args, o, message), TParseResult::UsageError)
-            << (args.empty() ? "(none)" : args.front());
-        EXPECT_FALSE(message.empty());
+        const std::string shown = args.empty() ? "(none)" : args.front();
+        EXPECT_EQ(Parse(args, o, message), TParseResult::UsageError) << shown;
+        EXPECT_NE(message.find(reason), std::string::npos) << shown << ": " << message;
     }
     TCliOptions demo;
     EXPECT_EQ(Parse({"--demo", "rom", "os.bin"}, demo, Message), TParseResult::Run);

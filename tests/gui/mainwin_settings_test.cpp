@@ -54,6 +54,8 @@ private Q_SLOTS:
         Add(dir, "z", 9, "Program", false);
         Add(dir, "A", 5, "Directory", true);
         TFZQDir w;
+        QAbstractItemModelTester tester(&w.ListModel,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         w.ListModel.SetDir(&dir);
         QCOMPARE(Order(w.ListModel), QString("A b x Y z"));
         w.ListView1ColumnClick(w.ListModel.ColumnOf(ctSize));

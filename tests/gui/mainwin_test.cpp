@@ -11,6 +11,7 @@
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
 
+#include <QAbstractItemModelTester>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -36,6 +37,8 @@ class TMainWindowTest : public QObject {
     TFZQDir* W = nullptr;
     test::TModalScript* Script = nullptr;
     sim::TSimulator* Sim = nullptr;
+    // Check the tree's and the list's model contracts through every command of the run.
+    std::unique_ptr<QAbstractItemModelTester> TreeTester, ListTester;
 
 private Q_SLOTS:
     void initTestCase() {
@@ -43,8 +46,15 @@ private Q_SLOTS:
         W = F->W.get();
         Sim = F->Sim.get();
         Script = &F->Script;
+        const auto mode = QAbstractItemModelTester::FailureReportingMode::QtTest;
+        TreeTester = std::make_unique<QAbstractItemModelTester>(&W->TreeModel, mode);
+        ListTester = std::make_unique<QAbstractItemModelTester>(&W->ListModel, mode);
     }
-    void cleanupTestCase() { F.reset(); }
+    void cleanupTestCase() {
+        TreeTester.reset();
+        ListTester.reset();
+        F.reset();
+    }
 
     void ConnectsThroughThePortListAndShowsTheWholeMemory() {
         QCOMPARE(W->cmboPort->count(), 1);

@@ -16,20 +16,41 @@ std::string IdentObject(const std::string& model, char letter, const std::string
     return "ZQZQ" + model + "-" + letter + PackNibbles(StringObj(text)) + std::string(50, '\0');
 }
 
-const std::string KbText = "{ 1. 0. }Version ZQ-KB Revision #3.07 ZQ-B";
+// The flags, then the VERSION text with the ROM version 23 characters in.
+const std::string KbText = "{ 1. 0. }Version ZQ-KBg ROM id: 3.07-Q\nRevision #3.07 ZQ-B";
 
 } // namespace
 
 // The connection tests in server_sim follow model, ROM, timing and the newer model's name
-// through the simulated calculator; here the flag order and the version text.
-TEST(Identify, FlagsInOrderAndVersionText) {
+// through the simulated calculator; here every value read from the object.
+TEST(Identify, EveryValueOfTheObject) {
     const TIdentity older = Identify(IdentObject("KA", 'R', "{ 0. 1. }Version KA"), false, 9600);
+    EXPECT_EQ(older.ModelCode, "KA");
     EXPECT_EQ(older.CalcFlags, "01");
     EXPECT_TRUE(older.OlderFamily);
+    EXPECT_FALSE(older.NewerModel);
+    EXPECT_EQ(older.RomVersion, "R"); // the header's letter
+    EXPECT_EQ(older.Timing, &SlowSerialTiming);
+    EXPECT_EQ(older.VersionInfo, "");
+
     const TIdentity newer = Identify(IdentObject("KB", 'C', KbText), false, 115200);
+    EXPECT_EQ(newer.ModelCode, "KB");
     EXPECT_EQ(newer.CalcFlags, "10");
     EXPECT_FALSE(newer.OlderFamily);
+    EXPECT_TRUE(newer.NewerModel); // a KB of a later revision at a fast serial speed
+    EXPECT_EQ(newer.RomVersion, "3.07-Q");
+    EXPECT_EQ(newer.Timing, &FastSerialTiming);
     EXPECT_EQ(newer.VersionInfo, "3.07 ZQ-B");
+
+    // The same calculator at 9600 bit/s: not taken for a newer model, slower timing.
+    const TIdentity slow = Identify(IdentObject("KB", 'C', KbText), false, 9600);
+    EXPECT_FALSE(slow.NewerModel);
+    EXPECT_EQ(slow.Timing, &SlowSerialTiming2);
+    // On USB: always a newer model, and the USB timing stays.
+    const TIdentity usb = Identify(IdentObject("KB", 'C', KbText), true, 0);
+    EXPECT_TRUE(usb.NewerModel);
+    EXPECT_EQ(usb.Timing, nullptr);
+    EXPECT_EQ(usb.RomVersion, "3.07-Q");
 }
 
 TEST(Identify, ShortOrGarbageObjectsDoNotFail) {
