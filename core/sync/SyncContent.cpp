@@ -9,6 +9,7 @@
 #include "server/XModemServer.h"
 #include "sync/SyncState.h"
 #include "util/Files.h"
+#include "util/ScopeExit.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -54,10 +55,7 @@ bool FetchCalcFile(TXModemServer& server, const std::string& displayName, int ty
                    std::string& bytes) {
     std::string path = TempFolder() + "sync-XXXXXX";
     if (!TFd(::mkstemp(path.data()))) RaiseLinkError(UnableToOpenText(path, errno));
-    struct TRemove {
-        const std::string& Path;
-        ~TRemove() { ::unlink(Path.c_str()); }
-    } remove{path};
+    const ScopeExit remove([&path] { ::unlink(path.c_str()); });
     const std::string fileForm = NameToFile(FileToName(displayName, false), true);
     if (!server.CopyFromCalc(fileForm, path, typeIndex, size)) return false;
     bytes = ReadFileToString(path);
