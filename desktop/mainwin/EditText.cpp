@@ -14,7 +14,9 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace lw::gui {
 namespace {
@@ -32,12 +34,38 @@ std::optional<QByteArray> Contents(const QString& path) {
     return f.readAll();
 }
 
+// Starts `process` and runs the event loop until it has started or failed to: a slow start
+// never holds the window up. True when it runs.
+bool StartWithoutBlocking(QProcess& process) {
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::started, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    process.start();
+    if (process.state() == QProcess::Starting) loop.exec();
+    return process.state() == QProcess::Running;
+}
+
 // Runs the event loop until `process` has ended: the windows repaint and move meanwhile, and
-// the busy main window starts no command.
-void WaitForEnd(QProcess& process) {
+// the busy main window starts no command. `wait` points to the loop meanwhile; the window
+// ends it early when the program is closing. False when it did, or when `closing` already.
+bool WaitForEnd(QProcess& process, QEventLoop*& wait, bool closing) {
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    if (process.state() != QProcess::NotRunning) loop.exec();
+    if (process.state() == QProcess::NotRunning) return true;
+    if (closing) return false;
+    wait = &loop;
+    const int ended = loop.exec();
+    wait = nullptr;
+    return ended == 0;
+}
+
+// Editors the program no longer waits for: never destroyed, since destroying a QProcess ends
+// the program it runs.
+void LeaveRunning(std::unique_ptr<QProcess> process) {
+    static std::vector<std::unique_ptr<QProcess>>* left =
+        new std::vector<std::unique_ptr<QProcess>>;
+    process->disconnect();
+    left->push_back(std::move(process));
 }
 
 // The editor ended at once: asks the user to say when the edit is done. True for Done.
@@ -118,23 +146,32 @@ void TFZQDir::mnuEditTextClick() {
     const TEditorCommand command = EditorCommand(QString::fromStdString(Editor), file,
                                                  QProcessEnvironment::systemEnvironment());
 
-    QProcess editor;
-    editor.setProgram(command.Program);
-    editor.setArguments(command.Arguments);
-    editor.setStandardInputFile(QProcess::nullDevice());
-    editor.setProcessChannelMode(QProcess::ForwardedChannels);
-    editor.start();
-    if (!editor.waitForStarted()) {
+    // Busy from the start: while the editor starts the window answers, but runs no command.
+    const ScopeExit notBusy([this] { SetBusy(false); });
+    SetBusy(true);
+    // Owned here; an editor still running when the program ends is left running (below).
+    auto editor = std::make_unique<QProcess>();
+    editor->setProgram(command.Program);
+    editor->setArguments(command.Arguments);
+    editor->setStandardInputFile(QProcess::nullDevice());
+    editor->setProcessChannelMode(QProcess::ForwardedChannels);
+    if (!StartWithoutBlocking(*editor)) {
         QMessageBox::critical(this, "Edit Error",
                               "Cannot start the editor (" + command.Program + ")\n\nor the file, " +
                                   file + "\n\nis missing.");
         return;
     }
-    const ScopeExit notBusy([this] { SetBusy(false); });
-    SetBusy(true);
     QElapsedTimer running;
     running.start();
-    WaitForEnd(editor);
+    if (!WaitForEnd(*editor, FEditWait, FCloseWhenIdle)) {
+        // The program is ending: the person's editor and file stay; nothing is sent.
+        LeaveRunning(std::move(editor));
+        QMessageBox::information(this, "Edit as Text",
+                                 "The editor is still running. Changes to\n\n" + file +
+                                     "\n\nwill not be sent to the calculator; the file stays "
+                                     "there.");
+        return;
+    }
 
     std::optional<QByteArray> edited = Contents(file);
     // A file that vanished meanwhile is neither sent nor deleted.

@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -1090,6 +1091,8 @@ bool TFZQDir::KeyPress(QWidget* pane, QKeyEvent* key) {
 // --- shut-down
 
 void TFZQDir::closeEvent(QCloseEvent* event) {
+    // An edit as text waiting for its editor stops waiting; the editor goes on running.
+    if (FEditWait) FEditWait->exit(1);
     if (!Idle()) {
         // A command (a transfer perhaps) is running: close once it has ended. Asked again,
         // the user may cancel it.

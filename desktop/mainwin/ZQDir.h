@@ -17,6 +17,7 @@
 #include <string>
 
 class QAction;
+class QEventLoop;
 class QLabel;
 class QListView;
 class QMenu;
@@ -272,6 +273,8 @@ private:
     bool FCutFolderShown = false;
     bool FAskingToCancel = false;
     bool FRefreshPending = false;
+    // The wait for the text editor, while one runs (EditText.cpp); closing ends it.
+    QEventLoop* FEditWait = nullptr;
     THelpWindow* FHelp = nullptr;
 
 public:

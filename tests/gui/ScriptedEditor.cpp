@@ -5,10 +5,13 @@
 //                      and saves the file in place, as editors do
 //   LW_EDIT_KEEP_TIME  "1": the file's modification time is put back after the save, as for a
 //                      save that falls into the same second as the fetch
+//   LW_EDIT_WAIT_FOR   a path: the person takes their time; nothing happens until that file
+//                      exists (10 s at most, then it ends without touching the file)
 // Options (words starting with '-') are ignored; anything else but the one file is an error
 // (exit 2), so a file path split into several arguments shows.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +27,12 @@ int main(int argc, char** argv) {
         file = argv[i];
     }
     if (file.empty()) return 2;
+    if (const char* go = std::getenv("LW_EDIT_WAIT_FOR"); go && *go) {
+        struct stat st {};
+        int waited = 0;
+        for (; ::stat(go, &st) != 0 && waited < 10000; waited += 20) ::usleep(20000);
+        if (waited >= 10000) return 0;
+    }
     const char* text = std::getenv("LW_EDIT_TEXT");
     if (!text) return 0;
     struct stat before {};

@@ -114,6 +114,52 @@ private Q_SLOTS:
         }
     }
 
+    // Last: the window closes. The editor is the person's: it is left running, its changes are
+    // not sent, and the program says where the file is.
+    void EditorStillRunningAtExitIsLeftRunning() {
+        if (!W->Connected()) { // the failed write-back before hung up
+            QCOMPARE(F->Control("server").substr(0, 2), std::string("OK"));
+            W->tbtnConnectClick(false);
+        }
+        QVERIFY(W->Connected() && F->Select("HOME"));
+        const QString go = QString::fromStdString(F->File("go"));
+        const std::string temp = TempFolder() + "MSG.txt";
+        W->Editor = Helper.toStdString();
+        W->EditorHandOverMs = 0;
+        SetScript("after the exit", false);
+        qputenv("LW_EDIT_WAIT_FOR", go.toUtf8());
+        const std::string before = Msg();
+        QString told;
+        F->Script.Then([&](QWidget* dialog) {
+            told = static_cast<QMessageBox*>(dialog)->text();
+            test::TModalScript::Click(dialog, "OK");
+        });
+        // The person closes the window once the editor runs.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [this, &closer] {
+            if (W->Busy()) {
+                closer.stop();
+                W->close();
+            }
+        });
+        QVERIFY(F->SelectEntries({"MSG"}));
+        W->UpdateControls();
+        QVERIFY(W->mnuEditText->isEnabled());
+        closer.start(20);
+        QElapsedTimer took;
+        took.start();
+        W->mnuEditText->trigger();
+        QVERIFY2(took.elapsed() < 5000, "the window waited for the editor");
+        QTRY_VERIFY(!W->isVisible());
+        QVERIFY2(told.contains(QString::fromStdString(temp)), qPrintable(told));
+        // Still running: it saves once the person is done.
+        QFile(go).open(QIODevice::WriteOnly);
+        QTRY_VERIFY_WITH_TIMEOUT(ReadFileToString(temp).find("after the exit") != std::string::npos,
+                                 10000);
+        qunsetenv("LW_EDIT_WAIT_FOR");
+        QVERIFY(test::SimObjectFile(*F->Sim, "HOME", "MSG") == before);
+    }
+
 private:
     void Edit(const TEdit& c) {
         const std::string temp = TempFolder() + "MSG.txt";
