@@ -1,27 +1,74 @@
 #include "mainwin/UiThread.h"
-#include "util/ScopeExit.h"
 
 #include "util/ScopeExit.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QObject>
 #include <QThread>
 
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 
 namespace lw::gui {
+namespace {
+
+int MessageDepth = 0; // UI thread only
+
+// One call a worker thread waits for.
+struct TPendingCall {
+    const std::function<void()>* Fn;
+    bool* Done;
+};
+
+// The calls handed to the UI thread. A worker thread puts its call here under the mutex and
+// only then wakes the UI thread through Qt's queue; the UI thread takes the call under the same
+// mutex. The hand-over of the call and everything it refers to thus goes through the standard
+// library's primitives, which thread checkers see (Qt's own queue is not instrumented).
+std::mutex QueueMutex;
+std::condition_variable QueueRan;
+std::deque<TPendingCall> Queue;
+
+class TUiCallQueue : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void RunPending() {
+        for (;;) {
+            TPendingCall call{};
+            {
+                std::lock_guard lock(QueueMutex);
+                if (Queue.empty()) return;
+                call = Queue.front();
+                Queue.pop_front();
+            }
+            const ScopeExit signal([&] {
+                std::lock_guard lock(QueueMutex);
+                *call.Done = true;
+                QueueRan.notify_all();
+            });
+            (*call.Fn)();
+        }
+    }
+};
+
+// The receiver of the wake-ups: made by the first TQtUiThread, on the UI thread, and kept for
+// the rest of the program.
+TUiCallQueue& Receiver() {
+    static TUiCallQueue* receiver = new TUiCallQueue;
+    return *receiver;
+}
+
+} // namespace
+
+TQtUiThread::TQtUiThread() {
+    Receiver();
+}
 
 bool TQtUiThread::IsUiThread() {
     return QCoreApplication::instance() &&
            QThread::currentThread() == QCoreApplication::instance()->thread();
 }
-
-namespace {
-
-int MessageDepth = 0; // UI thread only
-
-} // namespace
 
 void TQtUiThread::ProcessMessages() {
     ++MessageDepth;
@@ -38,25 +85,19 @@ void TQtUiThread::RunSync(const std::function<void()>& fn) {
         fn();
         return;
     }
-    // The call is queued to the UI thread and the caller waits on the standard library's
-    // primitives (not a blocking queued call), so the hand-over is visible to thread checkers
-    // as well as to the compiler. The caller waits until the call has run, so `fn` outlives it.
-    std::mutex mutex;
-    std::condition_variable ran;
+    // The caller waits until the call has run, so `fn` and `done` outlive it. The wake-up is
+    // queued by name: Qt then allocates its event itself, and nothing written here is read on
+    // the UI thread without the mutex.
     bool done = false;
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [&] {
-            const ScopeExit signal([&] {
-                std::lock_guard lock(mutex);
-                done = true;
-                ran.notify_one();
-            });
-            fn();
-        },
-        Qt::QueuedConnection);
-    std::unique_lock lock(mutex);
-    ran.wait(lock, [&] { return done; });
+    {
+        std::lock_guard lock(QueueMutex);
+        Queue.push_back({&fn, &done});
+    }
+    QMetaObject::invokeMethod(&Receiver(), "RunPending", Qt::QueuedConnection);
+    std::unique_lock lock(QueueMutex);
+    QueueRan.wait(lock, [&] { return done; });
 }
 
 } // namespace lw::gui
+
+#include "UiThread.moc"

@@ -1,6 +1,6 @@
 // The desktop program's user-interface thread for the core: Qt's main thread. Reports that a
-// transfer thread hands over run there through a blocking queued call, which the modal
-// progress dialog's event loop (or ProcessMessages while the core waits) carries out.
+// transfer thread hands over run there through a queued wake-up (the caller waits), which the
+// modal progress dialog's event loop (or ProcessMessages while the core waits) carries out.
 #pragma once
 #include "link/UiHooks.h"
 
@@ -8,6 +8,8 @@ namespace lw::gui {
 
 class TQtUiThread : public IUiThread {
 public:
+    // Made on the UI thread.
+    TQtUiThread();
     bool IsUiThread() override;
     void ProcessMessages() override;
     void RunSync(const std::function<void()>& fn) override;
