@@ -234,9 +234,8 @@ void TFZQDir::CreateViews() {
             });
     connect(&ListModel, &TDirListModel::RenameRequested, this,
             [this](TXPObject* item, const QString& name) {
-                const TXPObject* dir = ListModel.Dir();
-                if (!dir) return;
-                const TEntryRename rename{dir->GetPath(), item->Name,
+                // The list shows the current directory.
+                const TEntryRename rename{CurrentPath.toLatin1().toStdString(), item->Name,
                                           item->IsDirectory() || item->TypeIndex == 0, name};
                 QTimer::singleShot(0, this, [this, rename] { ListView1Edited(rename); });
             });
