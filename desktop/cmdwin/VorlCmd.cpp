@@ -1,9 +1,9 @@
 #include "cmdwin/VorlCmd.h"
 
-#include "mainwin/HelpHints.h"
-#include "mainwin/ZQDir.h"
+#include "cmdwin/VorlCmdHost.h"
 #include "server/StackPicture.h"
 #include "server/XModemServer.h"
+#include "settings/HelpHints.h"
 #include "settings/SettingsStore.h"
 #include "settings/windowsPosSave.h"
 
@@ -44,11 +44,11 @@ const char* const TFVorlCmd::WarningText =
     "be used to refresh the main file window.\r\n\r\nPressing ENTER, by itself, in the Command "
     "Box will\r\nupdate the stack.";
 
-TFVorlCmd::TFVorlCmd(TFZQDir& main, QWidget* parent)
+TFVorlCmd::TFVorlCmd(IVorlCmdHost& host, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint |
                           Qt::WindowStaysOnTopHint),
-      FMain(main) {
+      FHost(host) {
     setObjectName("FVorlCmd");
     setWindowTitle("Calculator Commands");
     setModal(false);
@@ -63,13 +63,12 @@ TFVorlCmd::TFVorlCmd(TFZQDir& main, QWidget* parent)
     Memo1->setPlainText(MemoText(WarningText));
     SetCommandEnabled(false, false);
     // F5 refreshes the main window from here too, as the warning text says.
-    addAction(FMain.mnuRefresh);
-    FMain.VorlCmd = this;
-    FMain.UpdateControls();
+    addAction(FHost.RefreshAction());
+    FHost.AttachCommandWindow(this);
 }
 
 TFVorlCmd::~TFVorlCmd() {
-    if (FMain.VorlCmd == this) FMain.VorlCmd = nullptr;
+    FHost.DetachCommandWindow(this);
 }
 
 void TFVorlCmd::BuildControls() {
@@ -187,7 +186,7 @@ bool TFVorlCmd::AutoUpdate() const {
 
 void TFVorlCmd::UpdateStack() {
     bool ok = false;
-    const std::vector<std::string> lines = ReadStackPicture(FMain.Server(), ok);
+    const std::vector<std::string> lines = ReadStackPicture(FHost.Server(), ok);
     QStringList shown;
     for (const std::string& line : lines)
         shown << MemoText(QString::fromLatin1(line.data(), qsizetype(line.size())));
@@ -200,13 +199,13 @@ void TFVorlCmd::btnSendClick() {
         return;
     }
     const QString text = cmboCmd->currentText();
-    FMain.RunCommand([this, &text] {
-        FMain.SetBusy(true);
-        const ScopeExit notBusy([this] { FMain.SetBusy(false); });
+    FHost.RunCommand([this, &text] {
+        FHost.SetBusy(true);
+        const ScopeExit notBusy([this] { FHost.SetBusy(false); });
         if (text.isEmpty()) {
             UpdateStack();
         } else {
-            FMain.Server().Execute(text.toLatin1().toStdString(), false, true);
+            FHost.Server().Execute(text.toLatin1().toStdString(), false, true);
             AddToHistory(text);
             if (AutoUpdate()) UpdateStack();
         }
@@ -219,9 +218,9 @@ void TFVorlCmd::btnStackClick() {
         QApplication::beep();
         return;
     }
-    FMain.RunCommand([this] {
-        FMain.SetBusy(true);
-        const ScopeExit notBusy([this] { FMain.SetBusy(false); });
+    FHost.RunCommand([this] {
+        FHost.SetBusy(true);
+        const ScopeExit notBusy([this] { FHost.SetBusy(false); });
         UpdateStack();
     });
     btnStack->setFocus();

@@ -1,5 +1,5 @@
 // The "Calculator Commands" window: command lines typed here run on the calculator through the
-// main window's server client, and a picture of the calculator's stack (its lowest seven
+// host window's server client, and a picture of the calculator's stack (its lowest seven
 // levels) is shown above them. Created once at program start, shown from the main window's
 // View menu and hidden again when closed; it opens at start when it was open at the last
 // close of the program.
@@ -16,14 +16,14 @@ class QPushButton;
 
 namespace lw::gui {
 
-class TFZQDir;
+class IVorlCmdHost;
 class TWindowPosSave;
 
 class TFVorlCmd : public QDialog {
     Q_OBJECT
 public:
-    // Registers itself with `main` (its command-window reference), which enables it from then on.
-    explicit TFVorlCmd(TFZQDir& main, QWidget* parent = nullptr);
+    // Registers itself with `host`, which enables it from then on.
+    explicit TFVorlCmd(IVorlCmdHost& host, QWidget* parent = nullptr);
     ~TFVorlCmd() override;
 
     // The shown text until the first stack picture.
@@ -72,7 +72,7 @@ private:
     void AddToHistory(const QString& text);
     bool Ready() const { return FConnected && !FBusy; }
 
-    TFZQDir& FMain;
+    IVorlCmdHost& FHost;
     bool FConnected = false;
     bool FBusy = false;
 };

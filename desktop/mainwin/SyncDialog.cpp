@@ -1,8 +1,8 @@
 #include "mainwin/SyncDialog.h"
 
 #include "mainwin/ZQDir.h"
-#include "prompts/FileChooser.h"
 #include "server/XModemServer.h"
+#include "settings/FileChooser.h"
 #include "settings/SettingsStore.h"
 
 #include <QComboBox>

@@ -7,7 +7,6 @@
 #include "mainwin/BadFileForm.h"
 #include "mainwin/DragDrop.h"
 #include "mainwin/Help.h"
-#include "mainwin/HelpHints.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
 #include "mainwin/UiThread.h"
@@ -16,6 +15,7 @@
 #include "server/Identify.h"
 #include "server/PortNames.h"
 #include "server/XModemServer.h"
+#include "settings/HelpHints.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
@@ -632,6 +632,15 @@ void TFZQDir::ShowStatus(const std::string& text) {
 }
 
 // --- enabling rules
+
+void TFZQDir::AttachCommandWindow(TFVorlCmd* window) {
+    VorlCmd = window;
+    UpdateControls();
+}
+
+void TFZQDir::DetachCommandWindow(TFVorlCmd* window) {
+    if (VorlCmd == window) VorlCmd = nullptr;
+}
 
 void TFZQDir::UpdateControls() {
     const bool busy = !Idle(), prompt = PromptShowing(), connected = Connected();

@@ -2,6 +2,7 @@
 // the connection controls, menus, toolbar and status bar, and the commands on the selection.
 // It owns the one server client and stands for the main window towards the core.
 #pragma once
+#include "cmdwin/VorlCmdHost.h"
 #include "link/UiHooks.h"
 #include "mainwin/DirModels.h"
 #include "server/CalcState.h"
@@ -57,7 +58,8 @@ Q_SIGNALS:
 class TFZQDir : public QMainWindow,
                 public IMainWindowHooks,
                 public IBadFileDialog,
-                public IReplaceDialog {
+                public IReplaceDialog,
+                public IVorlCmdHost {
     Q_OBJECT
 public:
     // `portList`: the first command-line argument (one port per line) that replaces the port
@@ -84,9 +86,14 @@ public:
     TFDownLd* DownLd = nullptr;
     TFProperty* Property = nullptr;
     TFOptions* Options = nullptr;
-    TFVorlCmd* VorlCmd = nullptr; // the command window registers itself
+    TFVorlCmd* VorlCmd = nullptr; // set when the command window attaches
     IBadFileDialog* BadFileDialog = nullptr;
     IReplaceDialog* ReplaceDialog = nullptr;
+
+    // --- what the command window calls
+    QAction* RefreshAction() override { return mnuRefresh; }
+    void AttachCommandWindow(TFVorlCmd* window) override;
+    void DetachCommandWindow(TFVorlCmd* window) override;
 
     // --- state
     TCalcState State;
@@ -99,7 +106,7 @@ public:
     bool Idle() const { return !Busy() && !CommandRunning(); }
     // Tree and list may be acted on: connected, no busy step, no prompt showing.
     bool Browsable() const { return Connected() && !Busy() && !PromptShowing(); }
-    TXModemServer& Server() { return *FServer; }
+    TXModemServer& Server() override { return *FServer; }
     QString CurrentPath = "HOME";
     QString RememberedName;
     bool PutOnClipboard = true;
@@ -200,7 +207,7 @@ public:
     // run is refused with a beep; one the running command starts itself is a step of it. When the
     // command ends, a refresh asked for meanwhile runs, the focus goes back to the list or the
     // tree, and a close asked for meanwhile closes the window.
-    void RunCommand(const std::function<void()>& fn);
+    void RunCommand(const std::function<void()>& fn) override;
     // The list view in use (report or icons) and its selected records in list order.
     QAbstractItemView* ListWidget() const;
     std::vector<TXPObject*> SelectedEntries() const;

@@ -10,9 +10,9 @@
 #include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
-#include "prompts/FileChooser.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
+#include "settings/FileChooser.h"
 #include "util/Files.h"
 #include "util/ScopeExit.h"
 

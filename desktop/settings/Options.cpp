@@ -1,7 +1,7 @@
 #include "settings/Options.h"
 
-#include "prompts/FileChooser.h"
 #include "server/CalcState.h"
+#include "settings/FileChooser.h"
 #include "settings/WindowPlacement.h"
 
 #include <QCheckBox>

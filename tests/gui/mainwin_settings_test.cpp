@@ -3,9 +3,9 @@
 // Cancel, and a browsed editor path with blanks.
 #include "mainwin/Help.h"
 #include "mainwin/ZQDir.h"
-#include "prompts/FileChooser.h"
 #include "server/XModemServer.h"
 #include "server/XPObject.h"
+#include "settings/FileChooser.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "support/gui/ModalScript.h"

@@ -3,8 +3,8 @@
 // hook runs calls handed over by worker threads on Qt's main thread.
 #include "support/gui/GuiFixture.h"
 
-#include "mainwin/HelpHints.h"
 #include "server/Commands.h"
+#include "settings/HelpHints.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
 

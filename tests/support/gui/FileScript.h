@@ -2,7 +2,7 @@
 // dialog: each question takes the next queued answer and is recorded. A question with no
 // answer left is cancelled, so a test never hangs on an unexpected dialog.
 #pragma once
-#include "prompts/FileChooser.h"
+#include "settings/FileChooser.h"
 
 #include <deque>
 #include <functional>

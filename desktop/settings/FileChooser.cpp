@@ -1,4 +1,4 @@
-#include "prompts/FileChooser.h"
+#include "settings/FileChooser.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "mainwin/HelpHints.h"
+#include "settings/HelpHints.h"
 
 #include <QApplication>
 #include <QWidget>
