@@ -128,7 +128,8 @@ private Q_SLOTS:
         QVERIFY(F->Select("HOME"));
         const auto names = [this] {
             std::set<std::string> all;
-            for (const test::TSimEntry& e : test::SimMemory(*F->Sim).at("HOME")) all.insert(e.Name);
+            const auto memory = test::SimMemory(*F->Sim); // kept: the loop reads into it
+            for (const test::TSimEntry& e : memory.at("HOME")) all.insert(e.Name);
             return all;
         };
         std::set<std::string> expected = names();
