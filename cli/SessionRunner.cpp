@@ -165,6 +165,8 @@ int TSessionRunner::Run(const TStatement& statement) {
 }
 
 void TSessionRunner::ClearInterrupts() {
+    // The terminal first: a Ctrl-C that comes between the two stays counted and readable, so
+    // the next prompt still sees it and clears again.
     FTerm.ClearInterrupts();
     FUi.Status.ClearCancel();
 }

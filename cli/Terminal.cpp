@@ -76,6 +76,9 @@ void TTerminal::SetYesAndQuiet(bool yes, bool quiet) {
 }
 
 void TTerminal::ClearInterrupts() {
+    // Waits for an interrupt being handled to be told whole, so that none of it (a cancel
+    // request, the byte on the descriptor) is left behind for the next prompt or command.
+    const std::lock_guard lock(FInterruptLock);
     uint64_t count = 0;
     [[maybe_unused]] auto ignored = ::read(FInterruptFd, &count, sizeof count);
     FInterrupts = 0;
@@ -112,6 +115,7 @@ void TTerminal::Watch() {
         }
         if (signal == SIGUSR1) return;
         if (signal != SIGINT && ending == 0) ending = FEnding = signal;
+        const std::lock_guard lock(FInterruptLock);
         if (++FInterrupts == 1) {
             if (FOnInterrupt) FOnInterrupt();
             // Told last, so that whoever waits on it sees the interrupt whole.

@@ -4,6 +4,7 @@
 #pragma once
 #include <atomic>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -74,7 +75,8 @@ public:
     bool Interrupted() const { return FInterrupts.load() > 0; }
     // SIGTERM or SIGHUP came: the program is to end.
     bool Ending() const { return FEnding.load() != 0; }
-    // A session goes on after a Ctrl-C: the next one cancels again, as the first did.
+    // A session goes on after a Ctrl-C: the next one cancels again, as the first did. An
+    // interrupt still being handled is waited for and cleared with the rest.
     void ClearInterrupts();
     // Readable after each Ctrl-C, SIGTERM or SIGHUP until ClearInterrupts (for a wait on
     // input that a Ctrl-C ends).
@@ -95,6 +97,7 @@ private:
     std::vector<std::string> FMessages;
     std::string FTransferError;
     std::atomic<int> FInterrupts{0};
+    std::mutex FInterruptLock; // one interrupt is counted, told and written, or cleared
     std::atomic<int> FEnding{0};
     int FInterruptFd = -1;
     std::vector<std::string> FErrors;
