@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
@@ -222,11 +223,15 @@ void SafeRd(TPortRec& port) {
     port.BufCount = 0;
     port.BufPos = 1;
     // One poll lasts UsbPollMs, waited in slices (the UI thread's messages run between).
-    const uint64_t start = TickCount();
+    // The deadline is kept finer than a millisecond and what is left is rounded up, so that
+    // the slices together never come out shorter than one whole poll.
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + milliseconds(UsbPollMs);
     bool ready = false;
-    for (int left = static_cast<int>(UsbPollMs); !ready && left > 0 && !port::WaitAbandoned();
-         left = static_cast<int>(UsbPollMs) - static_cast<int>(TickCount() - start)) {
-        ready = DataReady->WaitMs(static_cast<uint32_t>(port::WaitSlice(left)));
+    while (!ready && !port::WaitAbandoned()) {
+        const auto left = ceil<milliseconds>(deadline - steady_clock::now()).count();
+        if (left <= 0) break;
+        ready = DataReady->WaitMs(static_cast<uint32_t>(port::WaitSlice(static_cast<int>(left))));
         if (!ready && UiHooks().Thread->IsUiThread()) UiHooks().Thread->ProcessMessages();
     }
     if (ready) {
