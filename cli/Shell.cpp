@@ -174,7 +174,9 @@ int RunShell(TSessionRunner& runner, TTerminal& term) {
     el_set(el, EL_PROMPT, Prompt);
     el_set(el, EL_GETCFN, ReadChar);
     el_set(el, EL_HIST, ::history, history);
-    el_set(el, EL_ADDFN, "lw-complete", "Complete a command, option or name", CompleteWord);
+    // The wide form keeps the name and help text as given; the narrow form copies them into
+    // strings the editor never frees.
+    el_wset(el, EL_ADDFN, L"lw-complete", L"Complete a command, option or name", CompleteWord);
     el_set(el, EL_BIND, "^I", "lw-complete", nullptr);
     el_source(el, nullptr); // the user's ~/.editrc
 
