@@ -13,5 +13,8 @@ target_compile_definitions(linkwell_gui PUBLIC QT_NO_KEYWORDS)
 add_executable(linkwell ${CMAKE_SOURCE_DIR}/desktop/main.cpp)
 target_link_libraries(linkwell PRIVATE linkwell_gui)
 
-# The help pages beside the program in the build tree too, where the program looks first.
-file(COPY ${CMAKE_SOURCE_DIR}/docs/help DESTINATION ${CMAKE_BINARY_DIR})
+# The help pages, English and translated, beside the program in the build tree too, where the
+# program looks first.
+file(GLOB LW_HELP_FOLDERS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/docs/help
+  ${CMAKE_SOURCE_DIR}/docs/help-*)
+file(COPY ${LW_HELP_FOLDERS} DESTINATION ${CMAKE_BINARY_DIR})

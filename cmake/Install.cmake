@@ -11,9 +11,13 @@ if(TARGET linkwell)
 endif()
 file(GLOB LW_INSTALL_CALC_FILES ${CMAKE_SOURCE_DIR}/calcfiles/*.zq)
 install(FILES ${LW_INSTALL_CALC_FILES} DESTINATION ${LW_DATA_DIR})
-if(EXISTS ${CMAKE_SOURCE_DIR}/docs/help)
-  install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/help/ DESTINATION ${LW_DATA_DIR}/help)
-endif()
+# docs/help holds the English pages, docs/help-<language> the translated ones.
+file(GLOB LW_HELP_FOLDERS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/docs/help
+  ${CMAKE_SOURCE_DIR}/docs/help-*)
+foreach(folder ${LW_HELP_FOLDERS})
+  get_filename_component(name ${folder} NAME)
+  install(DIRECTORY ${folder}/ DESTINATION ${LW_DATA_DIR}/${name})
+endforeach()
 
 set(LW_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 install(FILES ${LW_PACKAGING}/com.quorvane.Linkwell.desktop
