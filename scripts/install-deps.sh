@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libcli11-dev libjpeg62-turbo-dev zlib1g-dev clang libclang-rt-14-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core
+          qt6-l10n-tools qt6-translations-l10n
           scdoc librsvg2-bin desktop-file-utils appstream libedit-dev clang-format python3)
 missing=()
 for p in "${packages[@]}"; do

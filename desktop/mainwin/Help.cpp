@@ -64,8 +64,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
     Browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Browser);
-    FFolder =
-        HelpFolder(QString::fromStdString(ProgramDataFolder("help")), QLocale::system().language());
+    FFolder = HelpFolder(QString::fromStdString(ProgramDataFolder("help")), QLocale().language());
     Browser->setSearchPaths({FFolder});
 }
 

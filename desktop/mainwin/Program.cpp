@@ -14,6 +14,7 @@
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
 #include "settings/HelpHints.h"
+#include "settings/Language.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "sim/demo/Demo.h"
@@ -33,6 +34,7 @@ namespace {
 struct TOptions {
     bool Demo = false;
     QString PortList;
+    QString Language;
 };
 
 // The command line, read before any window exists so that --help and --version work without a
@@ -49,13 +51,24 @@ TOptions ParseCommandLine(int argc, char** argv) {
     const QCommandLineOption demoOption(
         "demo", "Start the simulated calculator in this process and connect to it.");
     parser.addOption(demoOption);
+    const QCommandLineOption langOption(
+        "lang",
+        "Show the windows in this language (nl, fr, de, pt, es, it or en) instead of the "
+        "one of the system's locale.",
+        "code");
+    parser.addOption(langOption);
     parser.addPositionalArgument(
         "ports",
         "The ports to offer, one per line (a single device path works too); given "
         "ports, the program connects at start.",
         "[ports]");
     parser.process(app);
-    return {parser.isSet(demoOption), parser.positionalArguments().join('\n')};
+    const QString language = parser.value(langOption);
+    if (!language.isEmpty() && PickLanguage({language}) == "en" &&
+        !language.startsWith("en", Qt::CaseInsensitive))
+        std::fprintf(stderr, "linkwell: no translation for language \"%s\", using English\n",
+                     qPrintable(language));
+    return {parser.isSet(demoOption), parser.positionalArguments().join('\n'), language};
 }
 
 } // namespace
@@ -63,6 +76,7 @@ TOptions ParseCommandLine(int argc, char** argv) {
 int RunProgram(int argc, char** argv) {
     const TOptions options = ParseCommandLine(argc, argv);
     QApplication app(argc, argv);
+    InstallTranslations(PickLanguage(PreferredLanguages(options.Language)));
     ApplySettingsNames();
     QApplication::setApplicationDisplayName("Linkwell");
     QApplication::setApplicationVersion(QString::fromStdString(FileVersionText()));

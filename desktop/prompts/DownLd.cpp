@@ -1,6 +1,7 @@
 #include "prompts/DownLd.h"
 
 #include "link/PromptTexts.h"
+#include "prompts/CoreTexts.h"
 #include "prompts/MessageMemo.h"
 #include "settings/WindowPlacement.h"
 
@@ -20,13 +21,13 @@ constexpr int MemoWidthChars = 56;
 TFDownLd::TFDownLd(bool rpnPrompts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), FRpnPrompts(rpnPrompts) {
     setObjectName("TFDownLd");
-    setWindowTitle("Set the Calculator");
+    setWindowTitle(TrPromptTitle(TPromptKind::Custom));
 
-    grpPrompt = new QGroupBox("Show prompts for a calculator in", this);
+    grpPrompt = new QGroupBox(tr("Show prompts for a calculator in"), this);
     grpPrompt->setObjectName("grpPrompt");
-    rbtnALG = new QRadioButton("ALG Mode", grpPrompt);
+    rbtnALG = new QRadioButton(tr("ALG Mode"), grpPrompt);
     rbtnALG->setObjectName("rbtnALG");
-    rbtnRPN = new QRadioButton("RPN Mode", grpPrompt);
+    rbtnRPN = new QRadioButton(tr("RPN Mode"), grpPrompt);
     rbtnRPN->setObjectName("rbtnRPN");
     auto* modes = new QHBoxLayout(grpPrompt);
     modes->addWidget(rbtnALG);
@@ -36,9 +37,9 @@ TFDownLd::TFDownLd(bool rpnPrompts, QWidget* parent)
     Memo1 = new TMessageMemo(MemoWidthChars, this);
     Memo1->setObjectName("Memo1");
 
-    btnOK = new QPushButton("OK", this);
+    btnOK = new QPushButton(TrPromptOkCaption(TPromptKind::Custom), this);
     btnOK->setObjectName("btnOK");
-    btnCancel = new QPushButton("Cancel    ", this);
+    btnCancel = new QPushButton(tr("Cancel    "), this);
     btnCancel->setObjectName("btnCancel");
     // OK and Cancel side by side in the middle; OK alone (no Cancel) is centred.
     auto* buttons = new QHBoxLayout;
@@ -65,7 +66,7 @@ TFDownLd::TFDownLd(bool rpnPrompts, QWidget* parent)
 
 void TFDownLd::SetPrompt(TPromptKind kind) {
     // A custom prompt keeps the caller's text; every other kind shows its own.
-    if (kind != TPromptKind::Custom) Memo1->SetMessage(PromptText(kind, FRpnPrompts));
+    if (kind != TPromptKind::Custom) Memo1->SetMessage(TrPromptText(kind, FRpnPrompts));
     Memo1->FitHeight();
     grpPrompt->setVisible(kind != TPromptKind::Custom);
     rbtnALG->setChecked(!FRpnPrompts);
@@ -77,8 +78,8 @@ bool TFDownLd::ShowPrompt(TPromptKind kind, const std::string& title) {
     FCurrentKind = kind;
     // A prompt still up from before makes way for this one.
     if (isVisible()) hide();
-    btnOK->setText(QString::fromStdString(PromptOkCaption(kind)));
-    setWindowTitle(QString::fromStdString(title.empty() ? PromptTitle(kind) : title));
+    btnOK->setText(TrPromptOkCaption(kind));
+    setWindowTitle(title.empty() ? TrPromptTitle(kind) : TrCoreText(title));
     btnCancel->setVisible(!IsAcknowledgePrompt(kind));
     const bool modeless = IsModelessPrompt(kind);
     btnOK->setVisible(!modeless);

@@ -23,7 +23,10 @@ TMessageMemo::TMessageMemo(int widthChars, QWidget* parent) : QPlainTextEdit(par
 }
 
 void TMessageMemo::SetMessage(const std::string& text) {
-    QString s = QString::fromStdString(text);
+    SetMessage(QString::fromStdString(text));
+}
+
+void TMessageMemo::SetMessage(QString s) {
     s.remove(QLatin1Char('\r'));
     if (s.endsWith(QLatin1Char('\n'))) s.chop(1);
     setPlainText(s);

@@ -16,6 +16,7 @@ public:
     // Shows `text` (line ends "\r\n" or "\n"; one final line end is not a further line) and
     // fits the height to it.
     void SetMessage(const std::string& text);
+    void SetMessage(QString text);
     // The lines the text takes once wrapped at the memo's width.
     int WrappedLineCount() const;
     // Height := (wrapped lines + 1) line spacings plus the margins: the whole text and a spare
