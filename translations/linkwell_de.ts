@@ -6,7 +6,7 @@
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
         <comment>65165</comment>
-        <translation type="unfinished"></translation>
+        <translation>ZQKAGII-, ZQKBg- und ZQKCg-Serie</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -22,7 +22,18 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65152</comment>
-        <translation type="unfinished"></translation>
+        <translation>So starten Sie Xsrvr auf dem Taschenrechner:<byte value="xd"/>
+<byte value="xd"/>
+Bei der %s:<byte value="xd"/>
+   Rechts-Shift drücken, loslassen, dann Pfeil rechts<byte value="xd"/>
+   und dann ENTER<byte value="xd"/>
+<byte value="xd"/>
+Beim ZQKAG(X):<byte value="xd"/>
+   Rechts-Shift, dann LIB, dann Xsrvr (lib) drücken<byte value="xd"/>
+   Xsrvr (Befehl) drücken<byte value="xd"/>
+<byte value="xd"/>
+Klicken Sie unten auf OK, um die Verbindung zu starten.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -38,7 +49,18 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65153</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bei der %s:<byte value="xd"/>
+1.  XRECV drücken oder XRECV Links-Shift () eingeben<byte value="xd"/>
+2.  &apos;  ALPHA  X  eingeben (oder einen anderen Namen)<byte value="xd"/>
+3.  ENTER drücken<byte value="xd"/>
+<byte value="xd"/>
+Beim ZQKAG(X):<byte value="xd"/>
+1.  &apos;  ALPHA  X  eingeben (oder einen anderen Namen)<byte value="xd"/>
+2.  Links-Shift   I/O   NXT   XRECV drücken<byte value="xd"/>
+<byte value="xd"/>
+Der Empfangsbefehl sollte starten.<byte value="xd"/>
+Die Übertragung beginnt, sobald der Taschenrechner einen Start sendet.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -54,7 +76,18 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65154</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bei der %s:<byte value="xd"/>
+1.  XSEND drücken oder XSEND Links-Shift () eingeben<byte value="xd"/>
+2.  &apos; und den Namen des zu sendenden Elements eingeben<byte value="xd"/>
+3.  ENTER drücken<byte value="xd"/>
+<byte value="xd"/>
+Beim ZQKAG(X):<byte value="xd"/>
+1.  &apos; und den Namen des zu sendenden Elements eingeben<byte value="xd"/>
+2.  XSEND drücken<byte value="xd"/>
+<byte value="xd"/>
+Der Sendebefehl sollte starten.<byte value="xd"/>
+Klicken Sie unten auf OK.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -67,7 +100,15 @@ Press OK below.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65155</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beim ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  &apos; ALPHA  X   eingeben (oder einen anderen Namen)<byte value="xd"/>
+2.  Links-Shift   I/O   NXT   XRECV drücken<byte value="xd"/>
+3.  Der Empfangsbefehl sollte starten.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Die Übertragung beginnt, sobald der Taschenrechner einen Start sendet.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -83,7 +124,18 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      XModem Server<byte value="xd"/>
 </source>
         <comment>65156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beim ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  Der Server sollte jetzt in der Variablen &apos;X&apos; stehen<byte value="xd"/>
+     (oder unter dem Namen, den Sie verwendet haben)<byte value="xd"/>
+2.  VAR  und dann  X drücken, um die Bibliothek auf den<byte value="xd"/>
+     Stack zu legen<byte value="xd"/>
+3.  0 (oder 1)  STO  eingeben, um sie in Port 0 (oder 1) zu speichern<byte value="xd"/>
+4.  Den ZQ-KA aus- und wieder einschalten<byte value="xd"/>
+5.  Rechts-Shift   LIBRARY  drücken<byte value="xd"/>
+6.  Das Menü XSRVR enthält den<byte value="xd"/>
+     XModem-Server<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Setup Calculator Screen, then<byte value="xd"/>
@@ -98,7 +150,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Capture begins when Calculator starts sending.<byte value="xd"/>
 </source>
         <comment>65157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm des Taschenrechners vorbereiten, dann<byte value="xd"/>
+<byte value="xd"/>
+Bei der %s:<byte value="xd"/>
+   ON und Pfeil oben drücken<byte value="xd"/>
+<byte value="xd"/>
+Beim ZQKAG(X):<byte value="xd"/>
+   ON und 1 drücken<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Die Aufnahme beginnt, sobald der Taschenrechner zu senden beginnt.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -113,7 +175,17 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65158</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bei der %s:<byte value="xd"/>
+1.  &apos;  ALPHA  X  eingeben (oder einen anderen Namen)<byte value="xd"/>
+2.  XRECV drücken<byte value="xd"/>
+<byte value="xd"/>
+Beim ZQKAG(X):<byte value="xd"/>
+1.  &apos;  ALPHA  X  eingeben (oder einen anderen Namen)<byte value="xd"/>
+2.  Links-Shift   I/O   NXT   XRECV drücken<byte value="xd"/>
+<byte value="xd"/>
+Der Empfangsbefehl sollte starten.<byte value="xd"/>
+Die Übertragung beginnt, sobald der Taschenrechner einen Start sendet.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -122,7 +194,11 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      (or name that you used)<byte value="xd"/>
 </source>
         <comment>65159</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Taschenrechner:<byte value="xd"/>
+<byte value="xd"/>
+1.  Die Datei sollte jetzt in der Variablen &apos;X&apos; stehen<byte value="xd"/>
+     (oder unter dem Namen, den Sie verwendet haben)<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -137,7 +213,17 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bei der %s:<byte value="xd"/>
+1.  &apos; und den Namen des zu sendenden Elements eingeben<byte value="xd"/>
+2.  XSEND drücken<byte value="xd"/>
+<byte value="xd"/>
+Beim ZQKAG(X):<byte value="xd"/>
+1.  &apos; und den Namen des zu sendenden Elements eingeben<byte value="xd"/>
+2.  XSEND drücken<byte value="xd"/>
+<byte value="xd"/>
+Der Sendebefehl sollte starten.<byte value="xd"/>
+Klicken Sie unten auf OK.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -149,7 +235,14 @@ Press OK below.<byte value="xd"/>
 5.  Press OK below.<byte value="xd"/>
 </source>
         <comment>65161</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Taschenrechner:<byte value="xd"/>
+<byte value="xd"/>
+1.  + und - (3 Sek.) gedrückt halten und dabei RESET drücken<byte value="xd"/>
+2.  1 drücken, um OS/ROM zu laden<byte value="xd"/>
+3.  1 für USB drücken<byte value="xd"/>
+4.  USB-Kabel abziehen und wieder einstecken<byte value="xd"/>
+5.  Klicken Sie unten auf OK.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -164,7 +257,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65162</comment>
-        <translation type="unfinished"></translation>
+        <translation>So starten Sie Xsrvr auf dem Taschenrechner:<byte value="xd"/>
+<byte value="xd"/>
+Bei der %s:<byte value="xd"/>
+   Rechts-Shift drücken, loslassen, dann Pfeil rechts<byte value="xd"/>
+<byte value="xd"/>
+Beim ZQKAG(X):<byte value="xd"/>
+   Rechts-Shift, dann LIB, dann Xsrvr (lib) drücken<byte value="xd"/>
+   Xsrvr (Befehl) drücken<byte value="xd"/>
+<byte value="xd"/>
+Klicken Sie unten auf OK, um die Verbindung zu starten.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The Calculator memory has been restored<byte value="xd"/>
@@ -181,51 +284,63 @@ To connect to the Calculator:<byte value="xd"/>
 Otherwise, press CANCEL.<byte value="xd"/>
 </source>
         <comment>65163</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher des Taschenrechners wurde wiederhergestellt,<byte value="xd"/>
+aber es kann einige Minuten dauern, bis er neu geordnet<byte value="xd"/>
+und für Befehle bereit ist.<byte value="xd"/>
+<byte value="xd"/>
+Auf dem Taschenrechner:<byte value="xd"/>
+  VAR drücken und FLAG ausführen, um alle Flags wiederherzustellen.<byte value="xd"/>
+<byte value="xd"/>
+So verbinden Sie sich mit dem Taschenrechner:<byte value="xd"/>
+  Starten Sie auf dem Taschenrechner den Server neu (XSrvr)<byte value="xd"/>
+  Klicken Sie unten auf die Schaltfläche &quot;Verbinden&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Klicken Sie andernfalls auf ABBRECHEN.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Another Capture begins when Calculator starts sending.</source>
         <comment>65164</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eine weitere Aufnahme beginnt, sobald der Taschenrechner zu senden beginnt.</translation>
     </message>
     <message>
         <source>Set the Calculator</source>
         <comment>65245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Taschenrechner vorbereiten</translation>
     </message>
     <message>
         <source>Wait for the Calculator</source>
         <comment>65204</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auf den Taschenrechner warten</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>65205</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Connect...</source>
         <comment>65224</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden...</translation>
     </message>
 </context>
 <context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anweisungen für einen Taschenrechner im</translation>
     </message>
     <message>
         <source>ALG Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ALG-Modus</translation>
     </message>
     <message>
         <source>RPN Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>RPN-Modus</translation>
     </message>
     <message>
         <source>Cancel    </source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
         <comment>65165</comment>
-        <translation type="unfinished"></translation>
+        <translation>séries ZQKAGII, ZQKBg et ZQKCg</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -22,7 +22,18 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65152</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pour lancer Xsrvr sur la calculatrice :<byte value="xd"/>
+<byte value="xd"/>
+Sur les %s :<byte value="xd"/>
+   Appuyez sur shift droite, relâchez, puis flèche droite<byte value="xd"/>
+   puis ENTER<byte value="xd"/>
+<byte value="xd"/>
+Sur la ZQKAG(X) :<byte value="xd"/>
+   Appuyez sur shift droite puis LIB puis Xsrvr (lib)<byte value="xd"/>
+   Appuyez sur Xsrvr (commande)<byte value="xd"/>
+<byte value="xd"/>
+Cliquez sur OK ci-dessous pour lancer la connexion.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -38,7 +49,18 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65153</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur les %s :<byte value="xd"/>
+1.  Appuyez sur XRECV ou tapez XRECV shift gauche ()<byte value="xd"/>
+2.  Tapez  &apos;  ALPHA  X  (ou un autre nom)<byte value="xd"/>
+3.  Appuyez sur  ENTER<byte value="xd"/>
+<byte value="xd"/>
+Sur la ZQKAG(X) :<byte value="xd"/>
+1.  Tapez  &apos;  ALPHA  X  (ou un autre nom)<byte value="xd"/>
+2.  Appuyez sur shift gauche   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+La commande de réception doit démarrer.<byte value="xd"/>
+Le transfert commence quand la calculatrice envoie un départ.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -54,7 +76,18 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65154</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur les %s :<byte value="xd"/>
+1.  Appuyez sur XSEND ou tapez XSEND shift gauche ()<byte value="xd"/>
+2.  Tapez &apos; et le nom de l&apos;élément à envoyer<byte value="xd"/>
+3.  Appuyez sur  ENTER<byte value="xd"/>
+<byte value="xd"/>
+Sur la ZQKAG(X) :<byte value="xd"/>
+1.  Tapez &apos; et le nom de l&apos;élément à envoyer<byte value="xd"/>
+2.  Appuyez sur : XSEND<byte value="xd"/>
+<byte value="xd"/>
+La commande d&apos;envoi doit démarrer.<byte value="xd"/>
+Cliquez sur OK ci-dessous.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -67,7 +100,15 @@ Press OK below.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65155</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur la ZQKAG(X) :<byte value="xd"/>
+<byte value="xd"/>
+1.  Tapez &apos; ALPHA  X   (ou un autre nom)<byte value="xd"/>
+2.  Appuyez sur : shift gauche   I/O   NXT   XRECV<byte value="xd"/>
+3.  La commande de réception doit démarrer.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Le transfert commence quand la calculatrice envoie un départ.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -83,7 +124,18 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      XModem Server<byte value="xd"/>
 </source>
         <comment>65156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur la ZQKAG(X) :<byte value="xd"/>
+<byte value="xd"/>
+1.  Le serveur doit maintenant se trouver dans la variable &apos;X&apos;<byte value="xd"/>
+     (ou le nom que vous avez utilisé)<byte value="xd"/>
+2.  Appuyez sur VAR  puis  X pour placer la bibliothèque sur la<byte value="xd"/>
+     pile<byte value="xd"/>
+3.  Tapez 0 (ou 1)  STO  pour la stocker dans le port 0 (ou 1)<byte value="xd"/>
+4.  Éteignez puis rallumez la ZQ-KA<byte value="xd"/>
+5.  Appuyez sur :  shift droite   LIBRARY<byte value="xd"/>
+6.  Le menu intitulé XSRVR contient le<byte value="xd"/>
+     serveur XModem<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Setup Calculator Screen, then<byte value="xd"/>
@@ -98,7 +150,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Capture begins when Calculator starts sending.<byte value="xd"/>
 </source>
         <comment>65157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Préparez l&apos;écran de la calculatrice, puis<byte value="xd"/>
+<byte value="xd"/>
+Sur les %s :<byte value="xd"/>
+   Appuyez sur ON et flèche haut<byte value="xd"/>
+<byte value="xd"/>
+Sur la ZQKAG(X) :<byte value="xd"/>
+   Appuyez sur ON et 1<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+La capture commence quand la calculatrice commence à envoyer.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -113,7 +175,17 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65158</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur les %s :<byte value="xd"/>
+1.  Tapez  &apos;  ALPHA  X  (ou un autre nom)<byte value="xd"/>
+2.  Appuyez sur XRECV<byte value="xd"/>
+<byte value="xd"/>
+Sur la ZQKAG(X) :<byte value="xd"/>
+1.  Tapez  &apos;  ALPHA  X  (ou un autre nom)<byte value="xd"/>
+2.  Appuyez sur shift gauche   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+La commande de réception doit démarrer.<byte value="xd"/>
+Le transfert commence quand la calculatrice envoie un départ.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -122,7 +194,11 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      (or name that you used)<byte value="xd"/>
 </source>
         <comment>65159</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur la calculatrice :<byte value="xd"/>
+<byte value="xd"/>
+1.  Le fichier doit maintenant se trouver dans la variable &apos;X&apos;<byte value="xd"/>
+     (ou le nom que vous avez utilisé)<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -137,7 +213,17 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur les %s :<byte value="xd"/>
+1.  Tapez &apos; et le nom de l&apos;élément à envoyer<byte value="xd"/>
+2.  Appuyez sur XSEND<byte value="xd"/>
+<byte value="xd"/>
+Sur la ZQKAG(X) :<byte value="xd"/>
+1.  Tapez &apos; et le nom de l&apos;élément à envoyer<byte value="xd"/>
+2.  Appuyez sur : XSEND<byte value="xd"/>
+<byte value="xd"/>
+La commande d&apos;envoi doit démarrer.<byte value="xd"/>
+Cliquez sur OK ci-dessous.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -149,7 +235,14 @@ Press OK below.<byte value="xd"/>
 5.  Press OK below.<byte value="xd"/>
 </source>
         <comment>65161</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sur la calculatrice :<byte value="xd"/>
+<byte value="xd"/>
+1.  Maintenez + et - (3 s) en appuyant sur RESET<byte value="xd"/>
+2.  Appuyez sur 1 pour charger l&apos;OS/la ROM<byte value="xd"/>
+3.  Appuyez sur 1 pour USB<byte value="xd"/>
+4.  Débranchez puis rebranchez le câble USB<byte value="xd"/>
+5.  Cliquez sur OK ci-dessous.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -164,7 +257,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65162</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pour lancer Xsrvr sur la calculatrice :<byte value="xd"/>
+<byte value="xd"/>
+Sur les %s :<byte value="xd"/>
+   Appuyez sur shift droite, relâchez, puis flèche droite<byte value="xd"/>
+<byte value="xd"/>
+Sur la ZQKAG(X) :<byte value="xd"/>
+   Appuyez sur shift droite puis LIB puis Xsrvr (lib)<byte value="xd"/>
+   Appuyez sur Xsrvr (commande)<byte value="xd"/>
+<byte value="xd"/>
+Cliquez sur OK ci-dessous pour lancer la connexion.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The Calculator memory has been restored<byte value="xd"/>
@@ -181,51 +284,63 @@ To connect to the Calculator:<byte value="xd"/>
 Otherwise, press CANCEL.<byte value="xd"/>
 </source>
         <comment>65163</comment>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire de la calculatrice a été restaurée,<byte value="xd"/>
+mais sa réorganisation peut prendre quelques minutes<byte value="xd"/>
+avant qu&apos;elle soit prête pour les commandes.<byte value="xd"/>
+<byte value="xd"/>
+Sur la calculatrice :<byte value="xd"/>
+  Appuyez sur VAR puis exécutez FLAG pour restaurer tous les indicateurs.<byte value="xd"/>
+<byte value="xd"/>
+Pour vous connecter à la calculatrice :<byte value="xd"/>
+  Sur la calculatrice, relancez le serveur (XSrvr)<byte value="xd"/>
+  Cliquez sur le bouton &quot;Connecter&quot; ci-dessous.<byte value="xd"/>
+<byte value="xd"/>
+Sinon, cliquez sur ANNULER.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Another Capture begins when Calculator starts sending.</source>
         <comment>65164</comment>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle capture commence quand la calculatrice commence à envoyer.</translation>
     </message>
     <message>
         <source>Set the Calculator</source>
         <comment>65245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Préparer la calculatrice</translation>
     </message>
     <message>
         <source>Wait for the Calculator</source>
         <comment>65204</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attendre la calculatrice</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>65205</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Connect...</source>
         <comment>65224</comment>
-        <translation type="unfinished"></translation>
+        <translation>Connecter...</translation>
     </message>
 </context>
 <context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les instructions pour une calculatrice en</translation>
     </message>
     <message>
         <source>ALG Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode ALG</translation>
     </message>
     <message>
         <source>RPN Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode RPN</translation>
     </message>
     <message>
         <source>Cancel    </source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
         <comment>65165</comment>
-        <translation type="unfinished"></translation>
+        <translation>ZQKAGII-, ZQKBg- en ZQKCg-serie</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -22,7 +22,18 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65152</comment>
-        <translation type="unfinished"></translation>
+        <translation>De Xsrvr op de rekenmachine starten:<byte value="xd"/>
+<byte value="xd"/>
+Op de %s:<byte value="xd"/>
+   Druk op rechter shift, laat los, dan op pijl rechts<byte value="xd"/>
+   en dan op ENTER<byte value="xd"/>
+<byte value="xd"/>
+Op de ZQKAG(X):<byte value="xd"/>
+   Druk op rechter shift, dan LIB, dan Xsrvr (lib)<byte value="xd"/>
+   Druk op Xsrvr (opdracht)<byte value="xd"/>
+<byte value="xd"/>
+Klik hieronder op OK om de verbinding te starten.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -38,7 +49,18 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65153</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de %s:<byte value="xd"/>
+1.  Druk op XRECV of typ XRECV linker shift ()<byte value="xd"/>
+2.  Typ  &apos;  ALPHA  X  (of een andere naam)<byte value="xd"/>
+3.  Druk op  ENTER<byte value="xd"/>
+<byte value="xd"/>
+Op de ZQKAG(X):<byte value="xd"/>
+1.  Typ  &apos;  ALPHA  X  (of een andere naam)<byte value="xd"/>
+2.  Druk op linker shift   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+De ontvangstopdracht hoort te starten.<byte value="xd"/>
+De overdracht begint wanneer de rekenmachine een start verzendt.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -54,7 +76,18 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65154</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de %s:<byte value="xd"/>
+1.  Druk op XSEND of typ XSEND linker shift ()<byte value="xd"/>
+2.  Typ &apos; en de naam van het item dat u wilt verzenden<byte value="xd"/>
+3.  Druk op  ENTER<byte value="xd"/>
+<byte value="xd"/>
+Op de ZQKAG(X):<byte value="xd"/>
+1.  Typ &apos; en de naam van het item dat u wilt verzenden<byte value="xd"/>
+2.  Druk op: XSEND<byte value="xd"/>
+<byte value="xd"/>
+De verzendopdracht hoort te starten.<byte value="xd"/>
+Klik hieronder op OK.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -67,7 +100,15 @@ Press OK below.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65155</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  Typ &apos; ALPHA  X   (of een andere naam)<byte value="xd"/>
+2.  Druk op: linker shift   I/O   NXT   XRECV<byte value="xd"/>
+3.  De ontvangstopdracht hoort te starten.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+De overdracht begint wanneer de rekenmachine een start verzendt.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -83,7 +124,18 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      XModem Server<byte value="xd"/>
 </source>
         <comment>65156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  De server hoort nu in de variabele &apos;X&apos; te staan<byte value="xd"/>
+     (of de naam die u hebt gebruikt)<byte value="xd"/>
+2.  Druk op VAR  en dan  X om de bibliotheek op de<byte value="xd"/>
+     stack te zetten<byte value="xd"/>
+3.  Typ 0 (of 1)  STO  om op te slaan in poort 0 (of 1)<byte value="xd"/>
+4.  Zet de ZQ-KA uit en weer aan<byte value="xd"/>
+5.  Druk op:  rechter shift   LIBRARY<byte value="xd"/>
+6.  Het menu XSRVR bevat de<byte value="xd"/>
+     XModem-server<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Setup Calculator Screen, then<byte value="xd"/>
@@ -98,7 +150,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Capture begins when Calculator starts sending.<byte value="xd"/>
 </source>
         <comment>65157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zet het scherm van de rekenmachine klaar, dan<byte value="xd"/>
+<byte value="xd"/>
+Op de %s:<byte value="xd"/>
+   Druk op ON plus pijl omhoog<byte value="xd"/>
+<byte value="xd"/>
+Op de ZQKAG(X):<byte value="xd"/>
+   Druk op ON plus 1<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+De opname begint wanneer de rekenmachine begint te verzenden.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -113,7 +175,17 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65158</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de %s:<byte value="xd"/>
+1.  Typ  &apos;  ALPHA  X  (of een andere naam)<byte value="xd"/>
+2.  Druk op XRECV<byte value="xd"/>
+<byte value="xd"/>
+Op de ZQKAG(X):<byte value="xd"/>
+1.  Typ  &apos;  ALPHA  X  (of een andere naam)<byte value="xd"/>
+2.  Druk op linker shift   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+De ontvangstopdracht hoort te starten.<byte value="xd"/>
+De overdracht begint wanneer de rekenmachine een start verzendt.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -122,7 +194,11 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      (or name that you used)<byte value="xd"/>
 </source>
         <comment>65159</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de rekenmachine:<byte value="xd"/>
+<byte value="xd"/>
+1.  Het bestand hoort nu in de variabele &apos;X&apos; te staan<byte value="xd"/>
+     (of de naam die u hebt gebruikt)<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -137,7 +213,17 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de %s:<byte value="xd"/>
+1.  Typ &apos; en de naam van het item dat u wilt verzenden<byte value="xd"/>
+2.  Druk op XSEND<byte value="xd"/>
+<byte value="xd"/>
+Op de ZQKAG(X):<byte value="xd"/>
+1.  Typ &apos; en de naam van het item dat u wilt verzenden<byte value="xd"/>
+2.  Druk op: XSEND<byte value="xd"/>
+<byte value="xd"/>
+De verzendopdracht hoort te starten.<byte value="xd"/>
+Klik hieronder op OK.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -149,7 +235,14 @@ Press OK below.<byte value="xd"/>
 5.  Press OK below.<byte value="xd"/>
 </source>
         <comment>65161</comment>
-        <translation type="unfinished"></translation>
+        <translation>Op de rekenmachine:<byte value="xd"/>
+<byte value="xd"/>
+1.  Houd + en - (3 sec.) ingedrukt terwijl u op RESET drukt<byte value="xd"/>
+2.  Druk op 1 om OS/ROM te laden<byte value="xd"/>
+3.  Druk op 1 voor USB<byte value="xd"/>
+4.  Haal de USB-kabel los en sluit hem weer aan<byte value="xd"/>
+5.  Klik hieronder op OK.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -164,7 +257,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65162</comment>
-        <translation type="unfinished"></translation>
+        <translation>De Xsrvr op de rekenmachine starten:<byte value="xd"/>
+<byte value="xd"/>
+Op de %s:<byte value="xd"/>
+   Druk op rechter shift, laat los, dan op pijl rechts<byte value="xd"/>
+<byte value="xd"/>
+Op de ZQKAG(X):<byte value="xd"/>
+   Druk op rechter shift, dan LIB, dan Xsrvr (lib)<byte value="xd"/>
+   Druk op Xsrvr (opdracht)<byte value="xd"/>
+<byte value="xd"/>
+Klik hieronder op OK om de verbinding te starten.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The Calculator memory has been restored<byte value="xd"/>
@@ -181,51 +284,63 @@ To connect to the Calculator:<byte value="xd"/>
 Otherwise, press CANCEL.<byte value="xd"/>
 </source>
         <comment>65163</comment>
-        <translation type="unfinished"></translation>
+        <translation>Het geheugen van de rekenmachine is teruggezet,<byte value="xd"/>
+maar het kan een paar minuten duren voordat het<byte value="xd"/>
+is gereorganiseerd en klaar is voor opdrachten.<byte value="xd"/>
+<byte value="xd"/>
+Op de rekenmachine:<byte value="xd"/>
+  Druk op VAR en voer FLAG uit om alle vlaggen terug te zetten.<byte value="xd"/>
+<byte value="xd"/>
+Verbinding maken met de rekenmachine:<byte value="xd"/>
+  Start op de rekenmachine de server opnieuw (XSrvr)<byte value="xd"/>
+  Klik hieronder op de knop &quot;Verbinden&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Klik anders op ANNULEREN.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Another Capture begins when Calculator starts sending.</source>
         <comment>65164</comment>
-        <translation type="unfinished"></translation>
+        <translation>Een volgende opname begint wanneer de rekenmachine begint te verzenden.</translation>
     </message>
     <message>
         <source>Set the Calculator</source>
         <comment>65245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rekenmachine instellen</translation>
     </message>
     <message>
         <source>Wait for the Calculator</source>
         <comment>65204</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wachten op de rekenmachine</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>65205</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Connect...</source>
         <comment>65224</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden...</translation>
     </message>
 </context>
 <context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzingen tonen voor een rekenmachine in</translation>
     </message>
     <message>
         <source>ALG Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ALG-modus</translation>
     </message>
     <message>
         <source>RPN Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>RPN-modus</translation>
     </message>
     <message>
         <source>Cancel    </source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>
