@@ -6,7 +6,6 @@
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
 #include "mainwin/DragDrop.h"
-#include "mainwin/Help.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
 #include "mainwin/UiThread.h"
@@ -33,7 +32,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -43,7 +42,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
-#include <QWhatsThis>
 
 namespace lw::gui {
 namespace {
@@ -324,203 +322,6 @@ void TFZQDir::CreateToolBar() {
             [this] { RunCommand([this] { mnuCaptureScreenClick(); }); });
 }
 
-void TFZQDir::CreateActions() {
-    const auto action = [this](QAction*& a, const char* name, const QString& text,
-                               const QString& hint = {}) {
-        a = new QAction(text, this);
-        a->setObjectName(name);
-        if (!hint.isEmpty()) a->setStatusTip(hint);
-    };
-    action(mnuNewFolder, "mnuNewFolder", "Ne&w Folder", "Create a new folder.");
-    action(mnuBackup, "mnuBackup", "Backup...", "Backup the calculator variables.");
-    action(mnuRestore, "mnuRestore", "Restore...", "Restore the calculator variables.");
-    action(mnuEval, "mnuEval", "&EVAL", "EVAL the variable on the calculator");
-    action(mnuDelete, "mnuDelete", "&Delete",
-           "Permanently remove selected item from the calculator.");
-    action(mnuRename, "mnuRename", "Rena&me", "Rename selected item.");
-    action(mnuProperty, "mnuProperty", "P&roperties",
-           "Show the size and copy time for the selected item.");
-    action(mnuConnect, "mnuConnect", "Connect...");
-    action(mnuXferMode, "mnuXferMode", "Binary Transfer Mode");
-    action(mnuPutProject, "mnuPutProject", "Put Project (Auto-XSERV)");
-    action(mnuDownLoadServer, "mnuDownLoadServer", "Download ZQKA Server (Manual-XRECV)...");
-    action(mnuDownLoadProject, "mnuDownLoadProject", "Download Project (Manual-XRECV)...");
-    action(mnuDownLoadFile, "mnuDownLoadFile", "Download File (Manual-XRECV)...");
-    action(mnuUploadFile, "mnuUploadFile", "Upload File (Manual-XSEND)...");
-    action(mnuCaptureScreen, "mnuCaptureScreen", "Capture Calculator Screen...",
-           "Copy the calculator screen to the PC.");
-    action(mnuExit, "mnuExit", "E&xit");
-    action(mnuSysVorl, "mnuSysVorl", "SysVorl Command...");
-    action(mnuCut, "mnuCut", "Cu&t");
-    action(mnuCopy, "mnuCopy", "&Copy");
-    action(mnuCopyAsText, "mnuCopyAsText", "Copy as Text File", "Get the file in text form");
-    action(mnuPaste, "mnuPaste", "&Paste");
-    action(mnuEditText, "mnuEditText", "Edit as Text", "Get the file in text form and edit");
-    action(mnuSelectAll, "mnuSelectAll", "Select &All");
-    action(mnuInvertSelection, "mnuInvertSelection", "&Invert Selection");
-    action(mnuToolbar, "mnuToolbar", "&Toolbar");
-    action(mnuStatusBar, "mnuStatusBar", "Status &Bar");
-    action(mnuLargeIcons, "mnuLargeIcons", "Lar&ge Icons");
-    action(mnuSmallIcons, "mnuSmallIcons", "Ico&ns");
-    action(mnuList, "mnuList", "&List");
-    action(mnuDetails, "mnuDetails", "&Details");
-    action(mnuRefresh, "mnuRefresh", "&Refresh", "Read the directory from the calculator.");
-    action(mnuOptions, "mnuOptions", "&Options...");
-    action(mnuVorl, "mnuVorl", "Calculator &Command");
-    action(mnuDownloadRom, "mnuDownloadRom", "Download Calculator ROM...",
-           "Update the Calculator ROM from a .bin file.");
-    action(mnuContentsHelp, "mnuContentsHelp", "&Contents and Index");
-    action(mnuCommHelp, "mnuCommHelp", "Communications Topic");
-    action(mnuTextHelp, "mnuTextHelp", "Text File Topic");
-    action(mnuTroubleHelp, "mnuTroubleHelp", "Trouble Shooting Connections");
-    action(mnuAbout, "mnuAbout", "&About");
-
-    mnuPutProject->setVisible(false);
-    mnuDownLoadProject->setVisible(false);
-    mnuSysVorl->setVisible(false);
-    mnuLargeIcons->setVisible(false);
-    for (QAction* a :
-         {mnuToolbar, mnuStatusBar, mnuLargeIcons, mnuSmallIcons, mnuList, mnuDetails, mnuVorl})
-        a->setCheckable(true);
-    mnuCopyAsText->setShortcut(QKeySequence("Ctrl+T"));
-    mnuEditText->setShortcut(QKeySequence("Ctrl+E"));
-    mnuSelectAll->setShortcut(QKeySequence("Ctrl+A"));
-    mnuRefresh->setShortcut(QKeySequence("F5"));
-    // The Delete key is handled by the panes themselves (a label edit needs it).
-    mnuDelete->setShortcutContext(Qt::WidgetShortcut);
-
-    const auto command = [this](QAction* a, void (TFZQDir::*fn)()) {
-        connect(a, &QAction::triggered, this,
-                [this, fn] { RunCommand([this, fn] { (this->*fn)(); }); });
-    };
-    command(mnuNewFolder, &TFZQDir::mnuNewFolderClick);
-    command(mnuEval, &TFZQDir::mnuEvalClick);
-    command(mnuRename, &TFZQDir::mnuRenameClick);
-    command(mnuProperty, &TFZQDir::mnuPropertyClick);
-    command(mnuCut, &TFZQDir::mnuCutClick);
-    command(mnuCopy, &TFZQDir::mnuCopyClick);
-    command(mnuCopyAsText, &TFZQDir::mnuCopyAsTextClick);
-    command(mnuPaste, &TFZQDir::mnuPasteClick);
-    command(mnuEditText, &TFZQDir::mnuEditTextClick);
-    command(mnuRefresh, &TFZQDir::Timer1Click);
-    command(mnuXferMode, &TFZQDir::tbtnXferModeClick);
-    command(mnuCaptureScreen, &TFZQDir::mnuCaptureScreenClick);
-    ConnectTransferCommands();
-    connect(mnuDelete, &QAction::triggered, this,
-            [this] { RunCommand([this] { DeleteSelection(); }); });
-    connect(mnuConnect, &QAction::triggered, this, [this] { tbtnConnectClick(true); });
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    const auto help = [this](QAction* a, int topic) {
-        connect(a, &QAction::triggered, this, [this, topic] {
-            if (!FHelp) FHelp = new THelpWindow(this);
-            FHelp->ShowTopic(topic);
-        });
-    };
-    help(mnuContentsHelp, 0);
-    help(mnuCommHelp, 125001);
-    help(mnuTextHelp, 125005);
-    help(mnuTroubleHelp, 125004);
-    connect(mnuAbout, &QAction::triggered, this, [this] {
-        TFAboutForm about(this);
-        about.exec();
-    });
-    connect(mnuOptions, &QAction::triggered, this, [this] {
-        if (!Options) Options = new TFOptions(this);
-        Options->ShowOptions(State, Editor);
-    });
-    connect(mnuSelectAll, &QAction::triggered, this, [this] { ListWidget()->selectAll(); });
-    connect(mnuInvertSelection, &QAction::triggered, this, [this] {
-        QItemSelection all(ListModel.index(0, 0),
-                           ListModel.index(ListModel.rowCount() - 1, ListModel.columnCount() - 1));
-        ListView1->selectionModel()->select(all, QItemSelectionModel::Toggle);
-    });
-    connect(mnuToolbar, &QAction::triggered, this,
-            [this] { ToolBar->setVisible(!ToolBar->isVisible()); });
-    connect(mnuStatusBar, &QAction::triggered, this,
-            [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
-    connect(mnuLargeIcons, &QAction::triggered, this, [this] { SetViewStyle(0); });
-    connect(mnuSmallIcons, &QAction::triggered, this, [this] { SetViewStyle(1); });
-    connect(mnuList, &QAction::triggered, this, [this] { SetViewStyle(2); });
-    connect(mnuDetails, &QAction::triggered, this, [this] { SetViewStyle(3); });
-    connect(mnuVorl, &QAction::triggered, this, [this](bool show) {
-        if (VorlCmd) VorlCmd->ShowFromMenu(show);
-    });
-}
-
-void TFZQDir::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    mnuFile = bar->addMenu("&File");
-    mnuFile->setObjectName("mnuFile");
-    mnuFile->addActions({mnuNewFolder, mnuBackup, mnuRestore, mnuSyncFolder, mnuEval});
-    mnuFile->addSeparator();
-    mnuFile->addActions({mnuDelete, mnuRename, mnuProperty});
-    mnuFile->addSeparator();
-    mnuFile->addActions({mnuConnect, mnuXferMode});
-    mnuFile->addSeparator();
-    mnuFile->addActions({mnuPutProject, mnuDownLoadServer, mnuDownLoadProject, mnuDownLoadFile,
-                         mnuUploadFile, mnuCaptureScreen});
-    mnuFile->addSeparator();
-    mnuFile->addActions({mnuExit, mnuSysVorl});
-
-    mnuEdit = bar->addMenu("&Edit");
-    mnuEdit->setObjectName("mnuEdit");
-    mnuEdit->addActions({mnuCut, mnuCopy, mnuCopyAsText, mnuPaste});
-    mnuEdit->addSeparator();
-    mnuEdit->addAction(mnuEditText);
-    mnuEdit->addSeparator();
-    mnuEdit->addActions({mnuSelectAll, mnuInvertSelection});
-
-    mnuView = bar->addMenu("&View");
-    mnuView->setObjectName("mnuView");
-    mnuView->addActions({mnuToolbar, mnuStatusBar});
-    mnuView->addSeparator();
-    mnuView->addActions({mnuLargeIcons, mnuSmallIcons, mnuList, mnuDetails});
-    mnuView->addSeparator();
-    mnuView->addAction(mnuRefresh);
-    mnuView->addSeparator();
-    mnuView->addActions({mnuOptions, mnuVorl});
-
-    mnuROM = bar->addMenu("ROM");
-    mnuROM->setObjectName("mnuROM");
-    mnuROM->addAction(mnuDownloadRom);
-
-    mnuHelp = bar->addMenu("&Help");
-    mnuHelp->setObjectName("mnuHelp");
-    mnuHelp->addAction(mnuContentsHelp);
-    mnuHelp->addSeparator();
-    mnuHelp->addActions({mnuCommHelp, mnuTextHelp, mnuTroubleHelp});
-    mnuHelp->addSeparator();
-    // Shift+F1, then a click on a control, shows what the control is for.
-    QAction* whatsThis = QWhatsThis::createAction(this);
-    whatsThis->setObjectName("mnuWhatsThis");
-    mnuHelp->addAction(whatsThis);
-    mnuHelp->addAction(mnuAbout);
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    PopupMenu1->addActions({mnuNewFolder, mnuEval});
-    PopupMenu1->addSeparator();
-    PopupMenu1->addActions({mnuCut, mnuCopy, mnuCopyAsText, mnuPaste});
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(mnuEditText);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addActions({mnuDelete, mnuRename});
-    PopupMenu1->addSeparator();
-    PopupMenu1->addActions({mnuProperty, mnuRefresh});
-
-    for (QMenu* menu : {mnuFile, mnuEdit, mnuROM})
-        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateControls(); });
-    connect(mnuView, &QMenu::aboutToShow, this, [this] {
-        mnuLargeIcons->setChecked(FViewStyle == 0);
-        mnuSmallIcons->setChecked(FViewStyle == 1);
-        mnuList->setChecked(FViewStyle == 2);
-        mnuDetails->setChecked(FViewStyle == 3);
-        mnuToolbar->setChecked(ToolBar->isVisible());
-        mnuStatusBar->setChecked(statusBar()->isVisible());
-        mnuVorl->setChecked(VorlCmd && VorlCmd->isVisible());
-    });
-}
-
 // --- state
 
 bool TFZQDir::PromptShowing() {
@@ -730,13 +531,6 @@ void TFZQDir::ApplyMenuRules() {
     // ROM menu.
     mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorText) && !busy &&
                                !promptVisible);
-}
-
-void TFZQDir::SetShortCuts() {
-    const bool editing = Editing();
-    mnuCut->setShortcut(editing ? QKeySequence() : QKeySequence("Ctrl+X"));
-    mnuCopy->setShortcut(editing ? QKeySequence() : QKeySequence("Ctrl+C"));
-    mnuPaste->setShortcut(editing ? QKeySequence() : QKeySequence("Ctrl+V"));
 }
 
 // --- connection

@@ -15,6 +15,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 class QAction;
@@ -228,8 +229,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One row of the action table: name, text, short-cut, what it runs, help context.
+    struct TActionEntry;
+    static std::span<const TActionEntry> ActionTable();
     void CreateActions();
-    void ConnectTransferCommands();
     void CreateMenus();
     void CreateToolBar();
     void CreateViews();

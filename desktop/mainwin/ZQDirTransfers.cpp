@@ -6,7 +6,6 @@
 // A failure ends in one message (the command's exception, shown by RunCommand); a prompt or a
 // wait the person cancelled ends quietly; no PC file is written unless the whole object arrived.
 #include "link/Port.h"
-#include "mainwin/SyncDialog.h"
 #include "mainwin/WindowTexts.h"
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
@@ -16,7 +15,6 @@
 #include "util/Files.h"
 #include "util/ScopeExit.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -81,24 +79,6 @@ private:
 };
 
 } // namespace
-
-void TFZQDir::ConnectTransferCommands() {
-    const auto command = [this](QAction* a, void (TFZQDir::*fn)()) {
-        connect(a, &QAction::triggered, this,
-                [this, fn] { RunCommand([this, fn] { (this->*fn)(); }); });
-    };
-    command(mnuBackup, &TFZQDir::mnuBackupClick);
-    command(mnuRestore, &TFZQDir::mnuRestoreClick);
-    command(mnuDownloadRom, &TFZQDir::mnuDownloadRomClick);
-    command(mnuDownLoadServer, &TFZQDir::mnuDownLoadServerClick);
-    command(mnuDownLoadFile, &TFZQDir::mnuDownLoadFileClick);
-    command(mnuUploadFile, &TFZQDir::mnuUploadFileClick);
-    mnuSyncFolder = new QAction("S&ynchronize Folder...", this);
-    mnuSyncFolder->setObjectName("mnuSyncFolder");
-    mnuSyncFolder->setStatusTip("Keep a PC folder and this directory alike.");
-    connect(mnuSyncFolder, &QAction::triggered, this,
-            [this] { RunCommand([this] { SynchronizeFolder(*this); }); });
-}
 
 // --- backup and restore
 

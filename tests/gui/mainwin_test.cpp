@@ -118,6 +118,31 @@ private Q_SLOTS:
         QCOMPARE(W->RefreshCount, before + 1);
     }
 
+    // The action table gives each command its short-cut, and every visible action is in a menu
+    // of the menu bar (a keyboard path for each command).
+    void ActionsHaveTheirShortcutsAndMenuEntries() {
+        W->UpdateControls();
+        const std::vector<std::pair<const char*, const char*>> keys = {
+            {"mnuCut", "Ctrl+X"},        {"mnuCopy", "Ctrl+C"},     {"mnuPaste", "Ctrl+V"},
+            {"mnuCopyAsText", "Ctrl+T"}, {"mnuEditText", "Ctrl+E"}, {"mnuSelectAll", "Ctrl+A"},
+            {"mnuRefresh", "F5"},        {"mnuDelete", ""},         {"mnuExit", ""}};
+        for (const auto& [name, key] : keys) {
+            const auto* action = W->findChild<QAction*>(name);
+            QVERIFY2(action, name);
+            QCOMPARE(action->shortcut(), QKeySequence(key));
+        }
+        std::set<QAction*> inMenus;
+        for (QAction* top : W->menuBar()->actions())
+            for (QAction* item : top->menu()->actions()) inMenus.insert(item);
+        int named = 0;
+        for (QAction* action : W->findChildren<QAction*>(QRegularExpression("^mnu"))) {
+            if (!action->isVisible() || action->menu()) continue;
+            ++named;
+            QVERIFY2(inMenus.count(action), qPrintable(action->objectName()));
+        }
+        QVERIFY(named > 30);
+    }
+
     void EnablingRules() {
         QVERIFY(F->Select("HOME"));
         struct TRow {
