@@ -6,7 +6,7 @@
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
         <comment>65165</comment>
-        <translation type="unfinished"></translation>
+        <translation>serie ZQKAGII, ZQKBg o ZQKCg</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -22,7 +22,18 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65152</comment>
-        <translation type="unfinished"></translation>
+        <translation>Para iniciar Xsrvr en la calculadora:<byte value="xd"/>
+<byte value="xd"/>
+En la %s:<byte value="xd"/>
+   Pulse shift derecho, suelte y después flecha derecha<byte value="xd"/>
+   y después ENTER<byte value="xd"/>
+<byte value="xd"/>
+En la ZQKAG(X):<byte value="xd"/>
+   Pulse shift derecho, después LIB y después Xsrvr (lib)<byte value="xd"/>
+   Pulse Xsrvr (comando)<byte value="xd"/>
+<byte value="xd"/>
+Pulse Aceptar abajo para iniciar la conexión.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -38,7 +49,18 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65153</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la %s:<byte value="xd"/>
+1.  Pulse XRECV o escriba XRECV shift izquierdo ()<byte value="xd"/>
+2.  Escriba  &apos;  ALPHA  X  (u otro nombre)<byte value="xd"/>
+3.  Pulse  ENTER<byte value="xd"/>
+<byte value="xd"/>
+En la ZQKAG(X):<byte value="xd"/>
+1.  Escriba  &apos;  ALPHA  X  (u otro nombre)<byte value="xd"/>
+2.  Pulse shift izquierdo   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+Debería iniciarse el comando de recepción.<byte value="xd"/>
+La transferencia empieza cuando la calculadora envía la señal de inicio.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -54,7 +76,18 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65154</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la %s:<byte value="xd"/>
+1.  Pulse XSEND o escriba XSEND shift izquierdo ()<byte value="xd"/>
+2.  Escriba &apos; y el nombre del objeto que desea enviar<byte value="xd"/>
+3.  Pulse  ENTER<byte value="xd"/>
+<byte value="xd"/>
+En la ZQKAG(X):<byte value="xd"/>
+1.  Escriba &apos; y el nombre del objeto que desea enviar<byte value="xd"/>
+2.  Pulse: XSEND<byte value="xd"/>
+<byte value="xd"/>
+Debería iniciarse el comando de envío.<byte value="xd"/>
+Pulse Aceptar abajo.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -67,7 +100,15 @@ Press OK below.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65155</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  Escriba &apos; ALPHA  X   (u otro nombre)<byte value="xd"/>
+2.  Pulse: shift izquierdo   I/O   NXT   XRECV<byte value="xd"/>
+3.  Debería iniciarse el comando de recepción.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+La transferencia empieza cuando la calculadora envía la señal de inicio.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -83,7 +124,18 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      XModem Server<byte value="xd"/>
 </source>
         <comment>65156</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  El servidor debería estar ahora en la variable &apos;X&apos;<byte value="xd"/>
+     (o en el nombre que haya usado)<byte value="xd"/>
+2.  Pulse VAR  y después  X para poner la biblioteca<byte value="xd"/>
+     en la pila<byte value="xd"/>
+3.  Escriba 0 (o 1)  STO  para guardarla en el puerto 0 (o 1)<byte value="xd"/>
+4.  Apague la ZQ-KA y vuelva a encenderla<byte value="xd"/>
+5.  Pulse:  shift derecho   LIBRARY<byte value="xd"/>
+6.  El menú XSRVR contiene el<byte value="xd"/>
+     servidor XModem<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Setup Calculator Screen, then<byte value="xd"/>
@@ -98,7 +150,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Capture begins when Calculator starts sending.<byte value="xd"/>
 </source>
         <comment>65157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Prepare la pantalla de la calculadora y después<byte value="xd"/>
+<byte value="xd"/>
+En la %s:<byte value="xd"/>
+   Pulse ON + flecha arriba<byte value="xd"/>
+<byte value="xd"/>
+En la ZQKAG(X):<byte value="xd"/>
+   Pulse ON + 1<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+La captura empieza cuando la calculadora comienza a enviar.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -113,7 +175,17 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65158</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la %s:<byte value="xd"/>
+1.  Escriba  &apos;  ALPHA  X  (u otro nombre)<byte value="xd"/>
+2.  Pulse XRECV<byte value="xd"/>
+<byte value="xd"/>
+En la ZQKAG(X):<byte value="xd"/>
+1.  Escriba  &apos;  ALPHA  X  (u otro nombre)<byte value="xd"/>
+2.  Pulse shift izquierdo   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+Debería iniciarse el comando de recepción.<byte value="xd"/>
+La transferencia empieza cuando la calculadora envía la señal de inicio.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -122,7 +194,11 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      (or name that you used)<byte value="xd"/>
 </source>
         <comment>65159</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la calculadora:<byte value="xd"/>
+<byte value="xd"/>
+1.  El archivo debería estar ahora en la variable &apos;X&apos;<byte value="xd"/>
+     (o en el nombre que haya usado)<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -137,7 +213,17 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65160</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la %s:<byte value="xd"/>
+1.  Escriba &apos; y el nombre del objeto que desea enviar<byte value="xd"/>
+2.  Pulse XSEND<byte value="xd"/>
+<byte value="xd"/>
+En la ZQKAG(X):<byte value="xd"/>
+1.  Escriba &apos; y el nombre del objeto que desea enviar<byte value="xd"/>
+2.  Pulse: XSEND<byte value="xd"/>
+<byte value="xd"/>
+Debería iniciarse el comando de envío.<byte value="xd"/>
+Pulse Aceptar abajo.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -149,7 +235,14 @@ Press OK below.<byte value="xd"/>
 5.  Press OK below.<byte value="xd"/>
 </source>
         <comment>65161</comment>
-        <translation type="unfinished"></translation>
+        <translation>En la calculadora:<byte value="xd"/>
+<byte value="xd"/>
+1.  Mantenga pulsadas + y - (3 s) mientras pulsa RESET<byte value="xd"/>
+2.  Pulse 1 para cargar OS/ROM<byte value="xd"/>
+3.  Pulse 1 para USB<byte value="xd"/>
+4.  Desconecte y vuelva a conectar el cable USB<byte value="xd"/>
+5.  Pulse Aceptar abajo.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -164,7 +257,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65162</comment>
-        <translation type="unfinished"></translation>
+        <translation>Para iniciar Xsrvr en la calculadora:<byte value="xd"/>
+<byte value="xd"/>
+En la %s:<byte value="xd"/>
+   Pulse shift derecho, suelte y después flecha derecha<byte value="xd"/>
+<byte value="xd"/>
+En la ZQKAG(X):<byte value="xd"/>
+   Pulse shift derecho, después LIB y después Xsrvr (lib)<byte value="xd"/>
+   Pulse Xsrvr (comando)<byte value="xd"/>
+<byte value="xd"/>
+Pulse Aceptar abajo para iniciar la conexión.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The Calculator memory has been restored<byte value="xd"/>
@@ -181,51 +284,278 @@ To connect to the Calculator:<byte value="xd"/>
 Otherwise, press CANCEL.<byte value="xd"/>
 </source>
         <comment>65163</comment>
-        <translation type="unfinished"></translation>
+        <translation>La memoria de la calculadora se ha restaurado,<byte value="xd"/>
+pero puede tardar unos minutos en reorganizarse<byte value="xd"/>
+y estar lista para recibir comandos.<byte value="xd"/>
+<byte value="xd"/>
+En la calculadora:<byte value="xd"/>
+  Pulse VAR y ejecute FLAG para restaurar todos los indicadores.<byte value="xd"/>
+<byte value="xd"/>
+Para conectar con la calculadora:<byte value="xd"/>
+  En la calculadora, reinicie el servidor (XSrvr)<byte value="xd"/>
+  Pulse el botón &quot;Conectar&quot; de abajo.<byte value="xd"/>
+<byte value="xd"/>
+Si no, pulse Cancelar.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Another Capture begins when Calculator starts sending.</source>
         <comment>65164</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otra captura empieza cuando la calculadora comience a enviar.</translation>
     </message>
     <message>
         <source>Set the Calculator</source>
         <comment>65245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Preparar la calculadora</translation>
     </message>
     <message>
         <source>Wait for the Calculator</source>
         <comment>65204</comment>
-        <translation type="unfinished"></translation>
+        <translation>Esperar a la calculadora</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>65205</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Connect...</source>
         <comment>65224</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conectar...</translation>
+    </message>
+</context>
+<context>
+    <name>TFZQDir</name>
+    <message>
+        <source>Ne&amp;w Folder</source>
+        <translation>&amp;Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Create a new folder.</source>
+        <translation>Crear una carpeta nueva.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Backup the calculator variables.</source>
+        <translation>Hacer una copia de seguridad de las variables de la calculadora.</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation>Restaurar...</translation>
+    </message>
+    <message>
+        <source>Restore the calculator variables.</source>
+        <translation>Restaurar las variables de la calculadora.</translation>
+    </message>
+    <message>
+        <source>S&amp;ynchronize Folder...</source>
+        <translation>Sincroni&amp;zar carpeta...</translation>
+    </message>
+    <message>
+        <source>Keep a PC folder and this directory alike.</source>
+        <translation>Mantener iguales una carpeta del PC y este directorio.</translation>
+    </message>
+    <message>
+        <source>&amp;EVAL</source>
+        <translation>E&amp;VAL</translation>
+    </message>
+    <message>
+        <source>EVAL the variable on the calculator</source>
+        <translation>Ejecutar EVAL de la variable en la calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Permanently remove selected item from the calculator.</source>
+        <translation>Quitar definitivamente de la calculadora el elemento seleccionado.</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <translation>Ca&amp;mbiar nombre</translation>
+    </message>
+    <message>
+        <source>Rename selected item.</source>
+        <translation>Cambiar el nombre del elemento seleccionado.</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>P&amp;ropiedades</translation>
+    </message>
+    <message>
+        <source>Show the size and copy time for the selected item.</source>
+        <translation>Mostrar el tamaño y el tiempo de copia del elemento seleccionado.</translation>
+    </message>
+    <message>
+        <source>Connect...</source>
+        <translation>Conectar...</translation>
+    </message>
+    <message>
+        <source>Binary Transfer Mode</source>
+        <translation>Modo de transferencia binario</translation>
+    </message>
+    <message>
+        <source>Put Project (Auto-XSERV)</source>
+        <translation>Enviar proyecto (Auto-XSERV)</translation>
+    </message>
+    <message>
+        <source>Download ZQKA Server (Manual-XRECV)...</source>
+        <translation>Enviar servidor ZQKA (XRECV manual)...</translation>
+    </message>
+    <message>
+        <source>Download Project (Manual-XRECV)...</source>
+        <translation>Enviar proyecto (XRECV manual)...</translation>
+    </message>
+    <message>
+        <source>Download File (Manual-XRECV)...</source>
+        <translation>Enviar archivo a la calculadora (XRECV manual)...</translation>
+    </message>
+    <message>
+        <source>Upload File (Manual-XSEND)...</source>
+        <translation>Recibir archivo en el PC (XSEND manual)...</translation>
+    </message>
+    <message>
+        <source>Capture Calculator Screen...</source>
+        <translation>Capturar pantalla de la calculadora...</translation>
+    </message>
+    <message>
+        <source>Copy the calculator screen to the PC.</source>
+        <translation>Copiar la pantalla de la calculadora en el PC.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>SysVorl Command...</source>
+        <translation>Comando SysVorl...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy as Text File</source>
+        <translation>Copiar como archivo de texto</translation>
+    </message>
+    <message>
+        <source>Get the file in text form</source>
+        <translation>Obtener el archivo en forma de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Edit as Text</source>
+        <translation>Editar como texto</translation>
+    </message>
+    <message>
+        <source>Get the file in text form and edit</source>
+        <translation>Obtener el archivo en forma de texto y editarlo</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>&amp;Invert Selection</source>
+        <translation>&amp;Invertir selección</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Lar&amp;ge Icons</source>
+        <translation>Iconos &amp;grandes</translation>
+    </message>
+    <message>
+        <source>Ico&amp;ns</source>
+        <translation>&amp;Iconos</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Lista</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Detalles</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>Read the directory from the calculator.</source>
+        <translation>Leer el directorio de la calculadora.</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opciones...</translation>
+    </message>
+    <message>
+        <source>Calculator &amp;Command</source>
+        <translation>&amp;Comando de la calculadora</translation>
+    </message>
+    <message>
+        <source>Download Calculator ROM...</source>
+        <translation>Enviar ROM a la calculadora...</translation>
+    </message>
+    <message>
+        <source>Update the Calculator ROM from a .bin file.</source>
+        <translation>Actualizar la ROM de la calculadora desde un archivo .bin.</translation>
+    </message>
+    <message>
+        <source>&amp;Contents and Index</source>
+        <translation>&amp;Contenido e índice</translation>
+    </message>
+    <message>
+        <source>Communications Topic</source>
+        <translation>Tema: Comunicaciones</translation>
+    </message>
+    <message>
+        <source>Text File Topic</source>
+        <translation>Tema: Archivos de texto</translation>
+    </message>
+    <message>
+        <source>Trouble Shooting Connections</source>
+        <translation>Solución de problemas de conexión</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de Linkwell</translation>
     </message>
 </context>
 <context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar instrucciones para una calculadora en</translation>
     </message>
     <message>
         <source>ALG Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo ALG</translation>
     </message>
     <message>
         <source>RPN Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo RPN</translation>
     </message>
     <message>
         <source>Cancel    </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

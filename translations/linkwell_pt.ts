@@ -1,12 +1,12 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<TS version="2.1" language="pt_PT" sourcelanguage="en">
 <context>
     <name>CoreTexts</name>
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
         <comment>65165</comment>
-        <translation type="unfinished"></translation>
+        <translation>série ZQKAGII, ZQKBg ou ZQKCg</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -22,7 +22,18 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65152</comment>
-        <translation type="unfinished"></translation>
+        <translation>Para iniciar o Xsrvr na calculadora:<byte value="xd"/>
+<byte value="xd"/>
+Na %s:<byte value="xd"/>
+   Prima shift direito, solte e depois seta para a direita<byte value="xd"/>
+   e depois ENTER<byte value="xd"/>
+<byte value="xd"/>
+Na ZQKAG(X):<byte value="xd"/>
+   Prima shift direito, depois LIB e depois Xsrvr (lib)<byte value="xd"/>
+   Prima Xsrvr (comando)<byte value="xd"/>
+<byte value="xd"/>
+Prima OK abaixo para iniciar a ligação.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -38,7 +49,18 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65153</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na %s:<byte value="xd"/>
+1.  Prima XRECV ou escreva XRECV shift esquerdo ()<byte value="xd"/>
+2.  Escreva  &apos;  ALPHA  X  (ou qualquer outro nome)<byte value="xd"/>
+3.  Prima  ENTER<byte value="xd"/>
+<byte value="xd"/>
+Na ZQKAG(X):<byte value="xd"/>
+1.  Escreva  &apos;  ALPHA  X  (ou qualquer outro nome)<byte value="xd"/>
+2.  Prima shift esquerdo   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+O comando de receção deve iniciar-se.<byte value="xd"/>
+A transferência começa quando a calculadora enviar o sinal de início.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -54,7 +76,18 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65154</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na %s:<byte value="xd"/>
+1.  Prima XSEND ou escreva XSEND shift esquerdo ()<byte value="xd"/>
+2.  Escreva &apos; e o nome do objeto a enviar<byte value="xd"/>
+3.  Prima  ENTER<byte value="xd"/>
+<byte value="xd"/>
+Na ZQKAG(X):<byte value="xd"/>
+1.  Escreva &apos; e o nome do objeto a enviar<byte value="xd"/>
+2.  Prima: XSEND<byte value="xd"/>
+<byte value="xd"/>
+O comando de envio deve iniciar-se.<byte value="xd"/>
+Prima OK abaixo.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -67,7 +100,15 @@ Press OK below.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65155</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  Escreva &apos; ALPHA  X   (ou qualquer outro nome)<byte value="xd"/>
+2.  Prima: shift esquerdo   I/O   NXT   XRECV<byte value="xd"/>
+3.  O comando de receção deve iniciar-se.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+A transferência começa quando a calculadora enviar o sinal de início.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the ZQKAG(X):<byte value="xd"/>
@@ -83,7 +124,18 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      XModem Server<byte value="xd"/>
 </source>
         <comment>65156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na ZQKAG(X):<byte value="xd"/>
+<byte value="xd"/>
+1.  O servidor deve estar agora na variável &apos;X&apos;<byte value="xd"/>
+     (ou no nome que utilizou)<byte value="xd"/>
+2.  Prima VAR  e depois  X para colocar a biblioteca<byte value="xd"/>
+     na pilha<byte value="xd"/>
+3.  Escreva 0 (ou 1)  STO  para a guardar na porta 0 (ou 1)<byte value="xd"/>
+4.  Desligue e volte a ligar a ZQ-KA<byte value="xd"/>
+5.  Prima:  shift direito   LIBRARY<byte value="xd"/>
+6.  O menu XSRVR contém o<byte value="xd"/>
+     servidor XModem<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Setup Calculator Screen, then<byte value="xd"/>
@@ -98,7 +150,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Capture begins when Calculator starts sending.<byte value="xd"/>
 </source>
         <comment>65157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Prepare o ecrã da calculadora e depois<byte value="xd"/>
+<byte value="xd"/>
+Na %s:<byte value="xd"/>
+   Prima ON + seta para cima<byte value="xd"/>
+<byte value="xd"/>
+Na ZQKAG(X):<byte value="xd"/>
+   Prima ON + 1<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+A captura começa quando a calculadora começar a enviar.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -113,7 +175,17 @@ The receive command should start.<byte value="xd"/>
 Transfer begins when Calculator sends a start.<byte value="xd"/>
 </source>
         <comment>65158</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na %s:<byte value="xd"/>
+1.  Escreva  &apos;  ALPHA  X  (ou qualquer outro nome)<byte value="xd"/>
+2.  Prima XRECV<byte value="xd"/>
+<byte value="xd"/>
+Na ZQKAG(X):<byte value="xd"/>
+1.  Escreva  &apos;  ALPHA  X  (ou qualquer outro nome)<byte value="xd"/>
+2.  Prima shift esquerdo   I/O   NXT   XRECV<byte value="xd"/>
+<byte value="xd"/>
+O comando de receção deve iniciar-se.<byte value="xd"/>
+A transferência começa quando a calculadora enviar o sinal de início.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -122,7 +194,11 @@ Transfer begins when Calculator sends a start.<byte value="xd"/>
      (or name that you used)<byte value="xd"/>
 </source>
         <comment>65159</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na calculadora:<byte value="xd"/>
+<byte value="xd"/>
+1.  O ficheiro deve estar agora na variável &apos;X&apos;<byte value="xd"/>
+     (ou no nome que utilizou)<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the %s:<byte value="xd"/>
@@ -137,7 +213,17 @@ The send command should start.<byte value="xd"/>
 Press OK below.<byte value="xd"/>
 </source>
         <comment>65160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na %s:<byte value="xd"/>
+1.  Escreva &apos; e o nome do objeto a enviar<byte value="xd"/>
+2.  Prima XSEND<byte value="xd"/>
+<byte value="xd"/>
+Na ZQKAG(X):<byte value="xd"/>
+1.  Escreva &apos; e o nome do objeto a enviar<byte value="xd"/>
+2.  Prima: XSEND<byte value="xd"/>
+<byte value="xd"/>
+O comando de envio deve iniciar-se.<byte value="xd"/>
+Prima OK abaixo.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>On the Calculator:<byte value="xd"/>
@@ -149,7 +235,14 @@ Press OK below.<byte value="xd"/>
 5.  Press OK below.<byte value="xd"/>
 </source>
         <comment>65161</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na calculadora:<byte value="xd"/>
+<byte value="xd"/>
+1.  Mantenha + e - premidas (3 s) enquanto prime RESET<byte value="xd"/>
+2.  Prima 1 para carregar OS/ROM<byte value="xd"/>
+3.  Prima 1 para USB<byte value="xd"/>
+4.  Desligue e volte a ligar o cabo USB<byte value="xd"/>
+5.  Prima OK abaixo.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>To Start Xsrvr on the Calculator:<byte value="xd"/>
@@ -164,7 +257,17 @@ On the ZQKAG(X):<byte value="xd"/>
 Press OK below to start the connection.<byte value="xd"/>
 </source>
         <comment>65162</comment>
-        <translation type="unfinished"></translation>
+        <translation>Para iniciar o Xsrvr na calculadora:<byte value="xd"/>
+<byte value="xd"/>
+Na %s:<byte value="xd"/>
+   Prima shift direito, solte e depois seta para a direita<byte value="xd"/>
+<byte value="xd"/>
+Na ZQKAG(X):<byte value="xd"/>
+   Prima shift direito, depois LIB e depois Xsrvr (lib)<byte value="xd"/>
+   Prima Xsrvr (comando)<byte value="xd"/>
+<byte value="xd"/>
+Prima OK abaixo para iniciar a ligação.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The Calculator memory has been restored<byte value="xd"/>
@@ -181,51 +284,278 @@ To connect to the Calculator:<byte value="xd"/>
 Otherwise, press CANCEL.<byte value="xd"/>
 </source>
         <comment>65163</comment>
-        <translation type="unfinished"></translation>
+        <translation>A memória da calculadora foi restaurada,<byte value="xd"/>
+mas pode demorar alguns minutos a reorganizar-se<byte value="xd"/>
+e a ficar pronta para receber comandos.<byte value="xd"/>
+<byte value="xd"/>
+Na calculadora:<byte value="xd"/>
+  Prima VAR e execute FLAG para restaurar todos os sinalizadores.<byte value="xd"/>
+<byte value="xd"/>
+Para ligar à calculadora:<byte value="xd"/>
+  Na calculadora, reinicie o servidor (XSrvr)<byte value="xd"/>
+  Prima o botão &quot;Ligar&quot; abaixo.<byte value="xd"/>
+<byte value="xd"/>
+Caso contrário, prima Cancelar.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Another Capture begins when Calculator starts sending.</source>
         <comment>65164</comment>
-        <translation type="unfinished"></translation>
+        <translation>Outra captura começa quando a calculadora começar a enviar.</translation>
     </message>
     <message>
         <source>Set the Calculator</source>
         <comment>65245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Preparar a calculadora</translation>
     </message>
     <message>
         <source>Wait for the Calculator</source>
         <comment>65204</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aguardar a calculadora</translation>
     </message>
     <message>
         <source>OK</source>
         <comment>65205</comment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Connect...</source>
         <comment>65224</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ligar...</translation>
+    </message>
+</context>
+<context>
+    <name>TFZQDir</name>
+    <message>
+        <source>Ne&amp;w Folder</source>
+        <translation>&amp;Nova pasta</translation>
+    </message>
+    <message>
+        <source>Create a new folder.</source>
+        <translation>Criar uma nova pasta.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Cópia de segurança...</translation>
+    </message>
+    <message>
+        <source>Backup the calculator variables.</source>
+        <translation>Fazer uma cópia de segurança das variáveis da calculadora.</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation>Restaurar...</translation>
+    </message>
+    <message>
+        <source>Restore the calculator variables.</source>
+        <translation>Restaurar as variáveis da calculadora.</translation>
+    </message>
+    <message>
+        <source>S&amp;ynchronize Folder...</source>
+        <translation>Sincronizar &amp;pasta...</translation>
+    </message>
+    <message>
+        <source>Keep a PC folder and this directory alike.</source>
+        <translation>Manter iguais uma pasta do PC e este diretório.</translation>
+    </message>
+    <message>
+        <source>&amp;EVAL</source>
+        <translation>E&amp;VAL</translation>
+    </message>
+    <message>
+        <source>EVAL the variable on the calculator</source>
+        <translation>Executar EVAL da variável na calculadora</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Permanently remove selected item from the calculator.</source>
+        <translation>Remover definitivamente o item selecionado da calculadora.</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <translation>&amp;Mudar o nome</translation>
+    </message>
+    <message>
+        <source>Rename selected item.</source>
+        <translation>Mudar o nome do item selecionado.</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>P&amp;ropriedades</translation>
+    </message>
+    <message>
+        <source>Show the size and copy time for the selected item.</source>
+        <translation>Mostrar o tamanho e o tempo de cópia do item selecionado.</translation>
+    </message>
+    <message>
+        <source>Connect...</source>
+        <translation>Ligar...</translation>
+    </message>
+    <message>
+        <source>Binary Transfer Mode</source>
+        <translation>Modo de transferência binário</translation>
+    </message>
+    <message>
+        <source>Put Project (Auto-XSERV)</source>
+        <translation>Enviar projeto (Auto-XSERV)</translation>
+    </message>
+    <message>
+        <source>Download ZQKA Server (Manual-XRECV)...</source>
+        <translation>Transferir servidor ZQKA (XRECV manual)...</translation>
+    </message>
+    <message>
+        <source>Download Project (Manual-XRECV)...</source>
+        <translation>Transferir projeto (XRECV manual)...</translation>
+    </message>
+    <message>
+        <source>Download File (Manual-XRECV)...</source>
+        <translation>Transferir ficheiro para a calculadora (XRECV manual)...</translation>
+    </message>
+    <message>
+        <source>Upload File (Manual-XSEND)...</source>
+        <translation>Transferir ficheiro para o PC (XSEND manual)...</translation>
+    </message>
+    <message>
+        <source>Capture Calculator Screen...</source>
+        <translation>Capturar ecrã da calculadora...</translation>
+    </message>
+    <message>
+        <source>Copy the calculator screen to the PC.</source>
+        <translation>Copiar o ecrã da calculadora para o PC.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>SysVorl Command...</source>
+        <translation>Comando SysVorl...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy as Text File</source>
+        <translation>Copiar como ficheiro de texto</translation>
+    </message>
+    <message>
+        <source>Get the file in text form</source>
+        <translation>Obter o ficheiro em forma de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Edit as Text</source>
+        <translation>Editar como texto</translation>
+    </message>
+    <message>
+        <source>Get the file in text form and edit</source>
+        <translation>Obter o ficheiro em forma de texto e editá-lo</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>&amp;Invert Selection</source>
+        <translation>&amp;Inverter seleção</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Lar&amp;ge Icons</source>
+        <translation>Ícones &amp;grandes</translation>
+    </message>
+    <message>
+        <source>Ico&amp;ns</source>
+        <translation>&amp;Ícones</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Lista</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Detalhes</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Atualizar</translation>
+    </message>
+    <message>
+        <source>Read the directory from the calculator.</source>
+        <translation>Ler o diretório da calculadora.</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opções...</translation>
+    </message>
+    <message>
+        <source>Calculator &amp;Command</source>
+        <translation>&amp;Comando da calculadora</translation>
+    </message>
+    <message>
+        <source>Download Calculator ROM...</source>
+        <translation>Transferir ROM para a calculadora...</translation>
+    </message>
+    <message>
+        <source>Update the Calculator ROM from a .bin file.</source>
+        <translation>Atualizar a ROM da calculadora a partir de um ficheiro .bin.</translation>
+    </message>
+    <message>
+        <source>&amp;Contents and Index</source>
+        <translation>&amp;Índice</translation>
+    </message>
+    <message>
+        <source>Communications Topic</source>
+        <translation>Tópico: Comunicações</translation>
+    </message>
+    <message>
+        <source>Text File Topic</source>
+        <translation>Tópico: Ficheiros de texto</translation>
+    </message>
+    <message>
+        <source>Trouble Shooting Connections</source>
+        <translation>Resolução de problemas de ligação</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca do Linkwell</translation>
     </message>
 </context>
 <context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar instruções para uma calculadora em</translation>
     </message>
     <message>
         <source>ALG Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo ALG</translation>
     </message>
     <message>
         <source>RPN Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo RPN</translation>
     </message>
     <message>
         <source>Cancel    </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>
