@@ -325,6 +325,221 @@ Klicken Sie andernfalls auf ABBRECHEN.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>TFZQDir</name>
+    <message>
+        <source>Ne&amp;w Folder</source>
+        <translation>&amp;Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Create a new folder.</source>
+        <translation>Einen neuen Ordner anlegen.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Sichern...</translation>
+    </message>
+    <message>
+        <source>Backup the calculator variables.</source>
+        <translation>Die Variablen des Taschenrechners sichern.</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation>Wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Restore the calculator variables.</source>
+        <translation>Die Variablen des Taschenrechners wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>S&amp;ynchronize Folder...</source>
+        <translation>Ordner s&amp;ynchronisieren...</translation>
+    </message>
+    <message>
+        <source>Keep a PC folder and this directory alike.</source>
+        <translation>Einen Ordner auf dem PC und dieses Verzeichnis gleich halten.</translation>
+    </message>
+    <message>
+        <source>&amp;EVAL</source>
+        <translation>&amp;EVAL</translation>
+    </message>
+    <message>
+        <source>EVAL the variable on the calculator</source>
+        <translation>Die Variable auf dem Taschenrechner mit EVAL ausführen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Permanently remove selected item from the calculator.</source>
+        <translation>Das gewählte Element endgültig vom Taschenrechner löschen.</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename selected item.</source>
+        <translation>Das gewählte Element umbenennen.</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>E&amp;igenschaften</translation>
+    </message>
+    <message>
+        <source>Show the size and copy time for the selected item.</source>
+        <translation>Größe und Kopierdauer des gewählten Elements anzeigen.</translation>
+    </message>
+    <message>
+        <source>Connect...</source>
+        <translation>Verbinden...</translation>
+    </message>
+    <message>
+        <source>Binary Transfer Mode</source>
+        <translation>Binärer Übertragungsmodus</translation>
+    </message>
+    <message>
+        <source>Put Project (Auto-XSERV)</source>
+        <translation>Projekt senden (Auto-XSERV)</translation>
+    </message>
+    <message>
+        <source>Download ZQKA Server (Manual-XRECV)...</source>
+        <translation>ZQKA-Server senden (manuell XRECV)...</translation>
+    </message>
+    <message>
+        <source>Download Project (Manual-XRECV)...</source>
+        <translation>Projekt senden (manuell XRECV)...</translation>
+    </message>
+    <message>
+        <source>Download File (Manual-XRECV)...</source>
+        <translation>Datei senden (manuell XRECV)...</translation>
+    </message>
+    <message>
+        <source>Upload File (Manual-XSEND)...</source>
+        <translation>Datei holen (manuell XSEND)...</translation>
+    </message>
+    <message>
+        <source>Capture Calculator Screen...</source>
+        <translation>Bildschirm des Taschenrechners aufnehmen...</translation>
+    </message>
+    <message>
+        <source>Copy the calculator screen to the PC.</source>
+        <translation>Den Bildschirm des Taschenrechners auf den PC kopieren.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>SysVorl Command...</source>
+        <translation>SysVorl-Befehl...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as Text File</source>
+        <translation>Als Textdatei kopieren</translation>
+    </message>
+    <message>
+        <source>Get the file in text form</source>
+        <translation>Die Datei als Text holen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>Edit as Text</source>
+        <translation>Als Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Get the file in text form and edit</source>
+        <translation>Die Datei als Text holen und bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Invert Selection</source>
+        <translation>Auswahl &amp;umkehren</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message>
+        <source>Lar&amp;ge Icons</source>
+        <translation>&amp;Große Symbole</translation>
+    </message>
+    <message>
+        <source>Ico&amp;ns</source>
+        <translation>Sy&amp;mbole</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>L&amp;iste</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ak&amp;tualisieren</translation>
+    </message>
+    <message>
+        <source>Read the directory from the calculator.</source>
+        <translation>Das Verzeichnis neu vom Taschenrechner lesen.</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>Calculator &amp;Command</source>
+        <translation>Taschenrechner-&amp;Befehl</translation>
+    </message>
+    <message>
+        <source>Download Calculator ROM...</source>
+        <translation>ROM an den Taschenrechner senden...</translation>
+    </message>
+    <message>
+        <source>Update the Calculator ROM from a .bin file.</source>
+        <translation>Das ROM des Taschenrechners aus einer .bin-Datei aktualisieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Contents and Index</source>
+        <translation>&amp;Inhalt und Index</translation>
+    </message>
+    <message>
+        <source>Communications Topic</source>
+        <translation>Thema Kommunikation</translation>
+    </message>
+    <message>
+        <source>Text File Topic</source>
+        <translation>Thema Textdateien</translation>
+    </message>
+    <message>
+        <source>Trouble Shooting Connections</source>
+        <translation>Fehlerbehebung bei Verbindungen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>

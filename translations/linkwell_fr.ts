@@ -325,6 +325,221 @@ Sinon, cliquez sur ANNULER.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>TFZQDir</name>
+    <message>
+        <source>Ne&amp;w Folder</source>
+        <translation>&amp;Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Create a new folder.</source>
+        <translation>Créer un nouveau dossier.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Sauvegarder...</translation>
+    </message>
+    <message>
+        <source>Backup the calculator variables.</source>
+        <translation>Sauvegarder les variables de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation>Restaurer...</translation>
+    </message>
+    <message>
+        <source>Restore the calculator variables.</source>
+        <translation>Restaurer les variables de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>S&amp;ynchronize Folder...</source>
+        <translation>S&amp;ynchroniser un dossier...</translation>
+    </message>
+    <message>
+        <source>Keep a PC folder and this directory alike.</source>
+        <translation>Maintenir identiques un dossier du PC et ce répertoire.</translation>
+    </message>
+    <message>
+        <source>&amp;EVAL</source>
+        <translation>&amp;EVAL</translation>
+    </message>
+    <message>
+        <source>EVAL the variable on the calculator</source>
+        <translation>Exécuter la variable sur la calculatrice avec EVAL</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Permanently remove selected item from the calculator.</source>
+        <translation>Supprimer définitivement l&apos;élément sélectionné de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>Rename selected item.</source>
+        <translation>Renommer l&apos;élément sélectionné.</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>&amp;Propriétés</translation>
+    </message>
+    <message>
+        <source>Show the size and copy time for the selected item.</source>
+        <translation>Afficher la taille et la durée de copie de l&apos;élément sélectionné.</translation>
+    </message>
+    <message>
+        <source>Connect...</source>
+        <translation>Connecter...</translation>
+    </message>
+    <message>
+        <source>Binary Transfer Mode</source>
+        <translation>Mode de transfert binaire</translation>
+    </message>
+    <message>
+        <source>Put Project (Auto-XSERV)</source>
+        <translation>Envoyer un projet (Auto-XSERV)</translation>
+    </message>
+    <message>
+        <source>Download ZQKA Server (Manual-XRECV)...</source>
+        <translation>Envoyer le serveur ZQKA (XRECV manuel)...</translation>
+    </message>
+    <message>
+        <source>Download Project (Manual-XRECV)...</source>
+        <translation>Envoyer un projet (XRECV manuel)...</translation>
+    </message>
+    <message>
+        <source>Download File (Manual-XRECV)...</source>
+        <translation>Envoyer un fichier (XRECV manuel)...</translation>
+    </message>
+    <message>
+        <source>Upload File (Manual-XSEND)...</source>
+        <translation>Récupérer un fichier (XSEND manuel)...</translation>
+    </message>
+    <message>
+        <source>Capture Calculator Screen...</source>
+        <translation>Capturer l&apos;écran de la calculatrice...</translation>
+    </message>
+    <message>
+        <source>Copy the calculator screen to the PC.</source>
+        <translation>Copier l&apos;écran de la calculatrice sur le PC.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>SysVorl Command...</source>
+        <translation>Commande SysVorl...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy as Text File</source>
+        <translation>Copier en fichier texte</translation>
+    </message>
+    <message>
+        <source>Get the file in text form</source>
+        <translation>Récupérer le fichier sous forme de texte</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Edit as Text</source>
+        <translation>Modifier en texte</translation>
+    </message>
+    <message>
+        <source>Get the file in text form and edit</source>
+        <translation>Récupérer le fichier sous forme de texte et le modifier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Invert Selection</source>
+        <translation>&amp;Inverser la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Lar&amp;ge Icons</source>
+        <translation>&amp;Grandes icônes</translation>
+    </message>
+    <message>
+        <source>Ico&amp;ns</source>
+        <translation>&amp;Icônes</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>Read the directory from the calculator.</source>
+        <translation>Relire le répertoire depuis la calculatrice.</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>Calculator &amp;Command</source>
+        <translation>&amp;Commande de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Download Calculator ROM...</source>
+        <translation>Envoyer une ROM à la calculatrice...</translation>
+    </message>
+    <message>
+        <source>Update the Calculator ROM from a .bin file.</source>
+        <translation>Mettre à jour la ROM de la calculatrice à partir d&apos;un fichier .bin.</translation>
+    </message>
+    <message>
+        <source>&amp;Contents and Index</source>
+        <translation>&amp;Sommaire et index</translation>
+    </message>
+    <message>
+        <source>Communications Topic</source>
+        <translation>Rubrique Communications</translation>
+    </message>
+    <message>
+        <source>Text File Topic</source>
+        <translation>Rubrique Fichiers texte</translation>
+    </message>
+    <message>
+        <source>Trouble Shooting Connections</source>
+        <translation>Résolution des problèmes de connexion</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>

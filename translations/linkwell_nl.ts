@@ -325,6 +325,221 @@ Klik anders op ANNULEREN.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>TFZQDir</name>
+    <message>
+        <source>Ne&amp;w Folder</source>
+        <translation>&amp;Nieuwe map</translation>
+    </message>
+    <message>
+        <source>Create a new folder.</source>
+        <translation>Een nieuwe map maken.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Back-up maken...</translation>
+    </message>
+    <message>
+        <source>Backup the calculator variables.</source>
+        <translation>Een back-up maken van de variabelen van de rekenmachine.</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation>Terugzetten...</translation>
+    </message>
+    <message>
+        <source>Restore the calculator variables.</source>
+        <translation>De variabelen van de rekenmachine terugzetten.</translation>
+    </message>
+    <message>
+        <source>S&amp;ynchronize Folder...</source>
+        <translation>Map s&amp;ynchroniseren...</translation>
+    </message>
+    <message>
+        <source>Keep a PC folder and this directory alike.</source>
+        <translation>Een map op de pc en deze map gelijk houden.</translation>
+    </message>
+    <message>
+        <source>&amp;EVAL</source>
+        <translation>&amp;EVAL</translation>
+    </message>
+    <message>
+        <source>EVAL the variable on the calculator</source>
+        <translation>De variabele op de rekenmachine uitvoeren met EVAL</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Permanently remove selected item from the calculator.</source>
+        <translation>Het geselecteerde item definitief van de rekenmachine verwijderen.</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <translation>Naam &amp;wijzigen</translation>
+    </message>
+    <message>
+        <source>Rename selected item.</source>
+        <translation>De naam van het geselecteerde item wijzigen.</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>Eigensc&amp;happen</translation>
+    </message>
+    <message>
+        <source>Show the size and copy time for the selected item.</source>
+        <translation>De grootte en kopieertijd van het geselecteerde item tonen.</translation>
+    </message>
+    <message>
+        <source>Connect...</source>
+        <translation>Verbinden...</translation>
+    </message>
+    <message>
+        <source>Binary Transfer Mode</source>
+        <translation>Binaire overdrachtsmodus</translation>
+    </message>
+    <message>
+        <source>Put Project (Auto-XSERV)</source>
+        <translation>Project verzenden (Auto-XSERV)</translation>
+    </message>
+    <message>
+        <source>Download ZQKA Server (Manual-XRECV)...</source>
+        <translation>ZQKA-server verzenden (handmatig XRECV)...</translation>
+    </message>
+    <message>
+        <source>Download Project (Manual-XRECV)...</source>
+        <translation>Project verzenden (handmatig XRECV)...</translation>
+    </message>
+    <message>
+        <source>Download File (Manual-XRECV)...</source>
+        <translation>Bestand verzenden (handmatig XRECV)...</translation>
+    </message>
+    <message>
+        <source>Upload File (Manual-XSEND)...</source>
+        <translation>Bestand ophalen (handmatig XSEND)...</translation>
+    </message>
+    <message>
+        <source>Capture Calculator Screen...</source>
+        <translation>Schermopname van rekenmachine...</translation>
+    </message>
+    <message>
+        <source>Copy the calculator screen to the PC.</source>
+        <translation>Het scherm van de rekenmachine naar de pc kopiëren.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>SysVorl Command...</source>
+        <translation>SysVorl-opdracht...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Kn&amp;ippen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy as Text File</source>
+        <translation>Kopiëren als tekstbestand</translation>
+    </message>
+    <message>
+        <source>Get the file in text form</source>
+        <translation>Het bestand als tekst ophalen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <source>Edit as Text</source>
+        <translation>Bewerken als tekst</translation>
+    </message>
+    <message>
+        <source>Get the file in text form and edit</source>
+        <translation>Het bestand als tekst ophalen en bewerken</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+    <message>
+        <source>&amp;Invert Selection</source>
+        <translation>Selectie &amp;omkeren</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkbalk</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Statusbalk</translation>
+    </message>
+    <message>
+        <source>Lar&amp;ge Icons</source>
+        <translation>&amp;Grote pictogrammen</translation>
+    </message>
+    <message>
+        <source>Ico&amp;ns</source>
+        <translation>&amp;Pictogrammen</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Lijst</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ve&amp;rnieuwen</translation>
+    </message>
+    <message>
+        <source>Read the directory from the calculator.</source>
+        <translation>De map opnieuw van de rekenmachine inlezen.</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opties...</translation>
+    </message>
+    <message>
+        <source>Calculator &amp;Command</source>
+        <translation>Reken&amp;machineopdracht</translation>
+    </message>
+    <message>
+        <source>Download Calculator ROM...</source>
+        <translation>ROM naar rekenmachine verzenden...</translation>
+    </message>
+    <message>
+        <source>Update the Calculator ROM from a .bin file.</source>
+        <translation>De ROM van de rekenmachine bijwerken vanuit een .bin-bestand.</translation>
+    </message>
+    <message>
+        <source>&amp;Contents and Index</source>
+        <translation>&amp;Inhoud en index</translation>
+    </message>
+    <message>
+        <source>Communications Topic</source>
+        <translation>Onderwerp Communicatie</translation>
+    </message>
+    <message>
+        <source>Text File Topic</source>
+        <translation>Onderwerp Tekstbestanden</translation>
+    </message>
+    <message>
+        <source>Trouble Shooting Connections</source>
+        <translation>Verbindingsproblemen oplossen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
