@@ -499,7 +499,7 @@ void TFZQDir::ApplyMenuRules() {
     if (busy || prompt) any = one = changeable = false;
 
     mnuFile->setEnabled(!busy);
-    for (QMenu* m : {mnuEdit, mnuView, mnuHelp}) m->setEnabled(!busy && !prompt);
+    for (QMenu* m : {mnuEdit, mnuView, mnuROM, mnuHelp}) m->setEnabled(!busy && !prompt);
     mnuSysVorl->setEnabled(connected && !busy);
     const bool listCommands = connected && pane == TPane::List && !busy && !prompt;
     mnuSelectAll->setEnabled(listCommands);
@@ -525,9 +525,10 @@ void TFZQDir::ApplyMenuRules() {
         mnuConnect->setText("Connect...");
         mnuConnect->setStatusTip("Show dialog and open the communications port to the calculator.");
     }
-    mnuConnect->setEnabled(!promptVisible);
+    // While a command runs no other starts, also none of those that need no connection.
+    mnuConnect->setEnabled(!promptVisible && !busy);
     for (QAction* a : {mnuDownLoadServer, mnuDownLoadFile, mnuUploadFile, mnuCaptureScreen})
-        a->setEnabled(!connected && !promptVisible);
+        a->setEnabled(!connected && !promptVisible && !busy);
     // ROM menu.
     mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorText) && !busy &&
                                !promptVisible);
@@ -545,11 +546,11 @@ void TFZQDir::RefreshPortList() {
     AddDeniedPorts(cmboPort);
     const int at = cmboPort->findText(remembered);
     cmboPort->setCurrentIndex(at >= 0 ? at : 0);
-    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorText));
+    ApplyMenuRules();
 }
 
 void TFZQDir::cmboPortChange() {
-    mnuDownloadRom->setEnabled(cmboPort->currentText().contains(UsbCalculatorText));
+    ApplyMenuRules();
     cmboSpeed->setEnabled(!Connected() && !cmboPort->currentText().contains(UsbCalculatorText));
     if (!FLoading && Connected()) RunCommand([this] { FServer->Disconnect(); });
 }

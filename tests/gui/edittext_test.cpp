@@ -2,6 +2,7 @@
 // what reaches the calculator for each way an editor can end, how the editor is started
 // (paths with blanks, command lines, the user's environment), and the temporary file.
 #include "mainwin/EditText.h"
+#include "mainwin/UiThread.h"
 #include "mainwin/ZQDir.h"
 #include "server/XModemServer.h"
 #include "support/gui/MainWindowFixture.h"
@@ -38,6 +39,25 @@ struct TEdit {
     QString Answer;                 // to the "press Done" question; empty: none shown
     QString UserText;               // saved before Done, as another instance would
     bool Sent, FileStays, PutFails; // PutFails: the calculator cancels the write-back
+};
+
+// Counts the paint events `widget` receives while it lives.
+class TPaintCount : public QObject {
+public:
+    explicit TPaintCount(QWidget* widget) : FWidget(widget) { widget->installEventFilter(this); }
+    ~TPaintCount() override {
+        if (FWidget) FWidget->removeEventFilter(this);
+    }
+    int Paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++Paints;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> FWidget;
 };
 
 } // namespace
@@ -114,13 +134,42 @@ private Q_SLOTS:
         }
     }
 
+    // The box for an editor that cannot start is shown from an ordinary event loop, not from
+    // inside a wait of the core: while it is up it paints, and the window behind it repaints.
+    void EditErrorBoxPaintsAndTheWindowRepaintsMeanwhile() {
+        Reconnect();
+        QVERIFY(W->Connected() && F->Select("HOME"));
+        W->Editor = "/nonexistent/editor";
+        QString text;
+        bool insideCoreWait = true;
+        int boxPaints = 0, listPaints = 0;
+        F->Script.Then([&](QWidget* box) {
+            text = static_cast<QMessageBox*>(box)->text();
+            insideCoreWait = TQtUiThread::LettingMessagesRun();
+            TPaintCount boxCount(box), listCount(W->ListView1->viewport());
+            box->update();
+            W->ListView1->viewport()->update();
+            QTest::qWait(100);
+            boxPaints = boxCount.Paints;
+            listPaints = listCount.Paints;
+            test::TModalScript::Click(box, "OK");
+        });
+        QVERIFY(F->SelectEntries({"MSG"}));
+        W->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(W));
+        QTest::keyClick(W, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(F->Script.Pending(), 0);
+        QVERIFY2(text.startsWith("Cannot start the editor (/nonexistent/editor)"),
+                 qPrintable(text));
+        QVERIFY(!insideCoreWait);
+        QVERIFY(boxPaints > 0 && listPaints > 0);
+        QVERIFY(!W->Busy());
+    }
+
     // Last: the window closes. The editor is the person's: it is left running, its changes are
     // not sent, and the program says where the file is.
     void EditorStillRunningAtExitIsLeftRunning() {
-        if (!W->Connected()) { // the failed write-back before hung up
-            QCOMPARE(F->Control("server").substr(0, 2), std::string("OK"));
-            W->tbtnConnectClick(false);
-        }
+        Reconnect();
         QVERIFY(W->Connected() && F->Select("HOME"));
         const QString go = QString::fromStdString(F->File("go"));
         const std::string temp = TempFolder() + "MSG.txt";
@@ -161,6 +210,12 @@ private Q_SLOTS:
     }
 
 private:
+    // A failed write-back hangs up: the calculator's server is started again and connected.
+    void Reconnect() {
+        if (W->Connected()) return;
+        QCOMPARE(F->Control("server").substr(0, 2), std::string("OK"));
+        W->tbtnConnectClick(false);
+    }
     void Edit(const TEdit& c) {
         const std::string temp = TempFolder() + "MSG.txt";
         std::filesystem::remove(temp);

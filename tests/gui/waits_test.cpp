@@ -10,6 +10,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 using namespace lw;
@@ -55,9 +56,46 @@ class TWaitsTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(W));
     }
 
+    // Rows for the two links: the serial line and the USB pipes.
+    static void Links() {
+        QTest::addColumn<bool>("usb");
+        QTest::newRow("serial") << false;
+        QTest::newRow("usb") << true;
+    }
+    // The controls that would start calculator work and are enabled now; the menus' other
+    // items (view, help, options, exit) are left out.
+    QStringList EnabledCommands() const {
+        const QSet<QString> other = {"mnuExit",         "mnuToolbar",         "mnuStatusBar",
+                                     "mnuLargeIcons",   "mnuSmallIcons",      "mnuList",
+                                     "mnuDetails",      "mnuOptions",         "mnuVorl",
+                                     "mnuSelectAll",    "mnuInvertSelection", "mnuProperty",
+                                     "mnuContentsHelp", "mnuCommHelp",        "mnuTextHelp",
+                                     "mnuTroubleHelp",  "mnuWhatsThis",       "mnuAbout"};
+        QStringList on;
+        std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
+            for (QAction* a : menu->actions()) {
+                if (a->menu())
+                    walk(a->menu());
+                else if (!a->isSeparator() && a->isVisible() && a->isEnabled() &&
+                         !other.contains(a->objectName()) && !on.contains(a->objectName()))
+                    on << a->objectName();
+            }
+        };
+        for (QAction* top : W->menuBar()->actions())
+            if (top->menu()) walk(top->menu());
+        walk(W->PopupMenu1);
+        // A menu of nothing but commands is off as a whole.
+        if (W->mnuROM->isEnabled()) on << W->mnuROM->objectName();
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 W->tbtnConnect, W->tbtnScrnCapture, W->tbtnXferMode, W->cmboPort, W->cmboSpeed})
+            if (w->isEnabled()) on << w->objectName();
+        return on;
+    }
+
 private Q_SLOTS:
     void init() {
-        F = std::make_unique<test::TMainWindowFixture>(true);
+        const bool usb = QByteArray(QTest::currentDataTag()) == "usb";
+        F = std::make_unique<test::TMainWindowFixture>(true, test::TGuiOptions{.Usb = usb});
         W = F->W.get();
         QVERIFY(W->Connected());
         Activate();
@@ -67,6 +105,7 @@ private Q_SLOTS:
         F.reset();
     }
 
+    void SilentCalculatorLeavesTheWindowAnsweringAndCancelEndsTheWait_data() { Links(); }
     void SilentCalculatorLeavesTheWindowAnsweringAndCancelEndsTheWait() {
         F->Control("mute");
         const std::jthread unmute = UnmuteAfter(*F->Sim, 8000);
@@ -97,6 +136,49 @@ private Q_SLOTS:
         QVERIFY(!W->Connected());
         QVERIFY(!F->CmndStatus.isVisible());
         QVERIFY2(gaps.LongestMs() < 200, qPrintable(QString::number(gaps.LongestMs())));
+    }
+
+    // While a command runs no other can start: every menu item, popup item and toolbar control
+    // that would reach the calculator is off, also once the busy dialog shows; its Cancel works.
+    void EveryOtherCommandIsOffWhileOneRuns_data() { Links(); }
+    void EveryOtherCommandIsOffWhileOneRuns() {
+        F->Control("mute");
+        const std::jthread unmute = UnmuteAfter(*F->Sim, 8000);
+        QElapsedTimer clock;
+        std::optional<QStringList> early, working;
+        bool cancelUsable = false;
+        TWatch watch([&] {
+            if (!early && W->CommandRunning() && clock.elapsed() >= 200) early = EnabledCommands();
+            if (!F->CmndStatus.isVisible()) return false;
+            working = EnabledCommands();
+            cancelUsable = F->CmndStatus.btnCancel->isEnabled();
+            F->CmndStatus.btnCancel->click();
+            return true;
+        });
+        F->Script.Then([](QWidget* d) { test::TModalScript::Click(d, "OK"); });
+        clock.start();
+        QTest::keyClick(W, Qt::Key_F5);
+        QVERIFY(early && working);
+        QVERIFY2(early->isEmpty(), qPrintable(early->join(' ')));
+        QVERIFY2(working->isEmpty(), qPrintable(working->join(' ')));
+        QVERIFY(cancelUsable);
+        QVERIFY(!W->CommandRunning());
+
+        // Disconnected, the capture, the manual transfers and the ROM download are offered;
+        // while a connect runs they are off too.
+        QVERIFY(!W->Connected());
+        QVERIFY(W->mnuCaptureScreen->isEnabled());
+        std::optional<QStringList> connecting;
+        clock.restart();
+        TWatch watchConnect([&] {
+            if (!W->CommandRunning() || clock.elapsed() < 200) return false;
+            connecting = EnabledCommands();
+            return true;
+        });
+        F->Script.Then([](QWidget* d) { test::TModalScript::Click(d, "OK"); });
+        W->tbtnConnect->click();
+        QVERIFY(connecting);
+        QVERIFY2(connecting->isEmpty(), qPrintable(connecting->join(' ')));
     }
 
     void KeyboardStaysWithTheListAndTheTreeAfterCommands() {

@@ -1,8 +1,11 @@
 #include "support/gui/GuiFixture.h"
 
+#include "link/Port.h"
 #include "server/Commands.h"
 #include "settings/SettingsStore.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 namespace lw::test {
@@ -19,6 +22,7 @@ TGuiFixture::~TGuiFixture() {
         Server.reset(); // disconnects while the windows still stand
     } catch (...) {}
     if (Sim) Sim->Stop();
+    if (Port == UsbCalculatorText) ::unsetenv("LINKWELL_USB_ROOT");
     SetUiHooks(FPrevious);
 }
 
@@ -32,7 +36,16 @@ void TGuiFixture::StartSimulator(TGuiOptions options) {
     Sim = std::make_unique<sim::TSimulator>(
         sim::TSimConfig{}, options.Empty ? sim::CreateEmptyCalculator(options.Model)
                                          : sim::CreateSampleCalculator(options.Model));
-    Port = Sim->AttachSerial();
+    if (options.Usb) {
+        // The port layer finds the USB device folders under LINKWELL_USB_ROOT.
+        const std::string root = File("usb");
+        std::filesystem::create_directories(root);
+        ::setenv("LINKWELL_USB_ROOT", root.c_str(), 1);
+        Sim->AttachUsb(root);
+        Port = UsbCalculatorText;
+    } else {
+        Port = Sim->AttachSerial();
+    }
     Sim->Start();
     Server = std::make_unique<TXModemServer>(State);
     Server->SetSpeed(options.Speed);

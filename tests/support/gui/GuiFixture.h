@@ -28,6 +28,8 @@ struct TGuiOptions {
     sim::TModel Model = sim::TModel::KB;
     bool Empty = false; // an empty HOME instead of the sample memory
     std::string Speed = "115200";
+    bool Usb =
+        false; // the calculator on USB pipes (in the fixture's folder) instead of a serial line
 };
 
 class TGuiFixture {
