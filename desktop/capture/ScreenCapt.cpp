@@ -48,10 +48,11 @@ struct TFileType {
     const char* Filter;
     const char* Suffix;
 };
-const TFileType SaveTypes[] = {{"JPEG Files (*.jpg *.jpeg)", "jpg"},
-                               {"Bitmaps (*.bmp)", "bmp"},
-                               {"PNG Files (*.png)", "png"},
-                               {"All Files (*)", ""}};
+const TFileType SaveTypes[] = {
+    {QT_TRANSLATE_NOOP("lw::gui::TFCapture", "JPEG Files (*.jpg *.jpeg)"), "jpg"},
+    {QT_TRANSLATE_NOOP("lw::gui::TFCapture", "Bitmaps (*.bmp)"), "bmp"},
+    {QT_TRANSLATE_NOOP("lw::gui::TFCapture", "PNG Files (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("lw::gui::TFCapture", "All Files (*)"), ""}};
 
 // The save dialog: the extension of the file type chosen when the user confirms is added to a
 // name typed without one (before the overwrite question, which then asks about the right file).
@@ -60,7 +61,7 @@ public:
     using QFileDialog::QFileDialog;
     void accept() override {
         for (const TFileType& t : SaveTypes)
-            if (selectedNameFilter() == t.Filter) setDefaultSuffix(t.Suffix);
+            if (selectedNameFilter() == TFCapture::tr(t.Filter)) setDefaultSuffix(t.Suffix);
         QFileDialog::accept();
     }
 };
@@ -69,7 +70,7 @@ public:
 
 TFCapture::TFCapture(QWidget* parent) : QMainWindow(parent) {
     setObjectName("FCapture");
-    setWindowTitle("Screen capture");
+    setWindowTitle(tr("Screen capture"));
     setMinimumSize(100, 100);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -79,7 +80,7 @@ TFCapture::TFCapture(QWidget* parent) : QMainWindow(parent) {
     Image1 = new QLabel(client);
     Image1->setObjectName("Image1");
     Image1->move(0, 0);
-    Image1->setStatusTip("Captured Screen");
+    Image1->setStatusTip(tr("Captured Screen"));
     sbCapture = statusBar();
     sbCapture->setObjectName("sbCapture");
     CreateMenus();
@@ -117,22 +118,22 @@ void TFCapture::CreateMenus() {
         a->setStatusTip(hint);
         return a;
     };
-    mnuFile = menuBar()->addMenu("&File");
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName("mnuFile");
-    mnuSaveAs = action(mnuFile, "mnuSaveAs", "Save &As...", "Save the image to a file");
-    mnuAutoSave = action(mnuFile, "mnuAutoSave", "Save each capture to folder\u2026",
-                         "Save every further capture as a numbered PNG file in a folder");
+    mnuSaveAs = action(mnuFile, "mnuSaveAs", tr("Save &As..."), tr("Save the image to a file"));
+    mnuAutoSave = action(mnuFile, "mnuAutoSave", tr("Save each capture to folder\u2026"),
+                         tr("Save every further capture as a numbered PNG file in a folder"));
     mnuAutoSave->setCheckable(true);
-    mnuClose = action(mnuFile, "mnuClose", "Close", "Close the capture window");
+    mnuClose = action(mnuFile, "mnuClose", tr("Close"), tr("Close the capture window"));
     mnuClose->setShortcut(QKeySequence("Alt+F4"));
-    mnuEdit = menuBar()->addMenu("Edit");
+    mnuEdit = menuBar()->addMenu(tr("Edit"));
     mnuEdit->setObjectName("mnuEdit");
-    mnuCopy = action(mnuEdit, "mnuCopy", "Copy", "Copy image to clipboard");
+    mnuCopy = action(mnuEdit, "mnuCopy", tr("Copy"), tr("Copy image to clipboard"));
     mnuCopy->setShortcut(QKeySequence("Ctrl+C"));
-    mnuView = menuBar()->addMenu("View");
+    mnuView = menuBar()->addMenu(tr("View"));
     mnuView->setObjectName("mnuView");
-    mnuShowBorder =
-        action(mnuView, "mnuShowBorder", "Show Border", "Apply/remove the frame and space options");
+    mnuShowBorder = action(mnuView, "mnuShowBorder", tr("Show Border"),
+                           tr("Apply/remove the frame and space options"));
     mnuShowBorder->setCheckable(true);
     mnuShowBorder->setChecked(true);
 
@@ -152,16 +153,15 @@ void TFCapture::CreateMenus() {
             });
         }
     };
-    radioMenu("Frame", "mnuFrame", mnuFrame, "Size of added black frame", &Frame);
-    radioMenu("Add Space", "mnuSpace", mnuSpace, "White space between frame and screen capture",
-              &Space);
+    radioMenu(tr("Frame"), "mnuFrame", mnuFrame, tr("Size of added black frame"), &Frame);
+    radioMenu(tr("Add Space"), "mnuSpace", mnuSpace,
+              tr("White space between frame and screen capture"), &Space);
     mnuView->addSeparator();
-    QMenu* zoom = mnuView->addMenu("&Zoom");
+    QMenu* zoom = mnuView->addMenu(tr("&Zoom"));
     zoom->setObjectName("mnuZoom");
     ZoomGroup = new QActionGroup(zoom);
     for (int factor : ZoomFactors) {
-        QAction* a =
-            action(zoom, "", "x" + QString::number(factor), "Set size of the capture window");
+        QAction* a = action(zoom, "", tr("x%1").arg(factor), tr("Set size of the capture window"));
         a->setObjectName("mnuZoom" + QString::number(factor));
         a->setCheckable(true);
         a->setData(factor);
@@ -171,8 +171,8 @@ void TFCapture::CreateMenus() {
             RefreshImage();
         });
     }
-    mnuFitWindow = action(mnuView, "mnuFitWindow", "Fit &Window to Image",
-                          "Adjust the window size to match the captured image");
+    mnuFitWindow = action(mnuView, "mnuFitWindow", tr("Fit &Window to Image"),
+                          tr("Adjust the window size to match the captured image"));
 
     connect(mnuShowBorder, &QAction::triggered, this, [this] { RefreshImage(); });
     connect(mnuFitWindow, &QAction::triggered, this, [this] { FitWindowToImage(); });
@@ -220,7 +220,7 @@ void TFCapture::SaveCaptureSettings() {
 }
 
 void TFCapture::ShowCapture(const std::string& data) {
-    sbCapture->showMessage("Processing Image");
+    sbCapture->showMessage(tr("Processing Image"));
     FData = data;
     RefreshImage();
     if (!FAutoSaveFolder.isEmpty()) AutoSave();
@@ -277,7 +277,7 @@ void TFCapture::FitWindowToImage() {
 
 void TFCapture::mnuCopyClick() {
     QGuiApplication::clipboard()->setImage(FImage);
-    sbCapture->showMessage("Copied to clipboard");
+    sbCapture->showMessage(tr("Copied to clipboard"));
 }
 
 bool TFCapture::SaveImageToFile(const QString& fileName) {
@@ -285,13 +285,13 @@ bool TFCapture::SaveImageToFile(const QString& fileName) {
 }
 
 void TFCapture::mnuSaveAsClick() {
-    TSaveDialog dialog(this, "Save Captured Screen");
+    TSaveDialog dialog(this, tr("Save Captured Screen"));
     dialog.setObjectName("SaveDialog1");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     QStringList filters;
-    for (const TFileType& t : SaveTypes) filters << t.Filter;
+    for (const TFileType& t : SaveTypes) filters << tr(t.Filter);
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().constFirst();
@@ -302,7 +302,7 @@ void TFCapture::mnuSaveAsClick() {
         QApplication::restoreOverrideCursor();
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
-        QMessageBox::warning(this, "Save Captured Screen", QString::fromStdString(e.what()));
+        QMessageBox::warning(this, tr("Save Captured Screen"), QString::fromStdString(e.what()));
     }
 }
 
@@ -310,9 +310,9 @@ void TFCapture::SetAutoSaveFolder(const QString& folder) {
     FAutoSaveFolder = folder;
     FAutoSaveNumber = 1;
     mnuAutoSave->setChecked(!folder.isEmpty());
-    sbCapture->showMessage(folder.isEmpty()
-                               ? QString()
-                               : "Each capture is saved in " + QDir::toNativeSeparators(folder));
+    sbCapture->showMessage(
+        folder.isEmpty() ? QString()
+                         : tr("Each capture is saved in %1").arg(QDir::toNativeSeparators(folder)));
 }
 
 void TFCapture::mnuAutoSaveClick() {
@@ -320,7 +320,7 @@ void TFCapture::mnuAutoSaveClick() {
         SetAutoSaveFolder({});
         return;
     }
-    QFileDialog dialog(this, "Save each capture to folder");
+    QFileDialog dialog(this, tr("Save each capture to folder"));
     dialog.setObjectName("FolderDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::Directory);
@@ -343,11 +343,12 @@ void TFCapture::AutoSave() {
     try {
         SaveImageToFile(file);
         ++FAutoSaveNumber;
-        sbCapture->showMessage("Saved " + QDir::toNativeSeparators(file));
+        sbCapture->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(file)));
     } catch (const std::exception& e) {
         // One message, then no further attempts: the folder is not writable.
         SetAutoSaveFolder({});
-        QMessageBox::warning(this, "Save each capture to folder", QString::fromStdString(e.what()));
+        QMessageBox::warning(this, tr("Save each capture to folder"),
+                             QString::fromStdString(e.what()));
     }
 }
 

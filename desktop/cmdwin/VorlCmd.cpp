@@ -38,11 +38,12 @@ QString MemoText(QString text) {
 
 } // namespace
 
-const char* const TFVorlCmd::WarningText =
+const char* const TFVorlCmd::WarningText = QT_TRANSLATE_NOOP(
+    "lw::gui::TFVorlCmd",
     "\r\n                      - -  WARNING  - -\r\n\r\nSome commands can disconnect the "
     "calculator or change\r\nthe directory structure.  Be very careful!\r\n\r\nPressing F5 can "
     "be used to refresh the main file window.\r\n\r\nPressing ENTER, by itself, in the Command "
-    "Box will\r\nupdate the stack.";
+    "Box will\r\nupdate the stack.");
 
 TFVorlCmd::TFVorlCmd(IVorlCmdHost& host, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -50,7 +51,7 @@ TFVorlCmd::TFVorlCmd(IVorlCmdHost& host, QWidget* parent)
                           Qt::WindowStaysOnTopHint),
       FHost(host) {
     setObjectName("FVorlCmd");
-    setWindowTitle("Calculator Commands");
+    setWindowTitle(tr("Calculator Commands"));
     setModal(false);
     setProperty(HelpContextProperty, 145000);
     BuildControls();
@@ -60,7 +61,7 @@ TFVorlCmd::TFVorlCmd(IVorlCmdHost& host, QWidget* parent)
     WindowPosSave1 = new TWindowPosSave(this, Section);
     WindowPosSave1->RestoreWindowPos(true, true);
     chbAutoUpdate->setChecked(TSettingsStore(Section).ReadBool(AutoStackValue, true));
-    Memo1->setPlainText(MemoText(WarningText));
+    Memo1->setPlainText(MemoText(tr(WarningText)));
     SetCommandEnabled(false, false);
     // F5 refreshes the main window from here too, as the warning text says.
     addAction(FHost.RefreshAction());
@@ -74,8 +75,8 @@ TFVorlCmd::~TFVorlCmd() {
 void TFVorlCmd::BuildControls() {
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
-    Memo1->setAccessibleName("Stack picture");
-    Memo1->setToolTip("History of commands.  Right click for menu.");
+    Memo1->setAccessibleName(tr("Stack picture"));
+    Memo1->setToolTip(tr("History of commands.  Right click for menu."));
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -87,25 +88,25 @@ void TFVorlCmd::BuildControls() {
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    chbAutoUpdate = new QCheckBox("Automatically Update Stack Picture", Panel1);
+    chbAutoUpdate = new QCheckBox(tr("Automatically Update Stack Picture"), Panel1);
     chbAutoUpdate->setObjectName("chbAutoUpdate");
-    chbAutoUpdate->setToolTip("Refresh stack after every command");
-    lblCmd = new QLabel("Command:", Panel1);
+    chbAutoUpdate->setToolTip(tr("Refresh stack after every command"));
+    lblCmd = new QLabel(tr("Command:"), Panel1);
     lblCmd->setObjectName("lblCmd");
     cmboCmd = new QComboBox(Panel1);
     cmboCmd->setObjectName("cmboCmd");
     cmboCmd->setEditable(true);
     cmboCmd->setInsertPolicy(QComboBox::NoInsert); // the history has rules of its own
-    cmboCmd->setToolTip("Type RPN command, press ENTER");
+    cmboCmd->setToolTip(tr("Type RPN command, press ENTER"));
     cmboCmd->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     lblCmd->setBuddy(cmboCmd);
-    btnStack = new QPushButton("Update", Panel1);
+    btnStack = new QPushButton(tr("Update"), Panel1);
     btnStack->setObjectName("btnStack");
-    btnStack->setToolTip("Refresh the stack data");
-    btnSend = new QPushButton("Send", Panel1);
+    btnStack->setToolTip(tr("Refresh the stack data"));
+    btnSend = new QPushButton(tr("Send"), Panel1);
     btnSend->setObjectName("btnSend");
-    btnSend->setToolTip("Send the command to the calculator");
-    btnOK = new QPushButton("Close", Panel1);
+    btnSend->setToolTip(tr("Send the command to the calculator"));
+    btnOK = new QPushButton(tr("Close"), Panel1);
     btnOK->setObjectName("btnOK");
     // Enter belongs to the command box; no button takes it.
     for (QPushButton* b : {btnStack, btnSend, btnOK}) b->setAutoDefault(false);
@@ -148,8 +149,8 @@ void TFVorlCmd::BuildMenus() {
     };
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    action(PopupMenu1, mnuSelectAll, "mnuSelectAll", "Select All", QKeySequence::SelectAll);
-    action(PopupMenu1, mnuCopy, "mnuCopy", "Copy", QKeySequence::Copy);
+    action(PopupMenu1, mnuSelectAll, "mnuSelectAll", tr("Select All"), QKeySequence::SelectAll);
+    action(PopupMenu1, mnuCopy, "mnuCopy", tr("Copy"), QKeySequence::Copy);
     connect(mnuSelectAll, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
     connect(mnuCopy, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -158,10 +159,10 @@ void TFVorlCmd::BuildMenus() {
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName("PopupMenu2");
-    action(PopupMenu2, mnuSelectAll2, "mnuSelectAll2", "Select All", QKeySequence::SelectAll);
-    action(PopupMenu2, mnuCut2, "mnuCut2", "Cut", QKeySequence::Cut);
-    action(PopupMenu2, mnuCopy2, "mnuCopy2", "Copy", QKeySequence::Copy);
-    action(PopupMenu2, mnuPaste2, "mnuPaste2", "Paste", QKeySequence::Paste);
+    action(PopupMenu2, mnuSelectAll2, "mnuSelectAll2", tr("Select All"), QKeySequence::SelectAll);
+    action(PopupMenu2, mnuCut2, "mnuCut2", tr("Cut"), QKeySequence::Cut);
+    action(PopupMenu2, mnuCopy2, "mnuCopy2", tr("Copy"), QKeySequence::Copy);
+    action(PopupMenu2, mnuPaste2, "mnuPaste2", tr("Paste"), QKeySequence::Paste);
     QLineEdit* edit = cmboCmd->lineEdit();
     connect(mnuSelectAll2, &QAction::triggered, edit, &QLineEdit::selectAll);
     connect(mnuCut2, &QAction::triggered, edit, &QLineEdit::cut);

@@ -26,7 +26,7 @@ TFCmStatus::TFCmStatus(TFLogForm* log, QWidget* parent) : QDialog(parent), FLog(
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setTextVisible(false);
-    btnCancel = new QPushButton("Cancel    ", this);
+    btnCancel = new QPushButton(tr("Cancel    "), this);
     btnCancel->setObjectName("btnCancel");
     connect(btnCancel, &QPushButton::clicked, this, &TFCmStatus::reject);
     tmrCmStat = new QTimer(this);
@@ -40,8 +40,8 @@ TFCmStatus::TFCmStatus(TFLogForm* log, QWidget* parent) : QDialog(parent), FLog(
     layout->addWidget(ProgressBar1);
     layout->addWidget(btnCancel, 0, Qt::AlignHCenter);
     // 208 x 110 at the design font; taller when the font needs it for the label's three
-    // lines (bytes, percentage, rate).
-    setFixedSize(208, std::max(110, sizeHint().height()));
+    // lines (bytes, percentage, rate), wider when a translated Cancel needs it.
+    setFixedSize(QSize(208, 110).expandedTo(sizeHint()));
 }
 
 TModalResult TFCmStatus::ShowProgress(const std::string& caption, bool showCancel) {

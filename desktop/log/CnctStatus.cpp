@@ -10,18 +10,19 @@ namespace lw::gui {
 
 TFCnctStatus::TFCnctStatus(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint) {
     setObjectName("FCnctStatus");
-    setWindowTitle("Looking for Calculator");
+    setWindowTitle(tr("Looking for Calculator"));
     Animate1 = new QProgressBar(this);
     Animate1->setObjectName("Animate1");
     Animate1->setRange(0, 0);
     Animate1->setTextVisible(false);
-    Label1 = new QLabel("Looking for Calculator", this);
+    Label1 = new QLabel(tr("Looking for Calculator"), this);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Animate1);
     layout->addWidget(Label1);
-    setFixedSize(201, 88);
+    // A translation longer than the design width grows the notice rather than being cut.
+    setFixedSize(QSize(201, 88).expandedTo(sizeHint()));
 }
 
 void TFCnctStatus::showEvent(QShowEvent* event) {

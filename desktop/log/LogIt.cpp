@@ -13,7 +13,7 @@ namespace lw::gui {
 
 TFLogForm::TFLogForm(QWidget* parent) : QDialog(parent) {
     setObjectName("FLogForm");
-    setWindowTitle("LogForm");
+    setWindowTitle(tr("LogForm"));
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
     Memo1->setReadOnly(true);
@@ -23,10 +23,11 @@ TFLogForm::TFLogForm(QWidget* parent) : QDialog(parent) {
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    mnuSelectAll = PopupMenu1->addAction("Select All", QKeySequence("Ctrl+A"), Memo1,
+    mnuSelectAll = PopupMenu1->addAction(tr("Select All"), QKeySequence("Ctrl+A"), Memo1,
                                          &QPlainTextEdit::selectAll);
     mnuSelectAll->setObjectName("mnuSelectAll");
-    mnuCopy = PopupMenu1->addAction("Copy", QKeySequence("Ctrl+C"), Memo1, &QPlainTextEdit::copy);
+    mnuCopy =
+        PopupMenu1->addAction(tr("Copy"), QKeySequence("Ctrl+C"), Memo1, &QPlainTextEdit::copy);
     mnuCopy->setObjectName("mnuCopy");
     Memo1->addActions({mnuSelectAll, mnuCopy});
     for (QAction* a : {mnuSelectAll, mnuCopy}) a->setShortcutContext(Qt::WidgetShortcut);
@@ -34,11 +35,11 @@ TFLogForm::TFLogForm(QWidget* parent) : QDialog(parent) {
     connect(Memo1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(Memo1->mapToGlobal(at)); });
 
-    btnClear = new QPushButton("Clear Log", this);
+    btnClear = new QPushButton(tr("Clear Log"), this);
     btnClear->setObjectName("btnClear");
     btnClear->setAutoDefault(false);
     connect(btnClear, &QPushButton::clicked, Memo1, &QPlainTextEdit::clear);
-    btnOK = new QPushButton("OK", this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName("btnOK");
     btnOK->setAutoDefault(false);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::reject); // the cancel key too

@@ -7,7 +7,7 @@
 
 namespace lw::gui {
 
-TQuestionDialog::TQuestionDialog(QWidget* parent, const char* name, const char* caption,
+TQuestionDialog::TQuestionDialog(QWidget* parent, const char* name, const QString& caption,
                                  int memoWidth)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(name);
@@ -16,7 +16,7 @@ TQuestionDialog::TQuestionDialog(QWidget* parent, const char* name, const char* 
     Memo1->setObjectName("Memo1");
 }
 
-QPushButton* TQuestionDialog::AddButton(const char* caption, const char* name, int answer) {
+QPushButton* TQuestionDialog::AddButton(const QString& caption, const char* name, int answer) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     connect(button, &QPushButton::clicked, this, [this, answer] {

@@ -18,10 +18,10 @@ public:
 
 protected:
     // `memoWidth`: the message memo's width in average characters.
-    TQuestionDialog(QWidget* parent, const char* name, const char* caption, int memoWidth);
+    TQuestionDialog(QWidget* parent, const char* name, const QString& caption, int memoWidth);
     // A button that ends the dialog with `answer` (any enum of the dialog's answers).
     template <class TAnswer>
-    QPushButton* AddAnswer(const char* caption, const char* name, TAnswer answer) {
+    QPushButton* AddAnswer(const QString& caption, const char* name, TAnswer answer) {
         return AddButton(caption, name, static_cast<int>(answer));
     }
     // Puts the memo over `buttons`.
@@ -33,7 +33,7 @@ protected:
     }
 
 private:
-    QPushButton* AddButton(const char* caption, const char* name, int answer);
+    QPushButton* AddButton(const QString& caption, const char* name, int answer);
     int Exec(int otherwise);
     int FAnswer = 0;
 };

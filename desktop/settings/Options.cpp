@@ -23,7 +23,7 @@ void BrowseIntoEdit(QLineEdit& edit, const QString& title, const QString& filter
 
 TFOptions::TFOptions(QWidget* parent) : QDialog(parent) {
     setObjectName("TFOptions");
-    setWindowTitle("File Options");
+    setWindowTitle(tr("File Options"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
     const auto named = [](auto* w, const char* name, const QString& hint = {}) {
@@ -31,30 +31,32 @@ TFOptions::TFOptions(QWidget* parent) : QDialog(parent) {
         if (!hint.isEmpty()) w->setToolTip(hint);
         return w;
     };
-    GroupBox1 = named(new QGroupBox("Translate Calculator Text Files", this), "GroupBox1");
-    rbtnTrans1 = named(new QRadioButton("1: No Translation", GroupBox1), "rbtnTrans1",
-                       "Do not translate ZQ characters");
-    rbtnTrans2 = named(new QRadioButton("2: Translate Codes 128-159", GroupBox1), "rbtnTrans2",
-                       "Translate ZQ characters 128-159 to tri-graphs or \\nnn form");
-    rbtnTrans3 = named(new QRadioButton("3: Translate Codes 128-255", GroupBox1), "rbtnTrans3",
-                       "Translate ZQ characters 128-255 to tri-graphs or \\nnn form");
+    GroupBox1 = named(new QGroupBox(tr("Translate Calculator Text Files"), this), "GroupBox1");
+    rbtnTrans1 = named(new QRadioButton(tr("1: No Translation"), GroupBox1), "rbtnTrans1",
+                       tr("Do not translate ZQ characters"));
+    rbtnTrans2 = named(new QRadioButton(tr("2: Translate Codes 128-159"), GroupBox1), "rbtnTrans2",
+                       tr("Translate ZQ characters 128-159 to tri-graphs or \\nnn form"));
+    rbtnTrans3 = named(new QRadioButton(tr("3: Translate Codes 128-255"), GroupBox1), "rbtnTrans3",
+                       tr("Translate ZQ characters 128-255 to tri-graphs or \\nnn form"));
     rbtnTrans3->setChecked(true);
-    chb031 = named(new QCheckBox("Translate Codes 0-31, 127 But Not LF (10)", GroupBox1), "chb031",
-                   "Also translate codes 0 to 31, 127 to \\nnn form.  Line Feed (10) will not be "
-                   "translated.");
-    chbAddCR = named(new QCheckBox("Add C/R to Line Feeds", GroupBox1), "chbAddCR",
-                     "Add a carriage return (x0D) after each line feed.");
+    chb031 =
+        named(new QCheckBox(tr("Translate Codes 0-31, 127 But Not LF (10)"), GroupBox1), "chb031",
+              tr("Also translate codes 0 to 31, 127 to \\nnn form.  Line Feed (10) will not be "
+                 "translated."));
+    chbAddCR = named(new QCheckBox(tr("Add C/R to Line Feeds"), GroupBox1), "chbAddCR",
+                     tr("Add a carriage return (x0D) after each line feed."));
     auto* translate = new QVBoxLayout(GroupBox1);
     for (QWidget* w : {static_cast<QWidget*>(rbtnTrans1), static_cast<QWidget*>(rbtnTrans2),
                        static_cast<QWidget*>(rbtnTrans3), static_cast<QWidget*>(chb031),
                        static_cast<QWidget*>(chbAddCR)})
         translate->addWidget(w);
 
-    GroupBox2 = named(new QGroupBox("Editor for Calculator Text Files", this), "GroupBox2");
-    edtEditor = named(new QLineEdit(GroupBox2), "edtEditor",
-                      "Command line for text editor.  Use \" if there are spaces in file path.");
-    btnBrowseEditor = named(new QPushButton("Browse", GroupBox2), "btnBrowseEditor");
-    auto* editorLabel = new QLabel("&Command:", GroupBox2);
+    GroupBox2 = named(new QGroupBox(tr("Editor for Calculator Text Files"), this), "GroupBox2");
+    edtEditor =
+        named(new QLineEdit(GroupBox2), "edtEditor",
+              tr("Command line for text editor.  Use \" if there are spaces in file path."));
+    btnBrowseEditor = named(new QPushButton(tr("Browse"), GroupBox2), "btnBrowseEditor");
+    auto* editorLabel = new QLabel(tr("&Command:"), GroupBox2);
     editorLabel->setBuddy(edtEditor);
     auto* editor = new QHBoxLayout(GroupBox2);
     editor->addWidget(editorLabel);
@@ -62,14 +64,14 @@ TFOptions::TFOptions(QWidget* parent) : QDialog(parent) {
     editor->addWidget(btnBrowseEditor);
     edtEditor->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
 
-    GroupBox3 = named(new QGroupBox("Other Options", this), "GroupBox3");
-    chbAddExtension = named(new QCheckBox("Add .zq Extension to File Names", GroupBox3),
-                            "chbAddExtension", "Use .zq file extension for binary files");
+    GroupBox3 = named(new QGroupBox(tr("Other Options"), this), "GroupBox3");
+    chbAddExtension = named(new QCheckBox(tr("Add .zq Extension to File Names"), GroupBox3),
+                            "chbAddExtension", tr("Use .zq file extension for binary files"));
     (new QVBoxLayout(GroupBox3))->addWidget(chbAddExtension);
 
-    btnOK = named(new QPushButton("OK", this), "btnOK");
+    btnOK = named(new QPushButton(tr("OK"), this), "btnOK");
     btnOK->setDefault(true);
-    btnCancel = named(new QPushButton("Cancel", this), "btnCancel");
+    btnCancel = named(new QPushButton(tr("Cancel"), this), "btnCancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);
@@ -85,7 +87,7 @@ TFOptions::TFOptions(QWidget* parent) : QDialog(parent) {
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnBrowseEditor, &QPushButton::clicked, this,
-            [this] { BrowseIntoEdit(*edtEditor, "Editor Program", "Programs (*)"); });
+            [this] { BrowseIntoEdit(*edtEditor, tr("Editor Program"), tr("Programs (*)")); });
 }
 
 int TFOptions::ShowOptions(TCalcState& state, std::string& editor) {

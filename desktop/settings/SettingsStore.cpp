@@ -26,8 +26,9 @@ void ReportFailure(const QString& location) {
     if (FailureReported()) return;
     FailureReported() = true;
     const QString text =
-        QStringLiteral("Settings could not be saved: %1 cannot be written (read-only folder or "
-                       "disk full). The previous settings file was kept.")
+        QCoreApplication::translate("lw::gui::TSettingsStore",
+                                    "Settings could not be saved: %1 cannot be written (read-only "
+                                    "folder or disk full). The previous settings file was kept.")
             .arg(location);
     if (FailureSink())
         FailureSink()(text);

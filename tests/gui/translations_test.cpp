@@ -1,0 +1,369 @@
+// The desktop program in each of its languages: the language chosen from --lang and the
+// locale conventions, the translations found, the help window following the language, no
+// text cut off in any window under any translation, the program started under each locale
+// showing its menus in that language, and the accessible names unchanged under English.
+#include "capture/ScreenCapt.h"
+#include "cmdwin/VorlCmd.h"
+#include "log/CmStatus.h"
+#include "log/CmndStatus.h"
+#include "log/CnctStatus.h"
+#include "log/LogIt.h"
+#include "mainwin/About.h"
+#include "mainwin/BadFileForm.h"
+#include "mainwin/Help.h"
+#include "mainwin/Properties.h"
+#include "mainwin/ReplaceFile.h"
+#include "mainwin/ZQDir.h"
+#include "prompts/DownLd.h"
+#include "settings/Language.h"
+#include "settings/Options.h"
+#include "settings/SettingsStore.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+using namespace lw;
+using namespace lw::gui;
+
+namespace {
+
+// The locale variables, set for one test and put back afterwards.
+class TLocaleEnv {
+public:
+    TLocaleEnv(const char* language, const char* lcAll, const char* lcMessages, const char* lang) {
+        Set("LANGUAGE", language);
+        Set("LC_ALL", lcAll);
+        Set("LC_MESSAGES", lcMessages);
+        Set("LANG", lang);
+    }
+    ~TLocaleEnv() {
+        for (auto it = FSaved.rbegin(); it != FSaved.rend(); ++it) {
+            if (it->second.isNull())
+                qunsetenv(it->first);
+            else
+                qputenv(it->first, it->second);
+        }
+    }
+
+private:
+    void Set(const char* name, const char* value) {
+        FSaved.emplace_back(name, qgetenv(name));
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    std::vector<std::pair<const char*, QByteArray>> FSaved;
+};
+
+// The widgets whose text the user reads, checked for being cut: a label's or button's size
+// hint fits the size it got (a word-wrapped label: its height for the width it got), a group
+// box is wide enough for its title, and a read-only memo shows its text without scrolling.
+QStringList CutTexts(QWidget& top) {
+    QStringList cut;
+    const auto report = [&cut](QWidget* w, const QString& text, QSize want) {
+        cut << QString("%1 \"%2\": wants %3x%4, has %5x%6")
+                   .arg(w->objectName(), text)
+                   .arg(want.width())
+                   .arg(want.height())
+                   .arg(w->width())
+                   .arg(w->height());
+    };
+    for (QLabel* l : top.findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(&top) || l->text().isEmpty()) continue;
+        const QSize want =
+            l->wordWrap() ? QSize(l->width(), l->heightForWidth(l->width())) : l->sizeHint();
+        if (want.width() > l->width() || want.height() > l->height()) report(l, l->text(), want);
+    }
+    for (QAbstractButton* b : top.findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(&top) || b->text().isEmpty()) continue;
+        if (b->sizeHint().width() > b->width()) report(b, b->text(), b->sizeHint());
+    }
+    for (QGroupBox* g : top.findChildren<QGroupBox*>()) {
+        if (!g->isVisibleTo(&top)) continue;
+        if (g->minimumSizeHint().width() > g->width()) report(g, g->title(), g->minimumSizeHint());
+    }
+    for (QPlainTextEdit* m : top.findChildren<QPlainTextEdit*>()) {
+        if (!m->isVisibleTo(&top) || !m->isReadOnly() ||
+            m->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+            continue;
+        if (m->verticalScrollBar()->maximum() > 0)
+            report(m, m->toPlainText().left(40), m->document()->size().toSize());
+    }
+    return cut;
+}
+
+// Shows `w`, lets it lay itself out and collects what is cut in it.
+QStringList ShownCutTexts(QWidget& w) {
+    w.show();
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    QStringList cut = CutTexts(w);
+    for (QString& c : cut) c.prepend(w.objectName() + ": ");
+    w.hide();
+    return cut;
+}
+
+// Every menu of `bar` opened in turn: each item's text fits the menu, and the bar shows every
+// title without an overflow button.
+QStringList CutMenus(QMenuBar& bar) {
+    QStringList cut;
+    for (QAction* title : bar.actions()) {
+        if (!title->isVisible()) continue;
+        const QRect at = bar.actionGeometry(title);
+        if (at.isEmpty() || at.right() > bar.width())
+            cut << QString("menu bar: \"%1\" does not fit").arg(title->text());
+        QMenu* menu = title->menu();
+        if (!menu) continue;
+        menu->popup(bar.mapToGlobal(at.bottomLeft()));
+        QCoreApplication::processEvents();
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            const QRect item = menu->actionGeometry(a);
+            const int text = menu->fontMetrics().horizontalAdvance(QString(a->text()).remove('&'));
+            if (item.width() < text)
+                cut << QString("menu %1: \"%2\" does not fit").arg(title->text(), a->text());
+        }
+        menu->hide();
+    }
+    return cut;
+}
+
+// In a child process: the program's start under the inherited locale variables, then the
+// first menu title of the main window on standard output.
+int PrintMenuTitle(int argc, char** argv) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    InstallTranslations(PickLanguage(PreferredLanguages({})));
+    ApplySettingsNames();
+    TFZQDir window;
+    std::printf("%s\n%s\n", qPrintable(QLocale().name()),
+                qPrintable(window.menuBar()->actions().constFirst()->text()));
+    return 0;
+}
+
+} // namespace
+
+class TTranslationsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void LanguageFollowsTheLocaleConventions() {
+        // PickLanguage: the first language the program speaks; English and C end the search.
+        QCOMPARE(PickLanguage({"de_DE.UTF-8"}), QString("de"));
+        QCOMPARE(PickLanguage({"pt-BR", "de"}), QString("pt"));
+        QCOMPARE(PickLanguage({"sv_SE", "it_IT@euro"}), QString("it"));
+        QCOMPARE(PickLanguage({"en_GB", "fr"}), QString("en"));
+        QCOMPARE(PickLanguage({"C.UTF-8", "fr"}), QString("en"));
+        QCOMPARE(PickLanguage({"POSIX"}), QString("en"));
+        QCOMPARE(PickLanguage({"sv", "fi"}), QString("en"));
+        QCOMPARE(PickLanguage({}), QString("en"));
+
+        const auto chosen = [] { return PickLanguage(PreferredLanguages({})); };
+        {
+            const TLocaleEnv env(nullptr, nullptr, nullptr, "de_DE.UTF-8");
+            QCOMPARE(chosen(), QString("de"));
+            // --lang wins over everything.
+            QCOMPARE(PickLanguage(PreferredLanguages("es")), QString("es"));
+        }
+        {
+            // LANGUAGE is a list of preferences before the locale; unknown ones are skipped.
+            const TLocaleEnv env("sv:nl:fr", nullptr, nullptr, "de_DE.UTF-8");
+            QCOMPARE(chosen(), QString("nl"));
+        }
+        {
+            // LC_ALL before LC_MESSAGES before LANG.
+            const TLocaleEnv env(nullptr, "fr_FR.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8");
+            QCOMPARE(chosen(), QString("fr"));
+            const TLocaleEnv env2(nullptr, nullptr, "it_IT.UTF-8", "de_DE.UTF-8");
+            QCOMPARE(chosen(), QString("it"));
+        }
+        {
+            // Under the C locale LANGUAGE does not count, as with every other program.
+            const TLocaleEnv env("fr", nullptr, nullptr, "C");
+            QCOMPARE(chosen(), QString("en"));
+        }
+    }
+
+    void EachLanguageIsBuiltAndTheHelpFollows() {
+        for (const QString& code : TranslationLanguages()) {
+            // Embedded in the program, and beside it in the build folder.
+            QVERIFY2(QFile::exists(":/translations/linkwell_" + code + ".qm"), qPrintable(code));
+            QVERIFY2(QFile::exists(LW_BINARY_DIR "/translations/linkwell_" + code + ".qm"),
+                     qPrintable(code));
+            const TInstalled installed(code);
+            QVERIFY2(installed.Found, qPrintable(code));
+            QCOMPARE(QLocale().name().left(2), code);
+            // The help window looks up its folder by the default locale's language.
+            if (QDir(LW_SOURCE_DIR "/docs/help-" + code).exists())
+                QCOMPARE(HelpFolder(LW_BINARY_DIR, QLocale().language()),
+                         QString(LW_BINARY_DIR "/help-" + code));
+        }
+        const TInstalled english("en");
+        QCOMPARE(HelpFolder(LW_BINARY_DIR, QLocale().language()), QString(LW_BINARY_DIR "/help"));
+    }
+
+    void CutTextsAreFound() {
+        // The check itself: a label, a button and a memo too small for their texts are found.
+        QDialog d;
+        d.setObjectName("d");
+        auto* label = new QLabel("A label much wider than its place", &d);
+        label->setObjectName("label");
+        label->setGeometry(0, 0, 40, 30);
+        auto* button = new QPushButton("A long button caption", &d);
+        button->setObjectName("button");
+        button->setGeometry(0, 40, 40, 30);
+        auto* memo = new QPlainTextEdit("1\n2\n3\n4\n5\n6\n7\n8", &d);
+        memo->setReadOnly(true);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setGeometry(0, 80, 100, 30);
+        const QStringList cut = ShownCutTexts(d);
+        QCOMPARE(cut.size(), 3);
+        QVERIFY(cut[0].startsWith("d: label \"A label"));
+    }
+
+    void NoTextIsCutInAnyLanguage() {
+        QStringList languages = TranslationLanguages();
+        languages.prepend("en");
+        for (const QString& code : languages) {
+            const TInstalled installed(code);
+            QStringList cut;
+            TFZQDir main;
+            cut += ShownCutTexts(main);
+            main.show();
+            cut += CutMenus(*main.menuBar());
+            TFDownLd prompt(true);
+            for (int k = 0; k <= 10; ++k) {
+                prompt.SetPrompt(static_cast<TPromptKind>(k));
+                cut += ShownCutTexts(prompt);
+            }
+            TFLogForm log;
+            TFCmStatus progress(&log);
+            TFCmndStatus busy;
+            TFCnctStatus connecting;
+            TFOptions options;
+            TFAboutForm about;
+            TFBadFile badFile;
+            TFReplaceFile replace;
+            TFProperty property;
+            TFVorlCmd command(main);
+            THelpWindow help;
+            for (QWidget* w : std::initializer_list<QWidget*>{&log, &progress, &busy, &connecting,
+                                                              &options, &about, &badFile, &replace,
+                                                              &property, &command, &help})
+                cut += ShownCutTexts(*w);
+            auto* capture = new TFCapture; // deletes itself on closing
+            cut += ShownCutTexts(*capture);
+            capture->show();
+            cut += CutMenus(*capture->menuBar());
+            capture->close();
+            main.close();
+            QVERIFY2(cut.isEmpty(), qPrintable(code + ":\n" + cut.join('\n')));
+        }
+    }
+
+    void TheProgramStartsInTheLocalesLanguage() {
+        const QStringList locales = {"C",           "en_US.UTF-8", "nl_NL.UTF-8", "fr_FR.UTF-8",
+                                     "de_DE.UTF-8", "pt_PT.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8"};
+        for (const QString& locale : locales) {
+            const QString code = PickLanguage({locale});
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove("LANGUAGE");
+            env.remove("LC_ALL");
+            env.remove("LC_MESSAGES");
+            env.insert("LANG", locale);
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {"--print-menu-title"});
+            QVERIFY(child.waitForFinished(60000));
+            QCOMPARE(child.exitCode(), 0);
+            const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split('\n');
+            QVERIFY2(lines.size() >= 2, qPrintable(locale));
+            QCOMPARE(lines[0].left(2), code);
+            // The title as the language's translation has it ("&File" where it has none yet).
+            QTranslator translator;
+            QString expected;
+            if (code != "en" && translator.load("linkwell_" + code, ":/translations"))
+                expected = translator.translate("TFZQDir", "&File");
+            if (expected.isEmpty()) expected = "&File";
+            QCOMPARE(lines[1], expected);
+        }
+    }
+
+    void AccessibleNamesStayUnderEnglishAndC() {
+        for (const char* locale : {"C", "en_US.UTF-8"}) {
+            const TInstalled installed(PickLanguage({locale}));
+            TFZQDir main;
+            main.show();
+            QCoreApplication::processEvents();
+            const auto name = [](QWidget* w) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+                return a ? a->text(QAccessible::Name) : QString();
+            };
+            const auto description = [](QWidget* w) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+                return a ? a->text(QAccessible::Description) : QString();
+            };
+            QCOMPARE(name(main.findChild<QWidget*>("TreeView1")), QString("Directory tree"));
+            QCOMPARE(name(main.findChild<QWidget*>("ListView1")), QString("Variable list"));
+            QCOMPARE(name(main.findChild<QWidget*>("ListIcons")), QString("Variable list"));
+            QCOMPARE(description(main.findChild<QWidget*>("StatusPanel0")),
+                     QString("Last command"));
+            QCOMPARE(description(main.findChild<QWidget*>("StatusPanel1")),
+                     QString("Calculator version and free memory"));
+            // The toolbar's boxes have their buddy labels (a box's name is its current item).
+            const auto buddyText = [](QWidget& window, const char* box) {
+                for (QLabel* l : window.findChildren<QLabel*>())
+                    if (l->buddy() && l->buddy()->objectName() == box) return l->text();
+                return QString();
+            };
+            QCOMPARE(buddyText(main, "cmboPort"), QString("  Connect using:"));
+            QCOMPARE(buddyText(main, "cmboSpeed"), QString("Speed:"));
+            TFOptions options;
+            QCOMPARE(name(options.findChild<QWidget*>("edtEditor")), QString("Command:"));
+            QCOMPARE(buddyText(options, "edtEditor"), QString("&Command:"));
+            TFProperty property;
+            QCOMPARE(buddyText(property, "ListBox1"), QString("File name(s)"));
+            TFVorlCmd command(main);
+            QCOMPARE(name(command.findChild<QWidget*>("Memo1")), QString("Stack picture"));
+            THelpWindow help;
+            QCOMPARE(name(help.Browser), QString("Help page"));
+            main.close();
+        }
+    }
+
+private:
+    // A language's translations installed for one test, taken out again afterwards.
+    struct TInstalled {
+        explicit TInstalled(const QString& code) {
+            Before = QCoreApplication::instance()->findChildren<QTranslator*>();
+            Found = InstallTranslations(code);
+        }
+        ~TInstalled() {
+            for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>())
+                if (!Before.contains(t)) {
+                    QCoreApplication::removeTranslator(t);
+                    delete t;
+                }
+            QLocale::setDefault(QLocale::c());
+        }
+        QList<QTranslator*> Before;
+        bool Found = false;
+    };
+};
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--print-menu-title") == 0)
+        return PrintMenuTitle(argc, argv);
+    QApplication app(argc, argv);
+    ApplySettingsNames();
+    TTranslationsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "translations_test.moc"
