@@ -540,6 +540,178 @@ Klicken Sie andernfalls auf ABBRECHEN.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>lw::gui::TFCapture</name>
+    <message>
+        <source>JPEG Files (*.jpg *.jpeg)</source>
+        <translation>JPEG-Dateien (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>PNG-Dateien (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>Captured Screen</source>
+        <translation>Aufgenommener Bildschirm</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save the image to a file</source>
+        <translation>Das Bild in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder…</source>
+        <translation>Jede Aufnahme in Ordner speichern…</translation>
+    </message>
+    <message>
+        <source>Save every further capture as a numbered PNG file in a folder</source>
+        <translation>Jede weitere Aufnahme als nummerierte PNG-Datei in einem Ordner speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the capture window</source>
+        <translation>Das Aufnahmefenster schließen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy image to clipboard</source>
+        <translation>Bild in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Show Border</source>
+        <translation>Rahmen anzeigen</translation>
+    </message>
+    <message>
+        <source>Apply/remove the frame and space options</source>
+        <translation>Rahmen- und Abstandsoptionen anwenden oder entfernen</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Size of added black frame</source>
+        <translation>Breite des hinzugefügten schwarzen Rahmens</translation>
+    </message>
+    <message>
+        <source>Add Space</source>
+        <translation>Abstand hinzufügen</translation>
+    </message>
+    <message>
+        <source>White space between frame and screen capture</source>
+        <translation>Weißer Abstand zwischen Rahmen und Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>x%1</source>
+        <translation>x%1</translation>
+    </message>
+    <message>
+        <source>Set size of the capture window</source>
+        <translation>Größe des Aufnahmefensters festlegen</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window to Image</source>
+        <translation>&amp;Fenster an Bild anpassen</translation>
+    </message>
+    <message>
+        <source>Adjust the window size to match the captured image</source>
+        <translation>Die Fenstergröße an das aufgenommene Bild anpassen</translation>
+    </message>
+    <message>
+        <source>Processing Image</source>
+        <translation>Bild wird verarbeitet</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard</source>
+        <translation>In die Zwischenablage kopiert</translation>
+    </message>
+    <message>
+        <source>Save Captured Screen</source>
+        <translation>Aufgenommenen Bildschirm speichern</translation>
+    </message>
+    <message>
+        <source>Each capture is saved in %1</source>
+        <translation>Jede Aufnahme wird in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder</source>
+        <translation>Jede Aufnahme in Ordner speichern</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmStatus</name>
+    <message>
+        <source>Cancel    </source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmndStatus</name>
+    <message>
+        <source>Calculator is Working</source>
+        <translation>Taschenrechner arbeitet</translation>
+    </message>
+    <message>
+        <source>The calculator is busy, please wait for it to complete the commands.
+
+You may press CANCEL to stop the PC side of the connection but the calculator will continue on its own.</source>
+        <translation>Der Taschenrechner ist beschäftigt. Bitte warten Sie, bis er die Befehle ausgeführt hat.
+
+Sie können auf ABBRECHEN klicken, um die Verbindung auf der PC-Seite zu beenden; der Taschenrechner arbeitet jedoch allein weiter.</translation>
+    </message>
+    <message>
+        <source>Cancel   </source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCnctStatus</name>
+    <message>
+        <source>Looking for Calculator</source>
+        <translation>Taschenrechner wird gesucht</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
@@ -556,6 +728,220 @@ Klicken Sie andernfalls auf ABBRECHEN.<byte value="xd"/>
     <message>
         <source>Cancel    </source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFLogForm</name>
+    <message>
+        <source>LogForm</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Protokoll leeren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFOptions</name>
+    <message>
+        <source>File Options</source>
+        <translation>Dateioptionen</translation>
+    </message>
+    <message>
+        <source>Translate Calculator Text Files</source>
+        <translation>Textdateien des Taschenrechners umsetzen</translation>
+    </message>
+    <message>
+        <source>1: No Translation</source>
+        <translation>1: Keine Umsetzung</translation>
+    </message>
+    <message>
+        <source>Do not translate ZQ characters</source>
+        <translation>ZQ-Zeichen nicht umsetzen</translation>
+    </message>
+    <message>
+        <source>2: Translate Codes 128-159</source>
+        <translation>2: Codes 128-159 umsetzen</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-159 to tri-graphs or \nnn form</source>
+        <translation>ZQ-Zeichen 128-159 in Trigraphen oder die Form \nnn umsetzen</translation>
+    </message>
+    <message>
+        <source>3: Translate Codes 128-255</source>
+        <translation>3: Codes 128-255 umsetzen</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-255 to tri-graphs or \nnn form</source>
+        <translation>ZQ-Zeichen 128-255 in Trigraphen oder die Form \nnn umsetzen</translation>
+    </message>
+    <message>
+        <source>Translate Codes 0-31, 127 But Not LF (10)</source>
+        <translation>Codes 0-31, 127 umsetzen, außer LF (10)</translation>
+    </message>
+    <message>
+        <source>Also translate codes 0 to 31, 127 to \nnn form.  Line Feed (10) will not be translated.</source>
+        <translation>Auch die Codes 0 bis 31 und 127 in die Form \nnn umsetzen. Der Zeilenvorschub (10) wird nicht umgesetzt.</translation>
+    </message>
+    <message>
+        <source>Add C/R to Line Feeds</source>
+        <translation>CR an Zeilenvorschübe anfügen</translation>
+    </message>
+    <message>
+        <source>Add a carriage return (x0D) after each line feed.</source>
+        <translation>Nach jedem Zeilenvorschub einen Wagenrücklauf (x0D) einfügen.</translation>
+    </message>
+    <message>
+        <source>Editor for Calculator Text Files</source>
+        <translation>Editor für Textdateien des Taschenrechners</translation>
+    </message>
+    <message>
+        <source>Command line for text editor.  Use &quot; if there are spaces in file path.</source>
+        <translation>Befehlszeile des Texteditors. Verwenden Sie &quot;, wenn der Dateipfad Leerzeichen enthält.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Befehl:</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Add .zq Extension to File Names</source>
+        <translation>Endung .zq an Dateinamen anfügen</translation>
+    </message>
+    <message>
+        <source>Use .zq file extension for binary files</source>
+        <translation>Die Endung .zq für Binärdateien verwenden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Editor Program</source>
+        <translation>Editorprogramm</translation>
+    </message>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programme (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFVorlCmd</name>
+    <message>
+        <source><byte value="xd"/>
+                      - -  WARNING  - -<byte value="xd"/>
+<byte value="xd"/>
+Some commands can disconnect the calculator or change<byte value="xd"/>
+the directory structure.  Be very careful!<byte value="xd"/>
+<byte value="xd"/>
+Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
+<byte value="xd"/>
+Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
+update the stack.</source>
+        <translation><byte value="xd"/>
+                      - -  WARNUNG  - -<byte value="xd"/>
+<byte value="xd"/>
+Manche Befehle können die Verbindung zum Taschenrechner trennen<byte value="xd"/>
+oder die Verzeichnisstruktur ändern.  Seien Sie sehr vorsichtig!<byte value="xd"/>
+<byte value="xd"/>
+Mit F5 lässt sich das Hauptfenster aktualisieren.<byte value="xd"/>
+<byte value="xd"/>
+ENTER allein im Befehlsfeld<byte value="xd"/>
+aktualisiert den Stack.</translation>
+    </message>
+    <message>
+        <source>Calculator Commands</source>
+        <translation>Taschenrechner-Befehle</translation>
+    </message>
+    <message>
+        <source>Stack picture</source>
+        <translation>Stack-Anzeige</translation>
+    </message>
+    <message>
+        <source>History of commands.  Right click for menu.</source>
+        <translation>Befehlsverlauf. Rechtsklick für das Menü.</translation>
+    </message>
+    <message>
+        <source>Automatically Update Stack Picture</source>
+        <translation>Stack-Anzeige automatisch aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh stack after every command</source>
+        <translation>Stack nach jedem Befehl aktualisieren</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Befehl:</translation>
+    </message>
+    <message>
+        <source>Type RPN command, press ENTER</source>
+        <translation>RPN-Befehl eingeben, Eingabetaste drücken</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh the stack data</source>
+        <translation>Die Stack-Daten aktualisieren</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Send the command to the calculator</source>
+        <translation>Den Befehl an den Taschenrechner senden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TSettingsStore</name>
+    <message>
+        <source>Settings could not be saved: %1 cannot be written (read-only folder or disk full). The previous settings file was kept.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1 kann nicht geschrieben werden (schreibgeschützter Ordner oder Datenträger voll). Die bisherige Einstellungsdatei wurde beibehalten.</translation>
     </message>
 </context>
 </TS>

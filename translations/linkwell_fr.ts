@@ -540,6 +540,178 @@ Sinon, cliquez sur ANNULER.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>lw::gui::TFCapture</name>
+    <message>
+        <source>JPEG Files (*.jpg *.jpeg)</source>
+        <translation>Fichiers JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Images bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>Fichiers PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Captured Screen</source>
+        <translation>Écran capturé</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save the image to a file</source>
+        <translation>Enregistrer l&apos;image dans un fichier</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder…</source>
+        <translation>Enregistrer chaque capture dans un dossier…</translation>
+    </message>
+    <message>
+        <source>Save every further capture as a numbered PNG file in a folder</source>
+        <translation>Enregistrer chaque capture suivante comme fichier PNG numéroté dans un dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the capture window</source>
+        <translation>Fermer la fenêtre de capture</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy image to clipboard</source>
+        <translation>Copier l&apos;image dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Show Border</source>
+        <translation>Afficher le cadre</translation>
+    </message>
+    <message>
+        <source>Apply/remove the frame and space options</source>
+        <translation>Appliquer ou retirer les options de cadre et d&apos;espace</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Cadre</translation>
+    </message>
+    <message>
+        <source>Size of added black frame</source>
+        <translation>Taille du cadre noir ajouté</translation>
+    </message>
+    <message>
+        <source>Add Space</source>
+        <translation>Ajouter un espace</translation>
+    </message>
+    <message>
+        <source>White space between frame and screen capture</source>
+        <translation>Espace blanc entre le cadre et la capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>x%1</source>
+        <translation>x%1</translation>
+    </message>
+    <message>
+        <source>Set size of the capture window</source>
+        <translation>Régler la taille de la fenêtre de capture</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window to Image</source>
+        <translation>Ajuster la &amp;fenêtre à l&apos;image</translation>
+    </message>
+    <message>
+        <source>Adjust the window size to match the captured image</source>
+        <translation>Adapter la taille de la fenêtre à l&apos;image capturée</translation>
+    </message>
+    <message>
+        <source>Processing Image</source>
+        <translation>Traitement de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard</source>
+        <translation>Copié dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Save Captured Screen</source>
+        <translation>Enregistrer l&apos;écran capturé</translation>
+    </message>
+    <message>
+        <source>Each capture is saved in %1</source>
+        <translation>Chaque capture est enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder</source>
+        <translation>Enregistrer chaque capture dans un dossier</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmStatus</name>
+    <message>
+        <source>Cancel    </source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmndStatus</name>
+    <message>
+        <source>Calculator is Working</source>
+        <translation>La calculatrice travaille</translation>
+    </message>
+    <message>
+        <source>The calculator is busy, please wait for it to complete the commands.
+
+You may press CANCEL to stop the PC side of the connection but the calculator will continue on its own.</source>
+        <translation>La calculatrice est occupée ; attendez qu&apos;elle ait terminé les commandes.
+
+Vous pouvez cliquer sur ANNULER pour arrêter la connexion côté PC, mais la calculatrice continuera seule.</translation>
+    </message>
+    <message>
+        <source>Cancel   </source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCnctStatus</name>
+    <message>
+        <source>Looking for Calculator</source>
+        <translation>Recherche de la calculatrice</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
@@ -556,6 +728,220 @@ Sinon, cliquez sur ANNULER.<byte value="xd"/>
     <message>
         <source>Cancel    </source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFLogForm</name>
+    <message>
+        <source>LogForm</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Effacer le journal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFOptions</name>
+    <message>
+        <source>File Options</source>
+        <translation>Options de fichier</translation>
+    </message>
+    <message>
+        <source>Translate Calculator Text Files</source>
+        <translation>Conversion des fichiers texte de la calculatrice</translation>
+    </message>
+    <message>
+        <source>1: No Translation</source>
+        <translation>1 : Aucune conversion</translation>
+    </message>
+    <message>
+        <source>Do not translate ZQ characters</source>
+        <translation>Ne pas convertir les caractères ZQ</translation>
+    </message>
+    <message>
+        <source>2: Translate Codes 128-159</source>
+        <translation>2 : Convertir les codes 128-159</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-159 to tri-graphs or \nnn form</source>
+        <translation>Convertir les caractères ZQ 128-159 en trigraphes ou sous la forme \nnn</translation>
+    </message>
+    <message>
+        <source>3: Translate Codes 128-255</source>
+        <translation>3 : Convertir les codes 128-255</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-255 to tri-graphs or \nnn form</source>
+        <translation>Convertir les caractères ZQ 128-255 en trigraphes ou sous la forme \nnn</translation>
+    </message>
+    <message>
+        <source>Translate Codes 0-31, 127 But Not LF (10)</source>
+        <translation>Convertir les codes 0-31, 127 sauf LF (10)</translation>
+    </message>
+    <message>
+        <source>Also translate codes 0 to 31, 127 to \nnn form.  Line Feed (10) will not be translated.</source>
+        <translation>Convertir aussi les codes 0 à 31 et 127 sous la forme \nnn. Le saut de ligne (10) n&apos;est pas converti.</translation>
+    </message>
+    <message>
+        <source>Add C/R to Line Feeds</source>
+        <translation>Ajouter CR aux sauts de ligne</translation>
+    </message>
+    <message>
+        <source>Add a carriage return (x0D) after each line feed.</source>
+        <translation>Ajouter un retour chariot (x0D) après chaque saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Editor for Calculator Text Files</source>
+        <translation>Éditeur pour les fichiers texte de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Command line for text editor.  Use &quot; if there are spaces in file path.</source>
+        <translation>Ligne de commande de l&apos;éditeur de texte. Utilisez &quot; si le chemin contient des espaces.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Commande :</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Autres options</translation>
+    </message>
+    <message>
+        <source>Add .zq Extension to File Names</source>
+        <translation>Ajouter l&apos;extension .zq aux noms de fichier</translation>
+    </message>
+    <message>
+        <source>Use .zq file extension for binary files</source>
+        <translation>Utiliser l&apos;extension .zq pour les fichiers binaires</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Editor Program</source>
+        <translation>Programme éditeur</translation>
+    </message>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programmes (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFVorlCmd</name>
+    <message>
+        <source><byte value="xd"/>
+                      - -  WARNING  - -<byte value="xd"/>
+<byte value="xd"/>
+Some commands can disconnect the calculator or change<byte value="xd"/>
+the directory structure.  Be very careful!<byte value="xd"/>
+<byte value="xd"/>
+Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
+<byte value="xd"/>
+Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
+update the stack.</source>
+        <translation><byte value="xd"/>
+                      - -  AVERTISSEMENT  - -<byte value="xd"/>
+<byte value="xd"/>
+Certaines commandes peuvent déconnecter la calculatrice<byte value="xd"/>
+ou modifier l&apos;arborescence des répertoires.  Soyez très prudent !<byte value="xd"/>
+<byte value="xd"/>
+F5 permet d&apos;actualiser la fenêtre principale.<byte value="xd"/>
+<byte value="xd"/>
+ENTRÉE seule, dans la zone de commande,<byte value="xd"/>
+met à jour la pile.</translation>
+    </message>
+    <message>
+        <source>Calculator Commands</source>
+        <translation>Commandes de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Stack picture</source>
+        <translation>Image de la pile</translation>
+    </message>
+    <message>
+        <source>History of commands.  Right click for menu.</source>
+        <translation>Historique des commandes. Clic droit pour le menu.</translation>
+    </message>
+    <message>
+        <source>Automatically Update Stack Picture</source>
+        <translation>Mettre à jour l&apos;image de la pile automatiquement</translation>
+    </message>
+    <message>
+        <source>Refresh stack after every command</source>
+        <translation>Actualiser la pile après chaque commande</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Commande :</translation>
+    </message>
+    <message>
+        <source>Type RPN command, press ENTER</source>
+        <translation>Tapez une commande RPN, appuyez sur Entrée</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Refresh the stack data</source>
+        <translation>Actualiser les données de la pile</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Send the command to the calculator</source>
+        <translation>Envoyer la commande à la calculatrice</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TSettingsStore</name>
+    <message>
+        <source>Settings could not be saved: %1 cannot be written (read-only folder or disk full). The previous settings file was kept.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres : %1 ne peut pas être écrit (dossier en lecture seule ou disque plein). L&apos;ancien fichier de paramètres a été conservé.</translation>
     </message>
 </context>
 </TS>

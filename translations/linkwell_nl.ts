@@ -540,6 +540,178 @@ Klik anders op ANNULEREN.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>lw::gui::TFCapture</name>
+    <message>
+        <source>JPEG Files (*.jpg *.jpeg)</source>
+        <translation>JPEG-bestanden (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>PNG-bestanden (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Schermopname</translation>
+    </message>
+    <message>
+        <source>Captured Screen</source>
+        <translation>Vastgelegd scherm</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>Save the image to a file</source>
+        <translation>De afbeelding in een bestand opslaan</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder…</source>
+        <translation>Elke opname in map opslaan…</translation>
+    </message>
+    <message>
+        <source>Save every further capture as a numbered PNG file in a folder</source>
+        <translation>Elke volgende opname als genummerd PNG-bestand in een map opslaan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Close the capture window</source>
+        <translation>Het opnamevenster sluiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy image to clipboard</source>
+        <translation>Afbeelding naar klembord kopiëren</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>Show Border</source>
+        <translation>Rand tonen</translation>
+    </message>
+    <message>
+        <source>Apply/remove the frame and space options</source>
+        <translation>De opties voor rand en witruimte toepassen of verwijderen</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Size of added black frame</source>
+        <translation>Breedte van de toegevoegde zwarte rand</translation>
+    </message>
+    <message>
+        <source>Add Space</source>
+        <translation>Witruimte toevoegen</translation>
+    </message>
+    <message>
+        <source>White space between frame and screen capture</source>
+        <translation>Witruimte tussen rand en schermopname</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>x%1</source>
+        <translation>x%1</translation>
+    </message>
+    <message>
+        <source>Set size of the capture window</source>
+        <translation>Grootte van het opnamevenster instellen</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window to Image</source>
+        <translation>&amp;Venster aan afbeelding aanpassen</translation>
+    </message>
+    <message>
+        <source>Adjust the window size to match the captured image</source>
+        <translation>De venstergrootte aanpassen aan de vastgelegde afbeelding</translation>
+    </message>
+    <message>
+        <source>Processing Image</source>
+        <translation>Afbeelding verwerken</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard</source>
+        <translation>Naar klembord gekopieerd</translation>
+    </message>
+    <message>
+        <source>Save Captured Screen</source>
+        <translation>Vastgelegd scherm opslaan</translation>
+    </message>
+    <message>
+        <source>Each capture is saved in %1</source>
+        <translation>Elke opname wordt opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder</source>
+        <translation>Elke opname in map opslaan</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 opgeslagen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmStatus</name>
+    <message>
+        <source>Cancel    </source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmndStatus</name>
+    <message>
+        <source>Calculator is Working</source>
+        <translation>Rekenmachine is bezig</translation>
+    </message>
+    <message>
+        <source>The calculator is busy, please wait for it to complete the commands.
+
+You may press CANCEL to stop the PC side of the connection but the calculator will continue on its own.</source>
+        <translation>De rekenmachine is bezig. Wacht tot de opdrachten zijn voltooid.
+
+U kunt op ANNULEREN klikken om de verbinding aan de pc-kant te stoppen, maar de rekenmachine gaat zelf door.</translation>
+    </message>
+    <message>
+        <source>Cancel   </source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCnctStatus</name>
+    <message>
+        <source>Looking for Calculator</source>
+        <translation>Rekenmachine zoeken</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
@@ -556,6 +728,220 @@ Klik anders op ANNULEREN.<byte value="xd"/>
     <message>
         <source>Cancel    </source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFLogForm</name>
+    <message>
+        <source>LogForm</source>
+        <translation>Logboek</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Logboek wissen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFOptions</name>
+    <message>
+        <source>File Options</source>
+        <translation>Bestandsopties</translation>
+    </message>
+    <message>
+        <source>Translate Calculator Text Files</source>
+        <translation>Tekstbestanden van de rekenmachine vertalen</translation>
+    </message>
+    <message>
+        <source>1: No Translation</source>
+        <translation>1: Niet vertalen</translation>
+    </message>
+    <message>
+        <source>Do not translate ZQ characters</source>
+        <translation>ZQ-tekens niet vertalen</translation>
+    </message>
+    <message>
+        <source>2: Translate Codes 128-159</source>
+        <translation>2: Codes 128-159 vertalen</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-159 to tri-graphs or \nnn form</source>
+        <translation>ZQ-tekens 128-159 vertalen naar trigrammen of de vorm \nnn</translation>
+    </message>
+    <message>
+        <source>3: Translate Codes 128-255</source>
+        <translation>3: Codes 128-255 vertalen</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-255 to tri-graphs or \nnn form</source>
+        <translation>ZQ-tekens 128-255 vertalen naar trigrammen of de vorm \nnn</translation>
+    </message>
+    <message>
+        <source>Translate Codes 0-31, 127 But Not LF (10)</source>
+        <translation>Codes 0-31, 127 vertalen, maar niet LF (10)</translation>
+    </message>
+    <message>
+        <source>Also translate codes 0 to 31, 127 to \nnn form.  Line Feed (10) will not be translated.</source>
+        <translation>Ook codes 0 tot 31 en 127 vertalen naar de vorm \nnn. Line feed (10) wordt niet vertaald.</translation>
+    </message>
+    <message>
+        <source>Add C/R to Line Feeds</source>
+        <translation>CR toevoegen aan regeleinden</translation>
+    </message>
+    <message>
+        <source>Add a carriage return (x0D) after each line feed.</source>
+        <translation>Na elke line feed een regelterugloop (x0D) toevoegen.</translation>
+    </message>
+    <message>
+        <source>Editor for Calculator Text Files</source>
+        <translation>Editor voor tekstbestanden van de rekenmachine</translation>
+    </message>
+    <message>
+        <source>Command line for text editor.  Use &quot; if there are spaces in file path.</source>
+        <translation>Opdrachtregel van de teksteditor. Gebruik &quot; als het bestandspad spaties bevat.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Opdracht:</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Overige opties</translation>
+    </message>
+    <message>
+        <source>Add .zq Extension to File Names</source>
+        <translation>Extensie .zq aan bestandsnamen toevoegen</translation>
+    </message>
+    <message>
+        <source>Use .zq file extension for binary files</source>
+        <translation>De extensie .zq gebruiken voor binaire bestanden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Editor Program</source>
+        <translation>Editorprogramma</translation>
+    </message>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programma&apos;s (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFVorlCmd</name>
+    <message>
+        <source><byte value="xd"/>
+                      - -  WARNING  - -<byte value="xd"/>
+<byte value="xd"/>
+Some commands can disconnect the calculator or change<byte value="xd"/>
+the directory structure.  Be very careful!<byte value="xd"/>
+<byte value="xd"/>
+Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
+<byte value="xd"/>
+Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
+update the stack.</source>
+        <translation><byte value="xd"/>
+                      - -  WAARSCHUWING  - -<byte value="xd"/>
+<byte value="xd"/>
+Sommige opdrachten kunnen de verbinding met de rekenmachine<byte value="xd"/>
+verbreken of de mappenstructuur wijzigen.  Wees zeer voorzichtig!<byte value="xd"/>
+<byte value="xd"/>
+Met F5 kunt u het hoofdvenster vernieuwen.<byte value="xd"/>
+<byte value="xd"/>
+Alleen ENTER in het opdrachtvak<byte value="xd"/>
+werkt de stack bij.</translation>
+    </message>
+    <message>
+        <source>Calculator Commands</source>
+        <translation>Rekenmachineopdrachten</translation>
+    </message>
+    <message>
+        <source>Stack picture</source>
+        <translation>Stackweergave</translation>
+    </message>
+    <message>
+        <source>History of commands.  Right click for menu.</source>
+        <translation>Geschiedenis van opdrachten. Klik met rechts voor het menu.</translation>
+    </message>
+    <message>
+        <source>Automatically Update Stack Picture</source>
+        <translation>Stackweergave automatisch bijwerken</translation>
+    </message>
+    <message>
+        <source>Refresh stack after every command</source>
+        <translation>Stack na elke opdracht vernieuwen</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Opdracht:</translation>
+    </message>
+    <message>
+        <source>Type RPN command, press ENTER</source>
+        <translation>Typ een RPN-opdracht en druk op Enter</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Bijwerken</translation>
+    </message>
+    <message>
+        <source>Refresh the stack data</source>
+        <translation>De stackgegevens vernieuwen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Verzenden</translation>
+    </message>
+    <message>
+        <source>Send the command to the calculator</source>
+        <translation>De opdracht naar de rekenmachine verzenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TSettingsStore</name>
+    <message>
+        <source>Settings could not be saved: %1 cannot be written (read-only folder or disk full). The previous settings file was kept.</source>
+        <translation>De instellingen konden niet worden opgeslagen: %1 kan niet worden geschreven (alleen-lezen map of schijf vol). Het vorige instellingenbestand is bewaard.</translation>
     </message>
 </context>
 </TS>
