@@ -864,8 +864,9 @@ update the stack.</source>
         <translation><byte value="xd"/>
                       - -  WARNUNG  - -<byte value="xd"/>
 <byte value="xd"/>
-Manche Befehle können die Verbindung zum Taschenrechner trennen<byte value="xd"/>
-oder die Verzeichnisstruktur ändern.  Seien Sie sehr vorsichtig!<byte value="xd"/>
+Manche Befehle können die Verbindung zum<byte value="xd"/>
+Taschenrechner trennen oder die Verzeichnisstruktur<byte value="xd"/>
+ändern.  Seien Sie sehr vorsichtig!<byte value="xd"/>
 <byte value="xd"/>
 Mit F5 lässt sich das Hauptfenster aktualisieren.<byte value="xd"/>
 <byte value="xd"/>

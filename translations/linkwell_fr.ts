@@ -864,8 +864,9 @@ update the stack.</source>
         <translation><byte value="xd"/>
                       - -  AVERTISSEMENT  - -<byte value="xd"/>
 <byte value="xd"/>
-Certaines commandes peuvent déconnecter la calculatrice<byte value="xd"/>
-ou modifier l&apos;arborescence des répertoires.  Soyez très prudent !<byte value="xd"/>
+Certaines commandes peuvent déconnecter la<byte value="xd"/>
+calculatrice ou modifier l&apos;arborescence des<byte value="xd"/>
+répertoires.  Soyez très prudent !<byte value="xd"/>
 <byte value="xd"/>
 F5 permet d&apos;actualiser la fenêtre principale.<byte value="xd"/>
 <byte value="xd"/>

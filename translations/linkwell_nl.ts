@@ -864,8 +864,9 @@ update the stack.</source>
         <translation><byte value="xd"/>
                       - -  WAARSCHUWING  - -<byte value="xd"/>
 <byte value="xd"/>
-Sommige opdrachten kunnen de verbinding met de rekenmachine<byte value="xd"/>
-verbreken of de mappenstructuur wijzigen.  Wees zeer voorzichtig!<byte value="xd"/>
+Sommige opdrachten kunnen de verbinding met de<byte value="xd"/>
+rekenmachine verbreken of de mappenstructuur<byte value="xd"/>
+wijzigen.  Wees zeer voorzichtig!<byte value="xd"/>
 <byte value="xd"/>
 Met F5 kunt u het hoofdvenster vernieuwen.<byte value="xd"/>
 <byte value="xd"/>
