@@ -7,6 +7,7 @@
 #include "server/XPObject.h"
 #include "support/FakeUi.h"
 #include "support/gui/DragEvents.h"
+#include "support/gui/GapMeter.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
 #include "util/Files.h"
@@ -139,6 +140,76 @@ private Q_SLOTS:
             }
         }
         W->SetTextMode(false);
+    }
+
+    // The files a drop target asks for are fetched under the progress dialog, whose Cancel
+    // ends the fetch as it ends a copy; the window keeps answering, and a cancelled or failed
+    // fetch offers no files and leaves none behind.
+    void DragOutFetchShowsProgressAndEndsWithoutPartialFiles() {
+        const struct {
+            const char* Name;
+            bool Text, Root;
+            const char* Fault; // "" none, "cancel", "hangup"
+        } rows[] = {
+            {"whole", false, false, ""},
+            {"cancelled", false, false, "cancel"},
+            {"text, cancelled", true, false, "cancel"},
+            {"backup, cancelled", false, true, "cancel"},
+            {"hang-up", false, false, "hangup"},
+        };
+        for (const auto& row : rows) {
+            if (!W->Connected()) {
+                QCOMPARE(F->Control("server").substr(0, 2), std::string("OK"));
+                W->tbtnConnectClick(false);
+            }
+            W->SetTextMode(row.Text);
+            QVERIFY(W->Connected() && F->Select("HOME"));
+            std::unique_ptr<QMimeData> mime;
+            std::string file;
+            if (row.Root) {
+                W->FocusedControl = W->TreeView1;
+                mime.reset(W->DragDrop->TreeMimeData());
+                file = TempFolder() + DefaultArchiveName(W->State.ModelCode, std::time(nullptr));
+            } else {
+                QVERIFY(F->SelectEntries({"BIG"}));
+                mime.reset(W->DragDrop->ListMimeData());
+                file = TempFolder() + CopyFileNameFor("BIG", row.Text, W->State.AddExtension);
+            }
+            std::filesystem::remove(file);
+            const std::string fault = row.Fault;
+            int shown = 0;
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, this, [&] {
+                if (!F->CmStatus.isVisible() || F->CmStatus.ProgressBar1->value() < 4096) return;
+                ++shown;
+                watch.stop();
+                if (fault == "cancel") F->CmStatus.btnCancel->click();
+                if (fault == "hangup") F->Control("hangup");
+            });
+            watch.start(10);
+            const size_t seen = F->Script.Seen.size();
+            const test::TGapMeter gaps;
+            const QStringList files = LocalFiles(*mime);
+            QVERIFY2(shown == 1, row.Name);
+            QVERIFY2(gaps.LongestMs() < 200, qPrintable(QString::number(gaps.LongestMs())));
+            if (fault.empty()) {
+                QCOMPARE(files, QStringList{QString::fromStdString(file)});
+                QVERIFY(ReadFileToString(file) == test::SimObjectFile(*F->Sim, "HOME", "BIG"));
+                continue;
+            }
+            QVERIFY2(files.isEmpty(), row.Name);
+            QVERIFY2(!std::filesystem::exists(file), row.Name);
+            // One message, once the target has its (empty) answer.
+            QTRY_COMPARE(F->Script.Seen.size(), seen + 1);
+        }
+        W->SetTextMode(false);
+        // The hung-up calculator is started again for the tests that follow.
+        F.reset();
+        F = std::make_unique<test::TMainWindowFixture>();
+        W = F->W.get();
+        F->InstallHooks(W, &Prompt);
+        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) { Dragged.reset(data); };
+        QVERIFY(W->Connected());
     }
 
     void TreeDragGivesTheFolderAndTheRootABackup() {
