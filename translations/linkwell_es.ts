@@ -540,6 +540,178 @@ Si no, pulse Cancelar.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>lw::gui::TFCapture</name>
+    <message>
+        <source>JPEG Files (*.jpg *.jpeg)</source>
+        <translation>Archivos JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Mapas de bits (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>Archivos PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>Captured Screen</source>
+        <translation>Pantalla capturada</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save the image to a file</source>
+        <translation>Guardar la imagen en un archivo</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder…</source>
+        <translation>Guardar cada captura en una carpeta…</translation>
+    </message>
+    <message>
+        <source>Save every further capture as a numbered PNG file in a folder</source>
+        <translation>Guardar cada captura siguiente como archivo PNG numerado en una carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the capture window</source>
+        <translation>Cerrar la ventana de captura</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy image to clipboard</source>
+        <translation>Copiar la imagen al portapapeles</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Show Border</source>
+        <translation>Mostrar marco</translation>
+    </message>
+    <message>
+        <source>Apply/remove the frame and space options</source>
+        <translation>Aplicar/quitar las opciones de marco y espacio</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Marco</translation>
+    </message>
+    <message>
+        <source>Size of added black frame</source>
+        <translation>Tamaño del marco negro añadido</translation>
+    </message>
+    <message>
+        <source>Add Space</source>
+        <translation>Añadir espacio</translation>
+    </message>
+    <message>
+        <source>White space between frame and screen capture</source>
+        <translation>Espacio blanco entre el marco y la captura de pantalla</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>x%1</source>
+        <translation>x%1</translation>
+    </message>
+    <message>
+        <source>Set size of the capture window</source>
+        <translation>Establecer el tamaño de la ventana de captura</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window to Image</source>
+        <translation>&amp;Ajustar la ventana a la imagen</translation>
+    </message>
+    <message>
+        <source>Adjust the window size to match the captured image</source>
+        <translation>Ajustar el tamaño de la ventana a la imagen capturada</translation>
+    </message>
+    <message>
+        <source>Processing Image</source>
+        <translation>Procesando la imagen</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard</source>
+        <translation>Copiado al portapapeles</translation>
+    </message>
+    <message>
+        <source>Save Captured Screen</source>
+        <translation>Guardar pantalla capturada</translation>
+    </message>
+    <message>
+        <source>Each capture is saved in %1</source>
+        <translation>Cada captura se guarda en %1</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder</source>
+        <translation>Guardar cada captura en una carpeta</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmStatus</name>
+    <message>
+        <source>Cancel    </source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmndStatus</name>
+    <message>
+        <source>Calculator is Working</source>
+        <translation>La calculadora está trabajando</translation>
+    </message>
+    <message>
+        <source>The calculator is busy, please wait for it to complete the commands.
+
+You may press CANCEL to stop the PC side of the connection but the calculator will continue on its own.</source>
+        <translation>La calculadora está ocupada; espere a que termine los comandos.
+
+Puede pulsar Cancelar para detener el lado del PC de la conexión, pero la calculadora seguirá por su cuenta.</translation>
+    </message>
+    <message>
+        <source>Cancel   </source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCnctStatus</name>
+    <message>
+        <source>Looking for Calculator</source>
+        <translation>Buscando la calculadora</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
@@ -556,6 +728,220 @@ Si no, pulse Cancelar.<byte value="xd"/>
     <message>
         <source>Cancel    </source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFLogForm</name>
+    <message>
+        <source>LogForm</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Borrar registro</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFOptions</name>
+    <message>
+        <source>File Options</source>
+        <translation>Opciones de archivo</translation>
+    </message>
+    <message>
+        <source>Translate Calculator Text Files</source>
+        <translation>Conversión de archivos de texto de la calculadora</translation>
+    </message>
+    <message>
+        <source>1: No Translation</source>
+        <translation>1: Sin conversión</translation>
+    </message>
+    <message>
+        <source>Do not translate ZQ characters</source>
+        <translation>No convertir los caracteres ZQ</translation>
+    </message>
+    <message>
+        <source>2: Translate Codes 128-159</source>
+        <translation>2: Convertir códigos 128-159</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-159 to tri-graphs or \nnn form</source>
+        <translation>Convertir los caracteres ZQ 128-159 en trígrafos o en la forma \nnn</translation>
+    </message>
+    <message>
+        <source>3: Translate Codes 128-255</source>
+        <translation>3: Convertir códigos 128-255</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-255 to tri-graphs or \nnn form</source>
+        <translation>Convertir los caracteres ZQ 128-255 en trígrafos o en la forma \nnn</translation>
+    </message>
+    <message>
+        <source>Translate Codes 0-31, 127 But Not LF (10)</source>
+        <translation>Convertir códigos 0-31 y 127, salvo LF (10)</translation>
+    </message>
+    <message>
+        <source>Also translate codes 0 to 31, 127 to \nnn form.  Line Feed (10) will not be translated.</source>
+        <translation>Convertir también los códigos 0 a 31 y 127 en la forma \nnn.  El salto de línea (10) no se convierte.</translation>
+    </message>
+    <message>
+        <source>Add C/R to Line Feeds</source>
+        <translation>Añadir CR a los saltos de línea</translation>
+    </message>
+    <message>
+        <source>Add a carriage return (x0D) after each line feed.</source>
+        <translation>Añadir un retorno de carro (x0D) tras cada salto de línea.</translation>
+    </message>
+    <message>
+        <source>Editor for Calculator Text Files</source>
+        <translation>Editor para archivos de texto de la calculadora</translation>
+    </message>
+    <message>
+        <source>Command line for text editor.  Use &quot; if there are spaces in file path.</source>
+        <translation>Línea de comandos del editor de texto.  Use &quot; si la ruta contiene espacios.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Comando:</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Otras opciones</translation>
+    </message>
+    <message>
+        <source>Add .zq Extension to File Names</source>
+        <translation>Añadir la extensión .zq a los nombres de archivo</translation>
+    </message>
+    <message>
+        <source>Use .zq file extension for binary files</source>
+        <translation>Usar la extensión .zq en los archivos binarios</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Editor Program</source>
+        <translation>Programa editor</translation>
+    </message>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programas (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFVorlCmd</name>
+    <message>
+        <source><byte value="xd"/>
+                      - -  WARNING  - -<byte value="xd"/>
+<byte value="xd"/>
+Some commands can disconnect the calculator or change<byte value="xd"/>
+the directory structure.  Be very careful!<byte value="xd"/>
+<byte value="xd"/>
+Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
+<byte value="xd"/>
+Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
+update the stack.</source>
+        <translation><byte value="xd"/>
+                      - -  ADVERTENCIA  - -<byte value="xd"/>
+<byte value="xd"/>
+Algunos comandos pueden desconectar la calculadora o cambiar<byte value="xd"/>
+la estructura de directorios.  ¡Tenga mucho cuidado!<byte value="xd"/>
+<byte value="xd"/>
+Pulse F5 para actualizar la ventana principal de archivos.<byte value="xd"/>
+<byte value="xd"/>
+Pulsar solo ENTER en el cuadro de comandos<byte value="xd"/>
+actualiza la pila.</translation>
+    </message>
+    <message>
+        <source>Calculator Commands</source>
+        <translation>Comandos de la calculadora</translation>
+    </message>
+    <message>
+        <source>Stack picture</source>
+        <translation>Imagen de la pila</translation>
+    </message>
+    <message>
+        <source>History of commands.  Right click for menu.</source>
+        <translation>Historial de comandos.  Haga clic con el botón derecho para ver el menú.</translation>
+    </message>
+    <message>
+        <source>Automatically Update Stack Picture</source>
+        <translation>Actualizar automáticamente la imagen de la pila</translation>
+    </message>
+    <message>
+        <source>Refresh stack after every command</source>
+        <translation>Actualizar la pila tras cada comando</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Comando:</translation>
+    </message>
+    <message>
+        <source>Type RPN command, press ENTER</source>
+        <translation>Escriba un comando RPN y pulse ENTER</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Refresh the stack data</source>
+        <translation>Actualizar los datos de la pila</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Send the command to the calculator</source>
+        <translation>Enviar el comando a la calculadora</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TSettingsStore</name>
+    <message>
+        <source>Settings could not be saved: %1 cannot be written (read-only folder or disk full). The previous settings file was kept.</source>
+        <translation>No se pudo guardar la configuración: no se puede escribir %1 (carpeta de solo lectura o disco lleno). Se ha conservado el archivo de configuración anterior.</translation>
     </message>
 </context>
 </TS>

@@ -540,6 +540,178 @@ Altrimenti premere Annulla.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>lw::gui::TFCapture</name>
+    <message>
+        <source>JPEG Files (*.jpg *.jpeg)</source>
+        <translation>File JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>File PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Cattura dello schermo</translation>
+    </message>
+    <message>
+        <source>Captured Screen</source>
+        <translation>Schermo catturato</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva con &amp;nome...</translation>
+    </message>
+    <message>
+        <source>Save the image to a file</source>
+        <translation>Salva l&apos;immagine in un file</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder…</source>
+        <translation>Salva ogni cattura in una cartella…</translation>
+    </message>
+    <message>
+        <source>Save every further capture as a numbered PNG file in a folder</source>
+        <translation>Salva ogni cattura successiva come file PNG numerato in una cartella</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the capture window</source>
+        <translation>Chiude la finestra di cattura</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Copy image to clipboard</source>
+        <translation>Copia l&apos;immagine negli appunti</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Show Border</source>
+        <translation>Mostra cornice</translation>
+    </message>
+    <message>
+        <source>Apply/remove the frame and space options</source>
+        <translation>Applica/rimuove le opzioni di cornice e spazio</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Cornice</translation>
+    </message>
+    <message>
+        <source>Size of added black frame</source>
+        <translation>Dimensione della cornice nera aggiunta</translation>
+    </message>
+    <message>
+        <source>Add Space</source>
+        <translation>Aggiungi spazio</translation>
+    </message>
+    <message>
+        <source>White space between frame and screen capture</source>
+        <translation>Spazio bianco tra la cornice e la cattura dello schermo</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>x%1</source>
+        <translation>x%1</translation>
+    </message>
+    <message>
+        <source>Set size of the capture window</source>
+        <translation>Imposta la dimensione della finestra di cattura</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window to Image</source>
+        <translation>&amp;Adatta la finestra all&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Adjust the window size to match the captured image</source>
+        <translation>Adatta la dimensione della finestra all&apos;immagine catturata</translation>
+    </message>
+    <message>
+        <source>Processing Image</source>
+        <translation>Elaborazione dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard</source>
+        <translation>Copiato negli appunti</translation>
+    </message>
+    <message>
+        <source>Save Captured Screen</source>
+        <translation>Salva schermo catturato</translation>
+    </message>
+    <message>
+        <source>Each capture is saved in %1</source>
+        <translation>Ogni cattura viene salvata in %1</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder</source>
+        <translation>Salva ogni cattura in una cartella</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmStatus</name>
+    <message>
+        <source>Cancel    </source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmndStatus</name>
+    <message>
+        <source>Calculator is Working</source>
+        <translation>La calcolatrice è al lavoro</translation>
+    </message>
+    <message>
+        <source>The calculator is busy, please wait for it to complete the commands.
+
+You may press CANCEL to stop the PC side of the connection but the calculator will continue on its own.</source>
+        <translation>La calcolatrice è occupata; attendere che completi i comandi.
+
+Si può premere Annulla per fermare il lato PC della connessione, ma la calcolatrice proseguirà da sola.</translation>
+    </message>
+    <message>
+        <source>Cancel   </source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCnctStatus</name>
+    <message>
+        <source>Looking for Calculator</source>
+        <translation>Ricerca della calcolatrice</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
@@ -556,6 +728,220 @@ Altrimenti premere Annulla.<byte value="xd"/>
     <message>
         <source>Cancel    </source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFLogForm</name>
+    <message>
+        <source>LogForm</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Cancella registro</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFOptions</name>
+    <message>
+        <source>File Options</source>
+        <translation>Opzioni dei file</translation>
+    </message>
+    <message>
+        <source>Translate Calculator Text Files</source>
+        <translation>Conversione dei file di testo della calcolatrice</translation>
+    </message>
+    <message>
+        <source>1: No Translation</source>
+        <translation>1: Nessuna conversione</translation>
+    </message>
+    <message>
+        <source>Do not translate ZQ characters</source>
+        <translation>Non convertire i caratteri ZQ</translation>
+    </message>
+    <message>
+        <source>2: Translate Codes 128-159</source>
+        <translation>2: Converti codici 128-159</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-159 to tri-graphs or \nnn form</source>
+        <translation>Converte i caratteri ZQ 128-159 in trigrammi o nella forma \nnn</translation>
+    </message>
+    <message>
+        <source>3: Translate Codes 128-255</source>
+        <translation>3: Converti codici 128-255</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-255 to tri-graphs or \nnn form</source>
+        <translation>Converte i caratteri ZQ 128-255 in trigrammi o nella forma \nnn</translation>
+    </message>
+    <message>
+        <source>Translate Codes 0-31, 127 But Not LF (10)</source>
+        <translation>Converti codici 0-31 e 127, tranne LF (10)</translation>
+    </message>
+    <message>
+        <source>Also translate codes 0 to 31, 127 to \nnn form.  Line Feed (10) will not be translated.</source>
+        <translation>Converte anche i codici da 0 a 31 e 127 nella forma \nnn.  L&apos;avanzamento riga (10) non viene convertito.</translation>
+    </message>
+    <message>
+        <source>Add C/R to Line Feeds</source>
+        <translation>Aggiungi CR agli avanzamenti riga</translation>
+    </message>
+    <message>
+        <source>Add a carriage return (x0D) after each line feed.</source>
+        <translation>Aggiunge un ritorno a capo (x0D) dopo ogni avanzamento riga.</translation>
+    </message>
+    <message>
+        <source>Editor for Calculator Text Files</source>
+        <translation>Editor per i file di testo della calcolatrice</translation>
+    </message>
+    <message>
+        <source>Command line for text editor.  Use &quot; if there are spaces in file path.</source>
+        <translation>Riga di comando dell&apos;editor di testo.  Usare &quot; se il percorso contiene spazi.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Comando:</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Altre opzioni</translation>
+    </message>
+    <message>
+        <source>Add .zq Extension to File Names</source>
+        <translation>Aggiungi l&apos;estensione .zq ai nomi dei file</translation>
+    </message>
+    <message>
+        <source>Use .zq file extension for binary files</source>
+        <translation>Usa l&apos;estensione .zq per i file binari</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Editor Program</source>
+        <translation>Programma editor</translation>
+    </message>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programmi (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFVorlCmd</name>
+    <message>
+        <source><byte value="xd"/>
+                      - -  WARNING  - -<byte value="xd"/>
+<byte value="xd"/>
+Some commands can disconnect the calculator or change<byte value="xd"/>
+the directory structure.  Be very careful!<byte value="xd"/>
+<byte value="xd"/>
+Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
+<byte value="xd"/>
+Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
+update the stack.</source>
+        <translation><byte value="xd"/>
+                      - -  ATTENZIONE  - -<byte value="xd"/>
+<byte value="xd"/>
+Alcuni comandi possono disconnettere la calcolatrice o modificare<byte value="xd"/>
+la struttura delle directory.  Prestare molta attenzione!<byte value="xd"/>
+<byte value="xd"/>
+Premere F5 per aggiornare la finestra principale dei file.<byte value="xd"/>
+<byte value="xd"/>
+Premendo solo ENTER nella casella dei comandi<byte value="xd"/>
+si aggiorna lo stack.</translation>
+    </message>
+    <message>
+        <source>Calculator Commands</source>
+        <translation>Comandi della calcolatrice</translation>
+    </message>
+    <message>
+        <source>Stack picture</source>
+        <translation>Immagine dello stack</translation>
+    </message>
+    <message>
+        <source>History of commands.  Right click for menu.</source>
+        <translation>Cronologia dei comandi.  Fare clic con il pulsante destro per il menu.</translation>
+    </message>
+    <message>
+        <source>Automatically Update Stack Picture</source>
+        <translation>Aggiorna automaticamente l&apos;immagine dello stack</translation>
+    </message>
+    <message>
+        <source>Refresh stack after every command</source>
+        <translation>Aggiorna lo stack dopo ogni comando</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Comando:</translation>
+    </message>
+    <message>
+        <source>Type RPN command, press ENTER</source>
+        <translation>Digitare un comando RPN e premere ENTER</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Refresh the stack data</source>
+        <translation>Aggiorna i dati dello stack</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Send the command to the calculator</source>
+        <translation>Invia il comando alla calcolatrice</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TSettingsStore</name>
+    <message>
+        <source>Settings could not be saved: %1 cannot be written (read-only folder or disk full). The previous settings file was kept.</source>
+        <translation>Impossibile salvare le impostazioni: impossibile scrivere %1 (cartella di sola lettura o disco pieno). È stato mantenuto il file di impostazioni precedente.</translation>
     </message>
 </context>
 </TS>

@@ -540,6 +540,178 @@ Caso contrário, prima Cancelar.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>lw::gui::TFCapture</name>
+    <message>
+        <source>JPEG Files (*.jpg *.jpeg)</source>
+        <translation>Ficheiros JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Mapas de bits (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>Ficheiros PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Captura de ecrã</translation>
+    </message>
+    <message>
+        <source>Captured Screen</source>
+        <translation>Ecrã capturado</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Ficheiro</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save the image to a file</source>
+        <translation>Guardar a imagem num ficheiro</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder…</source>
+        <translation>Guardar cada captura numa pasta…</translation>
+    </message>
+    <message>
+        <source>Save every further capture as a numbered PNG file in a folder</source>
+        <translation>Guardar cada captura seguinte como ficheiro PNG numerado numa pasta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the capture window</source>
+        <translation>Fechar a janela de captura</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy image to clipboard</source>
+        <translation>Copiar a imagem para a área de transferência</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Show Border</source>
+        <translation>Mostrar moldura</translation>
+    </message>
+    <message>
+        <source>Apply/remove the frame and space options</source>
+        <translation>Aplicar/remover as opções de moldura e espaço</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Moldura</translation>
+    </message>
+    <message>
+        <source>Size of added black frame</source>
+        <translation>Tamanho da moldura preta acrescentada</translation>
+    </message>
+    <message>
+        <source>Add Space</source>
+        <translation>Acrescentar espaço</translation>
+    </message>
+    <message>
+        <source>White space between frame and screen capture</source>
+        <translation>Espaço branco entre a moldura e a captura de ecrã</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>x%1</source>
+        <translation>x%1</translation>
+    </message>
+    <message>
+        <source>Set size of the capture window</source>
+        <translation>Definir o tamanho da janela de captura</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window to Image</source>
+        <translation>&amp;Ajustar a janela à imagem</translation>
+    </message>
+    <message>
+        <source>Adjust the window size to match the captured image</source>
+        <translation>Ajustar o tamanho da janela à imagem capturada</translation>
+    </message>
+    <message>
+        <source>Processing Image</source>
+        <translation>A processar a imagem</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard</source>
+        <translation>Copiado para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Save Captured Screen</source>
+        <translation>Guardar ecrã capturado</translation>
+    </message>
+    <message>
+        <source>Each capture is saved in %1</source>
+        <translation>Cada captura é guardada em %1</translation>
+    </message>
+    <message>
+        <source>Save each capture to folder</source>
+        <translation>Guardar cada captura numa pasta</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmStatus</name>
+    <message>
+        <source>Cancel    </source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCmndStatus</name>
+    <message>
+        <source>Calculator is Working</source>
+        <translation>A calculadora está a trabalhar</translation>
+    </message>
+    <message>
+        <source>The calculator is busy, please wait for it to complete the commands.
+
+You may press CANCEL to stop the PC side of the connection but the calculator will continue on its own.</source>
+        <translation>A calculadora está ocupada; aguarde até que conclua os comandos.
+
+Pode premir Cancelar para parar o lado do PC da ligação, mas a calculadora continuará sozinha.</translation>
+    </message>
+    <message>
+        <source>Cancel   </source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFCnctStatus</name>
+    <message>
+        <source>Looking for Calculator</source>
+        <translation>À procura da calculadora</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFDownLd</name>
     <message>
         <source>Show prompts for a calculator in</source>
@@ -556,6 +728,220 @@ Caso contrário, prima Cancelar.<byte value="xd"/>
     <message>
         <source>Cancel    </source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFLogForm</name>
+    <message>
+        <source>LogForm</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>Limpar registo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFOptions</name>
+    <message>
+        <source>File Options</source>
+        <translation>Opções de ficheiros</translation>
+    </message>
+    <message>
+        <source>Translate Calculator Text Files</source>
+        <translation>Conversão de ficheiros de texto da calculadora</translation>
+    </message>
+    <message>
+        <source>1: No Translation</source>
+        <translation>1: Sem conversão</translation>
+    </message>
+    <message>
+        <source>Do not translate ZQ characters</source>
+        <translation>Não converter os carateres ZQ</translation>
+    </message>
+    <message>
+        <source>2: Translate Codes 128-159</source>
+        <translation>2: Converter códigos 128-159</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-159 to tri-graphs or \nnn form</source>
+        <translation>Converter os carateres ZQ 128-159 em trigramas ou na forma \nnn</translation>
+    </message>
+    <message>
+        <source>3: Translate Codes 128-255</source>
+        <translation>3: Converter códigos 128-255</translation>
+    </message>
+    <message>
+        <source>Translate ZQ characters 128-255 to tri-graphs or \nnn form</source>
+        <translation>Converter os carateres ZQ 128-255 em trigramas ou na forma \nnn</translation>
+    </message>
+    <message>
+        <source>Translate Codes 0-31, 127 But Not LF (10)</source>
+        <translation>Converter códigos 0-31 e 127, exceto LF (10)</translation>
+    </message>
+    <message>
+        <source>Also translate codes 0 to 31, 127 to \nnn form.  Line Feed (10) will not be translated.</source>
+        <translation>Converter também os códigos 0 a 31 e 127 na forma \nnn.  A mudança de linha (10) não é convertida.</translation>
+    </message>
+    <message>
+        <source>Add C/R to Line Feeds</source>
+        <translation>Acrescentar CR às mudanças de linha</translation>
+    </message>
+    <message>
+        <source>Add a carriage return (x0D) after each line feed.</source>
+        <translation>Acrescentar um retorno de carro (x0D) após cada mudança de linha.</translation>
+    </message>
+    <message>
+        <source>Editor for Calculator Text Files</source>
+        <translation>Editor para ficheiros de texto da calculadora</translation>
+    </message>
+    <message>
+        <source>Command line for text editor.  Use &quot; if there are spaces in file path.</source>
+        <translation>Linha de comandos do editor de texto.  Use &quot; se o caminho tiver espaços.</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Comando:</translation>
+    </message>
+    <message>
+        <source>Other Options</source>
+        <translation>Outras opções</translation>
+    </message>
+    <message>
+        <source>Add .zq Extension to File Names</source>
+        <translation>Acrescentar a extensão .zq aos nomes de ficheiro</translation>
+    </message>
+    <message>
+        <source>Use .zq file extension for binary files</source>
+        <translation>Usar a extensão .zq nos ficheiros binários</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Editor Program</source>
+        <translation>Programa editor</translation>
+    </message>
+    <message>
+        <source>Programs (*)</source>
+        <translation>Programas (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFVorlCmd</name>
+    <message>
+        <source><byte value="xd"/>
+                      - -  WARNING  - -<byte value="xd"/>
+<byte value="xd"/>
+Some commands can disconnect the calculator or change<byte value="xd"/>
+the directory structure.  Be very careful!<byte value="xd"/>
+<byte value="xd"/>
+Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
+<byte value="xd"/>
+Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
+update the stack.</source>
+        <translation><byte value="xd"/>
+                      - -  AVISO  - -<byte value="xd"/>
+<byte value="xd"/>
+Alguns comandos podem desligar a calculadora ou alterar<byte value="xd"/>
+a estrutura de diretórios.  Tenha muito cuidado!<byte value="xd"/>
+<byte value="xd"/>
+Prima F5 para atualizar a janela principal de ficheiros.<byte value="xd"/>
+<byte value="xd"/>
+Premir apenas ENTER na caixa de comando<byte value="xd"/>
+atualiza a pilha.</translation>
+    </message>
+    <message>
+        <source>Calculator Commands</source>
+        <translation>Comandos da calculadora</translation>
+    </message>
+    <message>
+        <source>Stack picture</source>
+        <translation>Imagem da pilha</translation>
+    </message>
+    <message>
+        <source>History of commands.  Right click for menu.</source>
+        <translation>Histórico de comandos.  Clique com o botão direito para o menu.</translation>
+    </message>
+    <message>
+        <source>Automatically Update Stack Picture</source>
+        <translation>Atualizar a imagem da pilha automaticamente</translation>
+    </message>
+    <message>
+        <source>Refresh stack after every command</source>
+        <translation>Atualizar a pilha após cada comando</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Comando:</translation>
+    </message>
+    <message>
+        <source>Type RPN command, press ENTER</source>
+        <translation>Escreva um comando RPN e prima ENTER</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Refresh the stack data</source>
+        <translation>Atualizar os dados da pilha</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Send the command to the calculator</source>
+        <translation>Enviar o comando para a calculadora</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TSettingsStore</name>
+    <message>
+        <source>Settings could not be saved: %1 cannot be written (read-only folder or disk full). The previous settings file was kept.</source>
+        <translation>Não foi possível guardar as definições: não é possível escrever em %1 (pasta só de leitura ou disco cheio). Foi mantido o ficheiro de definições anterior.</translation>
     </message>
 </context>
 </TS>
