@@ -385,6 +385,8 @@ std::string CheckCommand(const TCliOptions& o) {
         const std::string ext = ExtractFileExt(o.OutFile);
         if (ext.size() < 2 || ImageFormatOf(o.OutFile) == TImageFormat::None)
             return BadImageExtensionText(o.OutFile);
+        if (ImageFormatOf(o.OutFile) == TImageFormat::Jpeg && !JpegAvailable())
+            return JpegUnavailableText();
         if (o.Count < 1) return BadCaptureCountText(o.Count);
     }
     const bool portOnly = o.Command == "capture" || o.Command == "xmodem-send" ||

@@ -2,11 +2,11 @@
 
 #include "cli/Script.h"
 
-#include <algorithm>
-#include <set>
+#include "util/SysFiles.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
+#include <algorithm>
+#include <filesystem>
+#include <set>
 
 namespace lw::cli {
 
@@ -113,18 +113,17 @@ std::vector<std::string> PcFileCandidates(const std::string& prefix, bool folder
     const std::string base = slash == std::string::npos ? prefix : prefix.substr(slash + 1);
     const std::string folder = folderPart.empty() ? "." : folderPart;
     std::vector<std::string> out;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return out;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == ".." || name.rfind(base, 0) != 0) continue;
+    std::error_code err;
+    for (std::filesystem::directory_iterator it(folder, err), end; !err && it != end;
+         it.increment(err)) {
+        const std::u8string utf8 = it->path().filename().u8string();
+        const std::string name(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+        if (name.empty() || name.rfind(base, 0) != 0) continue;
         if (name[0] == '.' && (base.empty() || base[0] != '.')) continue;
-        struct stat st {};
-        const bool isDir = ::stat((folder + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        const bool isDir = sys::TargetKind(folder + "/" + name) == sys::TPathKind::Folder;
         if (foldersOnly && !isDir) continue;
         out.push_back(folderPart + name + (isDir ? "/" : ""));
     }
-    ::closedir(dir);
     std::sort(out.begin(), out.end());
     return out;
 }

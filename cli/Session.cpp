@@ -4,14 +4,12 @@
 #include "link/CalcNames.h"
 #include "link/Port.h"
 #include "server/PortNames.h"
+#include "util/Files.h"
+#include "util/SysFiles.h"
 
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace lw::cli {
 
@@ -53,12 +51,11 @@ void TSession::OpenPortOnly() {
 }
 
 void TSession::CheckReadable(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw ECommandFailed(FileUnreadableText(path, std::strerror(errno)));
-    struct stat st {};
-    const bool isDir = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
-    ::close(fd);
-    if (isDir) throw ECommandFailed(FileUnreadableText(path, std::strerror(EISDIR)));
+    const TFd fd(sys::OpenForReading(path));
+    if (!fd) throw ECommandFailed(FileUnreadableText(path, std::strerror(errno)));
+    uint64_t size = 0;
+    if (sys::OpenFileSize(fd.Get(), size) == EISDIR)
+        throw ECommandFailed(FileUnreadableText(path, std::strerror(EISDIR)));
 }
 
 void TSession::Output(const std::string& line) {

@@ -4,19 +4,17 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/Shell.h"
+#include "util/Console.h"
 
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <set>
 #include <sstream>
-
-#include <limits.h>
-#include <poll.h>
-#include <unistd.h>
 
 namespace lw::cli {
 
@@ -247,9 +245,10 @@ int TSessionRunner::RunBuiltin(const std::vector<std::string>& words) {
         return 0;
     }
     if (name == "lpwd") {
-        char path[PATH_MAX];
-        if (!::getcwd(path, sizeof path)) return FTerm.Fail(std::strerror(errno));
-        Output(path);
+        std::error_code err;
+        const std::u8string path = std::filesystem::current_path(err).u8string();
+        if (err) return FTerm.Fail(err.message());
+        Output(std::string(reinterpret_cast<const char*>(path.data()), path.size()));
         return 0;
     }
     if (name == "help") {
@@ -289,10 +288,10 @@ int TSessionRunner::ChangeDir(const std::vector<std::string>& words) {
 }
 
 int TSessionRunner::ChangeLocalDir(const std::vector<std::string>& words) {
-    const char* home = std::getenv("HOME");
-    const std::string folder = words.size() == 2 ? words[1] : (home ? home : "/");
-    if (::chdir(folder.c_str()) != 0)
-        return FTerm.Fail(NoPcFolderText(folder, std::strerror(errno)));
+    const std::string home = sys::HomeFolder();
+    const std::string folder = words.size() == 2 ? words[1] : (home.empty() ? "/" : home);
+    if (const int err = sys::ChangeFolder(folder); err != 0)
+        return FTerm.Fail(NoPcFolderText(folder, std::strerror(err)));
     return 0;
 }
 
@@ -317,8 +316,7 @@ bool TSessionRunner::Reconnect(bool wait) {
         }
         if (!wait || clock::now() >= deadline || FTerm.Interrupted()) break;
         FTerm.DropMessages();
-        pollfd p{FTerm.InterruptFd(), POLLIN, 0};
-        ::poll(&p, 1, 1000); // a pause between tries that a Ctrl-C ends
+        FTerm.InterruptFlag().Wait(1000); // a pause between tries that a Ctrl-C ends
     }
     FLost = true;
     if (wait) {

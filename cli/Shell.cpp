@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <langinfo.h>
 
-#include <poll.h>
 #include <unistd.h>
 
 namespace lw::cli {
@@ -51,23 +50,17 @@ char* Prompt(EditLine* el) {
 int ReadChar(EditLine* el, wchar_t* out) {
     TShellContext& c = Context(el);
     for (;;) {
-        pollfd p[2] = {{STDIN_FILENO, POLLIN, 0}, {c.Term.InterruptFd(), POLLIN, 0}};
-        if (::poll(p, 2, -1) < 0) {
-            if (errno == EINTR) continue;
-            return -1;
-        }
-        if (p[1].revents & POLLIN) {
+        const auto woken = c.Term.InterruptFlag().WaitWithInput(-1);
+        if (woken == sys::TWakeFlag::TWoken::Failed) return -1;
+        if (woken == sys::TWakeFlag::TWoken::Flag) {
             c.Interrupted = true;
             errno = EINTR;
             return -1;
         }
         char byte = 0;
-        const ssize_t n = ::read(STDIN_FILENO, &byte, 1);
+        const long n = sys::ReadStdin(&byte, 1);
         if (n == 0) return 0;
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN) continue;
-            return -1;
-        }
+        if (n < 0) return -1;
         wchar_t wc = 0;
         const size_t used = std::mbrtowc(&wc, &byte, 1, &c.Shift);
         if (used == size_t(-2)) continue; // more bytes of the character follow

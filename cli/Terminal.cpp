@@ -3,34 +3,17 @@
 #include "cli/CliTexts.h"
 
 #include <cctype>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <utility>
-
-#include <poll.h>
-#include <pthread.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
 namespace lw::cli {
 
 namespace {
 
-// SIGINT is the user's Ctrl-C; SIGTERM (a `timeout`, a shutdown) and SIGHUP (the terminal
-// closed) end the command the same way, so the port is closed and the calculator told.
-// SIGUSR1 only wakes the watcher to end it.
-sigset_t WatchedSignals() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaddset(&set, s);
-    return set;
-}
-
-// After SIGTERM or SIGHUP the command has this long to wind down before the program ends
-// anyway (the kernel then releases the line with the process).
-constexpr long EndGraceMs = 10000;
+// After a request to end (SIGTERM, SIGHUP) the command has this long to wind down before the
+// program ends anyway (the system then releases the line with the process).
+constexpr int EndGraceMs = 10000;
 
 std::string ForTerminal(std::string text) {
     std::string out;
@@ -57,30 +40,28 @@ std::string OneLine(const std::string& text) {
 }
 
 TTerminal::TTerminal(const TTerminalSettings& settings)
-    : FSettings(settings), FInteractive(::isatty(STDIN_FILENO) == 1),
-      FProgressTty(::isatty(STDERR_FILENO) == 1 && !settings.Quiet) {
-    const sigset_t set = WatchedSignals();
-    pthread_sigmask(SIG_BLOCK, &set, nullptr);
-    FInterruptFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    : FSettings(settings), FInteractive(sys::StdinIsTerminal()),
+      FProgressTty(sys::StderrIsTerminal() && !settings.Quiet) {
+    // A request to end the program ends the command the same way as Ctrl-C, so that the port
+    // is closed and the calculator told.
+    sys::CatchConsoleSignals();
 }
 
 TTerminal::~TTerminal() {
     StopWatching();
-    if (FInterruptFd >= 0) ::close(FInterruptFd);
 }
 
 void TTerminal::SetYesAndQuiet(bool yes, bool quiet) {
     FSettings.Yes = yes;
     FSettings.Quiet = quiet;
-    FProgressTty = ::isatty(STDERR_FILENO) == 1 && !quiet;
+    FProgressTty = sys::StderrIsTerminal() && !quiet;
 }
 
 void TTerminal::ClearInterrupts() {
     // Waits for an interrupt being handled to be told whole, so that none of it (a cancel
-    // request, the byte on the descriptor) is left behind for the next prompt or command.
+    // request, the flag) is left behind for the next prompt or command.
     const std::lock_guard lock(FInterruptLock);
-    uint64_t count = 0;
-    [[maybe_unused]] auto ignored = ::read(FInterruptFd, &count, sizeof count);
+    FInterruptFlag.Clear();
     FInterrupts = 0;
 }
 
@@ -90,7 +71,7 @@ std::vector<std::string> TTerminal::TakeErrors() {
 
 void TTerminal::StopWatching() {
     if (FWatcher.joinable()) {
-        pthread_kill(FWatcher.native_handle(), SIGUSR1);
+        sys::StopConsoleSignalWait(FWatcher);
         FWatcher.join();
     }
 }
@@ -101,30 +82,22 @@ void TTerminal::WatchInterrupts(std::function<void()> onFirst) {
 }
 
 void TTerminal::Watch() {
-    const sigset_t set = WatchedSignals();
-    int ending = 0; // the SIGTERM or SIGHUP that came, whose grace time runs
+    int ending = 0; // the signal number of the request to end, whose grace time runs
     for (;;) {
-        int signal = 0;
-        if (ending == 0) {
-            if (sigwait(&set, &signal) != 0) return;
-        } else {
-            const timespec grace{EndGraceMs / 1000, (EndGraceMs % 1000) * 1000000};
-            signal = sigtimedwait(&set, nullptr, &grace);
-            if (signal < 0 && errno == EINTR) continue;
-            if (signal < 0) ::_exit(128 + ending); // the command did not end in time
-        }
-        if (signal == SIGUSR1) return;
-        if (signal != SIGINT && ending == 0) ending = FEnding = signal;
+        int number = 0;
+        const sys::TConsoleSignal signal = sys::WaitConsoleSignal(ending ? EndGraceMs : -1, number);
+        if (signal == sys::TConsoleSignal::Stopped) return;
+        if (signal == sys::TConsoleSignal::TimedOut)
+            sys::ExitAtOnce(128 + ending); // the command did not end in time
+        if (signal == sys::TConsoleSignal::End && ending == 0) ending = FEnding = number;
         const std::lock_guard lock(FInterruptLock);
         if (++FInterrupts == 1) {
             if (FOnInterrupt) FOnInterrupt();
             // Told last, so that whoever waits on it sees the interrupt whole.
-            const uint64_t one = 1;
-            [[maybe_unused]] auto written = ::write(FInterruptFd, &one, sizeof one);
+            FInterruptFlag.Set();
         } else {
-            const char newline = '\n';
-            [[maybe_unused]] auto ignored = ::write(STDERR_FILENO, &newline, 1);
-            ::_exit(128 + signal);
+            sys::WriteStderr("\n", 1);
+            sys::ExitAtOnce(128 + number);
         }
     }
 }
@@ -134,12 +107,11 @@ bool TTerminal::ReadLine(std::string& line) {
     const int interruptsBefore = FInterrupts.load();
     for (;;) {
         if (FInterrupts.load() != interruptsBefore) return false;
-        pollfd p{STDIN_FILENO, POLLIN, 0};
-        const int ready = ::poll(&p, 1, 100);
-        if (ready < 0) return false;
-        if (ready == 0) continue;
+        const auto woken = FInterruptFlag.WaitWithInput(100);
+        if (woken == sys::TWakeFlag::TWoken::Failed) return false;
+        if (woken != sys::TWakeFlag::TWoken::Input) continue;
         char c = 0;
-        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        const long n = sys::ReadStdin(&c, 1);
         if (n <= 0) return !line.empty();
         if (c == '\n') return true;
         line += c;

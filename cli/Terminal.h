@@ -2,6 +2,8 @@
 // without a terminal), the one updating progress line, the final message of a failed command,
 // and Ctrl-C (the first cancels what is waiting, the second ends the program).
 #pragma once
+#include "util/Console.h"
+
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -78,9 +80,9 @@ public:
     // A session goes on after a Ctrl-C: the next one cancels again, as the first did. An
     // interrupt still being handled is waited for and cleared with the rest.
     void ClearInterrupts();
-    // Readable after each Ctrl-C, SIGTERM or SIGHUP until ClearInterrupts (for a wait on
-    // input that a Ctrl-C ends).
-    int InterruptFd() const { return FInterruptFd; }
+    // Set after each Ctrl-C, SIGTERM or SIGHUP until ClearInterrupts (for a wait on input
+    // that a Ctrl-C ends).
+    sys::TWakeFlag& InterruptFlag() { return FInterruptFlag; }
     // The texts of the messages printed by Error since the last call.
     std::vector<std::string> TakeErrors();
 
@@ -99,7 +101,7 @@ private:
     std::atomic<int> FInterrupts{0};
     std::mutex FInterruptLock; // one interrupt is counted, told and written, or cleared
     std::atomic<int> FEnding{0};
-    int FInterruptFd = -1;
+    sys::TWakeFlag FInterruptFlag;
     std::vector<std::string> FErrors;
     std::function<void()> FOnInterrupt;
     std::thread FWatcher;

@@ -2,11 +2,9 @@
 #include "link/Engines.h"
 #include "link/Port.h"
 #include "util/Files.h"
+#include "util/SysFiles.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace lw {
 
@@ -20,14 +18,8 @@ void TReceiveFile::Open(const std::string& target) {
 
 void TReceiveFile::Write(const char* data, size_t size) {
     const int err = ReceiveFileHandle.Use([&](int fd) {
-        while (size > 0) {
-            const ssize_t w = fd < 0 ? -1 : ::write(fd, data, size);
-            if (w < 0 && errno == EINTR) continue;
-            if (w <= 0) return fd < 0 ? EBADF : errno;
-            data += w;
-            size -= static_cast<size_t>(w);
-        }
-        return 0;
+        if (fd < 0) return EBADF;
+        return sys::WriteAll(fd, data, size) ? 0 : errno;
     });
     if (err != 0) RaiseLinkError(UnableToWriteText(FTarget, err));
 }
@@ -44,18 +36,18 @@ void TReceiveFile::Commit() {
 
 void TReceiveFile::Discard() {
     Close();
-    if (!FTemp.empty()) ::unlink(FTemp.c_str());
+    if (!FTemp.empty()) sys::RemoveFile(FTemp);
     FTemp.clear();
 }
 
 long long OpenSendFile(const std::string& fileName) {
-    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    TFd fd(sys::OpenForReading(fileName));
     if (!fd) RaiseLinkError(UnableToOpenText(fileName, errno));
-    struct stat st {};
-    const int err = ::fstat(fd.Get(), &st) != 0 ? errno : (S_ISDIR(st.st_mode) ? EISDIR : 0);
-    if (err != 0) RaiseLinkError(UnableToOpenText(fileName, err));
+    uint64_t size = 0;
+    if (const int err = sys::OpenFileSize(fd.Get(), size); err != 0)
+        RaiseLinkError(UnableToOpenText(fileName, err));
     SendFileHandle.Put(std::move(fd));
-    return static_cast<long long>(st.st_size);
+    return static_cast<long long>(size);
 }
 
 void CloseSendFile() {
@@ -70,8 +62,7 @@ long ReadSendFile(char* data, size_t size) {
         }
         size_t got = 0;
         while (got < size) {
-            const ssize_t r = ::read(fd, data + got, size - got);
-            if (r < 0 && errno == EINTR) continue;
+            const long r = sys::ReadSome(fd, data + got, size - got);
             if (r < 0) return -1;
             if (r == 0) break;
             got += static_cast<size_t>(r);

@@ -35,8 +35,15 @@ TCaptureBitmap RenderCapture(const std::string& data, const TCaptureBorder& bord
 // File images of the bitmap: a 24-bit Windows bitmap, a baseline JPEG of quality 90 (24-bit
 // colour), and an 8-bit greyscale PNG.
 std::string EncodeBmp(const TCaptureBitmap& bitmap);
+// Raises std::runtime_error(JpegUnavailableText()) in a build without JPEG support.
 std::string EncodeJpeg(const TCaptureBitmap& bitmap);
 std::string EncodePng(const TCaptureBitmap& bitmap);
+
+// Whether this build writes JPEG pictures. The Windows build has no JPEG library and says so
+// with JpegUnavailableText when a JPEG file is asked for.
+bool JpegAvailable();
+// "JPEG pictures are not available in this build; save the capture as .png or .bmp".
+std::string JpegUnavailableText();
 
 enum class TImageFormat { None, Bmp, Jpeg, Png };
 

@@ -3,6 +3,7 @@
 #include "link/CalcNames.h"
 #include "server/Commands.h"
 #include "util/Files.h"
+#include "util/SysFiles.h"
 
 #include <cctype>
 #include <mutex>
@@ -47,8 +48,7 @@ std::string CopyFileNameFor(const std::string& displayName, bool textMode, bool 
 std::string DefaultArchiveName(const std::string& modelCode, std::time_t when) {
     static const char* const Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::tm t{};
-    localtime_r(&when, &t);
+    const std::tm t = sys::LocalTime(when);
     return modelCode + "_" + std::to_string(t.tm_mday) + "-" + Months[t.tm_mon % 12] + "-" +
            std::to_string(t.tm_year + 1900) + ".zqbackup";
 }

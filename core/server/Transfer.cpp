@@ -10,11 +10,11 @@
 #include "server/XModemServer.h"
 #include "util/Files.h"
 #include "util/ScopeExit.h"
+#include "util/SysFiles.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace lw {
 namespace {
@@ -26,16 +26,16 @@ class TTempObjectFile {
 public:
     explicit TTempObjectFile(const std::string& bytes) {
         std::string path = TempFolder() + "textput-XXXXXX";
-        if (!TFd(::mkstemp(path.data()))) RaiseLinkError(UnableToOpenText(path, errno));
+        if (!TFd(sys::CreateTempFile(path))) RaiseLinkError(UnableToOpenText(path, errno));
         FPath = path;
         try {
             WriteStringToFile(bytes, FPath);
         } catch (...) {
-            ::unlink(FPath.c_str());
+            sys::RemoveFile(FPath);
             throw;
         }
     }
-    ~TTempObjectFile() { ::unlink(FPath.c_str()); }
+    ~TTempObjectFile() { sys::RemoveFile(FPath); }
     TTempObjectFile(const TTempObjectFile&) = delete;
     TTempObjectFile& operator=(const TTempObjectFile&) = delete;
     const std::string& Path() const { return FPath; }

@@ -10,11 +10,11 @@
 #include "sync/SyncState.h"
 #include "util/Files.h"
 #include "util/ScopeExit.h"
+#include "util/SysFiles.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
-#include <unistd.h>
 
 namespace lw {
 
@@ -54,8 +54,8 @@ std::string SyncContentHash(const std::string& bytes, bool textMode, const std::
 bool FetchCalcFile(TXModemServer& server, const std::string& displayName, int typeIndex, int size,
                    std::string& bytes) {
     std::string path = TempFolder() + "sync-XXXXXX";
-    if (!TFd(::mkstemp(path.data()))) RaiseLinkError(UnableToOpenText(path, errno));
-    const ScopeExit remove([&path] { ::unlink(path.c_str()); });
+    if (!TFd(sys::CreateTempFile(path))) RaiseLinkError(UnableToOpenText(path, errno));
+    const ScopeExit remove([&path] { sys::RemoveFile(path); });
     const std::string fileForm = NameToFile(FileToName(displayName, false), true);
     if (!server.CopyFromCalc(fileForm, path, typeIndex, size)) return false;
     bytes = ReadFileToString(path);

@@ -7,13 +7,12 @@
 #include "server/XPObject.h"
 #include "sync/SyncContent.h"
 #include "util/Files.h"
+#include "util/SysFiles.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -44,8 +43,8 @@ public:
             Forget(it);
             return true;
         case TSyncAction::DeletePc:
-            if (::unlink(it.PcPath.c_str()) != 0 && errno != ENOENT)
-                return Fail(it, it.PcPath + " - " + std::strerror(errno));
+            if (const int err = sys::RemoveFile(it.PcPath); err != 0 && err != ENOENT)
+                return Fail(it, it.PcPath + " - " + std::strerror(err));
             Forget(it);
             return true;
         case TSyncAction::Conflict:
@@ -173,16 +172,14 @@ private:
 };
 
 bool Exists(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
+    return sys::PathKind(path) != sys::TPathKind::None;
 }
 
 } // namespace
 
 std::string ConflictCopyPath(const std::string& pcPath, std::time_t when) {
     if (when == 0) when = std::time(nullptr);
-    std::tm t{};
-    localtime_r(&when, &t);
+    const std::tm t = sys::LocalTime(when);
     char date[16];
     std::strftime(date, sizeof date, "%Y-%m-%d", &t);
     const std::string ext = ExtractFileExt(pcPath);

@@ -2,10 +2,10 @@
 #include "sync/SyncState.h"
 
 #include "util/Files.h"
+#include "util/SysFiles.h"
 
 #include <cctype>
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace lw {
 namespace {
@@ -183,8 +183,7 @@ TSyncState LoadSyncState(const std::string& pcDir, const std::string& calcDir,
                          const std::string& mode) {
     TSyncState state;
     const std::string path = pcDir + "/" + SyncStateFileName;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
+    if (sys::TargetKind(path) != sys::TPathKind::None) {
         std::string text;
         try {
             text = ReadFileToString(path);

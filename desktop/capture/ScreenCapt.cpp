@@ -22,6 +22,7 @@
 #include <QStatusBar>
 
 #include <exception>
+#include <string_view>
 
 namespace lw::gui {
 
@@ -291,7 +292,8 @@ void TFCapture::mnuSaveAsClick() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     QStringList filters;
-    for (const TFileType& t : SaveTypes) filters << tr(t.Filter);
+    for (const TFileType& t : SaveTypes)
+        if (std::string_view(t.Suffix) != "jpg" || JpegAvailable()) filters << tr(t.Filter);
     dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().constFirst();
