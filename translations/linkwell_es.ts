@@ -862,12 +862,13 @@ Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
 Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
 update the stack.</source>
         <translation><byte value="xd"/>
-                      - -  ADVERTENCIA  - -<byte value="xd"/>
+                   - -  ADVERTENCIA  - -<byte value="xd"/>
 <byte value="xd"/>
-Algunos comandos pueden desconectar la calculadora o cambiar<byte value="xd"/>
-la estructura de directorios.  ¡Tenga mucho cuidado!<byte value="xd"/>
+Algunos comandos pueden desconectar la<byte value="xd"/>
+calculadora o cambiar la estructura de<byte value="xd"/>
+directorios.  ¡Tenga mucho cuidado!<byte value="xd"/>
 <byte value="xd"/>
-Pulse F5 para actualizar la ventana principal de archivos.<byte value="xd"/>
+Pulse F5 para actualizar la ventana principal.<byte value="xd"/>
 <byte value="xd"/>
 Pulsar solo ENTER en el cuadro de comandos<byte value="xd"/>
 actualiza la pila.</translation>

@@ -862,12 +862,13 @@ Pressing F5 can be used to refresh the main file window.<byte value="xd"/>
 Pressing ENTER, by itself, in the Command Box will<byte value="xd"/>
 update the stack.</source>
         <translation><byte value="xd"/>
-                      - -  ATTENZIONE  - -<byte value="xd"/>
+                    - -  ATTENZIONE  - -<byte value="xd"/>
 <byte value="xd"/>
-Alcuni comandi possono disconnettere la calcolatrice o modificare<byte value="xd"/>
-la struttura delle directory.  Prestare molta attenzione!<byte value="xd"/>
+Alcuni comandi possono disconnettere la<byte value="xd"/>
+calcolatrice o modificare la struttura delle<byte value="xd"/>
+directory.  Prestare molta attenzione!<byte value="xd"/>
 <byte value="xd"/>
-Premere F5 per aggiornare la finestra principale dei file.<byte value="xd"/>
+Premere F5 per aggiornare la finestra principale.<byte value="xd"/>
 <byte value="xd"/>
 Premendo solo ENTER nella casella dei comandi<byte value="xd"/>
 si aggiorna lo stack.</translation>

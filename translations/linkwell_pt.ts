@@ -864,10 +864,11 @@ update the stack.</source>
         <translation><byte value="xd"/>
                       - -  AVISO  - -<byte value="xd"/>
 <byte value="xd"/>
-Alguns comandos podem desligar a calculadora ou alterar<byte value="xd"/>
-a estrutura de diretórios.  Tenha muito cuidado!<byte value="xd"/>
+Alguns comandos podem desligar a calculadora<byte value="xd"/>
+ou alterar a estrutura de diretórios.<byte value="xd"/>
+Tenha muito cuidado!<byte value="xd"/>
 <byte value="xd"/>
-Prima F5 para atualizar a janela principal de ficheiros.<byte value="xd"/>
+Prima F5 para atualizar a janela principal.<byte value="xd"/>
 <byte value="xd"/>
 Premir apenas ENTER na caixa de comando<byte value="xd"/>
 atualiza a pilha.</translation>
