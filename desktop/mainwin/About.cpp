@@ -53,7 +53,7 @@ TFAboutForm::TFAboutForm(QWidget* parent)
     Image1->setPixmap(LinkwellPicture(64));
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    btnOK = new QPushButton("OK", this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName("btnOK");
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

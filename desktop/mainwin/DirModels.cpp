@@ -285,7 +285,8 @@ bool TDirListModel::setData(const QModelIndex& index, const QVariant& value, int
 QVariant TDirListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
     const TColumnTag tag = TagOf(section);
-    if (role == Qt::DisplayRole) return tag == ctFiles ? "Files" : tag == ctSize ? "Size" : "Type";
+    if (role == Qt::DisplayRole)
+        return tag == ctFiles ? tr("Files") : tag == ctSize ? tr("Size") : tr("Type");
     if (role == Qt::TextAlignmentRole)
         return tag == ctSize ? int(Qt::AlignRight | Qt::AlignVCenter)
                              : int(Qt::AlignLeft | Qt::AlignVCenter);

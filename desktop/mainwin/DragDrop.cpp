@@ -118,8 +118,11 @@ QStringList KeepAsCutFiles(const QStringList& files) {
         }
         // Across file systems this copies, then removes the fetched file.
         if (!QFile::rename(file, target))
-            throw std::runtime_error("Cannot keep the cut variable in " + target.toStdString() +
-                                     "; it stays in " + file.toStdString());
+            throw std::runtime_error(
+                TDragDrop::tr("Cannot keep the cut variable in %1; it stays in %2")
+                    .arg(target, file)
+                    .toLocal8Bit()
+                    .toStdString());
         kept << target;
     }
     return kept;
@@ -234,7 +237,9 @@ QStringList TDragDrop::Fetch(const std::vector<TDragEntry>& entries) {
     W.SetBusy(false);
     if (!error.isEmpty()) {
         // The target is still waiting for the answer: the error is shown once it has it.
-        QTimer::singleShot(0, &W, [w = &W, error] { QMessageBox::critical(w, "Linkwell", error); });
+        QTimer::singleShot(0, &W, [w = &W, error] {
+            QMessageBox::critical(w, QStringLiteral("Linkwell"), error);
+        });
         return {};
     }
     return files;

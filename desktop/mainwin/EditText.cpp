@@ -70,11 +70,12 @@ void LeaveRunning(std::unique_ptr<QProcess> process) {
 
 // The editor ended at once: asks the user to say when the edit is done. True for Done.
 bool AskWhenDone(QWidget* parent, const QString& name) {
-    QMessageBox box(QMessageBox::Information, "Edit as Text",
-                    "Editing " + name + " \u2014 press Done when you have saved your changes",
-                    QMessageBox::Cancel, parent);
+    QMessageBox box(
+        QMessageBox::Information, TFZQDir::tr("Edit as Text"),
+        TFZQDir::tr("Editing %1 \u2014 press Done when you have saved your changes").arg(name),
+        QMessageBox::Cancel, parent);
     box.setObjectName("EditDone");
-    QPushButton* done = box.addButton("Done", QMessageBox::AcceptRole);
+    QPushButton* done = box.addButton(TFZQDir::tr("Done"), QMessageBox::AcceptRole);
     box.setDefaultButton(done);
     box.exec();
     return box.clickedButton() == done;
@@ -156,9 +157,9 @@ void TFZQDir::mnuEditTextClick() {
     editor->setStandardInputFile(QProcess::nullDevice());
     editor->setProcessChannelMode(QProcess::ForwardedChannels);
     if (!StartWithoutBlocking(*editor)) {
-        QMessageBox::critical(this, "Edit Error",
-                              "Cannot start the editor (" + command.Program + ")\n\nor the file, " +
-                                  file + "\n\nis missing.");
+        QMessageBox::critical(this, tr("Edit Error"),
+                              tr("Cannot start the editor (%1)\n\nor the file, %2\n\nis missing.")
+                                  .arg(command.Program, file));
         return;
     }
     QElapsedTimer running;
@@ -166,10 +167,10 @@ void TFZQDir::mnuEditTextClick() {
     if (!WaitForEnd(*editor, FEditWait, FCloseWhenIdle)) {
         // The program is ending: the person's editor and file stay; nothing is sent.
         LeaveRunning(std::move(editor));
-        QMessageBox::information(this, "Edit as Text",
-                                 "The editor is still running. Changes to\n\n" + file +
-                                     "\n\nwill not be sent to the calculator; the file stays "
-                                     "there.");
+        QMessageBox::information(this, tr("Edit as Text"),
+                                 tr("The editor is still running. Changes to\n\n%1\n\nwill not "
+                                    "be sent to the calculator; the file stays there.")
+                                     .arg(file));
         return;
     }
 
@@ -189,10 +190,10 @@ void TFZQDir::mnuEditTextClick() {
         bool replaceAll = true;
         if (PutFileToCalc(*FServer, file.toStdString(), replaceAll, 1, true) != TPutOutcome::Sent) {
             // The edit stays in the file rather than being lost with it.
-            QMessageBox::critical(this, "Write Error",
-                                  "Cannot write changes to the calculator.\n\nThe changes are "
-                                  "kept in " +
-                                      file);
+            QMessageBox::critical(
+                this, tr("Write Error"),
+                tr("Cannot write changes to the calculator.\n\nThe changes are kept in %1")
+                    .arg(file));
             return;
         }
     }

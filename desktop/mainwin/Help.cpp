@@ -56,11 +56,11 @@ QString HelpPage(int topic) {
 
 THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("HelpWindow");
-    setWindowTitle("Linkwell Help");
+    setWindowTitle(tr("Linkwell Help"));
     resize(560, 480);
     Browser = new QTextBrowser(this);
     Browser->setObjectName("Browser");
-    Browser->setAccessibleName("Help page");
+    Browser->setAccessibleName(tr("Help page"));
     Browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Browser);
@@ -73,7 +73,8 @@ void THelpWindow::ShowTopic(int topic) {
     if (QFile::exists(page))
         Browser->setSource(QUrl::fromLocalFile(page));
     else
-        Browser->setHtml("<p>The help page " + page.toHtmlEscaped() + " is not installed.</p>");
+        Browser->setHtml(
+            "<p>" + tr("The help page %1 is not installed.").arg(page.toHtmlEscaped()) + "</p>");
     show();
     raise();
     activateWindow();

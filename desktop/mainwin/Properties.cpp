@@ -2,6 +2,7 @@
 
 #include "settings/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -13,13 +14,20 @@
 namespace lw::gui {
 
 std::string PropertySizeText(int64_t totalBytes) {
-    if (totalBytes < 1025) return std::to_string(totalBytes) + " B";
-    return std::to_string(totalBytes / 1024) + " KB";
+    const auto text = [](const char* unit, int64_t n) {
+        return QCoreApplication::translate("lw::gui::TFProperty", unit).arg(n).toStdString();
+    };
+    if (totalBytes < 1025)
+        return text(QT_TRANSLATE_NOOP("lw::gui::TFProperty", "%1 B"), totalBytes);
+    return text(QT_TRANSLATE_NOOP("lw::gui::TFProperty", "%1 KB"), totalBytes / 1024);
 }
 
 std::string PropertyTimeText(int64_t seconds) {
     const int64_t t = std::max<int64_t>(seconds, 2);
-    return std::to_string(t / 60) + "min : " + std::to_string(t % 60) + "s";
+    return QCoreApplication::translate("lw::gui::TFProperty", "%1min : %2s")
+        .arg(t / 60)
+        .arg(t % 60)
+        .toStdString();
 }
 
 int64_t PropertySeconds(int64_t totalBytes, const std::string& speed, bool wholeMemory) {
@@ -33,26 +41,26 @@ int64_t PropertySeconds(int64_t totalBytes, const std::string& speed, bool whole
 
 TFProperty::TFProperty(QWidget* parent) : QDialog(parent) {
     setObjectName("TFProperty");
-    setWindowTitle("Properties");
+    setWindowTitle(tr("Properties"));
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName("ListBox1");
     Size = new QLabel(this);
     Size->setObjectName("Size");
     Time = new QLabel(this);
     Time->setObjectName("Time");
-    Button1 = new QPushButton("Close", this);
+    Button1 = new QPushButton(tr("Close"), this);
     Button1->setObjectName("Button1");
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* names = new QLabel("File name(s)", this);
+    auto* names = new QLabel(tr("File name(s)"), this);
     names->setBuddy(ListBox1);
     auto* grid = new QGridLayout(this);
     grid->addWidget(names, 0, 0, 1, 2);
     grid->addWidget(ListBox1, 1, 0, 1, 2);
-    grid->addWidget(new QLabel("Total File size", this), 2, 0);
+    grid->addWidget(new QLabel(tr("Total File size"), this), 2, 0);
     grid->addWidget(Size, 2, 1);
-    grid->addWidget(new QLabel("Estimated download time", this), 3, 0);
+    grid->addWidget(new QLabel(tr("Estimated download time"), this), 3, 0);
     grid->addWidget(Time, 3, 1);
     grid->addWidget(Button1, 4, 0, 1, 2, Qt::AlignHCenter);
     grid->setSizeConstraint(QLayout::SetFixedSize);

@@ -30,17 +30,18 @@ bool Acts(TSyncAction a) {
 
 TFSyncDialog::TFSyncDialog(TSyncPlan& plan, QWidget* parent) : QDialog(parent), FPlan(plan) {
     setObjectName("FSyncDialog");
-    setWindowTitle("Synchronize " + QString::fromStdString(plan.Options.CalcDir) + " with " +
-                   QString::fromStdString(plan.Options.PcDir));
+    setWindowTitle(tr("Synchronize %1 with %2")
+                       .arg(QString::fromStdString(plan.Options.CalcDir),
+                            QString::fromStdString(plan.Options.PcDir)));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel("What synchronizing will do, line by line (untick a line to "
-                               "leave it out):",
+    auto* heading = new QLabel(tr("What synchronizing will do, line by line (untick a line to "
+                                  "leave it out):"),
                                this);
     layout->addWidget(heading);
     SyncTable = new QTableWidget(0, 3, this);
     SyncTable->setObjectName("SyncTable");
-    SyncTable->setAccessibleName("Synchronization plan");
-    SyncTable->setHorizontalHeaderLabels({"Action", "Name", "Reason"});
+    SyncTable->setAccessibleName(tr("Synchronization plan"));
+    SyncTable->setHorizontalHeaderLabels({tr("Action"), tr("Name"), tr("Reason")});
     SyncTable->horizontalHeader()->setStretchLastSection(true);
     SyncTable->verticalHeader()->hide();
     SyncTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -51,16 +52,17 @@ TFSyncDialog::TFSyncDialog(TSyncPlan& plan, QWidget* parent) : QDialog(parent), 
     lblCounts->setObjectName("lblCounts");
     layout->addWidget(lblCounts);
     auto* row = new QHBoxLayout;
-    auto* preferLabel = new QLabel("In a &conflict:", this);
+    auto* preferLabel = new QLabel(tr("In a &conflict:"), this);
     cmboPrefer = new QComboBox(this);
     cmboPrefer->setObjectName("cmboPrefer");
-    cmboPrefer->addItems({"Do nothing", "Keep the calculator's copy", "Keep the PC's copy"});
+    cmboPrefer->addItems(
+        {tr("Do nothing"), tr("Keep the calculator's copy"), tr("Keep the PC's copy")});
     preferLabel->setBuddy(cmboPrefer);
     row->addWidget(preferLabel);
     row->addWidget(cmboPrefer, 1);
     layout->addLayout(row);
     Buttons = new QDialogButtonBox(this);
-    Buttons->addButton("&Synchronize", QDialogButtonBox::AcceptRole);
+    Buttons->addButton(tr("&Synchronize"), QDialogButtonBox::AcceptRole);
     Buttons->addButton(QDialogButtonBox::Cancel);
     layout->addWidget(Buttons);
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -115,8 +117,8 @@ QString TFSyncDialog::CountsText() const {
             parts << QString("%1 %2").arg(SyncActionName(TSyncAction(a))).arg(counts[size_t(a)]);
     const auto left = std::count_if(FPlan.Items.begin(), FPlan.Items.end(),
                                     [](const TSyncItem& it) { return !it.Enabled; });
-    QString text = parts.isEmpty() ? QString("nothing to do") : parts.join(", ");
-    if (left > 0) text += QString("; left out %1").arg(left);
+    QString text = parts.isEmpty() ? tr("nothing to do") : parts.join(", ");
+    if (left > 0) text = tr("%1; left out %2").arg(text).arg(left);
     return text;
 }
 
@@ -130,7 +132,7 @@ void SynchronizeFolder(TFZQDir& w) {
     }
     TFileRequest request;
     request.Mode = TFileRequest::Folder;
-    request.Title = "Synchronize " + calcDir + " with Folder";
+    request.Title = TFSyncDialog::tr("Synchronize %1 with Folder").arg(calcDir);
     request.Name = last;
     const QString folder = ChooseFile(&w, request);
     if (folder.isEmpty()) return;
@@ -159,8 +161,11 @@ void SynchronizeFolder(TFZQDir& w) {
     else
         w.TreeModel.Attach(&w.Server().Root());
     if (report.Failed)
-        throw std::runtime_error("Synchronizing stopped: " + report.Failure +
-                                 ".\nWhat was done is recorded; synchronize again to finish.");
+        throw std::runtime_error(TFSyncDialog::tr("Synchronizing stopped: %1.\nWhat was done is "
+                                                  "recorded; synchronize again to finish.")
+                                     .arg(QString::fromLocal8Bit(report.Failure))
+                                     .toLocal8Bit()
+                                     .toStdString());
 }
 
 } // namespace lw::gui

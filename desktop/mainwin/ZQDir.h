@@ -131,6 +131,7 @@ public:
     void SetTextMode(bool on);
     void SetModelName();
     void ShowStatus(const std::string& text);
+    void ShowStatus(const QString& text);
     // A refresh after the running command has returned; several requests give one refresh.
     void RequestRefresh();
     QModelIndex FindNodeForPath(const QString& path) const;

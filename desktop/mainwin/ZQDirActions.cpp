@@ -239,7 +239,7 @@ void TFZQDir::SetShortCuts() {
 
 void TFZQDir::CreateMenus() {
     QMenuBar* bar = menuBar();
-    mnuFile = bar->addMenu("&File");
+    mnuFile = bar->addMenu(QCoreApplication::translate("TFZQDir", "&File"));
     mnuFile->setObjectName("mnuFile");
     mnuFile->addActions({mnuNewFolder, mnuBackup, mnuRestore, mnuSyncFolder, mnuEval});
     mnuFile->addSeparator();
@@ -252,7 +252,7 @@ void TFZQDir::CreateMenus() {
     mnuFile->addSeparator();
     mnuFile->addActions({mnuExit, mnuSysVorl});
 
-    mnuEdit = bar->addMenu("&Edit");
+    mnuEdit = bar->addMenu(QCoreApplication::translate("TFZQDir", "&Edit"));
     mnuEdit->setObjectName("mnuEdit");
     mnuEdit->addActions({mnuCut, mnuCopy, mnuCopyAsText, mnuPaste});
     mnuEdit->addSeparator();
@@ -260,7 +260,7 @@ void TFZQDir::CreateMenus() {
     mnuEdit->addSeparator();
     mnuEdit->addActions({mnuSelectAll, mnuInvertSelection});
 
-    mnuView = bar->addMenu("&View");
+    mnuView = bar->addMenu(QCoreApplication::translate("TFZQDir", "&View"));
     mnuView->setObjectName("mnuView");
     mnuView->addActions({mnuToolbar, mnuStatusBar});
     mnuView->addSeparator();
@@ -270,11 +270,11 @@ void TFZQDir::CreateMenus() {
     mnuView->addSeparator();
     mnuView->addActions({mnuOptions, mnuVorl});
 
-    mnuROM = bar->addMenu("ROM");
+    mnuROM = bar->addMenu(QCoreApplication::translate("TFZQDir", "ROM"));
     mnuROM->setObjectName("mnuROM");
     mnuROM->addAction(mnuDownloadRom);
 
-    mnuHelp = bar->addMenu("&Help");
+    mnuHelp = bar->addMenu(QCoreApplication::translate("TFZQDir", "&Help"));
     mnuHelp->setObjectName("mnuHelp");
     mnuHelp->addAction(mnuContentsHelp);
     mnuHelp->addSeparator();

@@ -19,7 +19,7 @@ void TFZQDir::mnuCaptureScreenClick() {
     if (State.RequiredSpeed != 0) {
         Beep();
         if (!UiHooks().Prompt->ShowCustomPrompt(CaptureSpeedQuestion(State.ModelName),
-                                                "Set the calculator"))
+                                                tr("Set the calculator").toStdString()))
             return;
     }
     TScreenCapture capture;

@@ -27,11 +27,6 @@
 namespace lw::gui {
 namespace {
 
-const char* const EraseCalculatorTitle = "Erase Calculator?";
-const char* const BackupFileText =
-    "\r\n\r\nIs a Calculator Backup file.\r\nContinuing will erase the calculator's current "
-    "contents.\r\n\r\nContinue the Restore operation?";
-
 // Sets the window busy; the busy step ends when the guard goes, whatever happened meanwhile.
 auto BusyStep(TFZQDir& w) {
     w.SetBusy(true);
@@ -92,9 +87,7 @@ void TFZQDir::mnuCutClick() {
     // The first time, the person learns where cut variables wait for their paste.
     if (!FCutFolderShown && !LastCopiedFile.isEmpty()) {
         FCutFolderShown = true;
-        ShowStatus(("Cut variables are kept in " + CutFilesFolder() + " until pasted")
-                       .toLocal8Bit()
-                       .toStdString());
+        ShowStatus(tr("Cut variables are kept in %1 until pasted").arg(CutFilesFolder()));
     }
 }
 
@@ -121,8 +114,12 @@ bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int coun
                              TPutOutcome* outcome) {
     if (IsBackupArchive(path)) {
         Beep();
-        if (UiHooks().Prompt->ShowCustomPrompt(ExtractFileName(path) + BackupFileText,
-                                               EraseCalculatorTitle))
+        const QString question = tr("%1\r\n\r\nIs a Calculator Backup file.\r\nContinuing will "
+                                    "erase the calculator's current contents.\r\n\r\nContinue "
+                                    "the Restore operation?")
+                                     .arg(LocalText(ExtractFileName(path)));
+        if (UiHooks().Prompt->ShowCustomPrompt(question.toStdString(),
+                                               tr("Erase Calculator?").toStdString()))
             RestoreFromFile(path);
         return false;
     }

@@ -16,6 +16,7 @@
 #include "util/ScopeExit.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <ctime>
@@ -24,22 +25,28 @@
 namespace lw::gui {
 namespace {
 
-const char* const ArchiveTitle = "Archive Calculator to PC";
-const char* const RomTitle = "Download ROM";
-const char* const DownloadFileTitle = "Download File to Calculator";
-const char* const UploadFileTitle = "Upload File to PC";
-const char* const DownloadErrorCaption = "Download Error";
+QString ArchiveTitle() {
+    return TFZQDir::tr("Archive Calculator to PC");
+}
+
 // Qt's "*" rather than "*.*": on this system many files have no extension.
-const char* const AllFilesFilter = "All Files (*)";
+QString AllFilesFilter() {
+    return TFZQDir::tr("All Files (*)");
+}
 
 QStringList ArchiveFilters() {
-    return {"ZQ Archives (*.zqbackup)", AllFilesFilter};
+    return {TFZQDir::tr("ZQ Archives (*.zqbackup)"), AllFilesFilter()};
 }
 
 // The calculator object files: "ZQ Files" only while binary files get their extension.
 QStringList ObjectFileFilters(bool addExtension) {
-    if (!addExtension) return {AllFilesFilter};
-    return {"ZQ Files (*.zq)", AllFilesFilter};
+    if (!addExtension) return {AllFilesFilter()};
+    return {TFZQDir::tr("ZQ Files (*.zq)"), AllFilesFilter()};
+}
+
+// A failure to show: the window's message box reads it in the local encoding.
+std::runtime_error Failure(const QString& text) {
+    return std::runtime_error(LocalString(text));
 }
 
 // The port-only work never leaves a connection behind, whatever happened meanwhile.
@@ -85,7 +92,7 @@ private:
 void TFZQDir::mnuBackupClick() {
     if (!Connected() || Busy()) return;
     const QString path =
-        ChooseFile(this, {TFileRequest::Save, ArchiveTitle, ArchiveFilters(),
+        ChooseFile(this, {TFileRequest::Save, ArchiveTitle(), ArchiveFilters(),
                           LocalText(DefaultArchiveName(State.ModelCode, std::time(nullptr)))});
     if (path.isEmpty()) return;
     SetBusy(true);
@@ -100,12 +107,13 @@ void TFZQDir::BackupToFile(const std::string& path) {
         if (Connected()) RequestRefresh();
     });
     if (!lw::BackupToFile(*FServer, path))
-        throw std::runtime_error("Backup to " + path + " failed; the file was not written.");
+        throw Failure(tr("Backup to %1 failed; the file was not written.").arg(LocalText(path)));
 }
 
 void TFZQDir::mnuRestoreClick() {
     if (!Connected() || Busy()) return;
-    const QString path = ChooseFile(this, {TFileRequest::Open, ArchiveTitle, ArchiveFilters(), {}});
+    const QString path =
+        ChooseFile(this, {TFileRequest::Open, ArchiveTitle(), ArchiveFilters(), {}});
     if (!path.isEmpty()) RestoreFromFile(LocalString(path));
 }
 
@@ -119,7 +127,7 @@ void TFZQDir::RestoreFromFile(const std::string& path) {
         if (const std::string refusal = RestoreFileRefusal(*FServer, path); !refusal.empty())
             throw std::runtime_error(refusal);
         restored = lw::RestoreFromFile(*FServer, path);
-        if (!restored) throw std::runtime_error("Restore from " + path + " failed.");
+        if (!restored) throw Failure(tr("Restore from %1 failed.").arg(LocalText(path)));
     }
     // The calculator reorganises its memory and stops its server: the user restarts it and
     // may connect again from the prompt.
@@ -137,8 +145,9 @@ void TFZQDir::mnuDownloadRomClick() {
     }
     // The calculator leaves its server for the loader: no connection may stay open.
     if (Connected()) FServer->Disconnect();
-    const QString chosen =
-        ChooseFile(this, {TFileRequest::Open, RomTitle, {"ROM Files (*.bin)", AllFilesFilter}, {}});
+    const QString chosen = ChooseFile(
+        this,
+        {TFileRequest::Open, tr("Download ROM"), {tr("ROM Files (*.bin)"), AllFilesFilter()}, {}});
     if (chosen.isEmpty()) return;
     const std::string path = LocalString(chosen);
     const TDisconnectedAfter disconnected{*this};
@@ -148,7 +157,8 @@ void TFZQDir::mnuDownloadRomClick() {
     if (!UiHooks().Prompt->ShowPrompt(TPromptKind::RomDownload, "")) return;
     if (!FServer->OpenComm(LocalString(port))) return;
     if (!FServer->SendRom(path))
-        ShowMessage("Download of ROM file \r\n" + path + "\r\nfailed.", DownloadErrorCaption);
+        QMessageBox::information(this, tr("Download Error"),
+                                 tr("Download of ROM file \n%1\nfailed.").arg(LocalText(path)));
 }
 
 // --- the calculator's XRECV and XSEND
@@ -158,8 +168,10 @@ void TFZQDir::mnuDownLoadServerClick() {
 }
 
 void TFZQDir::mnuDownLoadFileClick() {
-    const QString path = ChooseFile(
-        this, {TFileRequest::Open, DownloadFileTitle, ObjectFileFilters(State.AddExtension), {}});
+    const QString path = ChooseFile(this, {TFileRequest::Open,
+                                           tr("Download File to Calculator"),
+                                           ObjectFileFilters(State.AddExtension),
+                                           {}});
     if (!path.isEmpty())
         ManualSend(LocalString(path), TPromptKind::FileXRecv, TPromptKind::FileSent);
 }
@@ -182,14 +194,15 @@ void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKin
     }
     // A wait the person cancelled ends quietly; a transfer that failed is reported.
     if (!sent && watch.Canceled()) return;
-    if (!sent) throw std::runtime_error(path + " was not sent to the calculator.");
+    if (!sent) throw Failure(tr("%1 was not sent to the calculator.").arg(LocalText(path)));
     ui.Prompt->ShowPrompt(after, "");
 }
 
 void TFZQDir::mnuUploadFileClick() {
     if (Connected()) FServer->Disconnect();
     const QString chosen = ChooseFile(
-        this, {TFileRequest::Save, UploadFileTitle, ObjectFileFilters(State.AddExtension), {}});
+        this,
+        {TFileRequest::Save, tr("Upload File to PC"), ObjectFileFilters(State.AddExtension), {}});
     if (chosen.isEmpty()) return;
     const std::string path = LocalString(chosen);
     if (!UiHooks().Prompt->ShowPrompt(TPromptKind::FileXSend, "")) return;
@@ -197,8 +210,8 @@ void TFZQDir::mnuUploadFileClick() {
     if (!FServer->OpenComm(LocalString(cmboPort->currentText()))) return;
     SetConnected(FServer->IsConnected());
     if (!ReceiveXSendToFile(*FServer, path))
-        throw std::runtime_error("Nothing was received from the calculator; " + path +
-                                 " was not written.");
+        throw Failure(tr("Nothing was received from the calculator; %1 was not written.")
+                          .arg(LocalText(path)));
 }
 
 } // namespace lw::gui
