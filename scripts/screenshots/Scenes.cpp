@@ -1,5 +1,6 @@
 #include "Screenshots.h"
 
+#include "prompts/DownLd.h"
 #include "support/gui/DialogScenes.h"
 
 namespace lw::shots {
@@ -14,6 +15,7 @@ const std::vector<TScene>& Scenes() {
         {"capture-window", CaptureScene},
         {"command-window", CommandWindowScene},
         {"main-window", MainWindowScene},
+        {"transfer-prompt", TransferPromptScene},
     };
     return scenes;
 }
@@ -21,6 +23,15 @@ const std::vector<TScene>& Scenes() {
 void DialogScenes(TShot& shot) {
     test::ShowDialogScenes(
         [&shot](QWidget& dialog, const QString& name) { shot.Save(dialog, name); }, nullptr);
+}
+
+void TransferPromptScene(TShot& shot) {
+    // The prompt before a file is sent by the calculator's XRECV: shown while the program
+    // waits for the calculator, so it does not block.
+    gui::TFDownLd prompt(true);
+    prompt.ShowPrompt(TPromptKind::FileXRecv, "");
+    shot.Save(prompt, "transfer-prompt");
+    prompt.hide();
 }
 
 } // namespace lw::shots

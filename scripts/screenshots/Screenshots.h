@@ -44,5 +44,7 @@ void CaptureScene(TShot& shot);
 void CommandWindowScene(TShot& shot);
 // The main window with a directory open, its popup menu and the delete question.
 void MainWindowScene(TShot& shot);
+// The transfer prompt before a file goes to the calculator by its XRECV.
+void TransferPromptScene(TShot& shot);
 
 } // namespace lw::shots

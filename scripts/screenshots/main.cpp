@@ -1,8 +1,10 @@
 // linkwell-screenshots: draws the desktop program's windows into PNG files for the README.
-//   linkwell-screenshots <folder> [scene ...]     (all scenes when none is named)
+//   linkwell-screenshots [--lang CODE] <folder> [scene ...]   (all scenes when none is named)
+// --lang draws the windows in that language (nl, fr, de, pt, es, it; English without it).
 // scripts/screenshots.sh runs it under Xvfb.
 #include "Screenshots.h"
 
+#include "settings/Language.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -53,9 +55,16 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     lw::gui::ApplySettingsNames();
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    if (args.size() >= 2 && args[0] == "--lang") {
+        if (!lw::gui::InstallTranslations(args[1])) {
+            std::fprintf(stderr, "no translation for %s\n", qPrintable(args[1]));
+            return 2;
+        }
+        args = args.mid(2);
+    }
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: linkwell-screenshots <folder> [scene ...]\n");
+        std::fprintf(stderr, "usage: linkwell-screenshots [--lang CODE] <folder> [scene ...]\n");
         return 2;
     }
     QDir().mkpath(args[0]);
