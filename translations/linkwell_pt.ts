@@ -538,6 +538,350 @@ Caso contrário, prima Cancelar.<byte value="xd"/>
         <source>&amp;About</source>
         <translation>&amp;Acerca do Linkwell</translation>
     </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>A editar %1 — prima Concluído depois de guardar as alterações</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Erro de edição</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Não é possível iniciar o editor (%1)
+
+ou o ficheiro %2
+
+não existe.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>O editor ainda está em execução. As alterações a
+
+%1
+
+não serão enviadas para a calculadora; o ficheiro fica onde está.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Erro de escrita</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Não é possível escrever as alterações na calculadora.
+
+As alterações ficam guardadas em %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Árvore de diretórios</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Os diretórios da calculadora. Selecione um para ver as respetivas variáveis.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Lista de variáveis</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>As variáveis do diretório selecionado, com os respetivos tamanhos e tipos.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Último comando</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Versão da calculadora e memória livre</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Ligar através de:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Selecione uma porta de comunicações</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>A porta a que a calculadora está ligada. &quot;Auto&quot; experimenta cada porta.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Selecione uma velocidade de comunicação.  (ignorada em USB)</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>A velocidade da linha série; tem de corresponder à definição da calculadora.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Prima para desligar e iniciar a captura de ecrã.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binário</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Modo de transferência de texto; prima para modo binário</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Modo de transferência binário; prima para modo de texto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Desligar da calculadora.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Ligação rápida à calculadora.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Copiar (texto)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Copiar (binário)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Fechar a porta de comunicações com a calculadora.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Mostrar a caixa de diálogo e abrir a porta de comunicações com a calculadora.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Mem. livre: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Ainda está a ser executado um comando.
+
+Cancelá-lo e fechar?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Ficheiro</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Preparar a calculadora</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>As variáveis cortadas ficam guardadas em %1 até serem coladas</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+é um ficheiro de cópia de segurança da calculadora.<byte value="xd"/>
+Se continuar, o conteúdo atual da calculadora será apagado.<byte value="xd"/>
+<byte value="xd"/>
+Continuar a restauração?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Apagar a calculadora?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Arquivar a calculadora no PC</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>Arquivos ZQ (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>Ficheiros ZQ (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>A cópia de segurança para %1 falhou; o ficheiro não foi escrito.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>A restauração a partir de %1 falhou.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>Transferir ROM</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>Ficheiros ROM (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erro de transferência</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>A transferência do ficheiro ROM
+%1
+falhou.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Transferir ficheiro para a calculadora</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 não foi enviado para a calculadora.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Transferir ficheiro para o PC</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Não foi recebido nada da calculadora; %1 não foi escrito.</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::DeleteQuestion</name>
+    <message>
+        <source>the variable %1</source>
+        <translation>a variável %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n variables</source>
+        <translation>
+            <numerusform>%n variável</numerusform>
+            <numerusform>%n variáveis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder %1 with everything in it</source>
+        <translation>a pasta %1 com todo o conteúdo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders with everything in them</source>
+        <translation>
+            <numerusform>%n pasta com todo o conteúdo</numerusform>
+            <numerusform>%n pastas com todo o conteúdo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1 from the calculator?</source>
+        <translation>Eliminar %1 da calculadora?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and %2 from the calculator?</source>
+        <translation>Eliminar %1 e %2 da calculadora?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminação</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDirListModel</name>
+    <message>
+        <source>Files</source>
+        <translation>Ficheiros</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDragDrop</name>
+    <message>
+        <source>Cannot keep the cut variable in %1; it stays in %2</source>
+        <translation>Não é possível guardar a variável cortada em %1; fica em %2</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFAboutForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::TFCapture</name>
@@ -849,6 +1193,106 @@ Pode premir Cancelar para parar o lado do PC da ligação, mas a calculadora con
     </message>
 </context>
 <context>
+    <name>lw::gui::TFProperty</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1min : %2s</source>
+        <translation>%1 min : %2 s</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>File name(s)</source>
+        <translation>Nome(s) de ficheiro</translation>
+    </message>
+    <message>
+        <source>Total File size</source>
+        <translation>Tamanho total</translation>
+    </message>
+    <message>
+        <source>Estimated download time</source>
+        <translation>Tempo de transferência estimado</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFSyncDialog</name>
+    <message>
+        <source>Synchronize %1 with %2</source>
+        <translation>Sincronizar %1 com %2</translation>
+    </message>
+    <message>
+        <source>What synchronizing will do, line by line (untick a line to leave it out):</source>
+        <translation>O que a sincronização vai fazer, linha a linha (desmarque uma linha para a excluir):</translation>
+    </message>
+    <message>
+        <source>Synchronization plan</source>
+        <translation>Plano de sincronização</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>In a &amp;conflict:</source>
+        <translation>Em caso de &amp;conflito:</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Keep the calculator&apos;s copy</source>
+        <translation>Manter a cópia da calculadora</translation>
+    </message>
+    <message>
+        <source>Keep the PC&apos;s copy</source>
+        <translation>Manter a cópia do PC</translation>
+    </message>
+    <message>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Sincronizar</translation>
+    </message>
+    <message>
+        <source>nothing to do</source>
+        <translation>nada a fazer</translation>
+    </message>
+    <message>
+        <source>%1; left out %2</source>
+        <translation>%1; excluídos %2</translation>
+    </message>
+    <message>
+        <source>Synchronize %1 with Folder</source>
+        <translation>Sincronizar %1 com pasta</translation>
+    </message>
+    <message>
+        <source>Synchronizing stopped: %1.
+What was done is recorded; synchronize again to finish.</source>
+        <translation>A sincronização parou: %1.
+O que foi feito ficou registado; sincronize novamente para concluir.</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFVorlCmd</name>
     <message>
         <source><byte value="xd"/>
@@ -936,6 +1380,28 @@ atualiza a pilha.</translation>
     <message>
         <source>Paste</source>
         <translation>Colar</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFZQDir</name>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Kit de ligação para calculadoras das séries ZQ KAg, ZQ KBg e ZQ KCg</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::THelpWindow</name>
+    <message>
+        <source>Linkwell Help</source>
+        <translation>Ajuda do Linkwell</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ajuda</translation>
+    </message>
+    <message>
+        <source>The help page %1 is not installed.</source>
+        <translation>A página de ajuda %1 não está instalada.</translation>
     </message>
 </context>
 <context>
