@@ -1,7 +1,8 @@
 # Picks the units of the building platform from a list of sources. Units that differ between
 # platforms come as pairs, NamePosix.cpp and NameWin32.cpp; the port backends over POSIX serial
-# devices and USB pipes (and the port list that scans /dev) are POSIX units by name.
-set(LW_POSIX_ONLY_UNITS PortSerial.cpp PortUsb.cpp PortList.cpp PortSpeed.cpp)
+# devices and USB pipes, the port list that scans /dev and the port layer's common unit (which
+# still flushes through termios) are POSIX units by name.
+set(LW_POSIX_ONLY_UNITS PortCommon.cpp PortSerial.cpp PortUsb.cpp PortList.cpp PortSpeed.cpp)
 
 function(lw_platform_sources var)
   set(kept)

@@ -147,7 +147,7 @@ bool TComPort::Open(const std::string& name, int speed) {
         Close();
         return false;
     }
-    Purge();
+    ::PurgeComm(h, PURGE_RXCLEAR | PURGE_TXCLEAR); // what an earlier user left
     return true;
 }
 
@@ -208,10 +208,8 @@ long TComPort::Failed() {
     return -1;
 }
 
-void TComPort::Purge() {
-    if (FHandle)
-        ::PurgeComm(static_cast<HANDLE>(FHandle),
-                    PURGE_RXCLEAR | PURGE_TXCLEAR | PURGE_RXABORT | PURGE_TXABORT);
+void TComPort::PurgeInput() {
+    if (FHandle) ::PurgeComm(static_cast<HANDLE>(FHandle), PURGE_RXCLEAR | PURGE_RXABORT);
 }
 
 bool TComPort::Present() const {

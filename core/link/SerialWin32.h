@@ -48,8 +48,8 @@ public:
     long Write(const char* data, size_t size, uint32_t waitMs);
     // The last failure of Read or Write in words.
     const std::string& LastError() const { return FLastError; }
-    // Drops what arrived and is not read yet, and what waits to be sent.
-    void Purge();
+    // Drops what arrived and is not read yet.
+    void PurgeInput();
     // The port is still there (a USB adapter can be pulled out while open).
     bool Present() const;
 

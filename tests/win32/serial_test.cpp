@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <windows.h>
 
 namespace lw::port {
@@ -62,6 +63,28 @@ TEST(ComPortOpen, ANameThatIsNoComPortIsRefusedBeforeTheSystemIsAsked) {
     TComPort port;
     EXPECT_FALSE(port.Open("/dev/ttyS0", 9600));
     EXPECT_EQ(port.Failure(), "/dev/ttyS0 is not a serial port");
+}
+
+// A real round trip when LW_TEST_COM_PORT names a COM port whose other end echoes every byte
+// (scripts/windows.sh maps one to a pseudo-terminal under Wine).
+TEST(ComPortLine, BytesGoOutAndComeBackThroughARealPort) {
+    const char* name = std::getenv("LW_TEST_COM_PORT");
+    if (!name || !*name) GTEST_SKIP() << "LW_TEST_COM_PORT names no echoing port";
+    TComPort port;
+    ASSERT_TRUE(port.Open(name, 9600)) << port.Failure();
+    EXPECT_TRUE(port.Present());
+    EXPECT_TRUE(port.SetSpeed(19200));
+    const std::string sent("\x06\x15\x00ZQ\r\n\xff", 8);
+    ASSERT_EQ(port.Write(sent.data(), sent.size(), 1000), long(sent.size())) << port.LastError();
+    std::string got;
+    char buf[16];
+    for (int reads = 0; reads < 20 && got.size() < sent.size(); ++reads) {
+        const long n = port.Read(buf, sizeof buf, 500);
+        ASSERT_GE(n, 0) << port.LastError();
+        got.append(buf, size_t(n));
+    }
+    EXPECT_EQ(got, sent);
+    EXPECT_EQ(port.Read(buf, sizeof buf, 100), 0) << "nothing more came";
 }
 
 } // namespace
