@@ -538,6 +538,350 @@ Klicken Sie andernfalls auf ABBRECHEN.<byte value="xd"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>%1 wird bearbeitet — klicken Sie auf Fertig, wenn Sie Ihre Änderungen gespeichert haben</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Fehler beim Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Der Editor (%1) kann nicht gestartet werden
+
+oder die Datei %2
+
+fehlt.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>Der Editor läuft noch. Änderungen an
+
+%1
+
+werden nicht an den Taschenrechner gesendet; die Datei bleibt dort.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Die Änderungen können nicht auf den Taschenrechner geschrieben werden.
+
+Die Änderungen bleiben erhalten in %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Verzeichnisbaum</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Die Verzeichnisse des Taschenrechners. Wählen Sie eines, um seine Variablen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Variablenliste</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>Die Variablen des gewählten Verzeichnisses mit Größe und Typ.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Letzter Befehl</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Version und freier Speicher des Taschenrechners</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Verbinden über:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Kommunikationsanschluss wählen</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>Der Anschluss, an dem der Taschenrechner hängt. „Auto“ versucht jeden Anschluss.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Übertragungsgeschwindigkeit wählen (bei USB ohne Wirkung).</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>Die Geschwindigkeit der seriellen Leitung; sie muss der Einstellung des Taschenrechners entsprechen.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Klicken, um zu trennen und die Bildschirmaufnahme zu starten.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binär</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Text-Übertragung; klicken für Binärmodus</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Binäre Übertragung; klicken für Textmodus</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Vom Taschenrechner trennen.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Schnell mit dem Taschenrechner verbinden.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Kopieren (Text)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Kopieren (binär)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Den Kommunikationsanschluss zum Taschenrechner schließen.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Dialog anzeigen und den Kommunikationsanschluss zum Taschenrechner öffnen.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Freier Speicher: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Ein Befehl läuft noch.
+
+Abbrechen und schließen?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Taschenrechner vorbereiten</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Ausgeschnittene Variablen werden bis zum Einfügen aufbewahrt in %1</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+ist eine Sicherungsdatei eines Taschenrechners.<byte value="xd"/>
+Wenn Sie fortfahren, wird der aktuelle Inhalt des Taschenrechners gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Mit der Wiederherstellung fortfahren?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Taschenrechner löschen?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Taschenrechner auf PC archivieren</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>ZQ-Archive (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>ZQ-Dateien (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>Sicherung nach %1 fehlgeschlagen; die Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>Wiederherstellung aus %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>ROM senden</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>ROM-Dateien (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Fehler beim Senden</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>Senden der ROM-Datei
+%1
+fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Datei an Taschenrechner senden</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 wurde nicht an den Taschenrechner gesendet.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Datei auf PC holen</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Vom Taschenrechner wurde nichts empfangen; %1 wurde nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::DeleteQuestion</name>
+    <message>
+        <source>the variable %1</source>
+        <translation>die Variable %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n variables</source>
+        <translation>
+            <numerusform>%n Variable</numerusform>
+            <numerusform>%n Variablen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder %1 with everything in it</source>
+        <translation>den Ordner %1 mit seinem gesamten Inhalt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders with everything in them</source>
+        <translation>
+            <numerusform>%n Ordner mit seinem gesamten Inhalt</numerusform>
+            <numerusform>%n Ordner mit ihrem gesamten Inhalt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1 from the calculator?</source>
+        <translation>Möchten Sie %1 vom Taschenrechner löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and %2 from the calculator?</source>
+        <translation>Möchten Sie %1 und %2 vom Taschenrechner löschen?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDirListModel</name>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDragDrop</name>
+    <message>
+        <source>Cannot keep the cut variable in %1; it stays in %2</source>
+        <translation>Die ausgeschnittene Variable kann nicht in %1 aufbewahrt werden; sie bleibt in %2</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFAboutForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::TFCapture</name>
@@ -849,6 +1193,106 @@ Sie können auf ABBRECHEN klicken, um die Verbindung auf der PC-Seite zu beenden
     </message>
 </context>
 <context>
+    <name>lw::gui::TFProperty</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1min : %2s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>File name(s)</source>
+        <translation>Dateiname(n)</translation>
+    </message>
+    <message>
+        <source>Total File size</source>
+        <translation>Gesamtgröße der Dateien</translation>
+    </message>
+    <message>
+        <source>Estimated download time</source>
+        <translation>Geschätzte Übertragungsdauer</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFSyncDialog</name>
+    <message>
+        <source>Synchronize %1 with %2</source>
+        <translation>%1 mit %2 synchronisieren</translation>
+    </message>
+    <message>
+        <source>What synchronizing will do, line by line (untick a line to leave it out):</source>
+        <translation>Was die Synchronisierung tun wird, Zeile für Zeile (Häkchen entfernen, um eine Zeile auszulassen):</translation>
+    </message>
+    <message>
+        <source>Synchronization plan</source>
+        <translation>Synchronisationsplan</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>In a &amp;conflict:</source>
+        <translation>Bei einem &amp;Konflikt:</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Keep the calculator&apos;s copy</source>
+        <translation>Kopie des Taschenrechners behalten</translation>
+    </message>
+    <message>
+        <source>Keep the PC&apos;s copy</source>
+        <translation>Kopie des PCs behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Synchronisieren</translation>
+    </message>
+    <message>
+        <source>nothing to do</source>
+        <translation>nichts zu tun</translation>
+    </message>
+    <message>
+        <source>%1; left out %2</source>
+        <translation>%1; ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>Synchronize %1 with Folder</source>
+        <translation>%1 mit Ordner synchronisieren</translation>
+    </message>
+    <message>
+        <source>Synchronizing stopped: %1.
+What was done is recorded; synchronize again to finish.</source>
+        <translation>Synchronisierung abgebrochen: %1.
+Das bereits Erledigte ist festgehalten; synchronisieren Sie erneut, um sie abzuschließen.</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFVorlCmd</name>
     <message>
         <source><byte value="xd"/>
@@ -936,6 +1380,28 @@ aktualisiert den Stack.</translation>
     <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFZQDir</name>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Verbindungskit für Taschenrechner der Serien ZQ KAg, ZQ KBg und ZQ KCg</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::THelpWindow</name>
+    <message>
+        <source>Linkwell Help</source>
+        <translation>Linkwell-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+    <message>
+        <source>The help page %1 is not installed.</source>
+        <translation>Die Hilfeseite %1 ist nicht installiert.</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,350 @@ Sinon, cliquez sur ANNULER.<byte value="xd"/>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>Modification de %1 — cliquez sur Terminé lorsque vous avez enregistré vos modifications</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Erreur de modification</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Impossible de lancer l&apos;éditeur (%1)
+
+ou le fichier %2
+
+est introuvable.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>L&apos;éditeur est toujours ouvert. Les modifications de
+
+%1
+
+ne seront pas envoyées à la calculatrice ; le fichier reste à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Impossible d&apos;écrire les modifications sur la calculatrice.
+
+Les modifications sont conservées dans %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Arborescence des répertoires</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Les répertoires de la calculatrice. Sélectionnez-en un pour voir ses variables.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Liste des variables</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>Les variables du répertoire sélectionné avec leur taille et leur type.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Dernière commande</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Version et mémoire libre de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Se connecter via :</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Choisissez un port de communication</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>Le port auquel la calculatrice est reliée. « Auto » essaie chaque port.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Choisissez une vitesse de communication (ignorée en USB).</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>La vitesse de la liaison série ; elle doit correspondre au réglage de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Cliquez pour vous déconnecter et lancer la capture d&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binaire</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Mode texte ; cliquez pour le mode binaire</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Mode binaire ; cliquez pour le mode texte</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Se déconnecter de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Connexion rapide à la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Copier (texte)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Copier (binaire)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Fermer le port de communication vers la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Afficher la boîte de dialogue et ouvrir le port de communication vers la calculatrice.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Mémoire libre : %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Une commande est encore en cours.
+
+L&apos;annuler et fermer ?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Préparer la calculatrice</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Les variables coupées sont conservées dans %1 jusqu&apos;à ce qu&apos;elles soient collées</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+est un fichier de sauvegarde de calculatrice.<byte value="xd"/>
+Si vous continuez, le contenu actuel de la calculatrice sera effacé.<byte value="xd"/>
+<byte value="xd"/>
+Poursuivre la restauration ?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Effacer la calculatrice ?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Archiver la calculatrice sur le PC</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>Archives ZQ (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>Fichiers ZQ (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>La sauvegarde dans %1 a échoué ; le fichier n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>La restauration depuis %1 a échoué.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>Envoyer la ROM</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>Fichiers ROM (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erreur d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>L&apos;envoi du fichier ROM
+%1
+a échoué.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Envoyer un fichier à la calculatrice</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 n&apos;a pas été envoyé à la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Récupérer un fichier sur le PC</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Rien n&apos;a été reçu de la calculatrice ; %1 n&apos;a pas été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::DeleteQuestion</name>
+    <message>
+        <source>the variable %1</source>
+        <translation>la variable %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n variables</source>
+        <translation>
+            <numerusform>%n variable</numerusform>
+            <numerusform>%n variables</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder %1 with everything in it</source>
+        <translation>le dossier %1 et tout son contenu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders with everything in them</source>
+        <translation>
+            <numerusform>%n dossier et tout son contenu</numerusform>
+            <numerusform>%n dossiers et tout leur contenu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1 from the calculator?</source>
+        <translation>Supprimer %1 de la calculatrice ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and %2 from the calculator?</source>
+        <translation>Supprimer %1 et %2 de la calculatrice ?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmer la suppression</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDirListModel</name>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDragDrop</name>
+    <message>
+        <source>Cannot keep the cut variable in %1; it stays in %2</source>
+        <translation>Impossible de conserver la variable coupée dans %1 ; elle reste dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFAboutForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::TFCapture</name>
@@ -849,6 +1193,106 @@ Vous pouvez cliquer sur ANNULER pour arrêter la connexion côté PC, mais la ca
     </message>
 </context>
 <context>
+    <name>lw::gui::TFProperty</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 o</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1min : %2s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>File name(s)</source>
+        <translation>Nom(s) de fichier</translation>
+    </message>
+    <message>
+        <source>Total File size</source>
+        <translation>Taille totale des fichiers</translation>
+    </message>
+    <message>
+        <source>Estimated download time</source>
+        <translation>Durée de transfert estimée</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFSyncDialog</name>
+    <message>
+        <source>Synchronize %1 with %2</source>
+        <translation>Synchroniser %1 avec %2</translation>
+    </message>
+    <message>
+        <source>What synchronizing will do, line by line (untick a line to leave it out):</source>
+        <translation>Ce que la synchronisation va faire, ligne par ligne (décochez une ligne pour l&apos;exclure) :</translation>
+    </message>
+    <message>
+        <source>Synchronization plan</source>
+        <translation>Plan de synchronisation</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>In a &amp;conflict:</source>
+        <translation>En cas de &amp;conflit :</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Keep the calculator&apos;s copy</source>
+        <translation>Garder la copie de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Keep the PC&apos;s copy</source>
+        <translation>Garder la copie du PC</translation>
+    </message>
+    <message>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Synchroniser</translation>
+    </message>
+    <message>
+        <source>nothing to do</source>
+        <translation>rien à faire</translation>
+    </message>
+    <message>
+        <source>%1; left out %2</source>
+        <translation>%1 ; exclues : %2</translation>
+    </message>
+    <message>
+        <source>Synchronize %1 with Folder</source>
+        <translation>Synchroniser %1 avec un dossier</translation>
+    </message>
+    <message>
+        <source>Synchronizing stopped: %1.
+What was done is recorded; synchronize again to finish.</source>
+        <translation>Synchronisation interrompue : %1.
+Ce qui a été fait est enregistré ; synchronisez à nouveau pour terminer.</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFVorlCmd</name>
     <message>
         <source><byte value="xd"/>
@@ -936,6 +1380,28 @@ met à jour la pile.</translation>
     <message>
         <source>Paste</source>
         <translation>Coller</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFZQDir</name>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Kit de connexion pour calculatrices des séries ZQ KAg, ZQ KBg et ZQ KCg</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::THelpWindow</name>
+    <message>
+        <source>Linkwell Help</source>
+        <translation>Aide de Linkwell</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
+    </message>
+    <message>
+        <source>The help page %1 is not installed.</source>
+        <translation>La page d&apos;aide %1 n&apos;est pas installée.</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,350 @@ Klik anders op ANNULEREN.<byte value="xd"/>
         <source>&amp;About</source>
         <translation>&amp;Over</translation>
     </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>%1 wordt bewerkt — klik op Gereed wanneer u de wijzigingen hebt opgeslagen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Fout bij bewerken</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Kan de editor (%1) niet starten
+
+of het bestand %2
+
+ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>De editor draait nog. Wijzigingen in
+
+%1
+
+worden niet naar de rekenmachine verzonden; het bestand blijft daar staan.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schrijffout</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Kan de wijzigingen niet naar de rekenmachine schrijven.
+
+De wijzigingen zijn bewaard in %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Mappenstructuur</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>De mappen van de rekenmachine. Selecteer er een om de variabelen te zien.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Lijst met variabelen</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>De variabelen van de geselecteerde map met hun grootte en type.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Laatste opdracht</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Versie en vrij geheugen van de rekenmachine</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkbalk</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Verbinden via:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Kies een communicatiepoort</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>De poort waarop de rekenmachine is aangesloten. &quot;Auto&quot; probeert elke poort.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Snelheid:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Kies een communicatiesnelheid (genegeerd bij USB).</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>De snelheid van de seriële lijn; die moet overeenkomen met de instelling van de rekenmachine.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Klik om de verbinding te verbreken en een schermopname te starten.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binair</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logboek</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Tekstoverdracht; klik voor binaire modus</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Binaire overdracht; klik voor tekstmodus</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbreken</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Verbinding met rekenmachine verbreken.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Snel verbinden met de rekenmachine.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Kopiëren (tekst)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Kopiëren (binair)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>De communicatiepoort naar de rekenmachine sluiten.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Dialoogvenster tonen en de communicatiepoort naar de rekenmachine openen.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Vrij geheugen: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Er wordt nog een opdracht uitgevoerd.
+
+Deze annuleren en afsluiten?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Bee&amp;ld</translation>
+    </message>
+    <message>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Rekenmachine instellen</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Geknipte variabelen worden tot het plakken bewaard in %1</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+is een back-upbestand van een rekenmachine.<byte value="xd"/>
+Als u doorgaat, wordt de huidige inhoud van de rekenmachine gewist.<byte value="xd"/>
+<byte value="xd"/>
+Doorgaan met terugzetten?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Rekenmachine wissen?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Rekenmachine archiveren op pc</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>ZQ-archieven (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>ZQ-bestanden (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>Back-up naar %1 is mislukt; het bestand is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>Terugzetten vanuit %1 is mislukt.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>ROM verzenden</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>ROM-bestanden (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Fout bij verzenden</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>Verzenden van ROM-bestand
+%1
+is mislukt.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Bestand naar rekenmachine verzenden</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 is niet naar de rekenmachine verzonden.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Bestand naar pc ophalen</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Er is niets van de rekenmachine ontvangen; %1 is niet geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::DeleteQuestion</name>
+    <message>
+        <source>the variable %1</source>
+        <translation>de variabele %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n variables</source>
+        <translation>
+            <numerusform>%n variabele</numerusform>
+            <numerusform>%n variabelen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder %1 with everything in it</source>
+        <translation>de map %1 met alle inhoud</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders with everything in them</source>
+        <translation>
+            <numerusform>%n map met alle inhoud</numerusform>
+            <numerusform>%n mappen met alle inhoud</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1 from the calculator?</source>
+        <translation>Wilt u %1 van de rekenmachine verwijderen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and %2 from the calculator?</source>
+        <translation>Wilt u %1 en %2 van de rekenmachine verwijderen?</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Verwijderen bevestigen</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDirListModel</name>
+    <message>
+        <source>Files</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TDragDrop</name>
+    <message>
+        <source>Cannot keep the cut variable in %1; it stays in %2</source>
+        <translation>Kan de geknipte variabele niet bewaren in %1; hij blijft in %2</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFAboutForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::TFCapture</name>
@@ -849,6 +1193,106 @@ U kunt op ANNULEREN klikken om de verbinding aan de pc-kant te stoppen, maar de 
     </message>
 </context>
 <context>
+    <name>lw::gui::TFProperty</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1min : %2s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschappen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>File name(s)</source>
+        <translation>Bestandsnaam/-namen</translation>
+    </message>
+    <message>
+        <source>Total File size</source>
+        <translation>Totale bestandsgrootte</translation>
+    </message>
+    <message>
+        <source>Estimated download time</source>
+        <translation>Geschatte overdrachtstijd</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFSyncDialog</name>
+    <message>
+        <source>Synchronize %1 with %2</source>
+        <translation>%1 synchroniseren met %2</translation>
+    </message>
+    <message>
+        <source>What synchronizing will do, line by line (untick a line to leave it out):</source>
+        <translation>Wat synchroniseren zal doen, regel voor regel (vink een regel uit om die over te slaan):</translation>
+    </message>
+    <message>
+        <source>Synchronization plan</source>
+        <translation>Synchronisatieplan</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Actie</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reden</translation>
+    </message>
+    <message>
+        <source>In a &amp;conflict:</source>
+        <translation>Bij een &amp;conflict:</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Niets doen</translation>
+    </message>
+    <message>
+        <source>Keep the calculator&apos;s copy</source>
+        <translation>Kopie van de rekenmachine behouden</translation>
+    </message>
+    <message>
+        <source>Keep the PC&apos;s copy</source>
+        <translation>Kopie van de pc behouden</translation>
+    </message>
+    <message>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Synchroniseren</translation>
+    </message>
+    <message>
+        <source>nothing to do</source>
+        <translation>niets te doen</translation>
+    </message>
+    <message>
+        <source>%1; left out %2</source>
+        <translation>%1; overgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>Synchronize %1 with Folder</source>
+        <translation>%1 synchroniseren met map</translation>
+    </message>
+    <message>
+        <source>Synchronizing stopped: %1.
+What was done is recorded; synchronize again to finish.</source>
+        <translation>Synchroniseren gestopt: %1.
+Wat al gedaan is, is vastgelegd; synchroniseer opnieuw om het af te maken.</translation>
+    </message>
+</context>
+<context>
     <name>lw::gui::TFVorlCmd</name>
     <message>
         <source><byte value="xd"/>
@@ -936,6 +1380,28 @@ werkt de stack bij.</translation>
     <message>
         <source>Paste</source>
         <translation>Plakken</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::TFZQDir</name>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Verbindingsset voor rekenmachines van de ZQ KAg-, ZQ KBg- en ZQ KCg-serie</translation>
+    </message>
+</context>
+<context>
+    <name>lw::gui::THelpWindow</name>
+    <message>
+        <source>Linkwell Help</source>
+        <translation>Linkwell Help</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Helppagina</translation>
+    </message>
+    <message>
+        <source>The help page %1 is not installed.</source>
+        <translation>De helppagina %1 is niet geïnstalleerd.</translation>
     </message>
 </context>
 <context>
