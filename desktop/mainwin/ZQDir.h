@@ -7,6 +7,9 @@
 #include "mainwin/DirModels.h"
 #include "server/CalcState.h"
 #include "server/ServerUi.h"
+// Defines TPutOutcome. Included rather than declared: lupdate reads an opaque enum declaration
+// as the start of a class and then files every tr() text of the window under a wrong context.
+#include "server/XModemServer.h"
 
 #include <QComboBox>
 #include <QMainWindow>
@@ -32,7 +35,6 @@ class QAbstractItemView;
 namespace lw {
 class TXModemServer;
 class TXPObject;
-enum class TPutOutcome : int;
 } // namespace lw
 
 namespace lw::gui {
