@@ -15,9 +15,11 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QListView>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -59,6 +61,10 @@ protected:
 
 bool DragThresholdReached(const QPoint& down, const QPoint& now, int threshold) {
     return std::abs(now.x() - down.x()) >= threshold || std::abs(now.y() - down.y()) >= threshold;
+}
+
+int DragScrollMargin(const QWidget& pane) {
+    return QFontMetrics(pane.font()).height() / 2;
 }
 
 QMimeData* FileListMimeData(const QStringList& files, bool cut) {
@@ -170,6 +176,9 @@ TDragDrop::TDragDrop(TFZQDir& window) : QObject(&window), W(window) {
     }
     FHighlight = new TDropHighlightDelegate(W.TreeView1);
     W.TreeView1->setItemDelegate(FHighlight);
+    FScrollTimer.setInterval(ScrollIntervalMs);
+    FScrollTimer.setTimerType(Qt::PreciseTimer);
+    connect(&FScrollTimer, &QTimer::timeout, this, [this] { ScrollTick(); });
     ExecDrag = [](QWidget* source, QMimeData* data) {
         auto* drag = new QDrag(source);
         drag->setMimeData(data);
@@ -186,11 +195,16 @@ void TDragDrop::RememberFetched(const QStringList& files) {
     for (const QString& f : files) FetchedFiles().push_back(f.toStdString());
 }
 
-TCalcMimeData* TDragDrop::ListMimeData() {
+std::vector<TDragEntry> TDragDrop::ListEntries() const {
     std::vector<TDragEntry> entries;
     for (const TXPObject* e : W.SelectedEntries())
         entries.push_back(
             {W.CurrentPath.toStdString(), e->Name, e->TypeIndex, e->SizeBytes, false});
+    return entries;
+}
+
+TCalcMimeData* TDragDrop::ListMimeData() {
+    const std::vector<TDragEntry> entries = ListEntries();
     if (entries.empty()) return nullptr;
     return new TCalcMimeData([self = QPointer<TDragDrop>(this), entries] {
         return self ? self->Fetch(entries) : QStringList();
@@ -287,24 +301,38 @@ void TDragDrop::DropOnTree(const QStringList& files, const QPoint& at) {
     W.RunCommand([&] {
         QCoreApplication::processEvents();
         const ScopeExit clear([this] { SetHighlight({}); });
-        QTreeView* tree = W.TreeView1;
-        if (!tree->isEnabled() || files.isEmpty()) {
+        if (!W.TreeView1->isEnabled() || files.isEmpty()) {
             W.SetBusy(false);
             return;
         }
-        const QModelIndex under = at.x() >= 0 ? tree->indexAt(at) : QModelIndex();
-        if (under.isValid()) tree->setCurrentIndex(under);
-        if (!W.SelectedDir() && DropHighlight().isValid()) tree->setCurrentIndex(DropHighlight());
-        if (!W.SelectedDir()) {
-            W.SetBusy(false);
-            return;
-        }
-        W.SetBusy(true);
-        W.Server().ChangeDir(W.CurrentPath.toStdString());
-        PutFiles(files, false);
-        W.SetBusy(false);
-        W.RequestRefresh();
+        PutIntoTreeFolder(files, at);
     });
+}
+
+void TDragDrop::DropEntriesOnTree(const std::vector<TDragEntry>& entries, const QPoint& at) {
+    W.RunCommand([&] {
+        const ScopeExit clear([this] { SetHighlight({}); });
+        if (!W.TreeView1->isEnabled() || entries.empty()) return;
+        // A failed fetch has said why; nothing is sent then.
+        const QStringList files = Fetch(entries);
+        if (!files.isEmpty()) PutIntoTreeFolder(files, at);
+    });
+}
+
+void TDragDrop::PutIntoTreeFolder(const QStringList& files, const QPoint& at) {
+    QTreeView* tree = W.TreeView1;
+    const QModelIndex under = at.x() >= 0 ? tree->indexAt(at) : QModelIndex();
+    if (under.isValid()) tree->setCurrentIndex(under);
+    if (!W.SelectedDir() && DropHighlight().isValid()) tree->setCurrentIndex(DropHighlight());
+    if (!W.SelectedDir()) {
+        W.SetBusy(false);
+        return;
+    }
+    W.SetBusy(true);
+    W.Server().ChangeDir(W.CurrentPath.toStdString());
+    PutFiles(files, false);
+    W.SetBusy(false);
+    W.RequestRefresh();
 }
 
 QModelIndex TDragDrop::DropHighlight() const {
@@ -386,6 +414,7 @@ void TDragDrop::StartDrag(QAbstractItemView* pane) {
     if (!mime) return;
     FDragStarted = true;
     FOwnData = mime;
+    FListDrag = tree ? std::vector<TDragEntry>() : ListEntries();
     // The window never takes its own backup: it accepts no drops while the root is dragged.
     const TXPObject* node = W.SelectedDir();
     const bool root = tree && node && !node->Parent;
@@ -398,6 +427,8 @@ void TDragDrop::StartDrag(QAbstractItemView* pane) {
         for (QWidget* v :
              {W.TreeView1->viewport(), W.ListView1->viewport(), W.ListIcons->viewport()})
             v->setAcceptDrops(true);
+    FListDrag.clear();
+    TrackScroll(nullptr, {});
     FDownSet = false;
 }
 
@@ -405,35 +436,104 @@ bool TDragDrop::OwnDrag(const QMimeData* mime) const {
     return mime && (mime == FOwnData || qobject_cast<const TCalcMimeData*>(mime));
 }
 
+bool TDragDrop::TakesListEntries(const QModelIndex& node) const {
+    const TXPObject* folder = W.TreeModel.Record(node);
+    return !FListDrag.empty() && folder && folder->GetPath() != FListDrag.front().Dir;
+}
+
 bool TDragDrop::DragEvent(QAbstractItemView* pane, QEvent* event) {
     const bool tree = pane == W.TreeView1;
     if (event->type() == QEvent::DragLeave) {
+        TrackScroll(nullptr, {});
         if (tree) SetHighlight({});
         return true;
     }
     auto* drop = static_cast<QDropEvent*>(event);
-    // Its own drag never lands in the window; the check comes before anything is fetched.
-    // While the drag moves only the offered formats are looked at; the files at the drop.
-    const bool offered = pane->isEnabled() && (drop->possibleActions() & Qt::CopyAction) &&
-                         !OwnDrag(drop->mimeData()) && drop->mimeData()->hasUrls();
-    const QStringList files =
-        offered && event->type() == QEvent::Drop ? FileListOf(drop->mimeData()) : QStringList();
+    const QMimeData* mime = drop->mimeData();
     const QPoint at = drop->position().toPoint();
-    if (!offered || (event->type() == QEvent::Drop && files.isEmpty())) {
+    // Files from elsewhere, or the window's own entries on their way from the list to a folder
+    // of the tree; its own drags land nowhere else. While the drag moves only the offered
+    // formats are looked at; the files at the drop.
+    const bool own = OwnDrag(mime);
+    const bool usable =
+        pane->isEnabled() && (drop->possibleActions() & Qt::CopyAction) && (own || mime->hasUrls());
+    if (event->type() == QEvent::DragEnter) {
+        // Taken in so that its moves follow (they scroll at the edges); whether it may land
+        // is told at each move.
+        if (usable) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+        } else {
+            drop->ignore();
+        }
+        return true;
+    }
+    const bool dropping = event->type() == QEvent::Drop;
+    if (usable && !dropping)
+        TrackScroll(pane, at);
+    else
+        TrackScroll(nullptr, {});
+    const bool entries = own && tree && mime == FOwnData && TakesListEntries(pane->indexAt(at));
+    const QStringList files = usable && !own && dropping ? FileListOf(mime) : QStringList();
+    const bool offered = usable && (entries || (!own && (!dropping || !files.isEmpty())));
+    if (!offered) {
         drop->ignore();
         if (tree) SetHighlight({});
         return true;
     }
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
-    if (event->type() != QEvent::Drop) {
+    if (!dropping) {
         if (tree) SetHighlight(W.TreeView1->indexAt(at));
         return true;
     }
-    // The files are sent once the source's drag has ended.
-    QTimer::singleShot(
-        0, this, [this, tree, at, files] { tree ? DropOnTree(files, at) : DropOnList(files, at); });
+    // The drop is carried out once the source's drag has ended.
+    if (entries)
+        QTimer::singleShot(0, this, [this, list = FListDrag, at] { DropEntriesOnTree(list, at); });
+    else
+        QTimer::singleShot(0, this, [this, tree, at, files] {
+            tree ? DropOnTree(files, at) : DropOnList(files, at);
+        });
     return true;
+}
+
+void TDragDrop::TrackScroll(QAbstractItemView* pane, const QPoint& at) {
+    FScrollPane = pane;
+    FScrollPoint = at;
+    bool edge = false;
+    if (pane) {
+        const int margin = DragScrollMargin(*pane);
+        const QSize size = pane->viewport()->size();
+        const bool vertical =
+            pane->verticalScrollBar()->maximum() > pane->verticalScrollBar()->minimum();
+        const bool horizontal =
+            pane->horizontalScrollBar()->maximum() > pane->horizontalScrollBar()->minimum();
+        edge = (vertical && (at.y() < margin || at.y() > size.height() - margin)) ||
+               (horizontal && (at.x() < margin || at.x() > size.width() - margin));
+    }
+    if (!edge)
+        FScrollTimer.stop();
+    else if (!FScrollTimer.isActive())
+        FScrollTimer.start();
+}
+
+void TDragDrop::ScrollTick() {
+    QAbstractItemView* pane = FScrollPane;
+    if (!pane) {
+        FScrollTimer.stop();
+        return;
+    }
+    const int margin = DragScrollMargin(*pane);
+    const QSize size = pane->viewport()->size();
+    const QPoint at = FScrollPoint;
+    if (at.y() < margin)
+        pane->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (at.y() > size.height() - margin)
+        pane->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    if (at.x() < margin)
+        pane->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (at.x() > size.width() - margin)
+        pane->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 }
 
 } // namespace lw::gui

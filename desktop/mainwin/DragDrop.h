@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <string>
@@ -30,6 +31,10 @@ constexpr int TreeDragThreshold = 6;
 // Whether the pointer at `now` is at least `threshold` pixels away from the press at `down`,
 // horizontally or vertically.
 bool DragThresholdReached(const QPoint& down, const QPoint& now, int threshold);
+// While a drag hovers this close to a pane's edge (half the font's height), the pane scrolls
+// one line towards that edge every ScrollIntervalMs.
+int DragScrollMargin(const QWidget& pane);
+constexpr int ScrollIntervalMs = 100;
 
 // A file list as the desktop exchanges it: text/uri-list, plus the copy/cut marker of the
 // GNOME-family and KDE file managers.
@@ -91,6 +96,8 @@ public:
     // node; the root gives a backup archive). Null when nothing is selected.
     TCalcMimeData* ListMimeData();
     TCalcMimeData* TreeMimeData();
+    // The selected entries of the list, as a drag offers them.
+    std::vector<TDragEntry> ListEntries() const;
     // Fetches `entries` into the private temporary folder: binary or text as the transfer mode
     // says, the backup under its archive name. Empty when a fetch failed (the error is shown).
     QStringList Fetch(const std::vector<TDragEntry>& entries);
@@ -100,6 +107,9 @@ public:
     // which is then shown; onto the tree into the node under the point (or the highlighted).
     void DropOnList(const QStringList& files, const QPoint& at);
     void DropOnTree(const QStringList& files, const QPoint& at);
+    // Copies entries dragged out of the list into the tree's folder under `at`: fetched as a
+    // drag out fetches them, then sent there as dropped files are.
+    void DropEntriesOnTree(const std::vector<TDragEntry>& entries, const QPoint& at);
     // Sends `files` into the calculator's current directory, one replace-all flag for the
     // batch, stopping at a backup archive. `moveSent`: a file that was sent is removed (the
     // files were cut); the result tells whether any was.
@@ -124,7 +134,15 @@ private:
     void StartDrag(QAbstractItemView* pane);
     bool DragEvent(QAbstractItemView* pane, QEvent* event);
     bool OwnDrag(const QMimeData* mime) const;
+    // Whether the entries of the list drag under way may be copied into the tree's `node`: a
+    // folder other than the one they come from.
+    bool TakesListEntries(const QModelIndex& node) const;
     void SetHighlight(const QModelIndex& node);
+    // Puts `files` into the tree's folder under `at` (or the highlighted one) and shows it.
+    void PutIntoTreeFolder(const QStringList& files, const QPoint& at);
+    // Follows the drag over `pane` for scrolling at its edges; null: the drag has ended.
+    void TrackScroll(QAbstractItemView* pane, const QPoint& at);
+    void ScrollTick();
 
     TFZQDir& W;
     // Each view's viewport and the view, compared only by address: a viewport still gets
@@ -136,6 +154,11 @@ private:
     bool FDownSet = false;
     bool FDragStarted = false;
     QPointer<TCalcMimeData> FOwnData;
+    // The entries of the list drag under way (empty for a tree drag or none).
+    std::vector<TDragEntry> FListDrag;
+    QTimer FScrollTimer;
+    QPointer<QAbstractItemView> FScrollPane;
+    QPoint FScrollPoint;
 };
 
 } // namespace lw::gui

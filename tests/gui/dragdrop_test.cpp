@@ -291,6 +291,106 @@ private Q_SLOTS:
         QVERIFY(Prompt.Texts.front().rfind("all.zqbackup", 0) == 0);
     }
 
+    // While a drag hovers in the margin at a pane's edge the pane scrolls one line every
+    // 100 ms, towards that edge; elsewhere, and once the drag has left, it stands still.
+    void DragAtThePaneEdgesScrolls() {
+        // Both panes too short for what they show; no refresh moves them meanwhile.
+        WaitShown([] { return true; });
+        QVERIFY(F->Select("HOME"));
+        W->TreeView1->expandAll();
+        W->TreeView1->setMaximumHeight(60);
+        W->ListView1->setMaximumHeight(120);
+        const auto pcFile = test::UriListOf({PcFile("SCROLL.zq", "not read")});
+        for (QAbstractItemView* pane : {static_cast<QAbstractItemView*>(W->ListView1),
+                                        static_cast<QAbstractItemView*>(W->TreeView1)}) {
+            QScrollBar* bar = pane->verticalScrollBar();
+            QWidget* port = pane->viewport();
+            QTRY_VERIFY2(bar->maximum() >= 2, qPrintable(pane->objectName()));
+            bar->setValue(0);
+            QList<qint64> at;
+            QList<int> values;
+            QElapsedTimer clock;
+            clock.start();
+            const auto conn = connect(bar, &QScrollBar::valueChanged, this, [&](int v) {
+                at << clock.elapsed();
+                values << v;
+            });
+            // Where the drag hovers, from the viewport's size at that moment.
+            const auto middle = [port] { return port->rect().center(); };
+            // Dragged in over the middle: nothing moves.
+            SendDragOver(port, pcFile.get(), middle());
+            QTest::qWait(250);
+            QCOMPARE(bar->value(), 0);
+            // At the bottom edge: down, a line at a time, never faster than every 100 ms.
+            QDragMoveEvent bottom(QPoint(middle().x(), port->height() - 2), Qt::CopyAction,
+                                  pcFile.get(), Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(port, &bottom);
+            QTRY_VERIFY_WITH_TIMEOUT(bar->value() >= 2, 5000);
+            for (qsizetype i = 0; i < values.size(); ++i)
+                QCOMPARE(values[i], int(i + 1) * bar->singleStep());
+            QVERIFY2((at.last() - at.first()) / (at.size() - 1) >= 80,
+                     qPrintable(QString::number(at.last() - at.first())));
+            // Back in the middle: it stops.
+            QDragMoveEvent still(middle(), Qt::CopyAction, pcFile.get(), Qt::LeftButton,
+                                 Qt::NoModifier);
+            QApplication::sendEvent(port, &still);
+            const int stopped = bar->value();
+            QTest::qWait(250);
+            QVERIFY2(bar->value() == stopped,
+                     qPrintable(pane->objectName() + QString(" %1 -> %2, viewport %3x%4")
+                                                         .arg(stopped)
+                                                         .arg(bar->value())
+                                                         .arg(port->width())
+                                                         .arg(port->height())));
+            // At the top edge: up; and once the drag has left, it stops there too.
+            QDragMoveEvent top(QPoint(middle().x(), 1), Qt::CopyAction, pcFile.get(),
+                               Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(port, &top);
+            QTRY_VERIFY_WITH_TIMEOUT(bar->value() < stopped, 5000);
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(port, &leave);
+            const int left = bar->value();
+            QTest::qWait(250);
+            QCOMPARE(bar->value(), left);
+            disconnect(conn);
+        }
+        W->TreeView1->setMaximumHeight(QWIDGETSIZE_MAX);
+        W->ListView1->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+
+    // Variables dragged from the list onto a folder of the tree are copied into that folder,
+    // which is then shown; the list itself and the folder they come from take no such drop.
+    void ListEntriesDraggedOntoATreeFolderAreCopiedThere() {
+        QVERIFY(F->Select("HOME"));
+        QVERIFY(F->SelectEntries({"X", "MSG"}));
+        const std::string x = test::SimObjectFile(*F->Sim, "HOME", "X");
+        const std::string msg = test::SimObjectFile(*F->Sim, "HOME", "MSG");
+        QWidget* tree = W->TreeView1->viewport();
+        bool overList = true, overHome = true, overEmpty = false, dropped = false;
+        QModelIndex highlight;
+        W->DragDrop->ExecDrag = [&](QWidget*, QMimeData* data) {
+            overList = SendDragOver(W->ListView1->viewport(), data, ListPoint("N"));
+            overHome = SendDragOver(tree, data, TreePoint("HOME"));
+            overEmpty = SendDragOver(tree, data, TreePoint("HOME EMPTY"));
+            highlight = W->DragDrop->DropHighlight();
+            dropped = SendDrop(tree, data, TreePoint("HOME EMPTY"));
+            delete data;
+        };
+        const int before = W->RefreshCount;
+        QCOMPARE(Drag(W->ListView1->viewport(), ListPoint("X"), {{0, 3}}), 0);
+        QVERIFY(!overList);
+        QVERIFY(!overHome);
+        QVERIFY(overEmpty);
+        QVERIFY(dropped);
+        QCOMPARE(highlight, QModelIndex(W->FindNodeForPath("HOME EMPTY")));
+        QVERIFY(F->WaitRefresh(before));
+        QVERIFY(test::SimObjectFile(*F->Sim, "HOME EMPTY", "X") == x);
+        QVERIFY(test::SimObjectFile(*F->Sim, "HOME EMPTY", "MSG") == msg);
+        QVERIFY(F->Has("HOME", "X") && F->Has("HOME", "MSG"));
+        QCOMPARE(W->CurrentPath, QString("HOME EMPTY"));
+        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) { Dragged.reset(data); };
+    }
+
     void ClipboardCarriesTheFileManagersMarkers() {
         QClipboard* clip = QApplication::clipboard();
         QVERIFY(F->Select("HOME"));
