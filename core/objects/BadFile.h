@@ -1,6 +1,8 @@
 // The "Wrong File Type?" question: asked before a file whose head does not suit the connected
 // calculator is sent. The desktop dialog and the terminal ask it with the same texts.
 #pragma once
+#include "util/UiText.h"
+
 #include <string>
 
 namespace lw {
@@ -13,14 +15,25 @@ enum class TBadFileAnswer : int {
     No = 2,      // No or Cancel: do not send
 };
 
-inline constexpr const char* BadFileCaption = "Wrong File Type?";
+inline constexpr TUiText BadFileCaptionText =
+    LW_UI_TEXT("CoreTexts", "Wrong File Type?", "BadFileCaption");
 // The buttons: Yes and Binary share the left place, No and Cancel the right one.
-inline constexpr const char* BadFileYes = "&Yes";           // answer Yes, the default button
-inline constexpr const char* BadFileNo = "&No";             // answer No
-inline constexpr const char* BadFileBinary = "&Binary";     // answer Binary
-inline constexpr const char* BadFileText = "&Text";         // answer Text
-inline constexpr const char* BadFileCancel = "Cancel     "; // answer No
+inline constexpr TUiText BadFileYesText = LW_UI_TEXT("CoreTexts", "&Yes", "BadFileYes");
+inline constexpr TUiText BadFileNoText = LW_UI_TEXT("CoreTexts", "&No", "BadFileNo");
+inline constexpr TUiText BadFileBinaryText = LW_UI_TEXT("CoreTexts", "&Binary", "BadFileBinary");
+inline constexpr TUiText BadFileTextText = LW_UI_TEXT("CoreTexts", "&Text", "BadFileText");
+inline constexpr TUiText BadFileCancelText =
+    LW_UI_TEXT("CoreTexts", "Cancel     ", "BadFileCancel");
+inline constexpr const char* BadFileCaption = BadFileCaptionText.Text;
+inline constexpr const char* BadFileYes = BadFileYesText.Text;       // answer Yes, the default
+inline constexpr const char* BadFileNo = BadFileNoText.Text;         // answer No
+inline constexpr const char* BadFileBinary = BadFileBinaryText.Text; // answer Binary
+inline constexpr const char* BadFileText = BadFileTextText.Text;     // answer Text
+inline constexpr const char* BadFileCancel = BadFileCancelText.Text; // answer No
 
+// The question before %1 filled in with the file name and %2 with its kind, for the answers
+// Binary/Text/Cancel (`allowText`) or Yes/No.
+TUiText BadFileQuestionTemplate(bool allowText);
 // The question's text. `allowText`: the file has no binary header, and the answers are Binary,
 // Text and Cancel (Cancel preselected); otherwise Yes and No (No preselected).
 std::string BadFileQuestion(const std::string& fileName, const std::string& kind, bool allowText);

@@ -2,6 +2,9 @@
 // in English; each has a key that names it for good, so that its translations stay attached to
 // it while the code around it changes.
 #pragma once
+#include <initializer_list>
+#include <string>
+#include <string_view>
 
 namespace lw {
 
@@ -9,6 +12,10 @@ struct TUiText {
     const char* Key;
     const char* Text;
 };
+
+// `text` with "%1", "%2" ... replaced by the arguments in order, in one pass: an argument that
+// itself holds "%2" stays as it is.
+std::string FillUiText(std::string_view text, std::initializer_list<std::string_view> args);
 
 } // namespace lw
 

@@ -1,5 +1,6 @@
 #include "mainwin/BadFileForm.h"
 
+#include "prompts/CoreTexts.h"
 #include "prompts/MessageMemo.h"
 #include "settings/WindowPlacement.h"
 
@@ -8,12 +9,13 @@
 
 namespace lw::gui {
 
-TFBadFile::TFBadFile(QWidget* parent) : TQuestionDialog(parent, "TFBadFile", BadFileCaption, 60) {
-    btnYes = AddAnswer(BadFileYes, "btnYes", TBadFileAnswer::Yes);
-    btnBinary = AddAnswer(BadFileBinary, "btnBinary", TBadFileAnswer::Binary);
-    btnText = AddAnswer(BadFileText, "btnText", TBadFileAnswer::Text);
-    btnNo = AddAnswer(BadFileNo, "btnNo", TBadFileAnswer::No);
-    btnCancel = AddAnswer(BadFileCancel, "btnCancel", TBadFileAnswer::No);
+TFBadFile::TFBadFile(QWidget* parent)
+    : TQuestionDialog(parent, "TFBadFile", TrCore(BadFileCaptionText), 60) {
+    btnYes = AddAnswer(TrCore(BadFileYesText), "btnYes", TBadFileAnswer::Yes);
+    btnBinary = AddAnswer(TrCore(BadFileBinaryText), "btnBinary", TBadFileAnswer::Binary);
+    btnText = AddAnswer(TrCore(BadFileTextText), "btnText", TBadFileAnswer::Text);
+    btnNo = AddAnswer(TrCore(BadFileNoText), "btnNo", TBadFileAnswer::No);
+    btnCancel = AddAnswer(TrCore(BadFileCancelText), "btnCancel", TBadFileAnswer::No);
     btnYes->setDefault(true);
 
     // Yes and Binary on the left, Text in the middle, No and Cancel on the right; only one
@@ -31,7 +33,8 @@ TFBadFile::TFBadFile(QWidget* parent) : TQuestionDialog(parent, "TFBadFile", Bad
 
 TBadFileAnswer TFBadFile::Ask(const std::string& fileName, const std::string& kind,
                               bool allowText) {
-    Memo1->SetMessage(BadFileQuestion(fileName, kind, allowText));
+    Memo1->SetMessage(TrCore(BadFileQuestionTemplate(allowText))
+                          .arg(QString::fromStdString(fileName), QString::fromStdString(kind)));
     btnYes->setVisible(!allowText);
     btnNo->setVisible(!allowText);
     btnBinary->setVisible(allowText);

@@ -6,6 +6,7 @@
 
 #include "util/ScopeExit.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -70,12 +71,15 @@ void LeaveRunning(std::unique_ptr<QProcess> process) {
 
 // The editor ended at once: asks the user to say when the edit is done. True for Done.
 bool AskWhenDone(QWidget* parent, const QString& name) {
-    QMessageBox box(
-        QMessageBox::Information, TFZQDir::tr("Edit as Text"),
-        TFZQDir::tr("Editing %1 \u2014 press Done when you have saved your changes").arg(name),
-        QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Information,
+                    QCoreApplication::translate("TFZQDir", "Edit as Text"),
+                    QCoreApplication::translate(
+                        "TFZQDir", "Editing %1 \u2014 press Done when you have saved your changes")
+                        .arg(name),
+                    QMessageBox::Cancel, parent);
     box.setObjectName("EditDone");
-    QPushButton* done = box.addButton(TFZQDir::tr("Done"), QMessageBox::AcceptRole);
+    QPushButton* done =
+        box.addButton(QCoreApplication::translate("TFZQDir", "Done"), QMessageBox::AcceptRole);
     box.setDefaultButton(done);
     box.exec();
     return box.clickedButton() == done;
@@ -157,9 +161,11 @@ void TFZQDir::mnuEditTextClick() {
     editor->setStandardInputFile(QProcess::nullDevice());
     editor->setProcessChannelMode(QProcess::ForwardedChannels);
     if (!StartWithoutBlocking(*editor)) {
-        QMessageBox::critical(this, tr("Edit Error"),
-                              tr("Cannot start the editor (%1)\n\nor the file, %2\n\nis missing.")
-                                  .arg(command.Program, file));
+        QMessageBox::critical(
+            this, QCoreApplication::translate("TFZQDir", "Edit Error"),
+            QCoreApplication::translate(
+                "TFZQDir", "Cannot start the editor (%1)\n\nor the file, %2\n\nis missing.")
+                .arg(command.Program, file));
         return;
     }
     QElapsedTimer running;
@@ -167,10 +173,12 @@ void TFZQDir::mnuEditTextClick() {
     if (!WaitForEnd(*editor, FEditWait, FCloseWhenIdle)) {
         // The program is ending: the person's editor and file stay; nothing is sent.
         LeaveRunning(std::move(editor));
-        QMessageBox::information(this, tr("Edit as Text"),
-                                 tr("The editor is still running. Changes to\n\n%1\n\nwill not "
-                                    "be sent to the calculator; the file stays there.")
-                                     .arg(file));
+        QMessageBox::information(
+            this, QCoreApplication::translate("TFZQDir", "Edit as Text"),
+            QCoreApplication::translate("TFZQDir",
+                                        "The editor is still running. Changes to\n\n%1\n\nwill not "
+                                        "be sent to the calculator; the file stays there.")
+                .arg(file));
         return;
     }
 
@@ -191,8 +199,10 @@ void TFZQDir::mnuEditTextClick() {
         if (PutFileToCalc(*FServer, file.toStdString(), replaceAll, 1, true) != TPutOutcome::Sent) {
             // The edit stays in the file rather than being lost with it.
             QMessageBox::critical(
-                this, tr("Write Error"),
-                tr("Cannot write changes to the calculator.\n\nThe changes are kept in %1")
+                this, QCoreApplication::translate("TFZQDir", "Write Error"),
+                QCoreApplication::translate(
+                    "TFZQDir",
+                    "Cannot write changes to the calculator.\n\nThe changes are kept in %1")
                     .arg(file));
             return;
         }

@@ -1,6 +1,7 @@
 #include "mainwin/ReplaceFile.h"
 
 #include "objects/ReplaceFile.h"
+#include "prompts/CoreTexts.h"
 #include "prompts/MessageMemo.h"
 #include "settings/WindowPlacement.h"
 
@@ -10,11 +11,11 @@
 namespace lw::gui {
 
 TFReplaceFile::TFReplaceFile(QWidget* parent)
-    : TQuestionDialog(parent, "TFReplaceFile", ReplaceFileCaption, 50) {
-    btnYes = AddAnswer(ReplaceFileYes, "btnYes", TModalResult::Yes);
-    btnAll = AddAnswer(ReplaceFileAll, "btnAll", TModalResult::All);
-    btnNo = AddAnswer(ReplaceFileNo, "btnNo", TModalResult::No);
-    btnCancel = AddAnswer(ReplaceFileCancel, "btnCancel", TModalResult::Cancel);
+    : TQuestionDialog(parent, "TFReplaceFile", TrCore(ReplaceFileCaptionText), 50) {
+    btnYes = AddAnswer(TrCore(ReplaceFileYesText), "btnYes", TModalResult::Yes);
+    btnAll = AddAnswer(TrCore(ReplaceFileAllText), "btnAll", TModalResult::All);
+    btnNo = AddAnswer(TrCore(ReplaceFileNoText), "btnNo", TModalResult::No);
+    btnCancel = AddAnswer(TrCore(ReplaceFileCancelText), "btnCancel", TModalResult::Cancel);
     btnYes->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -25,7 +26,7 @@ TFReplaceFile::TFReplaceFile(QWidget* parent)
 }
 
 TModalResult TFReplaceFile::AskReplace(const std::string& name, int count) {
-    Memo1->SetMessage(ReplaceFileQuestion(name));
+    Memo1->SetMessage(TrCore(ReplaceFileQuestionTemplate).arg(QString::fromStdString(name)));
     btnAll->setVisible(ReplaceFileOffersAll(count));
     if (QWidget* main = TOwnerForm<TFReplaceFile>::Get()) {
         main->raise();

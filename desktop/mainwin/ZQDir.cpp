@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -46,8 +47,8 @@
 namespace lw::gui {
 namespace {
 
-const char* const MainCaption = QT_TRANSLATE_NOOP(
-    "lw::gui::TFZQDir", "ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit");
+const char* const MainCaption =
+    QT_TRANSLATE_NOOP("TFZQDir", "ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit");
 const QStringList Speeds = {"2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"};
 
 // The port list as the combo holds it: one item per line, blank lines left out.
@@ -83,7 +84,7 @@ void TPortCombo::showPopup() {
 
 TFZQDir::TFZQDir(const QString& portList, QWidget* parent) : QMainWindow(parent) {
     setObjectName("FZQDir");
-    setWindowTitle(tr(MainCaption));
+    setWindowTitle(QCoreApplication::translate("TFZQDir", MainCaption));
     resize(567, 360);
     setMinimumSize(400, 200);
 
@@ -155,21 +156,22 @@ void TFZQDir::CreateViews() {
 
     TreeView1 = new QTreeView(Splitter1);
     TreeView1->setObjectName("TreeView1");
-    TreeView1->setAccessibleName(tr("Directory tree"));
+    TreeView1->setAccessibleName(QCoreApplication::translate("TFZQDir", "Directory tree"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setIndentation(19);
     TreeView1->setModel(&TreeModel);
     TreeView1->setEditTriggers(QAbstractItemView::EditKeyPressed);
     TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
     TreeView1->setProperty(HelpContextProperty, 125000);
-    TreeView1->setWhatsThis(tr("The calculator's directories. Select one to see its variables."));
+    TreeView1->setWhatsThis(QCoreApplication::translate(
+        "TFZQDir", "The calculator's directories. Select one to see its variables."));
 
     auto* listHost = new QWidget(Splitter1);
     auto* listLayout = new QHBoxLayout(listHost);
     listLayout->setContentsMargins(0, 0, 0, 0);
     ListView1 = new QTreeView(listHost);
     ListView1->setObjectName("ListView1");
-    ListView1->setAccessibleName(tr("Variable list"));
+    ListView1->setAccessibleName(QCoreApplication::translate("TFZQDir", "Variable list"));
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true);
@@ -184,13 +186,13 @@ void TFZQDir::CreateViews() {
     ListView1->header()->setSortIndicatorShown(true);
     ListView1->header()->setStretchLastSection(false);
     ListView1->setProperty(HelpContextProperty, 125000);
-    ListView1->setWhatsThis(
-        tr("The variables of the selected directory with their sizes and types."));
+    ListView1->setWhatsThis(QCoreApplication::translate(
+        "TFZQDir", "The variables of the selected directory with their sizes and types."));
     listLayout->addWidget(ListView1);
 
     ListIcons = new QListView(listHost);
     ListIcons->setObjectName("ListIcons");
-    ListIcons->setAccessibleName(tr("Variable list"));
+    ListIcons->setAccessibleName(QCoreApplication::translate("TFZQDir", "Variable list"));
     ListIcons->setModel(&ListModel);
     ListIcons->setSelectionModel(ListView1->selectionModel());
     ListIcons->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -260,37 +262,41 @@ void TFZQDir::CreateViews() {
     bar->setObjectName("StatusBar");
     StatusPanel0 = new QLabel(bar);
     StatusPanel0->setObjectName("StatusPanel0");
-    StatusPanel0->setAccessibleDescription(tr("Last command"));
+    StatusPanel0->setAccessibleDescription(QCoreApplication::translate("TFZQDir", "Last command"));
     StatusPanel0->setMinimumWidth(160);
     StatusPanel1 = new QLabel(bar);
     StatusPanel1->setObjectName("StatusPanel1");
-    StatusPanel1->setAccessibleDescription(tr("Calculator version and free memory"));
+    StatusPanel1->setAccessibleDescription(
+        QCoreApplication::translate("TFZQDir", "Calculator version and free memory"));
     StatusPanel1->setMinimumWidth(50);
     bar->addWidget(StatusPanel0, 1);
     bar->addPermanentWidget(StatusPanel1);
-    bar->setToolTip(tr("Last command"));
+    bar->setToolTip(QCoreApplication::translate("TFZQDir", "Last command"));
 }
 
 void TFZQDir::CreateToolBar() {
-    ToolBar = addToolBar(tr("Toolbar"));
+    ToolBar = addToolBar(QCoreApplication::translate("TFZQDir", "Toolbar"));
     ToolBar->setObjectName("ToolBar");
     ToolBar->setMovable(false);
-    auto* portLabel = new QLabel(tr("  Connect using:"), ToolBar);
+    auto* portLabel =
+        new QLabel(QCoreApplication::translate("TFZQDir", "  Connect using:"), ToolBar);
     cmboPort = new TPortCombo(ToolBar);
     cmboPort->setObjectName("cmboPort");
     cmboPort->setMinimumWidth(110);
-    cmboPort->setToolTip(tr("Select a communications port"));
+    cmboPort->setToolTip(QCoreApplication::translate("TFZQDir", "Select a communications port"));
     cmboPort->setProperty(HelpContextProperty, 125001);
-    cmboPort->setWhatsThis(
-        tr("The port the calculator is connected to. \"Auto\" tries each port."));
+    cmboPort->setWhatsThis(QCoreApplication::translate(
+        "TFZQDir", "The port the calculator is connected to. \"Auto\" tries each port."));
     portLabel->setBuddy(cmboPort);
-    auto* speedLabel = new QLabel(tr("Speed:"), ToolBar);
+    auto* speedLabel = new QLabel(QCoreApplication::translate("TFZQDir", "Speed:"), ToolBar);
     cmboSpeed = new QComboBox(ToolBar);
     cmboSpeed->setObjectName("cmboSpeed");
     cmboSpeed->addItems(Speeds);
-    cmboSpeed->setToolTip(tr("Select a communications speed.  (ignored for USB)"));
+    cmboSpeed->setToolTip(QCoreApplication::translate(
+        "TFZQDir", "Select a communications speed.  (ignored for USB)"));
     cmboSpeed->setProperty(HelpContextProperty, 125003);
-    cmboSpeed->setWhatsThis(tr("The serial line's speed; it must match the calculator's setting."));
+    cmboSpeed->setWhatsThis(QCoreApplication::translate(
+        "TFZQDir", "The serial line's speed; it must match the calculator's setting."));
     speedLabel->setBuddy(cmboSpeed);
     ToolBar->addWidget(portLabel);
     ToolBar->addWidget(cmboPort);
@@ -305,13 +311,14 @@ void TFZQDir::CreateToolBar() {
         ToolBar->addWidget(b);
         return b;
     };
-    tbtnConnect = button("tbtnConnect", tr("Connect"));
-    tbtnScrnCapture = button("tbtnScrnCapture", tr("Capture"));
-    tbtnScrnCapture->setToolTip(tr("Press to disconnect and start screen capture."));
-    tbtnXferMode = button("tbtnXferMode", tr("Binary"));
+    tbtnConnect = button("tbtnConnect", QCoreApplication::translate("TFZQDir", "Connect"));
+    tbtnScrnCapture = button("tbtnScrnCapture", QCoreApplication::translate("TFZQDir", "Capture"));
+    tbtnScrnCapture->setToolTip(
+        QCoreApplication::translate("TFZQDir", "Press to disconnect and start screen capture."));
+    tbtnXferMode = button("tbtnXferMode", QCoreApplication::translate("TFZQDir", "Binary"));
     btnLog = new QToolButton(ToolBar);
     btnLog->setObjectName("btnLog");
-    btnLog->setText(tr("Log"));
+    btnLog->setText(QCoreApplication::translate("TFZQDir", "Log"));
     ToolBar->addWidget(btnLog)->setVisible(false);
 
     connect(cmboPort, &TPortCombo::PopupOpening, this, [this] {
@@ -465,25 +472,33 @@ void TFZQDir::UpdateControls() {
                           !cmboPort->currentText().contains(UsbCalculatorText) &&
                           !cmboPort->currentText().contains(UsbDeviceName));
     ApplyMenuRules();
-    const QString textHint = tr("Text transfer mode, press for binary mode");
+    const QString textHint =
+        QCoreApplication::translate("TFZQDir", "Text transfer mode, press for binary mode");
     if (connected) {
-        const QString hint =
-            State.TextMode ? textHint : tr("Binary transfer mode, press for text mode");
+        const QString hint = State.TextMode
+                                 ? textHint
+                                 : QCoreApplication::translate(
+                                       "TFZQDir", "Binary transfer mode, press for text mode");
         tbtnXferMode->setToolTip(hint);
         mnuXferMode->setText(hint);
         tbtnXferMode->setEnabled(!busy && !prompt);
-        tbtnConnect->setText(tr("Disconnect"));
-        tbtnConnect->setToolTip(tr("Disconnect from the calculator."));
+        tbtnConnect->setText(QCoreApplication::translate("TFZQDir", "Disconnect"));
+        tbtnConnect->setToolTip(
+            QCoreApplication::translate("TFZQDir", "Disconnect from the calculator."));
     } else {
-        const QString hint = State.TextMode ? textHint : tr("Binary Transfer Mode");
+        const QString hint = State.TextMode
+                                 ? textHint
+                                 : QCoreApplication::translate("TFZQDir", "Binary Transfer Mode");
         tbtnXferMode->setToolTip(hint);
         mnuXferMode->setText(hint);
         tbtnXferMode->setEnabled(false);
-        tbtnConnect->setText(tr("Connect"));
-        tbtnConnect->setToolTip(tr("Quick connect to the calculator."));
+        tbtnConnect->setText(QCoreApplication::translate("TFZQDir", "Connect"));
+        tbtnConnect->setToolTip(
+            QCoreApplication::translate("TFZQDir", "Quick connect to the calculator."));
         if (Busy()) SetBusy(false);
     }
-    tbtnXferMode->setText(State.TextMode ? tr("Text") : tr("Binary"));
+    tbtnXferMode->setText(State.TextMode ? QCoreApplication::translate("TFZQDir", "Text")
+                                         : QCoreApplication::translate("TFZQDir", "Binary"));
 }
 
 void TFZQDir::ApplyMenuRules() {
@@ -513,7 +528,8 @@ void TFZQDir::ApplyMenuRules() {
     mnuInvertSelection->setEnabled(listCommands);
     mnuEval->setEnabled(one && pane == TPane::List);
     for (QAction* a : {mnuCut, mnuCopy, mnuDelete, mnuRename}) a->setEnabled(changeable);
-    mnuCopy->setText(State.TextMode ? tr("Copy (Text)") : tr("Copy (Binary)"));
+    mnuCopy->setText(State.TextMode ? QCoreApplication::translate("TFZQDir", "Copy (Text)")
+                                    : QCoreApplication::translate("TFZQDir", "Copy (Binary)"));
     mnuCopyAsText->setEnabled(one);
     mnuEditText->setEnabled(one);
     mnuProperty->setEnabled(any);
@@ -526,12 +542,14 @@ void TFZQDir::ApplyMenuRules() {
     // File menu.
     const bool promptVisible = UiHooks().Prompt->IsVisible();
     if (connected) {
-        mnuConnect->setText(tr("Disconnect from the calculator."));
-        mnuConnect->setStatusTip(tr("Close the communications port to the calculator."));
+        mnuConnect->setText(
+            QCoreApplication::translate("TFZQDir", "Disconnect from the calculator."));
+        mnuConnect->setStatusTip(QCoreApplication::translate(
+            "TFZQDir", "Close the communications port to the calculator."));
     } else {
-        mnuConnect->setText(tr("Connect..."));
-        mnuConnect->setStatusTip(
-            tr("Show dialog and open the communications port to the calculator."));
+        mnuConnect->setText(QCoreApplication::translate("TFZQDir", "Connect..."));
+        mnuConnect->setStatusTip(QCoreApplication::translate(
+            "TFZQDir", "Show dialog and open the communications port to the calculator."));
     }
     // While a command runs no other starts, also none of those that need no connection.
     mnuConnect->setEnabled(!promptVisible && !busy);
@@ -688,7 +706,8 @@ void TFZQDir::RefreshDirectory() {
     }
     std::string freeMem;
     FServer->GetFreeMemory(freeMem);
-    StatusPanel1->setText(tr("%1  Free Mem: %2").arg(CalcText(FServer->Ident), CalcText(freeMem)));
+    StatusPanel1->setText(QCoreApplication::translate("TFZQDir", "%1  Free Mem: %2")
+                              .arg(CalcText(FServer->Ident), CalcText(freeMem)));
     SetBusy(false);
     if (focus == TreeView1) FocusedControl = TreeView1;
     RestoreFocus();
@@ -911,10 +930,11 @@ void TFZQDir::closeEvent(QCloseEvent* event) {
         if (FAskingToCancel) return;
         if (FCloseWhenIdle) {
             FAskingToCancel = true;
-            const auto answer =
-                QMessageBox::question(this, QStringLiteral("Linkwell"),
-                                      tr("A command is still running.\n\nCancel it and close?"),
-                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            const auto answer = QMessageBox::question(
+                this, QStringLiteral("Linkwell"),
+                QCoreApplication::translate("TFZQDir",
+                                            "A command is still running.\n\nCancel it and close?"),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
             FAskingToCancel = false;
             if (Idle())
                 QTimer::singleShot(0, this, &QWidget::close);

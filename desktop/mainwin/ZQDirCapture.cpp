@@ -8,6 +8,7 @@
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 namespace lw::gui {
@@ -18,8 +19,9 @@ void TFZQDir::mnuCaptureScreenClick() {
     State.RequiredSpeed = CaptureRequiredSpeed(port, cmboSpeed->currentText().toInt());
     if (State.RequiredSpeed != 0) {
         Beep();
-        if (!UiHooks().Prompt->ShowCustomPrompt(CaptureSpeedQuestion(State.ModelName),
-                                                tr("Set the calculator").toStdString()))
+        if (!UiHooks().Prompt->ShowCustomPrompt(
+                CaptureSpeedQuestion(State.ModelName),
+                QCoreApplication::translate("TFZQDir", "Set the calculator").toStdString()))
             return;
     }
     TScreenCapture capture;

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QListView>
 #include <QMimeData>
 #include <QTimer>
@@ -87,7 +88,9 @@ void TFZQDir::mnuCutClick() {
     // The first time, the person learns where cut variables wait for their paste.
     if (!FCutFolderShown && !LastCopiedFile.isEmpty()) {
         FCutFolderShown = true;
-        ShowStatus(tr("Cut variables are kept in %1 until pasted").arg(CutFilesFolder()));
+        ShowStatus(
+            QCoreApplication::translate("TFZQDir", "Cut variables are kept in %1 until pasted")
+                .arg(CutFilesFolder()));
     }
 }
 
@@ -114,12 +117,15 @@ bool TFZQDir::PutDroppedFile(const std::string& path, bool& replaceAll, int coun
                              TPutOutcome* outcome) {
     if (IsBackupArchive(path)) {
         Beep();
-        const QString question = tr("%1\r\n\r\nIs a Calculator Backup file.\r\nContinuing will "
-                                    "erase the calculator's current contents.\r\n\r\nContinue "
-                                    "the Restore operation?")
-                                     .arg(LocalText(ExtractFileName(path)));
-        if (UiHooks().Prompt->ShowCustomPrompt(question.toStdString(),
-                                               tr("Erase Calculator?").toStdString()))
+        const QString question =
+            QCoreApplication::translate("TFZQDir",
+                                        "%1\r\n\r\nIs a Calculator Backup file.\r\nContinuing will "
+                                        "erase the calculator's current contents.\r\n\r\nContinue "
+                                        "the Restore operation?")
+                .arg(LocalText(ExtractFileName(path)));
+        if (UiHooks().Prompt->ShowCustomPrompt(
+                question.toStdString(),
+                QCoreApplication::translate("TFZQDir", "Erase Calculator?").toStdString()))
             RestoreFromFile(path);
         return false;
     }

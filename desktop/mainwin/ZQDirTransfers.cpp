@@ -26,22 +26,22 @@ namespace lw::gui {
 namespace {
 
 QString ArchiveTitle() {
-    return TFZQDir::tr("Archive Calculator to PC");
+    return QCoreApplication::translate("TFZQDir", "Archive Calculator to PC");
 }
 
 // Qt's "*" rather than "*.*": on this system many files have no extension.
 QString AllFilesFilter() {
-    return TFZQDir::tr("All Files (*)");
+    return QCoreApplication::translate("TFZQDir", "All Files (*)");
 }
 
 QStringList ArchiveFilters() {
-    return {TFZQDir::tr("ZQ Archives (*.zqbackup)"), AllFilesFilter()};
+    return {QCoreApplication::translate("TFZQDir", "ZQ Archives (*.zqbackup)"), AllFilesFilter()};
 }
 
 // The calculator object files: "ZQ Files" only while binary files get their extension.
 QStringList ObjectFileFilters(bool addExtension) {
     if (!addExtension) return {AllFilesFilter()};
-    return {TFZQDir::tr("ZQ Files (*.zq)"), AllFilesFilter()};
+    return {QCoreApplication::translate("TFZQDir", "ZQ Files (*.zq)"), AllFilesFilter()};
 }
 
 // A failure to show: the window's message box reads it in the local encoding.
@@ -107,7 +107,9 @@ void TFZQDir::BackupToFile(const std::string& path) {
         if (Connected()) RequestRefresh();
     });
     if (!lw::BackupToFile(*FServer, path))
-        throw Failure(tr("Backup to %1 failed; the file was not written.").arg(LocalText(path)));
+        throw Failure(
+            QCoreApplication::translate("TFZQDir", "Backup to %1 failed; the file was not written.")
+                .arg(LocalText(path)));
 }
 
 void TFZQDir::mnuRestoreClick() {
@@ -127,7 +129,9 @@ void TFZQDir::RestoreFromFile(const std::string& path) {
         if (const std::string refusal = RestoreFileRefusal(*FServer, path); !refusal.empty())
             throw std::runtime_error(refusal);
         restored = lw::RestoreFromFile(*FServer, path);
-        if (!restored) throw Failure(tr("Restore from %1 failed.").arg(LocalText(path)));
+        if (!restored)
+            throw Failure(QCoreApplication::translate("TFZQDir", "Restore from %1 failed.")
+                              .arg(LocalText(path)));
     }
     // The calculator reorganises its memory and stops its server: the user restarts it and
     // may connect again from the prompt.
@@ -146,8 +150,10 @@ void TFZQDir::mnuDownloadRomClick() {
     // The calculator leaves its server for the loader: no connection may stay open.
     if (Connected()) FServer->Disconnect();
     const QString chosen = ChooseFile(
-        this,
-        {TFileRequest::Open, tr("Download ROM"), {tr("ROM Files (*.bin)"), AllFilesFilter()}, {}});
+        this, {TFileRequest::Open,
+               QCoreApplication::translate("TFZQDir", "Download ROM"),
+               {QCoreApplication::translate("TFZQDir", "ROM Files (*.bin)"), AllFilesFilter()},
+               {}});
     if (chosen.isEmpty()) return;
     const std::string path = LocalString(chosen);
     const TDisconnectedAfter disconnected{*this};
@@ -157,8 +163,10 @@ void TFZQDir::mnuDownloadRomClick() {
     if (!UiHooks().Prompt->ShowPrompt(TPromptKind::RomDownload, "")) return;
     if (!FServer->OpenComm(LocalString(port))) return;
     if (!FServer->SendRom(path))
-        QMessageBox::information(this, tr("Download Error"),
-                                 tr("Download of ROM file \n%1\nfailed.").arg(LocalText(path)));
+        QMessageBox::information(
+            this, QCoreApplication::translate("TFZQDir", "Download Error"),
+            QCoreApplication::translate("TFZQDir", "Download of ROM file \n%1\nfailed.")
+                .arg(LocalText(path)));
 }
 
 // --- the calculator's XRECV and XSEND
@@ -168,10 +176,11 @@ void TFZQDir::mnuDownLoadServerClick() {
 }
 
 void TFZQDir::mnuDownLoadFileClick() {
-    const QString path = ChooseFile(this, {TFileRequest::Open,
-                                           tr("Download File to Calculator"),
-                                           ObjectFileFilters(State.AddExtension),
-                                           {}});
+    const QString path =
+        ChooseFile(this, {TFileRequest::Open,
+                          QCoreApplication::translate("TFZQDir", "Download File to Calculator"),
+                          ObjectFileFilters(State.AddExtension),
+                          {}});
     if (!path.isEmpty())
         ManualSend(LocalString(path), TPromptKind::FileXRecv, TPromptKind::FileSent);
 }
@@ -194,15 +203,19 @@ void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKin
     }
     // A wait the person cancelled ends quietly; a transfer that failed is reported.
     if (!sent && watch.Canceled()) return;
-    if (!sent) throw Failure(tr("%1 was not sent to the calculator.").arg(LocalText(path)));
+    if (!sent)
+        throw Failure(QCoreApplication::translate("TFZQDir", "%1 was not sent to the calculator.")
+                          .arg(LocalText(path)));
     ui.Prompt->ShowPrompt(after, "");
 }
 
 void TFZQDir::mnuUploadFileClick() {
     if (Connected()) FServer->Disconnect();
-    const QString chosen = ChooseFile(
-        this,
-        {TFileRequest::Save, tr("Upload File to PC"), ObjectFileFilters(State.AddExtension), {}});
+    const QString chosen =
+        ChooseFile(this, {TFileRequest::Save,
+                          QCoreApplication::translate("TFZQDir", "Upload File to PC"),
+                          ObjectFileFilters(State.AddExtension),
+                          {}});
     if (chosen.isEmpty()) return;
     const std::string path = LocalString(chosen);
     if (!UiHooks().Prompt->ShowPrompt(TPromptKind::FileXSend, "")) return;
@@ -210,8 +223,10 @@ void TFZQDir::mnuUploadFileClick() {
     if (!FServer->OpenComm(LocalString(cmboPort->currentText()))) return;
     SetConnected(FServer->IsConnected());
     if (!ReceiveXSendToFile(*FServer, path))
-        throw Failure(tr("Nothing was received from the calculator; %1 was not written.")
-                          .arg(LocalText(path)));
+        throw Failure(
+            QCoreApplication::translate(
+                "TFZQDir", "Nothing was received from the calculator; %1 was not written.")
+                .arg(LocalText(path)));
 }
 
 } // namespace lw::gui

@@ -1,5 +1,6 @@
 #include "objects/BadFile.h"
 #include "objects/FileHeaders.h"
+#include "objects/ReplaceFile.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,17 @@ TEST(BadFileQuestion, BothForms) {
     EXPECT_EQ(BadFileQuestion("a.zq", "ZQKA", false),
               "a.zq\r\n\r\nis a ZQKA file and does not match the calculator.\r\nThis may "
               "damage the calculator contents.\r\n\r\nDo you wish to continue?");
+}
+
+TEST(BadFileQuestion, NamesHoldingPlaceholdersStayAsTheyAre) {
+    // The file name fills %1 before the kind fills %2: a "%2" in the name is not replaced.
+    EXPECT_EQ(BadFileQuestion("100%2.zq", "ZQKA", false).substr(0, 21),
+              "100%2.zq\r\n\r\nis a ZQKA");
+    EXPECT_EQ(ReplaceFileQuestion("A%1B"),
+              "\r\nThis folder already contains a file named A%1B.\r\n\r\nWould you like to "
+              "replace the existing file?\r\n\r\n");
+    EXPECT_EQ(FillUiText("%1%", {"x"}), "x%");
+    EXPECT_EQ(FillUiText("%3 %1", {"a"}), "%3 a");
 }
 
 TEST(TextHeaderLine, Fields) {
