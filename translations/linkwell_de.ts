@@ -323,6 +323,91 @@ Klicken Sie andernfalls auf ABBRECHEN.<byte value="xd"/>
         <comment>65224</comment>
         <translation>Verbinden...</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong File Type?</source>
+        <comment>BadFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>BadFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>BadFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Binary</source>
+        <comment>BadFileBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <comment>BadFileText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>BadFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm File Replace</source>
+        <comment>ReplaceFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>ReplaceFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <comment>ReplaceFileAll</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>ReplaceFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>ReplaceFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This folder already contains a file named %1.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to replace the existing file?<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>ReplaceFileQuestion</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>
@@ -557,6 +642,268 @@ Klicken Sie andernfalls auf ABBRECHEN.<byte value="xd"/>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Verbindungskit für Taschenrechner der Serien ZQ KAg, ZQ KBg und ZQ KCg</translation>
+    </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>%1 wird bearbeitet — klicken Sie auf Fertig, wenn Sie Ihre Änderungen gespeichert haben</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Fehler beim Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Der Editor (%1) kann nicht gestartet werden
+
+oder die Datei %2
+
+fehlt.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>Der Editor läuft noch. Änderungen an
+
+%1
+
+werden nicht an den Taschenrechner gesendet; die Datei bleibt dort.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Die Änderungen können nicht auf den Taschenrechner geschrieben werden.
+
+Die Änderungen bleiben erhalten in %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Verzeichnisbaum</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Die Verzeichnisse des Taschenrechners. Wählen Sie eines, um seine Variablen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Variablenliste</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>Die Variablen des gewählten Verzeichnisses mit Größe und Typ.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Letzter Befehl</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Version und freier Speicher des Taschenrechners</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Anschluss:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Kommunikationsanschluss wählen</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>Der Anschluss, an dem der Taschenrechner hängt. „Auto“ versucht jeden Anschluss.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Übertragungsgeschwindigkeit wählen (bei USB ohne Wirkung).</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>Die Geschwindigkeit der seriellen Leitung; sie muss der Einstellung des Taschenrechners entsprechen.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Klicken, um zu trennen und die Bildschirmaufnahme zu starten.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binär</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Text-Übertragung; klicken für Binärmodus</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Binäre Übertragung; klicken für Textmodus</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Vom Taschenrechner trennen.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Schnell mit dem Taschenrechner verbinden.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Kopieren (Text)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Kopieren (binär)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Den Kommunikationsanschluss zum Taschenrechner schließen.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Dialog anzeigen und den Kommunikationsanschluss zum Taschenrechner öffnen.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Freier Sp.: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Ein Befehl läuft noch.
+
+Abbrechen und schließen?</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Taschenrechner vorbereiten</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Ausgeschnittene Variablen werden bis zum Einfügen aufbewahrt in %1</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+ist eine Sicherungsdatei eines Taschenrechners.<byte value="xd"/>
+Wenn Sie fortfahren, wird der aktuelle Inhalt des Taschenrechners gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Mit der Wiederherstellung fortfahren?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Taschenrechner löschen?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Taschenrechner auf PC archivieren</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>ZQ-Archive (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>ZQ-Dateien (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>Sicherung nach %1 fehlgeschlagen; die Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>Wiederherstellung aus %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>ROM senden</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>ROM-Dateien (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Fehler beim Senden</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>Senden der ROM-Datei
+%1
+fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Datei an Taschenrechner senden</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 wurde nicht an den Taschenrechner gesendet.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Datei auf PC holen</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Vom Taschenrechner wurde nichts empfangen; %1 wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1122,283 +1469,6 @@ aktualisiert den Stack.</translation>
     <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
-    </message>
-</context>
-<context>
-    <name>lw::gui::TFZQDir</name>
-    <message>
-        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
-        <translation>Verbindungskit für Taschenrechner der Serien ZQ KAg, ZQ KBg und ZQ KCg</translation>
-    </message>
-    <message>
-        <source>Edit as Text</source>
-        <translation>Als Text bearbeiten</translation>
-    </message>
-    <message>
-        <source>Editing %1 — press Done when you have saved your changes</source>
-        <translation>%1 wird bearbeitet — klicken Sie auf Fertig, wenn Sie Ihre Änderungen gespeichert haben</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>Edit Error</source>
-        <translation>Fehler beim Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Cannot start the editor (%1)
-
-or the file, %2
-
-is missing.</source>
-        <translation>Der Editor (%1) kann nicht gestartet werden
-
-oder die Datei %2
-
-fehlt.</translation>
-    </message>
-    <message>
-        <source>The editor is still running. Changes to
-
-%1
-
-will not be sent to the calculator; the file stays there.</source>
-        <translation>Der Editor läuft noch. Änderungen an
-
-%1
-
-werden nicht an den Taschenrechner gesendet; die Datei bleibt dort.</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Cannot write changes to the calculator.
-
-The changes are kept in %1</source>
-        <translation>Die Änderungen können nicht auf den Taschenrechner geschrieben werden.
-
-Die Änderungen bleiben erhalten in %1</translation>
-    </message>
-    <message>
-        <source>Directory tree</source>
-        <translation>Verzeichnisbaum</translation>
-    </message>
-    <message>
-        <source>The calculator&apos;s directories. Select one to see its variables.</source>
-        <translation>Die Verzeichnisse des Taschenrechners. Wählen Sie eines, um seine Variablen zu sehen.</translation>
-    </message>
-    <message>
-        <source>Variable list</source>
-        <translation>Variablenliste</translation>
-    </message>
-    <message>
-        <source>The variables of the selected directory with their sizes and types.</source>
-        <translation>Die Variablen des gewählten Verzeichnisses mit Größe und Typ.</translation>
-    </message>
-    <message>
-        <source>Last command</source>
-        <translation>Letzter Befehl</translation>
-    </message>
-    <message>
-        <source>Calculator version and free memory</source>
-        <translation>Version und freier Speicher des Taschenrechners</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Symbolleiste</translation>
-    </message>
-    <message>
-        <source>  Connect using:</source>
-        <translation>  Anschluss:</translation>
-    </message>
-    <message>
-        <source>Select a communications port</source>
-        <translation>Kommunikationsanschluss wählen</translation>
-    </message>
-    <message>
-        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
-        <translation>Der Anschluss, an dem der Taschenrechner hängt. „Auto“ versucht jeden Anschluss.</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Baudrate:</translation>
-    </message>
-    <message>
-        <source>Select a communications speed.  (ignored for USB)</source>
-        <translation>Übertragungsgeschwindigkeit wählen (bei USB ohne Wirkung).</translation>
-    </message>
-    <message>
-        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
-        <translation>Die Geschwindigkeit der seriellen Leitung; sie muss der Einstellung des Taschenrechners entsprechen.</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Verbinden</translation>
-    </message>
-    <message>
-        <source>Capture</source>
-        <translation>Aufnehmen</translation>
-    </message>
-    <message>
-        <source>Press to disconnect and start screen capture.</source>
-        <translation>Klicken, um zu trennen und die Bildschirmaufnahme zu starten.</translation>
-    </message>
-    <message>
-        <source>Binary</source>
-        <translation>Binär</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Protokoll</translation>
-    </message>
-    <message>
-        <source>Text transfer mode, press for binary mode</source>
-        <translation>Text-Übertragung; klicken für Binärmodus</translation>
-    </message>
-    <message>
-        <source>Binary transfer mode, press for text mode</source>
-        <translation>Binäre Übertragung; klicken für Textmodus</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Trennen</translation>
-    </message>
-    <message>
-        <source>Disconnect from the calculator.</source>
-        <translation>Vom Taschenrechner trennen.</translation>
-    </message>
-    <message>
-        <source>Binary Transfer Mode</source>
-        <translation>Binärer Übertragungsmodus</translation>
-    </message>
-    <message>
-        <source>Quick connect to the calculator.</source>
-        <translation>Schnell mit dem Taschenrechner verbinden.</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Copy (Text)</source>
-        <translation>Kopieren (Text)</translation>
-    </message>
-    <message>
-        <source>Copy (Binary)</source>
-        <translation>Kopieren (binär)</translation>
-    </message>
-    <message>
-        <source>Close the communications port to the calculator.</source>
-        <translation>Den Kommunikationsanschluss zum Taschenrechner schließen.</translation>
-    </message>
-    <message>
-        <source>Connect...</source>
-        <translation>Verbinden...</translation>
-    </message>
-    <message>
-        <source>Show dialog and open the communications port to the calculator.</source>
-        <translation>Dialog anzeigen und den Kommunikationsanschluss zum Taschenrechner öffnen.</translation>
-    </message>
-    <message>
-        <source>%1  Free Mem: %2</source>
-        <translation>%1  Freier Sp.: %2</translation>
-    </message>
-    <message>
-        <source>A command is still running.
-
-Cancel it and close?</source>
-        <translation>Ein Befehl läuft noch.
-
-Abbrechen und schließen?</translation>
-    </message>
-    <message>
-        <source>Set the calculator</source>
-        <translation>Taschenrechner vorbereiten</translation>
-    </message>
-    <message>
-        <source>Cut variables are kept in %1 until pasted</source>
-        <translation>Ausgeschnittene Variablen werden bis zum Einfügen aufbewahrt in %1</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Is a Calculator Backup file.<byte value="xd"/>
-Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
-<byte value="xd"/>
-Continue the Restore operation?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-ist eine Sicherungsdatei eines Taschenrechners.<byte value="xd"/>
-Wenn Sie fortfahren, wird der aktuelle Inhalt des Taschenrechners gelöscht.<byte value="xd"/>
-<byte value="xd"/>
-Mit der Wiederherstellung fortfahren?</translation>
-    </message>
-    <message>
-        <source>Erase Calculator?</source>
-        <translation>Taschenrechner löschen?</translation>
-    </message>
-    <message>
-        <source>Archive Calculator to PC</source>
-        <translation>Taschenrechner auf PC archivieren</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>ZQ Archives (*.zqbackup)</source>
-        <translation>ZQ-Archive (*.zqbackup)</translation>
-    </message>
-    <message>
-        <source>ZQ Files (*.zq)</source>
-        <translation>ZQ-Dateien (*.zq)</translation>
-    </message>
-    <message>
-        <source>Backup to %1 failed; the file was not written.</source>
-        <translation>Sicherung nach %1 fehlgeschlagen; die Datei wurde nicht geschrieben.</translation>
-    </message>
-    <message>
-        <source>Restore from %1 failed.</source>
-        <translation>Wiederherstellung aus %1 fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Download ROM</source>
-        <translation>ROM senden</translation>
-    </message>
-    <message>
-        <source>ROM Files (*.bin)</source>
-        <translation>ROM-Dateien (*.bin)</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Fehler beim Senden</translation>
-    </message>
-    <message>
-        <source>Download of ROM file 
-%1
-failed.</source>
-        <translation>Senden der ROM-Datei
-%1
-fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Download File to Calculator</source>
-        <translation>Datei an Taschenrechner senden</translation>
-    </message>
-    <message>
-        <source>%1 was not sent to the calculator.</source>
-        <translation>%1 wurde nicht an den Taschenrechner gesendet.</translation>
-    </message>
-    <message>
-        <source>Upload File to PC</source>
-        <translation>Datei auf PC holen</translation>
-    </message>
-    <message>
-        <source>Nothing was received from the calculator; %1 was not written.</source>
-        <translation>Vom Taschenrechner wurde nichts empfangen; %1 wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,91 @@ Si no, pulse Cancelar.<byte value="xd"/>
         <comment>65224</comment>
         <translation>Conectar...</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong File Type?</source>
+        <comment>BadFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>BadFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>BadFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Binary</source>
+        <comment>BadFileBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <comment>BadFileText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>BadFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm File Replace</source>
+        <comment>ReplaceFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>ReplaceFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <comment>ReplaceFileAll</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>ReplaceFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>ReplaceFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This folder already contains a file named %1.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to replace the existing file?<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>ReplaceFileQuestion</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>
@@ -557,6 +642,268 @@ Si no, pulse Cancelar.<byte value="xd"/>
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Kit de conexión para calculadoras de las series ZQ KAg, ZQ KBg y ZQ KCg</translation>
+    </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>Editando %1 — pulse Hecho cuando haya guardado los cambios</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Error de edición</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>No se puede iniciar el editor (%1)
+
+o el archivo %2
+
+no existe.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>El editor sigue abierto. Los cambios en
+
+%1
+
+no se enviarán a la calculadora; el archivo se queda donde está.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Error de escritura</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>No se pueden escribir los cambios en la calculadora.
+
+Los cambios se conservan en %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Árbol de directorios</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Los directorios de la calculadora. Seleccione uno para ver sus variables.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Lista de variables</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>Las variables del directorio seleccionado con sus tamaños y tipos.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Último comando</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Versión de la calculadora y memoria libre</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Puerto:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Seleccione un puerto de comunicaciones</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>El puerto al que está conectada la calculadora. &quot;Auto&quot; prueba cada puerto.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Seleccione una velocidad de comunicación.  (se ignora con USB)</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>La velocidad de la línea serie; debe coincidir con la configuración de la calculadora.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Pulse para desconectar e iniciar la captura de pantalla.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binario</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Modo de transferencia de texto; pulse para modo binario</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Modo de transferencia binario; pulse para modo de texto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Desconectar de la calculadora.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Conexión rápida con la calculadora.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Copiar (texto)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Copiar (binario)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Cerrar el puerto de comunicaciones con la calculadora.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Mostrar el cuadro de diálogo y abrir el puerto de comunicaciones con la calculadora.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Mem. libre: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Todavía se está ejecutando un comando.
+
+¿Cancelarlo y cerrar?</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Preparar la calculadora</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Las variables cortadas se guardan en %1 hasta que se peguen</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+es un archivo de copia de seguridad de la calculadora.<byte value="xd"/>
+Si continúa, se borrará el contenido actual de la calculadora.<byte value="xd"/>
+<byte value="xd"/>
+¿Continuar con la restauración?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>¿Borrar la calculadora?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Archivar la calculadora en el PC</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>Copias ZQ (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>Archivos ZQ (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>La copia de seguridad en %1 ha fallado; no se ha escrito el archivo.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>La restauración desde %1 ha fallado.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>Enviar ROM</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>Archivos ROM (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Error de envío</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>El envío del archivo ROM
+%1
+ha fallado.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Enviar archivo a la calculadora</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 no se ha enviado a la calculadora.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Recibir archivo en el PC</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>No se ha recibido nada de la calculadora; no se ha escrito %1.</translation>
     </message>
 </context>
 <context>
@@ -1122,283 +1469,6 @@ actualiza la pila.</translation>
     <message>
         <source>Paste</source>
         <translation>Pegar</translation>
-    </message>
-</context>
-<context>
-    <name>lw::gui::TFZQDir</name>
-    <message>
-        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
-        <translation>Kit de conexión para calculadoras de las series ZQ KAg, ZQ KBg y ZQ KCg</translation>
-    </message>
-    <message>
-        <source>Edit as Text</source>
-        <translation>Editar como texto</translation>
-    </message>
-    <message>
-        <source>Editing %1 — press Done when you have saved your changes</source>
-        <translation>Editando %1 — pulse Hecho cuando haya guardado los cambios</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Hecho</translation>
-    </message>
-    <message>
-        <source>Edit Error</source>
-        <translation>Error de edición</translation>
-    </message>
-    <message>
-        <source>Cannot start the editor (%1)
-
-or the file, %2
-
-is missing.</source>
-        <translation>No se puede iniciar el editor (%1)
-
-o el archivo %2
-
-no existe.</translation>
-    </message>
-    <message>
-        <source>The editor is still running. Changes to
-
-%1
-
-will not be sent to the calculator; the file stays there.</source>
-        <translation>El editor sigue abierto. Los cambios en
-
-%1
-
-no se enviarán a la calculadora; el archivo se queda donde está.</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Error de escritura</translation>
-    </message>
-    <message>
-        <source>Cannot write changes to the calculator.
-
-The changes are kept in %1</source>
-        <translation>No se pueden escribir los cambios en la calculadora.
-
-Los cambios se conservan en %1</translation>
-    </message>
-    <message>
-        <source>Directory tree</source>
-        <translation>Árbol de directorios</translation>
-    </message>
-    <message>
-        <source>The calculator&apos;s directories. Select one to see its variables.</source>
-        <translation>Los directorios de la calculadora. Seleccione uno para ver sus variables.</translation>
-    </message>
-    <message>
-        <source>Variable list</source>
-        <translation>Lista de variables</translation>
-    </message>
-    <message>
-        <source>The variables of the selected directory with their sizes and types.</source>
-        <translation>Las variables del directorio seleccionado con sus tamaños y tipos.</translation>
-    </message>
-    <message>
-        <source>Last command</source>
-        <translation>Último comando</translation>
-    </message>
-    <message>
-        <source>Calculator version and free memory</source>
-        <translation>Versión de la calculadora y memoria libre</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barra de herramientas</translation>
-    </message>
-    <message>
-        <source>  Connect using:</source>
-        <translation>  Puerto:</translation>
-    </message>
-    <message>
-        <source>Select a communications port</source>
-        <translation>Seleccione un puerto de comunicaciones</translation>
-    </message>
-    <message>
-        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
-        <translation>El puerto al que está conectada la calculadora. &quot;Auto&quot; prueba cada puerto.</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Velocidad:</translation>
-    </message>
-    <message>
-        <source>Select a communications speed.  (ignored for USB)</source>
-        <translation>Seleccione una velocidad de comunicación.  (se ignora con USB)</translation>
-    </message>
-    <message>
-        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
-        <translation>La velocidad de la línea serie; debe coincidir con la configuración de la calculadora.</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Conectar</translation>
-    </message>
-    <message>
-        <source>Capture</source>
-        <translation>Capturar</translation>
-    </message>
-    <message>
-        <source>Press to disconnect and start screen capture.</source>
-        <translation>Pulse para desconectar e iniciar la captura de pantalla.</translation>
-    </message>
-    <message>
-        <source>Binary</source>
-        <translation>Binario</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Registro</translation>
-    </message>
-    <message>
-        <source>Text transfer mode, press for binary mode</source>
-        <translation>Modo de transferencia de texto; pulse para modo binario</translation>
-    </message>
-    <message>
-        <source>Binary transfer mode, press for text mode</source>
-        <translation>Modo de transferencia binario; pulse para modo de texto</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Desconectar</translation>
-    </message>
-    <message>
-        <source>Disconnect from the calculator.</source>
-        <translation>Desconectar de la calculadora.</translation>
-    </message>
-    <message>
-        <source>Binary Transfer Mode</source>
-        <translation>Modo de transferencia binario</translation>
-    </message>
-    <message>
-        <source>Quick connect to the calculator.</source>
-        <translation>Conexión rápida con la calculadora.</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texto</translation>
-    </message>
-    <message>
-        <source>Copy (Text)</source>
-        <translation>Copiar (texto)</translation>
-    </message>
-    <message>
-        <source>Copy (Binary)</source>
-        <translation>Copiar (binario)</translation>
-    </message>
-    <message>
-        <source>Close the communications port to the calculator.</source>
-        <translation>Cerrar el puerto de comunicaciones con la calculadora.</translation>
-    </message>
-    <message>
-        <source>Connect...</source>
-        <translation>Conectar...</translation>
-    </message>
-    <message>
-        <source>Show dialog and open the communications port to the calculator.</source>
-        <translation>Mostrar el cuadro de diálogo y abrir el puerto de comunicaciones con la calculadora.</translation>
-    </message>
-    <message>
-        <source>%1  Free Mem: %2</source>
-        <translation>%1  Mem. libre: %2</translation>
-    </message>
-    <message>
-        <source>A command is still running.
-
-Cancel it and close?</source>
-        <translation>Todavía se está ejecutando un comando.
-
-¿Cancelarlo y cerrar?</translation>
-    </message>
-    <message>
-        <source>Set the calculator</source>
-        <translation>Preparar la calculadora</translation>
-    </message>
-    <message>
-        <source>Cut variables are kept in %1 until pasted</source>
-        <translation>Las variables cortadas se guardan en %1 hasta que se peguen</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Is a Calculator Backup file.<byte value="xd"/>
-Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
-<byte value="xd"/>
-Continue the Restore operation?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-es un archivo de copia de seguridad de la calculadora.<byte value="xd"/>
-Si continúa, se borrará el contenido actual de la calculadora.<byte value="xd"/>
-<byte value="xd"/>
-¿Continuar con la restauración?</translation>
-    </message>
-    <message>
-        <source>Erase Calculator?</source>
-        <translation>¿Borrar la calculadora?</translation>
-    </message>
-    <message>
-        <source>Archive Calculator to PC</source>
-        <translation>Archivar la calculadora en el PC</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>ZQ Archives (*.zqbackup)</source>
-        <translation>Copias ZQ (*.zqbackup)</translation>
-    </message>
-    <message>
-        <source>ZQ Files (*.zq)</source>
-        <translation>Archivos ZQ (*.zq)</translation>
-    </message>
-    <message>
-        <source>Backup to %1 failed; the file was not written.</source>
-        <translation>La copia de seguridad en %1 ha fallado; no se ha escrito el archivo.</translation>
-    </message>
-    <message>
-        <source>Restore from %1 failed.</source>
-        <translation>La restauración desde %1 ha fallado.</translation>
-    </message>
-    <message>
-        <source>Download ROM</source>
-        <translation>Enviar ROM</translation>
-    </message>
-    <message>
-        <source>ROM Files (*.bin)</source>
-        <translation>Archivos ROM (*.bin)</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Error de envío</translation>
-    </message>
-    <message>
-        <source>Download of ROM file 
-%1
-failed.</source>
-        <translation>El envío del archivo ROM
-%1
-ha fallado.</translation>
-    </message>
-    <message>
-        <source>Download File to Calculator</source>
-        <translation>Enviar archivo a la calculadora</translation>
-    </message>
-    <message>
-        <source>%1 was not sent to the calculator.</source>
-        <translation>%1 no se ha enviado a la calculadora.</translation>
-    </message>
-    <message>
-        <source>Upload File to PC</source>
-        <translation>Recibir archivo en el PC</translation>
-    </message>
-    <message>
-        <source>Nothing was received from the calculator; %1 was not written.</source>
-        <translation>No se ha recibido nada de la calculadora; no se ha escrito %1.</translation>
     </message>
 </context>
 <context>

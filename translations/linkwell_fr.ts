@@ -323,6 +323,91 @@ Sinon, cliquez sur ANNULER.<byte value="xd"/>
         <comment>65224</comment>
         <translation>Connecter...</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong File Type?</source>
+        <comment>BadFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>BadFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>BadFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Binary</source>
+        <comment>BadFileBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <comment>BadFileText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>BadFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm File Replace</source>
+        <comment>ReplaceFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>ReplaceFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <comment>ReplaceFileAll</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>ReplaceFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>ReplaceFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This folder already contains a file named %1.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to replace the existing file?<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>ReplaceFileQuestion</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>
@@ -557,6 +642,268 @@ Sinon, cliquez sur ANNULER.<byte value="xd"/>
     <message>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Kit de connexion pour calculatrices des séries ZQ KAg, ZQ KBg et ZQ KCg</translation>
+    </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>Modification de %1 — cliquez sur Terminé lorsque vous avez enregistré vos modifications</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Erreur de modification</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Impossible de lancer l&apos;éditeur (%1)
+
+ou le fichier %2
+
+est introuvable.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>L&apos;éditeur est toujours ouvert. Les modifications de
+
+%1
+
+ne seront pas envoyées à la calculatrice ; le fichier reste à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Impossible d&apos;écrire les modifications sur la calculatrice.
+
+Les modifications sont conservées dans %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Arborescence des répertoires</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Les répertoires de la calculatrice. Sélectionnez-en un pour voir ses variables.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Liste des variables</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>Les variables du répertoire sélectionné avec leur taille et leur type.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Dernière commande</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Version et mémoire libre de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Port :</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Choisissez un port de communication</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>Le port auquel la calculatrice est reliée. « Auto » essaie chaque port.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Choisissez une vitesse de communication (ignorée en USB).</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>La vitesse de la liaison série ; elle doit correspondre au réglage de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Cliquez pour vous déconnecter et lancer la capture d&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binaire</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Mode texte ; cliquez pour le mode binaire</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Mode binaire ; cliquez pour le mode texte</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Se déconnecter de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Connexion rapide à la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Copier (texte)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Copier (binaire)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Fermer le port de communication vers la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Afficher la boîte de dialogue et ouvrir le port de communication vers la calculatrice.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Mém. libre : %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Une commande est encore en cours.
+
+L&apos;annuler et fermer ?</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Préparer la calculatrice</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Les variables coupées sont conservées dans %1 jusqu&apos;à ce qu&apos;elles soient collées</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+est un fichier de sauvegarde de calculatrice.<byte value="xd"/>
+Si vous continuez, le contenu actuel de la calculatrice sera effacé.<byte value="xd"/>
+<byte value="xd"/>
+Poursuivre la restauration ?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Effacer la calculatrice ?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Archiver la calculatrice sur le PC</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>Archives ZQ (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>Fichiers ZQ (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>La sauvegarde dans %1 a échoué ; le fichier n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>La restauration depuis %1 a échoué.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>Envoyer la ROM</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>Fichiers ROM (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erreur d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>L&apos;envoi du fichier ROM
+%1
+a échoué.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Envoyer un fichier à la calculatrice</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 n&apos;a pas été envoyé à la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Récupérer un fichier sur le PC</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Rien n&apos;a été reçu de la calculatrice ; %1 n&apos;a pas été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1122,283 +1469,6 @@ met à jour la pile.</translation>
     <message>
         <source>Paste</source>
         <translation>Coller</translation>
-    </message>
-</context>
-<context>
-    <name>lw::gui::TFZQDir</name>
-    <message>
-        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
-        <translation>Kit de connexion pour calculatrices des séries ZQ KAg, ZQ KBg et ZQ KCg</translation>
-    </message>
-    <message>
-        <source>Edit as Text</source>
-        <translation>Modifier en texte</translation>
-    </message>
-    <message>
-        <source>Editing %1 — press Done when you have saved your changes</source>
-        <translation>Modification de %1 — cliquez sur Terminé lorsque vous avez enregistré vos modifications</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>Edit Error</source>
-        <translation>Erreur de modification</translation>
-    </message>
-    <message>
-        <source>Cannot start the editor (%1)
-
-or the file, %2
-
-is missing.</source>
-        <translation>Impossible de lancer l&apos;éditeur (%1)
-
-ou le fichier %2
-
-est introuvable.</translation>
-    </message>
-    <message>
-        <source>The editor is still running. Changes to
-
-%1
-
-will not be sent to the calculator; the file stays there.</source>
-        <translation>L&apos;éditeur est toujours ouvert. Les modifications de
-
-%1
-
-ne seront pas envoyées à la calculatrice ; le fichier reste à cet endroit.</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Erreur d&apos;écriture</translation>
-    </message>
-    <message>
-        <source>Cannot write changes to the calculator.
-
-The changes are kept in %1</source>
-        <translation>Impossible d&apos;écrire les modifications sur la calculatrice.
-
-Les modifications sont conservées dans %1</translation>
-    </message>
-    <message>
-        <source>Directory tree</source>
-        <translation>Arborescence des répertoires</translation>
-    </message>
-    <message>
-        <source>The calculator&apos;s directories. Select one to see its variables.</source>
-        <translation>Les répertoires de la calculatrice. Sélectionnez-en un pour voir ses variables.</translation>
-    </message>
-    <message>
-        <source>Variable list</source>
-        <translation>Liste des variables</translation>
-    </message>
-    <message>
-        <source>The variables of the selected directory with their sizes and types.</source>
-        <translation>Les variables du répertoire sélectionné avec leur taille et leur type.</translation>
-    </message>
-    <message>
-        <source>Last command</source>
-        <translation>Dernière commande</translation>
-    </message>
-    <message>
-        <source>Calculator version and free memory</source>
-        <translation>Version et mémoire libre de la calculatrice</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barre d&apos;outils</translation>
-    </message>
-    <message>
-        <source>  Connect using:</source>
-        <translation>  Port :</translation>
-    </message>
-    <message>
-        <source>Select a communications port</source>
-        <translation>Choisissez un port de communication</translation>
-    </message>
-    <message>
-        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
-        <translation>Le port auquel la calculatrice est reliée. « Auto » essaie chaque port.</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Vitesse :</translation>
-    </message>
-    <message>
-        <source>Select a communications speed.  (ignored for USB)</source>
-        <translation>Choisissez une vitesse de communication (ignorée en USB).</translation>
-    </message>
-    <message>
-        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
-        <translation>La vitesse de la liaison série ; elle doit correspondre au réglage de la calculatrice.</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Connecter</translation>
-    </message>
-    <message>
-        <source>Capture</source>
-        <translation>Capturer</translation>
-    </message>
-    <message>
-        <source>Press to disconnect and start screen capture.</source>
-        <translation>Cliquez pour vous déconnecter et lancer la capture d&apos;écran.</translation>
-    </message>
-    <message>
-        <source>Binary</source>
-        <translation>Binaire</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Journal</translation>
-    </message>
-    <message>
-        <source>Text transfer mode, press for binary mode</source>
-        <translation>Mode texte ; cliquez pour le mode binaire</translation>
-    </message>
-    <message>
-        <source>Binary transfer mode, press for text mode</source>
-        <translation>Mode binaire ; cliquez pour le mode texte</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Déconnecter</translation>
-    </message>
-    <message>
-        <source>Disconnect from the calculator.</source>
-        <translation>Se déconnecter de la calculatrice.</translation>
-    </message>
-    <message>
-        <source>Binary Transfer Mode</source>
-        <translation>Mode de transfert binaire</translation>
-    </message>
-    <message>
-        <source>Quick connect to the calculator.</source>
-        <translation>Connexion rapide à la calculatrice.</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>Copy (Text)</source>
-        <translation>Copier (texte)</translation>
-    </message>
-    <message>
-        <source>Copy (Binary)</source>
-        <translation>Copier (binaire)</translation>
-    </message>
-    <message>
-        <source>Close the communications port to the calculator.</source>
-        <translation>Fermer le port de communication vers la calculatrice.</translation>
-    </message>
-    <message>
-        <source>Connect...</source>
-        <translation>Connecter...</translation>
-    </message>
-    <message>
-        <source>Show dialog and open the communications port to the calculator.</source>
-        <translation>Afficher la boîte de dialogue et ouvrir le port de communication vers la calculatrice.</translation>
-    </message>
-    <message>
-        <source>%1  Free Mem: %2</source>
-        <translation>%1  Mém. libre : %2</translation>
-    </message>
-    <message>
-        <source>A command is still running.
-
-Cancel it and close?</source>
-        <translation>Une commande est encore en cours.
-
-L&apos;annuler et fermer ?</translation>
-    </message>
-    <message>
-        <source>Set the calculator</source>
-        <translation>Préparer la calculatrice</translation>
-    </message>
-    <message>
-        <source>Cut variables are kept in %1 until pasted</source>
-        <translation>Les variables coupées sont conservées dans %1 jusqu&apos;à ce qu&apos;elles soient collées</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Is a Calculator Backup file.<byte value="xd"/>
-Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
-<byte value="xd"/>
-Continue the Restore operation?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-est un fichier de sauvegarde de calculatrice.<byte value="xd"/>
-Si vous continuez, le contenu actuel de la calculatrice sera effacé.<byte value="xd"/>
-<byte value="xd"/>
-Poursuivre la restauration ?</translation>
-    </message>
-    <message>
-        <source>Erase Calculator?</source>
-        <translation>Effacer la calculatrice ?</translation>
-    </message>
-    <message>
-        <source>Archive Calculator to PC</source>
-        <translation>Archiver la calculatrice sur le PC</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>ZQ Archives (*.zqbackup)</source>
-        <translation>Archives ZQ (*.zqbackup)</translation>
-    </message>
-    <message>
-        <source>ZQ Files (*.zq)</source>
-        <translation>Fichiers ZQ (*.zq)</translation>
-    </message>
-    <message>
-        <source>Backup to %1 failed; the file was not written.</source>
-        <translation>La sauvegarde dans %1 a échoué ; le fichier n&apos;a pas été écrit.</translation>
-    </message>
-    <message>
-        <source>Restore from %1 failed.</source>
-        <translation>La restauration depuis %1 a échoué.</translation>
-    </message>
-    <message>
-        <source>Download ROM</source>
-        <translation>Envoyer la ROM</translation>
-    </message>
-    <message>
-        <source>ROM Files (*.bin)</source>
-        <translation>Fichiers ROM (*.bin)</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erreur d&apos;envoi</translation>
-    </message>
-    <message>
-        <source>Download of ROM file 
-%1
-failed.</source>
-        <translation>L&apos;envoi du fichier ROM
-%1
-a échoué.</translation>
-    </message>
-    <message>
-        <source>Download File to Calculator</source>
-        <translation>Envoyer un fichier à la calculatrice</translation>
-    </message>
-    <message>
-        <source>%1 was not sent to the calculator.</source>
-        <translation>%1 n&apos;a pas été envoyé à la calculatrice.</translation>
-    </message>
-    <message>
-        <source>Upload File to PC</source>
-        <translation>Récupérer un fichier sur le PC</translation>
-    </message>
-    <message>
-        <source>Nothing was received from the calculator; %1 was not written.</source>
-        <translation>Rien n&apos;a été reçu de la calculatrice ; %1 n&apos;a pas été écrit.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,91 @@ Altrimenti premere Annulla.<byte value="xd"/>
         <comment>65224</comment>
         <translation>Connetti...</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong File Type?</source>
+        <comment>BadFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>BadFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>BadFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Binary</source>
+        <comment>BadFileBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <comment>BadFileText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>BadFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm File Replace</source>
+        <comment>ReplaceFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>ReplaceFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <comment>ReplaceFileAll</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>ReplaceFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>ReplaceFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This folder already contains a file named %1.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to replace the existing file?<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>ReplaceFileQuestion</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>
@@ -557,6 +642,268 @@ Altrimenti premere Annulla.<byte value="xd"/>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Kit di connessione per calcolatrici delle serie ZQ KAg, ZQ KBg e ZQ KCg</translation>
+    </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>Modifica di %1 — premere Fatto dopo aver salvato le modifiche</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Errore di modifica</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Impossibile avviare l&apos;editor (%1)
+
+oppure il file %2
+
+non esiste.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>L&apos;editor è ancora in esecuzione. Le modifiche a
+
+%1
+
+non verranno inviate alla calcolatrice; il file resta dov&apos;è.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Errore di scrittura</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Impossibile scrivere le modifiche sulla calcolatrice.
+
+Le modifiche sono conservate in %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Albero delle directory</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Le directory della calcolatrice. Selezionarne una per vederne le variabili.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Elenco delle variabili</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>Le variabili della directory selezionata con dimensioni e tipi.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Ultimo comando</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Versione della calcolatrice e memoria libera</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Porta:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Selezionare una porta di comunicazione</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>La porta a cui è collegata la calcolatrice. &quot;Auto&quot; prova ogni porta.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Selezionare una velocità di comunicazione.  (ignorata con USB)</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>La velocità della linea seriale; deve corrispondere all&apos;impostazione della calcolatrice.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Cattura</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Premere per disconnettere e avviare la cattura dello schermo.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binario</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Modalità di trasferimento testo; premere per la modalità binaria</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Modalità di trasferimento binaria; premere per la modalità testo</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Disconnetti dalla calcolatrice.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Connessione rapida alla calcolatrice.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Copia (testo)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Copia (binario)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Chiude la porta di comunicazione con la calcolatrice.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Mostra la finestra di dialogo e apre la porta di comunicazione con la calcolatrice.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Mem. libera: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Un comando è ancora in esecuzione.
+
+Annullarlo e chiudere?</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Preparare la calcolatrice</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Le variabili tagliate sono conservate in %1 finché non vengono incollate</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+è un file di backup della calcolatrice.<byte value="xd"/>
+Proseguendo si cancellerà il contenuto attuale della calcolatrice.<byte value="xd"/>
+<byte value="xd"/>
+Continuare il ripristino?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Cancellare la calcolatrice?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Archivia la calcolatrice sul PC</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>Archivi ZQ (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>File ZQ (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>Backup in %1 non riuscito; il file non è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>Ripristino da %1 non riuscito.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>Invia ROM</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>File ROM (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Errore di invio</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>Invio del file ROM
+%1
+non riuscito.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Invia file alla calcolatrice</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 non è stato inviato alla calcolatrice.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Ricevi file sul PC</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Non è stato ricevuto nulla dalla calcolatrice; %1 non è stato scritto.</translation>
     </message>
 </context>
 <context>
@@ -1122,283 +1469,6 @@ si aggiorna lo stack.</translation>
     <message>
         <source>Paste</source>
         <translation>Incolla</translation>
-    </message>
-</context>
-<context>
-    <name>lw::gui::TFZQDir</name>
-    <message>
-        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
-        <translation>Kit di connessione per calcolatrici delle serie ZQ KAg, ZQ KBg e ZQ KCg</translation>
-    </message>
-    <message>
-        <source>Edit as Text</source>
-        <translation>Modifica come testo</translation>
-    </message>
-    <message>
-        <source>Editing %1 — press Done when you have saved your changes</source>
-        <translation>Modifica di %1 — premere Fatto dopo aver salvato le modifiche</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fatto</translation>
-    </message>
-    <message>
-        <source>Edit Error</source>
-        <translation>Errore di modifica</translation>
-    </message>
-    <message>
-        <source>Cannot start the editor (%1)
-
-or the file, %2
-
-is missing.</source>
-        <translation>Impossibile avviare l&apos;editor (%1)
-
-oppure il file %2
-
-non esiste.</translation>
-    </message>
-    <message>
-        <source>The editor is still running. Changes to
-
-%1
-
-will not be sent to the calculator; the file stays there.</source>
-        <translation>L&apos;editor è ancora in esecuzione. Le modifiche a
-
-%1
-
-non verranno inviate alla calcolatrice; il file resta dov&apos;è.</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Errore di scrittura</translation>
-    </message>
-    <message>
-        <source>Cannot write changes to the calculator.
-
-The changes are kept in %1</source>
-        <translation>Impossibile scrivere le modifiche sulla calcolatrice.
-
-Le modifiche sono conservate in %1</translation>
-    </message>
-    <message>
-        <source>Directory tree</source>
-        <translation>Albero delle directory</translation>
-    </message>
-    <message>
-        <source>The calculator&apos;s directories. Select one to see its variables.</source>
-        <translation>Le directory della calcolatrice. Selezionarne una per vederne le variabili.</translation>
-    </message>
-    <message>
-        <source>Variable list</source>
-        <translation>Elenco delle variabili</translation>
-    </message>
-    <message>
-        <source>The variables of the selected directory with their sizes and types.</source>
-        <translation>Le variabili della directory selezionata con dimensioni e tipi.</translation>
-    </message>
-    <message>
-        <source>Last command</source>
-        <translation>Ultimo comando</translation>
-    </message>
-    <message>
-        <source>Calculator version and free memory</source>
-        <translation>Versione della calcolatrice e memoria libera</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barra degli strumenti</translation>
-    </message>
-    <message>
-        <source>  Connect using:</source>
-        <translation>  Porta:</translation>
-    </message>
-    <message>
-        <source>Select a communications port</source>
-        <translation>Selezionare una porta di comunicazione</translation>
-    </message>
-    <message>
-        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
-        <translation>La porta a cui è collegata la calcolatrice. &quot;Auto&quot; prova ogni porta.</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Velocità:</translation>
-    </message>
-    <message>
-        <source>Select a communications speed.  (ignored for USB)</source>
-        <translation>Selezionare una velocità di comunicazione.  (ignorata con USB)</translation>
-    </message>
-    <message>
-        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
-        <translation>La velocità della linea seriale; deve corrispondere all&apos;impostazione della calcolatrice.</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Connetti</translation>
-    </message>
-    <message>
-        <source>Capture</source>
-        <translation>Cattura</translation>
-    </message>
-    <message>
-        <source>Press to disconnect and start screen capture.</source>
-        <translation>Premere per disconnettere e avviare la cattura dello schermo.</translation>
-    </message>
-    <message>
-        <source>Binary</source>
-        <translation>Binario</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Registro</translation>
-    </message>
-    <message>
-        <source>Text transfer mode, press for binary mode</source>
-        <translation>Modalità di trasferimento testo; premere per la modalità binaria</translation>
-    </message>
-    <message>
-        <source>Binary transfer mode, press for text mode</source>
-        <translation>Modalità di trasferimento binaria; premere per la modalità testo</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Disconnetti</translation>
-    </message>
-    <message>
-        <source>Disconnect from the calculator.</source>
-        <translation>Disconnetti dalla calcolatrice.</translation>
-    </message>
-    <message>
-        <source>Binary Transfer Mode</source>
-        <translation>Modalità di trasferimento binaria</translation>
-    </message>
-    <message>
-        <source>Quick connect to the calculator.</source>
-        <translation>Connessione rapida alla calcolatrice.</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Testo</translation>
-    </message>
-    <message>
-        <source>Copy (Text)</source>
-        <translation>Copia (testo)</translation>
-    </message>
-    <message>
-        <source>Copy (Binary)</source>
-        <translation>Copia (binario)</translation>
-    </message>
-    <message>
-        <source>Close the communications port to the calculator.</source>
-        <translation>Chiude la porta di comunicazione con la calcolatrice.</translation>
-    </message>
-    <message>
-        <source>Connect...</source>
-        <translation>Connetti...</translation>
-    </message>
-    <message>
-        <source>Show dialog and open the communications port to the calculator.</source>
-        <translation>Mostra la finestra di dialogo e apre la porta di comunicazione con la calcolatrice.</translation>
-    </message>
-    <message>
-        <source>%1  Free Mem: %2</source>
-        <translation>%1  Mem. libera: %2</translation>
-    </message>
-    <message>
-        <source>A command is still running.
-
-Cancel it and close?</source>
-        <translation>Un comando è ancora in esecuzione.
-
-Annullarlo e chiudere?</translation>
-    </message>
-    <message>
-        <source>Set the calculator</source>
-        <translation>Preparare la calcolatrice</translation>
-    </message>
-    <message>
-        <source>Cut variables are kept in %1 until pasted</source>
-        <translation>Le variabili tagliate sono conservate in %1 finché non vengono incollate</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Is a Calculator Backup file.<byte value="xd"/>
-Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
-<byte value="xd"/>
-Continue the Restore operation?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-è un file di backup della calcolatrice.<byte value="xd"/>
-Proseguendo si cancellerà il contenuto attuale della calcolatrice.<byte value="xd"/>
-<byte value="xd"/>
-Continuare il ripristino?</translation>
-    </message>
-    <message>
-        <source>Erase Calculator?</source>
-        <translation>Cancellare la calcolatrice?</translation>
-    </message>
-    <message>
-        <source>Archive Calculator to PC</source>
-        <translation>Archivia la calcolatrice sul PC</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Tutti i file (*)</translation>
-    </message>
-    <message>
-        <source>ZQ Archives (*.zqbackup)</source>
-        <translation>Archivi ZQ (*.zqbackup)</translation>
-    </message>
-    <message>
-        <source>ZQ Files (*.zq)</source>
-        <translation>File ZQ (*.zq)</translation>
-    </message>
-    <message>
-        <source>Backup to %1 failed; the file was not written.</source>
-        <translation>Backup in %1 non riuscito; il file non è stato scritto.</translation>
-    </message>
-    <message>
-        <source>Restore from %1 failed.</source>
-        <translation>Ripristino da %1 non riuscito.</translation>
-    </message>
-    <message>
-        <source>Download ROM</source>
-        <translation>Invia ROM</translation>
-    </message>
-    <message>
-        <source>ROM Files (*.bin)</source>
-        <translation>File ROM (*.bin)</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Errore di invio</translation>
-    </message>
-    <message>
-        <source>Download of ROM file 
-%1
-failed.</source>
-        <translation>Invio del file ROM
-%1
-non riuscito.</translation>
-    </message>
-    <message>
-        <source>Download File to Calculator</source>
-        <translation>Invia file alla calcolatrice</translation>
-    </message>
-    <message>
-        <source>%1 was not sent to the calculator.</source>
-        <translation>%1 non è stato inviato alla calcolatrice.</translation>
-    </message>
-    <message>
-        <source>Upload File to PC</source>
-        <translation>Ricevi file sul PC</translation>
-    </message>
-    <message>
-        <source>Nothing was received from the calculator; %1 was not written.</source>
-        <translation>Non è stato ricevuto nulla dalla calcolatrice; %1 non è stato scritto.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,91 @@ Klik anders op ANNULEREN.<byte value="xd"/>
         <comment>65224</comment>
         <translation>Verbinden...</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong File Type?</source>
+        <comment>BadFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>BadFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>BadFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Binary</source>
+        <comment>BadFileBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <comment>BadFileText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>BadFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm File Replace</source>
+        <comment>ReplaceFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>ReplaceFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <comment>ReplaceFileAll</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>ReplaceFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>ReplaceFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This folder already contains a file named %1.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to replace the existing file?<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>ReplaceFileQuestion</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>
@@ -557,6 +642,268 @@ Klik anders op ANNULEREN.<byte value="xd"/>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Verbindingsset voor rekenmachines van de ZQ KAg-, ZQ KBg- en ZQ KCg-serie</translation>
+    </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>%1 wordt bewerkt — klik op Gereed wanneer u de wijzigingen hebt opgeslagen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Fout bij bewerken</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Kan de editor (%1) niet starten
+
+of het bestand %2
+
+ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>De editor draait nog. Wijzigingen in
+
+%1
+
+worden niet naar de rekenmachine verzonden; het bestand blijft daar staan.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schrijffout</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Kan de wijzigingen niet naar de rekenmachine schrijven.
+
+De wijzigingen zijn bewaard in %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Mappenstructuur</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>De mappen van de rekenmachine. Selecteer er een om de variabelen te zien.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Lijst met variabelen</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>De variabelen van de geselecteerde map met hun grootte en type.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Laatste opdracht</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Versie en vrij geheugen van de rekenmachine</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkbalk</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Verbinden via:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Kies een communicatiepoort</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>De poort waarop de rekenmachine is aangesloten. &quot;Auto&quot; probeert elke poort.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Snelheid:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Kies een communicatiesnelheid (genegeerd bij USB).</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>De snelheid van de seriële lijn; die moet overeenkomen met de instelling van de rekenmachine.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Klik om de verbinding te verbreken en een schermopname te starten.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binair</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logboek</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Tekstoverdracht; klik voor binaire modus</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Binaire overdracht; klik voor tekstmodus</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbreken</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Verbinding met rekenmachine verbreken.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Snel verbinden met de rekenmachine.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Kopiëren (tekst)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Kopiëren (binair)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>De communicatiepoort naar de rekenmachine sluiten.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Dialoogvenster tonen en de communicatiepoort naar de rekenmachine openen.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Vrij geh.: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Er wordt nog een opdracht uitgevoerd.
+
+Deze annuleren en afsluiten?</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Rekenmachine instellen</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>Geknipte variabelen worden tot het plakken bewaard in %1</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+is een back-upbestand van een rekenmachine.<byte value="xd"/>
+Als u doorgaat, wordt de huidige inhoud van de rekenmachine gewist.<byte value="xd"/>
+<byte value="xd"/>
+Doorgaan met terugzetten?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Rekenmachine wissen?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Rekenmachine archiveren op pc</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>ZQ-archieven (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>ZQ-bestanden (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>Back-up naar %1 is mislukt; het bestand is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>Terugzetten vanuit %1 is mislukt.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>ROM verzenden</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>ROM-bestanden (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Fout bij verzenden</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>Verzenden van ROM-bestand
+%1
+is mislukt.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Bestand naar rekenmachine verzenden</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 is niet naar de rekenmachine verzonden.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Bestand naar pc ophalen</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Er is niets van de rekenmachine ontvangen; %1 is niet geschreven.</translation>
     </message>
 </context>
 <context>
@@ -1122,283 +1469,6 @@ werkt de stack bij.</translation>
     <message>
         <source>Paste</source>
         <translation>Plakken</translation>
-    </message>
-</context>
-<context>
-    <name>lw::gui::TFZQDir</name>
-    <message>
-        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
-        <translation>Verbindingsset voor rekenmachines van de ZQ KAg-, ZQ KBg- en ZQ KCg-serie</translation>
-    </message>
-    <message>
-        <source>Edit as Text</source>
-        <translation>Bewerken als tekst</translation>
-    </message>
-    <message>
-        <source>Editing %1 — press Done when you have saved your changes</source>
-        <translation>%1 wordt bewerkt — klik op Gereed wanneer u de wijzigingen hebt opgeslagen</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Gereed</translation>
-    </message>
-    <message>
-        <source>Edit Error</source>
-        <translation>Fout bij bewerken</translation>
-    </message>
-    <message>
-        <source>Cannot start the editor (%1)
-
-or the file, %2
-
-is missing.</source>
-        <translation>Kan de editor (%1) niet starten
-
-of het bestand %2
-
-ontbreekt.</translation>
-    </message>
-    <message>
-        <source>The editor is still running. Changes to
-
-%1
-
-will not be sent to the calculator; the file stays there.</source>
-        <translation>De editor draait nog. Wijzigingen in
-
-%1
-
-worden niet naar de rekenmachine verzonden; het bestand blijft daar staan.</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Schrijffout</translation>
-    </message>
-    <message>
-        <source>Cannot write changes to the calculator.
-
-The changes are kept in %1</source>
-        <translation>Kan de wijzigingen niet naar de rekenmachine schrijven.
-
-De wijzigingen zijn bewaard in %1</translation>
-    </message>
-    <message>
-        <source>Directory tree</source>
-        <translation>Mappenstructuur</translation>
-    </message>
-    <message>
-        <source>The calculator&apos;s directories. Select one to see its variables.</source>
-        <translation>De mappen van de rekenmachine. Selecteer er een om de variabelen te zien.</translation>
-    </message>
-    <message>
-        <source>Variable list</source>
-        <translation>Lijst met variabelen</translation>
-    </message>
-    <message>
-        <source>The variables of the selected directory with their sizes and types.</source>
-        <translation>De variabelen van de geselecteerde map met hun grootte en type.</translation>
-    </message>
-    <message>
-        <source>Last command</source>
-        <translation>Laatste opdracht</translation>
-    </message>
-    <message>
-        <source>Calculator version and free memory</source>
-        <translation>Versie en vrij geheugen van de rekenmachine</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Werkbalk</translation>
-    </message>
-    <message>
-        <source>  Connect using:</source>
-        <translation>  Verbinden via:</translation>
-    </message>
-    <message>
-        <source>Select a communications port</source>
-        <translation>Kies een communicatiepoort</translation>
-    </message>
-    <message>
-        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
-        <translation>De poort waarop de rekenmachine is aangesloten. &quot;Auto&quot; probeert elke poort.</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Snelheid:</translation>
-    </message>
-    <message>
-        <source>Select a communications speed.  (ignored for USB)</source>
-        <translation>Kies een communicatiesnelheid (genegeerd bij USB).</translation>
-    </message>
-    <message>
-        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
-        <translation>De snelheid van de seriële lijn; die moet overeenkomen met de instelling van de rekenmachine.</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Verbinden</translation>
-    </message>
-    <message>
-        <source>Capture</source>
-        <translation>Opnemen</translation>
-    </message>
-    <message>
-        <source>Press to disconnect and start screen capture.</source>
-        <translation>Klik om de verbinding te verbreken en een schermopname te starten.</translation>
-    </message>
-    <message>
-        <source>Binary</source>
-        <translation>Binair</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Logboek</translation>
-    </message>
-    <message>
-        <source>Text transfer mode, press for binary mode</source>
-        <translation>Tekstoverdracht; klik voor binaire modus</translation>
-    </message>
-    <message>
-        <source>Binary transfer mode, press for text mode</source>
-        <translation>Binaire overdracht; klik voor tekstmodus</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Verbreken</translation>
-    </message>
-    <message>
-        <source>Disconnect from the calculator.</source>
-        <translation>Verbinding met rekenmachine verbreken.</translation>
-    </message>
-    <message>
-        <source>Binary Transfer Mode</source>
-        <translation>Binaire overdrachtsmodus</translation>
-    </message>
-    <message>
-        <source>Quick connect to the calculator.</source>
-        <translation>Snel verbinden met de rekenmachine.</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Tekst</translation>
-    </message>
-    <message>
-        <source>Copy (Text)</source>
-        <translation>Kopiëren (tekst)</translation>
-    </message>
-    <message>
-        <source>Copy (Binary)</source>
-        <translation>Kopiëren (binair)</translation>
-    </message>
-    <message>
-        <source>Close the communications port to the calculator.</source>
-        <translation>De communicatiepoort naar de rekenmachine sluiten.</translation>
-    </message>
-    <message>
-        <source>Connect...</source>
-        <translation>Verbinden...</translation>
-    </message>
-    <message>
-        <source>Show dialog and open the communications port to the calculator.</source>
-        <translation>Dialoogvenster tonen en de communicatiepoort naar de rekenmachine openen.</translation>
-    </message>
-    <message>
-        <source>%1  Free Mem: %2</source>
-        <translation>%1  Vrij geh.: %2</translation>
-    </message>
-    <message>
-        <source>A command is still running.
-
-Cancel it and close?</source>
-        <translation>Er wordt nog een opdracht uitgevoerd.
-
-Deze annuleren en afsluiten?</translation>
-    </message>
-    <message>
-        <source>Set the calculator</source>
-        <translation>Rekenmachine instellen</translation>
-    </message>
-    <message>
-        <source>Cut variables are kept in %1 until pasted</source>
-        <translation>Geknipte variabelen worden tot het plakken bewaard in %1</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Is a Calculator Backup file.<byte value="xd"/>
-Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
-<byte value="xd"/>
-Continue the Restore operation?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-is een back-upbestand van een rekenmachine.<byte value="xd"/>
-Als u doorgaat, wordt de huidige inhoud van de rekenmachine gewist.<byte value="xd"/>
-<byte value="xd"/>
-Doorgaan met terugzetten?</translation>
-    </message>
-    <message>
-        <source>Erase Calculator?</source>
-        <translation>Rekenmachine wissen?</translation>
-    </message>
-    <message>
-        <source>Archive Calculator to PC</source>
-        <translation>Rekenmachine archiveren op pc</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>ZQ Archives (*.zqbackup)</source>
-        <translation>ZQ-archieven (*.zqbackup)</translation>
-    </message>
-    <message>
-        <source>ZQ Files (*.zq)</source>
-        <translation>ZQ-bestanden (*.zq)</translation>
-    </message>
-    <message>
-        <source>Backup to %1 failed; the file was not written.</source>
-        <translation>Back-up naar %1 is mislukt; het bestand is niet geschreven.</translation>
-    </message>
-    <message>
-        <source>Restore from %1 failed.</source>
-        <translation>Terugzetten vanuit %1 is mislukt.</translation>
-    </message>
-    <message>
-        <source>Download ROM</source>
-        <translation>ROM verzenden</translation>
-    </message>
-    <message>
-        <source>ROM Files (*.bin)</source>
-        <translation>ROM-bestanden (*.bin)</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Fout bij verzenden</translation>
-    </message>
-    <message>
-        <source>Download of ROM file 
-%1
-failed.</source>
-        <translation>Verzenden van ROM-bestand
-%1
-is mislukt.</translation>
-    </message>
-    <message>
-        <source>Download File to Calculator</source>
-        <translation>Bestand naar rekenmachine verzenden</translation>
-    </message>
-    <message>
-        <source>%1 was not sent to the calculator.</source>
-        <translation>%1 is niet naar de rekenmachine verzonden.</translation>
-    </message>
-    <message>
-        <source>Upload File to PC</source>
-        <translation>Bestand naar pc ophalen</translation>
-    </message>
-    <message>
-        <source>Nothing was received from the calculator; %1 was not written.</source>
-        <translation>Er is niets van de rekenmachine ontvangen; %1 is niet geschreven.</translation>
     </message>
 </context>
 <context>

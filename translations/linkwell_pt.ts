@@ -323,6 +323,91 @@ Caso contrário, prima Cancelar.<byte value="xd"/>
         <comment>65224</comment>
         <translation>Ligar...</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a %2 file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong File Type?</source>
+        <comment>BadFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>BadFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>BadFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Binary</source>
+        <comment>BadFileBinary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <comment>BadFileText</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>BadFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm File Replace</source>
+        <comment>ReplaceFileCaption</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>ReplaceFileYes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <comment>ReplaceFileAll</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>ReplaceFileNo</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel     </source>
+        <comment>ReplaceFileCancel</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This folder already contains a file named %1.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to replace the existing file?<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>ReplaceFileQuestion</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>
@@ -557,6 +642,268 @@ Caso contrário, prima Cancelar.<byte value="xd"/>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
+        <translation>Kit de ligação para calculadoras das séries ZQ KAg, ZQ KBg e ZQ KCg</translation>
+    </message>
+    <message>
+        <source>Editing %1 — press Done when you have saved your changes</source>
+        <translation>A editar %1 — prima Concluído depois de guardar as alterações</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Edit Error</source>
+        <translation>Erro de edição</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor (%1)
+
+or the file, %2
+
+is missing.</source>
+        <translation>Não é possível iniciar o editor (%1)
+
+ou o ficheiro %2
+
+não existe.</translation>
+    </message>
+    <message>
+        <source>The editor is still running. Changes to
+
+%1
+
+will not be sent to the calculator; the file stays there.</source>
+        <translation>O editor ainda está em execução. As alterações a
+
+%1
+
+não serão enviadas para a calculadora; o ficheiro fica onde está.</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Erro de escrita</translation>
+    </message>
+    <message>
+        <source>Cannot write changes to the calculator.
+
+The changes are kept in %1</source>
+        <translation>Não é possível escrever as alterações na calculadora.
+
+As alterações ficam guardadas em %1</translation>
+    </message>
+    <message>
+        <source>Directory tree</source>
+        <translation>Árvore de diretórios</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s directories. Select one to see its variables.</source>
+        <translation>Os diretórios da calculadora. Selecione um para ver as respetivas variáveis.</translation>
+    </message>
+    <message>
+        <source>Variable list</source>
+        <translation>Lista de variáveis</translation>
+    </message>
+    <message>
+        <source>The variables of the selected directory with their sizes and types.</source>
+        <translation>As variáveis do diretório selecionado, com os respetivos tamanhos e tipos.</translation>
+    </message>
+    <message>
+        <source>Last command</source>
+        <translation>Último comando</translation>
+    </message>
+    <message>
+        <source>Calculator version and free memory</source>
+        <translation>Versão da calculadora e memória livre</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>  Connect using:</source>
+        <translation>  Porta:</translation>
+    </message>
+    <message>
+        <source>Select a communications port</source>
+        <translation>Selecione uma porta de comunicações</translation>
+    </message>
+    <message>
+        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
+        <translation>A porta a que a calculadora está ligada. &quot;Auto&quot; experimenta cada porta.</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>Select a communications speed.  (ignored for USB)</source>
+        <translation>Selecione uma velocidade de comunicação.  (ignorada em USB)</translation>
+    </message>
+    <message>
+        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
+        <translation>A velocidade da linha série; tem de corresponder à definição da calculadora.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Press to disconnect and start screen capture.</source>
+        <translation>Prima para desligar e iniciar a captura de ecrã.</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Binário</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Text transfer mode, press for binary mode</source>
+        <translation>Modo de transferência de texto; prima para modo binário</translation>
+    </message>
+    <message>
+        <source>Binary transfer mode, press for text mode</source>
+        <translation>Modo de transferência binário; prima para modo de texto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Disconnect from the calculator.</source>
+        <translation>Desligar da calculadora.</translation>
+    </message>
+    <message>
+        <source>Quick connect to the calculator.</source>
+        <translation>Ligação rápida à calculadora.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Copy (Text)</source>
+        <translation>Copiar (texto)</translation>
+    </message>
+    <message>
+        <source>Copy (Binary)</source>
+        <translation>Copiar (binário)</translation>
+    </message>
+    <message>
+        <source>Close the communications port to the calculator.</source>
+        <translation>Fechar a porta de comunicações com a calculadora.</translation>
+    </message>
+    <message>
+        <source>Show dialog and open the communications port to the calculator.</source>
+        <translation>Mostrar a caixa de diálogo e abrir a porta de comunicações com a calculadora.</translation>
+    </message>
+    <message>
+        <source>%1  Free Mem: %2</source>
+        <translation>%1  Mem. livre: %2</translation>
+    </message>
+    <message>
+        <source>A command is still running.
+
+Cancel it and close?</source>
+        <translation>Ainda está a ser executado um comando.
+
+Cancelá-lo e fechar?</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <translation>Preparar a calculadora</translation>
+    </message>
+    <message>
+        <source>Cut variables are kept in %1 until pasted</source>
+        <translation>As variáveis cortadas ficam guardadas em %1 até serem coladas</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+Is a Calculator Backup file.<byte value="xd"/>
+Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
+<byte value="xd"/>
+Continue the Restore operation?</source>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+é um ficheiro de cópia de segurança da calculadora.<byte value="xd"/>
+Se continuar, o conteúdo atual da calculadora será apagado.<byte value="xd"/>
+<byte value="xd"/>
+Continuar a restauração?</translation>
+    </message>
+    <message>
+        <source>Erase Calculator?</source>
+        <translation>Apagar a calculadora?</translation>
+    </message>
+    <message>
+        <source>Archive Calculator to PC</source>
+        <translation>Arquivar a calculadora no PC</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>ZQ Archives (*.zqbackup)</source>
+        <translation>Arquivos ZQ (*.zqbackup)</translation>
+    </message>
+    <message>
+        <source>ZQ Files (*.zq)</source>
+        <translation>Ficheiros ZQ (*.zq)</translation>
+    </message>
+    <message>
+        <source>Backup to %1 failed; the file was not written.</source>
+        <translation>A cópia de segurança para %1 falhou; o ficheiro não foi escrito.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 failed.</source>
+        <translation>A restauração a partir de %1 falhou.</translation>
+    </message>
+    <message>
+        <source>Download ROM</source>
+        <translation>Transferir ROM</translation>
+    </message>
+    <message>
+        <source>ROM Files (*.bin)</source>
+        <translation>Ficheiros ROM (*.bin)</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erro de transferência</translation>
+    </message>
+    <message>
+        <source>Download of ROM file 
+%1
+failed.</source>
+        <translation>A transferência do ficheiro ROM
+%1
+falhou.</translation>
+    </message>
+    <message>
+        <source>Download File to Calculator</source>
+        <translation>Transferir ficheiro para a calculadora</translation>
+    </message>
+    <message>
+        <source>%1 was not sent to the calculator.</source>
+        <translation>%1 não foi enviado para a calculadora.</translation>
+    </message>
+    <message>
+        <source>Upload File to PC</source>
+        <translation>Transferir ficheiro para o PC</translation>
+    </message>
+    <message>
+        <source>Nothing was received from the calculator; %1 was not written.</source>
+        <translation>Não foi recebido nada da calculadora; %1 não foi escrito.</translation>
     </message>
 </context>
 <context>
@@ -1122,283 +1469,6 @@ atualiza a pilha.</translation>
     <message>
         <source>Paste</source>
         <translation>Colar</translation>
-    </message>
-</context>
-<context>
-    <name>lw::gui::TFZQDir</name>
-    <message>
-        <source>ZQ KAg, ZQ KBg and ZQ KCg series Calculator Connectivity Kit</source>
-        <translation>Kit de ligação para calculadoras das séries ZQ KAg, ZQ KBg e ZQ KCg</translation>
-    </message>
-    <message>
-        <source>Edit as Text</source>
-        <translation>Editar como texto</translation>
-    </message>
-    <message>
-        <source>Editing %1 — press Done when you have saved your changes</source>
-        <translation>A editar %1 — prima Concluído depois de guardar as alterações</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
-        <source>Edit Error</source>
-        <translation>Erro de edição</translation>
-    </message>
-    <message>
-        <source>Cannot start the editor (%1)
-
-or the file, %2
-
-is missing.</source>
-        <translation>Não é possível iniciar o editor (%1)
-
-ou o ficheiro %2
-
-não existe.</translation>
-    </message>
-    <message>
-        <source>The editor is still running. Changes to
-
-%1
-
-will not be sent to the calculator; the file stays there.</source>
-        <translation>O editor ainda está em execução. As alterações a
-
-%1
-
-não serão enviadas para a calculadora; o ficheiro fica onde está.</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Erro de escrita</translation>
-    </message>
-    <message>
-        <source>Cannot write changes to the calculator.
-
-The changes are kept in %1</source>
-        <translation>Não é possível escrever as alterações na calculadora.
-
-As alterações ficam guardadas em %1</translation>
-    </message>
-    <message>
-        <source>Directory tree</source>
-        <translation>Árvore de diretórios</translation>
-    </message>
-    <message>
-        <source>The calculator&apos;s directories. Select one to see its variables.</source>
-        <translation>Os diretórios da calculadora. Selecione um para ver as respetivas variáveis.</translation>
-    </message>
-    <message>
-        <source>Variable list</source>
-        <translation>Lista de variáveis</translation>
-    </message>
-    <message>
-        <source>The variables of the selected directory with their sizes and types.</source>
-        <translation>As variáveis do diretório selecionado, com os respetivos tamanhos e tipos.</translation>
-    </message>
-    <message>
-        <source>Last command</source>
-        <translation>Último comando</translation>
-    </message>
-    <message>
-        <source>Calculator version and free memory</source>
-        <translation>Versão da calculadora e memória livre</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barra de ferramentas</translation>
-    </message>
-    <message>
-        <source>  Connect using:</source>
-        <translation>  Porta:</translation>
-    </message>
-    <message>
-        <source>Select a communications port</source>
-        <translation>Selecione uma porta de comunicações</translation>
-    </message>
-    <message>
-        <source>The port the calculator is connected to. &quot;Auto&quot; tries each port.</source>
-        <translation>A porta a que a calculadora está ligada. &quot;Auto&quot; experimenta cada porta.</translation>
-    </message>
-    <message>
-        <source>Speed:</source>
-        <translation>Velocidade:</translation>
-    </message>
-    <message>
-        <source>Select a communications speed.  (ignored for USB)</source>
-        <translation>Selecione uma velocidade de comunicação.  (ignorada em USB)</translation>
-    </message>
-    <message>
-        <source>The serial line&apos;s speed; it must match the calculator&apos;s setting.</source>
-        <translation>A velocidade da linha série; tem de corresponder à definição da calculadora.</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Ligar</translation>
-    </message>
-    <message>
-        <source>Capture</source>
-        <translation>Capturar</translation>
-    </message>
-    <message>
-        <source>Press to disconnect and start screen capture.</source>
-        <translation>Prima para desligar e iniciar a captura de ecrã.</translation>
-    </message>
-    <message>
-        <source>Binary</source>
-        <translation>Binário</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Registo</translation>
-    </message>
-    <message>
-        <source>Text transfer mode, press for binary mode</source>
-        <translation>Modo de transferência de texto; prima para modo binário</translation>
-    </message>
-    <message>
-        <source>Binary transfer mode, press for text mode</source>
-        <translation>Modo de transferência binário; prima para modo de texto</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Desligar</translation>
-    </message>
-    <message>
-        <source>Disconnect from the calculator.</source>
-        <translation>Desligar da calculadora.</translation>
-    </message>
-    <message>
-        <source>Binary Transfer Mode</source>
-        <translation>Modo de transferência binário</translation>
-    </message>
-    <message>
-        <source>Quick connect to the calculator.</source>
-        <translation>Ligação rápida à calculadora.</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texto</translation>
-    </message>
-    <message>
-        <source>Copy (Text)</source>
-        <translation>Copiar (texto)</translation>
-    </message>
-    <message>
-        <source>Copy (Binary)</source>
-        <translation>Copiar (binário)</translation>
-    </message>
-    <message>
-        <source>Close the communications port to the calculator.</source>
-        <translation>Fechar a porta de comunicações com a calculadora.</translation>
-    </message>
-    <message>
-        <source>Connect...</source>
-        <translation>Ligar...</translation>
-    </message>
-    <message>
-        <source>Show dialog and open the communications port to the calculator.</source>
-        <translation>Mostrar a caixa de diálogo e abrir a porta de comunicações com a calculadora.</translation>
-    </message>
-    <message>
-        <source>%1  Free Mem: %2</source>
-        <translation>%1  Mem. livre: %2</translation>
-    </message>
-    <message>
-        <source>A command is still running.
-
-Cancel it and close?</source>
-        <translation>Ainda está a ser executado um comando.
-
-Cancelá-lo e fechar?</translation>
-    </message>
-    <message>
-        <source>Set the calculator</source>
-        <translation>Preparar a calculadora</translation>
-    </message>
-    <message>
-        <source>Cut variables are kept in %1 until pasted</source>
-        <translation>As variáveis cortadas ficam guardadas em %1 até serem coladas</translation>
-    </message>
-    <message>
-        <source>%1<byte value="xd"/>
-<byte value="xd"/>
-Is a Calculator Backup file.<byte value="xd"/>
-Continuing will erase the calculator&apos;s current contents.<byte value="xd"/>
-<byte value="xd"/>
-Continue the Restore operation?</source>
-        <translation>%1<byte value="xd"/>
-<byte value="xd"/>
-é um ficheiro de cópia de segurança da calculadora.<byte value="xd"/>
-Se continuar, o conteúdo atual da calculadora será apagado.<byte value="xd"/>
-<byte value="xd"/>
-Continuar a restauração?</translation>
-    </message>
-    <message>
-        <source>Erase Calculator?</source>
-        <translation>Apagar a calculadora?</translation>
-    </message>
-    <message>
-        <source>Archive Calculator to PC</source>
-        <translation>Arquivar a calculadora no PC</translation>
-    </message>
-    <message>
-        <source>All Files (*)</source>
-        <translation>Todos os ficheiros (*)</translation>
-    </message>
-    <message>
-        <source>ZQ Archives (*.zqbackup)</source>
-        <translation>Arquivos ZQ (*.zqbackup)</translation>
-    </message>
-    <message>
-        <source>ZQ Files (*.zq)</source>
-        <translation>Ficheiros ZQ (*.zq)</translation>
-    </message>
-    <message>
-        <source>Backup to %1 failed; the file was not written.</source>
-        <translation>A cópia de segurança para %1 falhou; o ficheiro não foi escrito.</translation>
-    </message>
-    <message>
-        <source>Restore from %1 failed.</source>
-        <translation>A restauração a partir de %1 falhou.</translation>
-    </message>
-    <message>
-        <source>Download ROM</source>
-        <translation>Transferir ROM</translation>
-    </message>
-    <message>
-        <source>ROM Files (*.bin)</source>
-        <translation>Ficheiros ROM (*.bin)</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erro de transferência</translation>
-    </message>
-    <message>
-        <source>Download of ROM file 
-%1
-failed.</source>
-        <translation>A transferência do ficheiro ROM
-%1
-falhou.</translation>
-    </message>
-    <message>
-        <source>Download File to Calculator</source>
-        <translation>Transferir ficheiro para a calculadora</translation>
-    </message>
-    <message>
-        <source>%1 was not sent to the calculator.</source>
-        <translation>%1 não foi enviado para a calculadora.</translation>
-    </message>
-    <message>
-        <source>Upload File to PC</source>
-        <translation>Transferir ficheiro para o PC</translation>
-    </message>
-    <message>
-        <source>Nothing was received from the calculator; %1 was not written.</source>
-        <translation>Não foi recebido nada da calculadora; %1 não foi escrito.</translation>
     </message>
 </context>
 <context>
