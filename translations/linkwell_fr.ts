@@ -331,7 +331,12 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 How should this file be downloaded?</source>
         <comment>BadFileQuestionText</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+est un fichier %2 qui ne correspond pas à la calculatrice.<byte value="xd"/>
+Cela peut endommager le contenu de la calculatrice.<byte value="xd"/>
+<byte value="xd"/>
+Comment ce fichier doit-il être envoyé ?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -341,62 +346,67 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to continue?</source>
         <comment>BadFileQuestionBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+est un fichier %2 qui ne correspond pas à la calculatrice.<byte value="xd"/>
+Cela peut endommager le contenu de la calculatrice.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Wrong File Type?</source>
         <comment>BadFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier incorrect ?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>BadFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>BadFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>&amp;Binary</source>
         <comment>BadFileBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Binaire</translation>
     </message>
     <message>
         <source>&amp;Text</source>
         <comment>BadFileText</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>BadFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
         <comment>ReplaceFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le remplacement du fichier</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>ReplaceFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;All</source>
         <comment>ReplaceFileAll</comment>
-        <translation type="unfinished"></translation>
+        <translation>Oui pour &amp;tout</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>ReplaceFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>ReplaceFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -406,7 +416,12 @@ Would you like to replace the existing file?<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>ReplaceFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Ce dossier contient déjà un fichier nommé %1.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous remplacer le fichier existant ?<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>

@@ -331,7 +331,12 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 How should this file be downloaded?</source>
         <comment>BadFileQuestionText</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+is een %2-bestand en past niet bij de rekenmachine.<byte value="xd"/>
+Dit kan de inhoud van de rekenmachine beschadigen.<byte value="xd"/>
+<byte value="xd"/>
+Hoe moet dit bestand worden verzonden?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -341,62 +346,67 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to continue?</source>
         <comment>BadFileQuestionBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+is een %2-bestand en past niet bij de rekenmachine.<byte value="xd"/>
+Dit kan de inhoud van de rekenmachine beschadigen.<byte value="xd"/>
+<byte value="xd"/>
+Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>Wrong File Type?</source>
         <comment>BadFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verkeerd bestandstype?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>BadFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>BadFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nee</translation>
     </message>
     <message>
         <source>&amp;Binary</source>
         <comment>BadFileBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Binair</translation>
     </message>
     <message>
         <source>&amp;Text</source>
         <comment>BadFileText</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tekst</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>BadFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
         <comment>ReplaceFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vervangen van bestand bevestigen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>ReplaceFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;All</source>
         <comment>ReplaceFileAll</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>ReplaceFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nee</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>ReplaceFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -406,7 +416,12 @@ Would you like to replace the existing file?<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>ReplaceFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Deze map bevat al een bestand met de naam %1.<byte value="xd"/>
+<byte value="xd"/>
+Wilt u het bestaande bestand vervangen?<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
