@@ -331,7 +331,12 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 How should this file be downloaded?</source>
         <comment>BadFileQuestionText</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+es un archivo %2 y no corresponde a la calculadora.<byte value="xd"/>
+Esto puede dañar el contenido de la calculadora.<byte value="xd"/>
+<byte value="xd"/>
+¿Cómo desea enviar este archivo?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -341,62 +346,67 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to continue?</source>
         <comment>BadFileQuestionBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+es un archivo %2 y no corresponde a la calculadora.<byte value="xd"/>
+Esto puede dañar el contenido de la calculadora.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar?</translation>
     </message>
     <message>
         <source>Wrong File Type?</source>
         <comment>BadFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Tipo de archivo incorrecto?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>BadFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>BadFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Binary</source>
         <comment>BadFileBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Binario</translation>
     </message>
     <message>
         <source>&amp;Text</source>
         <comment>BadFileText</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>BadFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
         <comment>ReplaceFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar reemplazo de archivo</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>ReplaceFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;All</source>
         <comment>ReplaceFileAll</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>ReplaceFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>ReplaceFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -406,7 +416,12 @@ Would you like to replace the existing file?<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>ReplaceFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Esta carpeta ya contiene un archivo llamado %1.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea reemplazar el archivo existente?<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>

@@ -331,7 +331,12 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 How should this file be downloaded?</source>
         <comment>BadFileQuestionText</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+è un file %2 e non corrisponde alla calcolatrice.<byte value="xd"/>
+Ciò può danneggiare il contenuto della calcolatrice.<byte value="xd"/>
+<byte value="xd"/>
+Come inviare questo file?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -341,62 +346,67 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to continue?</source>
         <comment>BadFileQuestionBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+è un file %2 e non corrisponde alla calcolatrice.<byte value="xd"/>
+Ciò può danneggiare il contenuto della calcolatrice.<byte value="xd"/>
+<byte value="xd"/>
+Continuare?</translation>
     </message>
     <message>
         <source>Wrong File Type?</source>
         <comment>BadFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di file errato?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>BadFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>BadFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Binary</source>
         <comment>BadFileBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Binario</translation>
     </message>
     <message>
         <source>&amp;Text</source>
         <comment>BadFileText</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testo</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>BadFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
         <comment>ReplaceFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conferma sostituzione file</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>ReplaceFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;All</source>
         <comment>ReplaceFileAll</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutti</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>ReplaceFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>ReplaceFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -406,7 +416,12 @@ Would you like to replace the existing file?<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>ReplaceFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Questa cartella contiene già un file denominato %1.<byte value="xd"/>
+<byte value="xd"/>
+Sostituire il file esistente?<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>

@@ -331,7 +331,12 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 How should this file be downloaded?</source>
         <comment>BadFileQuestionText</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+é um ficheiro %2 e não corresponde à calculadora.<byte value="xd"/>
+Isto pode danificar o conteúdo da calculadora.<byte value="xd"/>
+<byte value="xd"/>
+Como deve este ficheiro ser transferido?</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -341,62 +346,67 @@ This may damage the calculator contents.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to continue?</source>
         <comment>BadFileQuestionBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+é um ficheiro %2 e não corresponde à calculadora.<byte value="xd"/>
+Isto pode danificar o conteúdo da calculadora.<byte value="xd"/>
+<byte value="xd"/>
+Deseja continuar?</translation>
     </message>
     <message>
         <source>Wrong File Type?</source>
         <comment>BadFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ficheiro errado?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>BadFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sim</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>BadFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Não</translation>
     </message>
     <message>
         <source>&amp;Binary</source>
         <comment>BadFileBinary</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Binário</translation>
     </message>
     <message>
         <source>&amp;Text</source>
         <comment>BadFileText</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>BadFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
         <comment>ReplaceFileCaption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar substituição de ficheiro</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <comment>ReplaceFileYes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sim</translation>
     </message>
     <message>
         <source>&amp;All</source>
         <comment>ReplaceFileAll</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <comment>ReplaceFileNo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Não</translation>
     </message>
     <message>
         <source>Cancel     </source>
         <comment>ReplaceFileCancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -406,7 +416,12 @@ Would you like to replace the existing file?<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>ReplaceFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Esta pasta já contém um ficheiro chamado %1.<byte value="xd"/>
+<byte value="xd"/>
+Deseja substituir o ficheiro existente?<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
