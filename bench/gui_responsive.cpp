@@ -21,6 +21,7 @@
 #include "sim/link/Simulator.h"
 #include "support/ObjectBuilder.h"
 #include "support/gui/GapMeter.h"
+#include "support/gui/WindowParts.h"
 #include "util/Files.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ struct TSession {
         sim->Start();
         W = std::make_unique<TFZQDir>(QString::fromStdString(port));
         SetUiHooks({W.get(), nullptr, &Status, &CmStatus, &UiThread});
-        W->cmboSpeed->setCurrentText("115200");
+        test::Parts(W).cmboSpeed->setCurrentText("115200");
         W->show();
         W->tbtnConnectClick(false);
     }
@@ -97,12 +98,12 @@ void Transfer(bool usb) {
         sent = outcome == TPutOutcome::Sent;
         s.W->RefreshDirectory();
     });
-    const int row = s.W->ListModel.RowNamed("BIG");
+    const int row = test::Parts(s.W).ListModel.RowNamed("BIG");
     if (!sent || row < 0) {
         std::printf("%s: the 100 KB variable was not sent\n", usb ? "USB" : "serial");
         return;
     }
-    const TXPObject* big = s.W->ListModel.Record(row);
+    const TXPObject* big = test::Parts(s.W).ListModel.Record(row);
     s.sim->Control("throttle 115200");
     test::TGapMeter gaps;
     std::string copied;

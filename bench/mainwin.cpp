@@ -6,6 +6,7 @@
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
 #include "sim/demo/Demo.h"
+#include "support/gui/WindowParts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -60,20 +61,20 @@ int main(int argc, char** argv) {
         for (int round = 0; round < 5; ++round) {
             QElapsedTimer t;
             t.start();
-            w.ListModel.Detach();
-            w.TreeModel.Detach();
+            test::Parts(w).ListModel.Detach();
+            test::Parts(w).TreeModel.Detach();
             size_t pos = 0;
             w.Server().ParseDirList(w.Server().Root(), list, pos);
-            w.TreeModel.Attach(&w.Server().Root());
-            w.TreeView1->expandAll();
-            w.TreeView1->setCurrentIndex(w.FindNodeForPath("HOME DIR49"));
+            test::Parts(w).TreeModel.Attach(&w.Server().Root());
+            test::Parts(w).TreeView1->expandAll();
+            test::Parts(w).TreeView1->setCurrentIndex(w.FindNodeForPath("HOME DIR49"));
             QApplication::processEvents();
             best = std::min(best, Ms(t));
-            if (w.ListModel.rowCount() != 100) std::printf("list not filled\n");
-            w.ListModel.Detach();
-            w.TreeModel.Detach();
+            if (test::Parts(w).ListModel.rowCount() != 100) std::printf("list not filled\n");
+            test::Parts(w).ListModel.Detach();
+            test::Parts(w).TreeModel.Detach();
             w.Server().Root().ClearChildren();
-            w.TreeModel.Attach(&w.Server().Root());
+            test::Parts(w).TreeModel.Attach(&w.Server().Root());
         }
         std::printf("fill tree + list, 5000 variables in 50 directories: %8.1f ms (best of 5)\n",
                     best);
@@ -85,9 +86,10 @@ int main(int argc, char** argv) {
         TFZQDir w(QString::fromStdString(demo.Port()));
         w.show();
         w.tbtnConnectClick(false);
-        while (w.ListModel.rowCount() == 0 && t.elapsed() < 30000) QApplication::processEvents();
+        while (test::Parts(w).ListModel.rowCount() == 0 && t.elapsed() < 30000)
+            QApplication::processEvents();
         std::printf("demo: start to filled list (%d entries):            %8.1f ms\n",
-                    w.ListModel.rowCount(), Ms(t));
+                    test::Parts(w).ListModel.rowCount(), Ms(t));
     }
     return 0;
 }

@@ -8,14 +8,12 @@
 #include "log/StatusDialogs.h"
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
-#include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
 #include "mainwin/UiThread.h"
 #include "mainwin/ZQDir.h"
 #include "prompts/DownLd.h"
 #include "settings/HelpHints.h"
 #include "settings/Language.h"
-#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "sim/demo/Demo.h"
 #include "util/Version.h"
@@ -96,23 +94,18 @@ int RunProgram(int argc, char** argv) {
     // The windows, the main window first: its creation reads the settings the others use.
     TQtUiThread uiThread;
     TFZQDir window(portList);
-    TFDownLd downLd(window.State.RpnPrompts);
-    TFProperty property;
+    TFDownLd downLd(window.CalcState().RpnPrompts);
     TFLogForm log;
     TFCmStatus cmStatus(&log);
     TFAboutForm about;
     TFCmndStatus cmndStatus;
     TFCnctStatus cnctStatus;
     TFReplaceFile replace;
-    TFOptions fileOptions;
     TFBadFile badFile;
     TFVorlCmd vorlCmd(window);
     TStatusDialogs status(cnctStatus, cmndStatus);
-    window.DownLd = &downLd;
-    window.Property = &property;
-    window.ReplaceDialog = &replace;
-    window.Options = &fileOptions;
-    window.BadFileDialog = &badFile;
+    window.AttachPromptDialog(&downLd);
+    window.AttachQuestionDialogs(&badFile, &replace);
     const TUiHooks previous = SetUiHooks({&window, &downLd, &status, &cmStatus, &uiThread});
     log.hide();
     const TStartupAbout splash(window, about);

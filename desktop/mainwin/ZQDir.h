@@ -37,12 +37,14 @@ class TXModemServer;
 class TXPObject;
 } // namespace lw
 
+namespace lw::test {
+class TWindowParts;
+} // namespace lw::test
+
 namespace lw::gui {
 
 class TDragDrop;
 class TFDownLd;
-class TFOptions;
-class TFProperty;
 class TFVorlCmd;
 class THelpWindow;
 class TSettingsStore;
@@ -85,13 +87,13 @@ public:
                        bool allowText) override;
     TModalResult AskReplace(const std::string& name, int count) override;
 
-    // The dialogs created after the main window (null: none).
-    TFDownLd* DownLd = nullptr;
-    TFProperty* Property = nullptr;
-    TFOptions* Options = nullptr;
-    TFVorlCmd* VorlCmd = nullptr; // set when the command window attaches
-    IBadFileDialog* BadFileDialog = nullptr;
-    IReplaceDialog* ReplaceDialog = nullptr;
+    // The prompt dialog the program shares through the UI hooks (its answers and settings),
+    // and the server client's question dialogs (null: answered no or cancel).
+    void AttachPromptDialog(TFDownLd* prompt) { DownLd = prompt; }
+    void AttachQuestionDialogs(IBadFileDialog* badFile, IReplaceDialog* replace) {
+        BadFileDialog = badFile;
+        ReplaceDialog = replace;
+    }
 
     // --- what the command window calls
     QAction* RefreshAction() override { return mnuRefresh; }
@@ -99,7 +101,7 @@ public:
     void DetachCommandWindow(TFVorlCmd* window) override;
 
     // --- state
-    TCalcState State;
+    const TCalcState& CalcState() const { return State; }
     bool Connected() const { return State.Connected; }
     // A step of calculator work is under way (SetBusy).
     bool Busy() const { return State.Busy; }
@@ -110,14 +112,7 @@ public:
     // Tree and list may be acted on: connected, no busy step, no prompt showing.
     bool Browsable() const { return Connected() && !Busy() && !PromptShowing(); }
     TXModemServer& Server() override { return *FServer; }
-    QString CurrentPath = "HOME";
-    QString RememberedName;
-    bool PutOnClipboard = true;
-    QString LastCopiedFile;
     bool AddCRSetting() const { return State.AddCR; }
-    std::string Editor;
-    int SortColumn = 0;
-    bool SortReverse = false;
     // Whether the prompt dialog or the connecting notice is showing.
     static bool PromptShowing();
     TPane FocusedPane() const;
@@ -158,9 +153,6 @@ public:
     void OpenItem(TXPObject* item);
     // Edit as text (mainwin/EditText.cpp): the selected variable in the user's text editor.
     void mnuEditTextClick();
-    // An editor that ends sooner than this and leaves the file as it was has probably handed
-    // it to an instance already running: the user is then asked to say when the edit is done.
-    int EditorHandOverMs = 3000;
     // Sends one PC file to the current directory; false stops the batch. `outcome` (optional)
     // tells how the put ended.
     bool PutDroppedFile(const std::string& path, bool& replaceAll, int count,
@@ -187,25 +179,6 @@ public:
     void ReadSettings(TSettingsStore& s);
     void WriteSettings(TSettingsStore& s);
 
-    // --- parts, for the program, the tests and accessibility tools
-    QTreeView* TreeView1 = nullptr;
-    QTreeView* ListView1 = nullptr; // the report style
-    QListView* ListIcons = nullptr; // the icon and list styles
-    QSplitter* Splitter1 = nullptr;
-    QToolBar* ToolBar = nullptr;
-    TPortCombo* cmboPort = nullptr;
-    QComboBox* cmboSpeed = nullptr;
-    QToolButton* tbtnConnect = nullptr;
-    QToolButton* tbtnScrnCapture = nullptr;
-    QToolButton* tbtnXferMode = nullptr;
-    QToolButton* btnLog = nullptr;
-    QLabel* StatusPanel0 = nullptr;
-    QLabel* StatusPanel1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QTimer Timer1;
-    TWindowPosSave* WindowPosSave1 = nullptr;
-    TDirTreeModel TreeModel;
-    TDirListModel ListModel;
     // Runs `fn` as a user command: a failure is shown in a message box with its text. One
     // command at a time: a command asked for from the messages a running command's wait lets
     // run is refused with a beep; one the running command starts itself is a step of it. When the
@@ -216,12 +189,6 @@ public:
     QAbstractItemView* ListWidget() const;
     std::vector<TXPObject*> SelectedEntries() const;
     TXPObject* SelectedDir() const;
-    // The widget whose focus decides the pane (tree or list).
-    QWidget* FocusedControl = nullptr;
-    // Dragging entries out, dropping files in, the clipboard's file lists.
-    TDragDrop* DragDrop = nullptr;
-    // Every refresh that read the listing (tests and benchmarks).
-    int RefreshCount = 0;
 
 Q_SIGNALS:
     void Closed();
@@ -232,6 +199,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's own parts that work on its widgets and state; tests and benchmarks reach
+    // them through test::TWindowParts.
+    friend class TDragDrop;
+    friend void SynchronizeFolder(TFZQDir& w);
+    friend class test::TWindowParts;
+
     // One row of the action table: name, text, short-cut, what it runs, help context.
     struct TActionEntry;
     static std::span<const TActionEntry> ActionTable();
@@ -273,6 +246,62 @@ private:
     // Presses Cancel on what the running command waits in (busy dialog, modal dialog).
     void CancelRunningCommand();
 
+    // The windows the program shares (attached; null: none). The help window is created once
+    // and owned by this window; every dialog a command shows is a stack object of that command.
+    TFDownLd* DownLd = nullptr;
+    TFVorlCmd* VorlCmd = nullptr; // set when the command window attaches
+    IBadFileDialog* BadFileDialog = nullptr;
+    IReplaceDialog* ReplaceDialog = nullptr;
+
+    TCalcState State;
+    QString CurrentPath = "HOME";
+    QString RememberedName;
+    bool PutOnClipboard = true;
+    QString LastCopiedFile;
+    std::string Editor;
+    int SortColumn = 0;
+    bool SortReverse = false;
+    // An editor that ends sooner than this and leaves the file as it was has probably handed
+    // it to an instance already running: the user is then asked to say when the edit is done.
+    int EditorHandOverMs = 3000;
+
+    // --- parts (object and accessible names: tests and accessibility tools find them)
+    QTreeView* TreeView1 = nullptr;
+    QTreeView* ListView1 = nullptr; // the report style
+    QListView* ListIcons = nullptr; // the icon and list styles
+    QSplitter* Splitter1 = nullptr;
+    QToolBar* ToolBar = nullptr;
+    TPortCombo* cmboPort = nullptr;
+    QComboBox* cmboSpeed = nullptr;
+    QToolButton* tbtnConnect = nullptr;
+    QToolButton* tbtnScrnCapture = nullptr;
+    QToolButton* tbtnXferMode = nullptr;
+    QToolButton* btnLog = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QTimer Timer1;
+    TWindowPosSave* WindowPosSave1 = nullptr;
+    TDirTreeModel TreeModel;
+    TDirListModel ListModel;
+    // The widget whose focus decides the pane (tree or list).
+    QWidget* FocusedControl = nullptr;
+    // Dragging entries out, dropping files in, the clipboard's file lists.
+    TDragDrop* DragDrop = nullptr;
+    // Every refresh that read the listing (tests and benchmarks).
+    int RefreshCount = 0;
+
+    // Actions (menu items; the popup menu shares them).
+    QAction *mnuNewFolder, *mnuBackup, *mnuRestore, *mnuEval, *mnuDelete, *mnuRename, *mnuProperty,
+        *mnuConnect, *mnuXferMode, *mnuPutProject, *mnuDownLoadServer, *mnuDownLoadProject,
+        *mnuDownLoadFile, *mnuUploadFile, *mnuCaptureScreen, *mnuExit, *mnuSysVorl, *mnuCut,
+        *mnuCopy, *mnuCopyAsText, *mnuPaste, *mnuEditText, *mnuSelectAll, *mnuInvertSelection,
+        *mnuToolbar, *mnuStatusBar, *mnuLargeIcons, *mnuSmallIcons, *mnuList, *mnuDetails,
+        *mnuRefresh, *mnuOptions, *mnuVorl, *mnuDownloadRom, *mnuContentsHelp, *mnuCommHelp,
+        *mnuTextHelp, *mnuTroubleHelp, *mnuAbout;
+    QAction* mnuSyncFolder = nullptr; // mainwin/SyncDialog.cpp
+    QMenu *mnuFile, *mnuEdit, *mnuView, *mnuROM, *mnuHelp;
+
     std::unique_ptr<TXModemServer> FServer;
     IMainWindowHooks* FPreviousMain = nullptr;
     bool FLoading = false;
@@ -289,18 +318,6 @@ private:
     // The wait for the text editor, while one runs (EditText.cpp); closing ends it.
     QEventLoop* FEditWait = nullptr;
     THelpWindow* FHelp = nullptr;
-
-public:
-    // Actions (menu items; the popup menu shares them).
-    QAction *mnuNewFolder, *mnuBackup, *mnuRestore, *mnuEval, *mnuDelete, *mnuRename, *mnuProperty,
-        *mnuConnect, *mnuXferMode, *mnuPutProject, *mnuDownLoadServer, *mnuDownLoadProject,
-        *mnuDownLoadFile, *mnuUploadFile, *mnuCaptureScreen, *mnuExit, *mnuSysVorl, *mnuCut,
-        *mnuCopy, *mnuCopyAsText, *mnuPaste, *mnuEditText, *mnuSelectAll, *mnuInvertSelection,
-        *mnuToolbar, *mnuStatusBar, *mnuLargeIcons, *mnuSmallIcons, *mnuList, *mnuDetails,
-        *mnuRefresh, *mnuOptions, *mnuVorl, *mnuDownloadRom, *mnuContentsHelp, *mnuCommHelp,
-        *mnuTextHelp, *mnuTroubleHelp, *mnuAbout;
-    QAction* mnuSyncFolder = nullptr; // mainwin/SyncDialog.cpp
-    QMenu *mnuFile, *mnuEdit, *mnuView, *mnuROM, *mnuHelp;
 };
 
 } // namespace lw::gui

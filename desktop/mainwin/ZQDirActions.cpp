@@ -171,8 +171,8 @@ std::span<const TFZQDir::TActionEntry> TFZQDir::ActionTable() {
         {&TFZQDir::mnuOptions, "mnuOptions", QT_TRANSLATE_NOOP("TFZQDir", "&Options..."), nullptr,
          None, nullptr,
          [](TFZQDir& w, QAction&) {
-             if (!w.Options) w.Options = new TFOptions(&w);
-             w.Options->ShowOptions(w.State, w.Editor);
+             TFOptions options(&w);
+             options.ShowOptions(w.State, w.Editor);
          },
          0, 0},
         {&TFZQDir::mnuVorl, "mnuVorl", QT_TRANSLATE_NOOP("TFZQDir", "Calculator &Command"),

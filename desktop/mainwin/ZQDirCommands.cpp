@@ -274,8 +274,8 @@ void TFZQDir::mnuPropertyClick() {
         }
     }
     if (names.empty()) return;
-    if (!Property) Property = new TFProperty(this);
-    Property->ShowProperties(names, total, PropertySeconds(total, FServer->GetSpeed(), root));
+    TFProperty property(this);
+    property.ShowProperties(names, total, PropertySeconds(total, FServer->GetSpeed(), root));
 }
 
 void TFZQDir::OpenItem(TXPObject* item) {

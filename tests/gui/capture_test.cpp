@@ -7,6 +7,7 @@
 #include "settings/SettingsStore.h"
 #include "support/gui/CaptureScenes.h"
 #include "support/gui/MainWindowFixture.h"
+#include "support/gui/WindowParts.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -93,7 +94,7 @@ class TCaptureTest : public QObject {
             wasVisible = visible;
         });
         poll.start(20);
-        W->tbtnScrnCapture->click(); // returns when the loop has ended
+        test::Parts(W).tbtnScrnCapture->click(); // returns when the loop has ended
         messages = int(F->Script.Seen.size() - seen);
         QVERIFY(!timedOut);
         QVERIFY2(!Prompt->isVisible(), "the loop ended with its prompt showing");
@@ -227,7 +228,7 @@ private Q_SLOTS:
 
     void CaptureLoopShowsAndSavesEachCaptureUntilCancel() {
         Prompt = std::make_unique<TFDownLd>(false);
-        W->DownLd = Prompt.get();
+        W->AttachPromptDialog(Prompt.get());
         F->InstallHooks(W, Prompt.get());
         const QString folder = QString::fromStdString(F->File("series"));
         QVERIFY(QDir().mkpath(folder));
@@ -251,12 +252,12 @@ private Q_SLOTS:
 
     void SpeedQuestionDeclinedOrWindowClosedEndsTheLoop() {
         // A serial line below 115200: the speed question comes first; No ends it all.
-        W->cmboSpeed->setCurrentText("9600");
+        test::Parts(W).cmboSpeed->setCurrentText("9600");
         int messages = -1;
         RunLoop({}, messages);
         QCOMPARE(messages, 1);
         QCOMPARE(F->Script.Seen.back(), QString("Set the calculator"));
-        W->cmboSpeed->setCurrentText("115200");
+        test::Parts(W).cmboSpeed->setCurrentText("115200");
         // Closing the capture window while the next capture is awaited ends the loop.
         RunLoop({Send("band"), [] { TFCapture::Current()->close(); }}, messages);
         QCOMPARE(messages, 0);

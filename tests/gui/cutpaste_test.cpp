@@ -5,6 +5,7 @@
 #include "mainwin/ZQDir.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
+#include "support/gui/WindowParts.h"
 #include "util/Files.h"
 
 #include <QtTest>
@@ -35,7 +36,8 @@ class TCutPasteTest : public QObject {
     // Once no command runs and no refresh waits: activates the window, selects `names` in HOME's
     // list and gives the list the keyboard.
     bool SelectInHome(const QStringList& names) {
-        if (!QTest::qWaitFor([this] { return !W->Busy() && !W->Timer1.isActive(); }, 20000))
+        if (!QTest::qWaitFor([this] { return !W->Busy() && !test::Parts(W).Timer1.isActive(); },
+                             20000))
             return false;
         // The offscreen platform gives the activation back to no window when the progress
         // dialog closes; a window manager gives it back to the main window.
@@ -65,10 +67,10 @@ private Q_SLOTS:
     // in a folder the person is told about once; copies (still on the calculator) do not.
     void CutFilesOutliveTheProgramCopiesDoNot() {
         QVERIFY(SelectInHome({"X"}));
-        const int before = W->RefreshCount;
+        const int before = test::Parts(W).RefreshCount;
         QVERIFY(Press(Qt::Key_X));
-        QVERIFY2(W->StatusPanel0->text().contains(CutFolder()),
-                 qPrintable(W->StatusPanel0->text()));
+        QVERIFY2(test::Parts(W).StatusPanel0->text().contains(CutFolder()),
+                 qPrintable(test::Parts(W).StatusPanel0->text()));
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(!F->Has("HOME", "X"));
         bool cut = false;
@@ -99,7 +101,7 @@ private Q_SLOTS:
         QVERIFY(Activate());
         QApplication::clipboard()->setMimeData(FileListMimeData({cutFile}, true));
         QVERIFY(SelectInHome({"N"}));
-        const int again = W->RefreshCount;
+        const int again = test::Parts(W).RefreshCount;
         QVERIFY(Press(Qt::Key_V));
         QVERIFY(F->WaitRefresh(again));
         QVERIFY(F->Has("HOME", "X"));
@@ -112,10 +114,10 @@ private Q_SLOTS:
         const std::string file = F->File("FROMFM.zq");
         WriteStringToFile(test::SimObjectFile(*F->Sim, "HOME", "N"), file);
         QApplication::clipboard()->clear();
-        QTRY_VERIFY(!W->mnuPaste->isEnabled());
+        QTRY_VERIFY(!test::Parts(W).mnuPaste->isEnabled());
         QApplication::clipboard()->setMimeData(
             FileListMimeData({QString::fromStdString(file)}, false));
-        const int before = W->RefreshCount;
+        const int before = test::Parts(W).RefreshCount;
         QVERIFY(Press(Qt::Key_V));
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(F->Has("HOME", "FROMFM"));
@@ -135,9 +137,10 @@ private Q_SLOTS:
         std::set<std::string> expected = names();
         expected.erase("AVOG");
         expected.insert("AVO2");
-        W->ListModel.setData(W->ListModel.index(W->ListModel.RowNamed("AVOG"), 0), "AVO2",
-                             Qt::EditRole);
-        const int before = W->RefreshCount;
+        test::Parts(W).ListModel.setData(
+            test::Parts(W).ListModel.index(test::Parts(W).ListModel.RowNamed("AVOG"), 0), "AVO2",
+            Qt::EditRole);
+        const int before = test::Parts(W).RefreshCount;
         W->RunCommand([this] { W->RefreshDirectory(); }); // new records for the same entries
         QVERIFY(F->WaitRefresh(before + 1));
         QCOMPARE(names(), expected);

@@ -3,6 +3,7 @@
 // listing filled.
 #include "mainwin/Program.h"
 #include "mainwin/ZQDir.h"
+#include "support/gui/WindowParts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,8 +28,9 @@ void WatchForTheFilledList() {
     QObject::connect(timer, &QTimer::timeout, app, [started] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* main = dynamic_cast<lw::gui::TFZQDir*>(w);
-            if (main && main->Connected() && !main->Busy() && main->ListModel.rowCount() > 0) {
-                Entries = main->ListModel.rowCount();
+            if (main && main->Connected() && !main->Busy() &&
+                lw::test::Parts(main).ListModel.rowCount() > 0) {
+                Entries = lw::test::Parts(main).ListModel.rowCount();
                 QApplication::quit();
             }
         }

@@ -10,6 +10,7 @@
 #include "support/gui/GapMeter.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
+#include "support/gui/WindowParts.h"
 #include "util/Files.h"
 
 #include <QtTest>
@@ -43,13 +44,14 @@ class TDragDropTest : public QObject {
     int Drags = 0;
 
     QPoint ListPoint(const QString& name) const {
-        const QModelIndex item = W->ListModel.index(W->ListModel.RowNamed(name), 0);
-        W->ListView1->scrollTo(item);
-        return W->ListView1->visualRect(item).center();
+        const QModelIndex item =
+            test::Parts(W).ListModel.index(test::Parts(W).ListModel.RowNamed(name), 0);
+        test::Parts(W).ListView1->scrollTo(item);
+        return test::Parts(W).ListView1->visualRect(item).center();
     }
     QPoint TreePoint(const QString& path) const {
-        W->TreeView1->scrollTo(W->FindNodeForPath(path));
-        return W->TreeView1->visualRect(W->FindNodeForPath(path)).center();
+        test::Parts(W).TreeView1->scrollTo(W->FindNodeForPath(path));
+        return test::Parts(W).TreeView1->visualRect(W->FindNodeForPath(path)).center();
     }
     // Presses at `at`, moves by each offset in turn and releases; the drags that started.
     int Drag(QWidget* pane, const QPoint& at, std::initializer_list<QPoint> moves) {
@@ -62,7 +64,7 @@ class TDragDropTest : public QObject {
     }
     // Waits until the files dropped or pasted are on the calculator and shown.
     void WaitShown(const std::function<bool()>& done) {
-        QTRY_VERIFY_WITH_TIMEOUT(done() && !W->Busy() && !W->Timer1.isActive(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(done() && !W->Busy() && !test::Parts(W).Timer1.isActive(), 20000);
     }
     // What the core's own copy of an entry writes.
     std::string CoreCopy(const TXPObject& e, const std::string& dir) {
@@ -83,7 +85,7 @@ private Q_SLOTS:
         W = F->W.get();
         F->InstallHooks(W, &Prompt);
         QVERIFY(W->Connected());
-        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) {
+        test::Parts(W).DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) {
             Dragged.reset(data);
             ++Drags;
         };
@@ -95,12 +97,12 @@ private Q_SLOTS:
 
     void DragStartsPastItsThresholdAndDoubleClickStillOpens() {
         QVERIFY(F->Select("HOME"));
-        QWidget* list = W->ListView1->viewport();
+        QWidget* list = test::Parts(W).ListView1->viewport();
         const QPoint p = ListPoint("X");
         QCOMPARE(Drag(list, p, {{1, 1}}), 0);
         QCOMPARE(Drag(list, p, {{1, 1}, {2, 0}}), 1);
         QCOMPARE(LocalFiles(*Dragged).size(), 1);
-        QWidget* tree = W->TreeView1->viewport();
+        QWidget* tree = test::Parts(W).TreeView1->viewport();
         const QPoint t = TreePoint("HOME EMPTY");
         QCOMPARE(Drag(tree, t, {{5, 5}}), 0);
         QCOMPARE(Drag(tree, t, {{5, 5}, {0, 6}}), 1);
@@ -110,7 +112,7 @@ private Q_SLOTS:
         const QPoint w = ListPoint("WORK");
         QCOMPARE(Drag(list, w, {{1, 0}}), 0);
         QTest::mouseDClick(list, Qt::LeftButton, {}, w);
-        WaitShown([&] { return W->CurrentPath == "HOME WORK"; });
+        WaitShown([&] { return test::Parts(W).CurrentPath == "HOME WORK"; });
         QCOMPARE(Drags, 2);
     }
 
@@ -119,13 +121,14 @@ private Q_SLOTS:
             W->SetTextMode(text);
             QVERIFY(F->Select("HOME"));
             QVERIFY(F->SelectEntries({"X", "MSG"}));
-            std::unique_ptr<QMimeData> mime(W->DragDrop->ListMimeData());
+            std::unique_ptr<QMimeData> mime(test::Parts(W).DragDrop->ListMimeData());
             auto* calc = qobject_cast<TCalcMimeData*>(mime.get());
             QVERIFY(calc);
             QCOMPARE(mime->formats(), QStringList{"text/uri-list"});
             QVERIFY(mime->hasUrls());
             // Over its own window the drag is refused, and nothing is fetched for it.
-            QVERIFY(!SendDragOver(W->ListView1->viewport(), mime.get(), ListPoint("X")));
+            QVERIFY(
+                !SendDragOver(test::Parts(W).ListView1->viewport(), mime.get(), ListPoint("X")));
             QCOMPARE(calc->FetchCount(), 0);
             const QStringList files = LocalFiles(*mime);
             QCOMPARE(files, LocalFiles(*mime));
@@ -134,7 +137,8 @@ private Q_SLOTS:
             for (const QString& f : files) {
                 const std::string name = std::filesystem::path(f.toStdString()).stem().string();
                 QCOMPARE(f.toStdString(),
-                         TempFolder() + CopyFileNameFor(name, text, W->State.AddExtension));
+                         TempFolder() +
+                             CopyFileNameFor(name, text, test::Parts(W).State.AddExtension));
                 const TXPObject* e = W->Server().Root().FindChild(name);
                 QVERIFY(e && ReadFileToString(f.toStdString()) == CoreCopy(*e, "HOME"));
             }
@@ -214,8 +218,8 @@ private Q_SLOTS:
 
     void TreeDragGivesTheFolderAndTheRootABackup() {
         QVERIFY(F->Select("HOME WORK"));
-        W->FocusedControl = W->TreeView1;
-        std::unique_ptr<QMimeData> mime(W->DragDrop->TreeMimeData());
+        test::Parts(W).FocusedControl = test::Parts(W).TreeView1;
+        std::unique_ptr<QMimeData> mime(test::Parts(W).DragDrop->TreeMimeData());
         const QStringList files = LocalFiles(*mime);
         QCOMPARE(files.size(), 1);
         const TXPObject* work = W->Server().Root().FindChild("WORK");
@@ -225,64 +229,67 @@ private Q_SLOTS:
         // no drops at all.
         QVERIFY(F->Select("HOME"));
         bool acceptedDrops = true;
-        W->DragDrop->ExecDrag = [&](QWidget*, QMimeData* data) {
+        test::Parts(W).DragDrop->ExecDrag = [&](QWidget*, QMimeData* data) {
             Dragged.reset(data);
-            acceptedDrops =
-                W->ListView1->viewport()->acceptDrops() || W->TreeView1->viewport()->acceptDrops();
+            acceptedDrops = test::Parts(W).ListView1->viewport()->acceptDrops() ||
+                            test::Parts(W).TreeView1->viewport()->acceptDrops();
         };
-        Drag(W->TreeView1->viewport(), TreePoint("HOME"), {{6, 0}});
+        Drag(test::Parts(W).TreeView1->viewport(), TreePoint("HOME"), {{6, 0}});
         QVERIFY(Dragged && !acceptedDrops);
-        QVERIFY(W->ListView1->viewport()->acceptDrops());
+        QVERIFY(test::Parts(W).ListView1->viewport()->acceptDrops());
         auto* calc = qobject_cast<TCalcMimeData*>(Dragged.get());
         QCOMPARE(calc->FetchCount(), 0);
         const QStringList archive = LocalFiles(*Dragged);
-        QCOMPARE(archive,
-                 QStringList{QString::fromStdString(
-                     TempFolder() + DefaultArchiveName(W->State.ModelCode, std::time(nullptr)))});
+        QCOMPARE(archive, QStringList{QString::fromStdString(
+                              TempFolder() + DefaultArchiveName(test::Parts(W).State.ModelCode,
+                                                                std::time(nullptr)))});
         QCOMPARE(RestoreFileRefusal(W->Server(), archive.first().toStdString()), std::string());
-        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) { Dragged.reset(data); };
+        test::Parts(W).DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) {
+            Dragged.reset(data);
+        };
     }
 
     void DropsSendFilesWhereTheyLand() {
         const std::string x = test::SimObjectFile(*F->Sim, "HOME", "X");
         QVERIFY(F->Select("HOME"));
-        int before = W->RefreshCount;
-        W->DragDrop->DropOnList({PcFile("DROPA.zq", x)}, QPoint(-1, -1));
+        int before = test::Parts(W).RefreshCount;
+        test::Parts(W).DragDrop->DropOnList({PcFile("DROPA.zq", x)}, QPoint(-1, -1));
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(test::SimObjectFile(*F->Sim, "HOME", "DROPA") == x);
 
         // Onto a folder item: into that folder, which is shown afterwards.
-        QVERIFY(SendDrop(W->ListView1->viewport(), test::UriListOf({PcFile("DROPB.zq", x)}).get(),
-                         ListPoint("WORK")));
+        QVERIFY(SendDrop(test::Parts(W).ListView1->viewport(),
+                         test::UriListOf({PcFile("DROPB.zq", x)}).get(), ListPoint("WORK")));
         WaitShown([&] { return F->Has("HOME WORK", "DROPB"); });
-        QCOMPARE(W->CurrentPath, QString("HOME WORK"));
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME WORK"));
 
         // Onto a tree node: highlighted while over it, then the files go there.
         QVERIFY(F->Select("HOME"));
-        QWidget* tree = W->TreeView1->viewport();
+        QWidget* tree = test::Parts(W).TreeView1->viewport();
         const auto c = test::UriListOf({PcFile("DROPC.zq", x)});
         QVERIFY(SendDragOver(tree, c.get(), TreePoint("HOME EMPTY")));
-        QCOMPARE(W->DragDrop->DropHighlight(), QModelIndex(W->FindNodeForPath("HOME EMPTY")));
+        QCOMPARE(test::Parts(W).DragDrop->DropHighlight(),
+                 QModelIndex(W->FindNodeForPath("HOME EMPTY")));
         QVERIFY(SendDrop(tree, c.get(), TreePoint("HOME EMPTY")));
         WaitShown([&] { return F->Has("HOME EMPTY", "DROPC"); });
-        QCOMPARE(W->CurrentPath, QString("HOME EMPTY"));
-        QVERIFY(!W->DragDrop->DropHighlight().isValid());
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME EMPTY"));
+        QVERIFY(!test::Parts(W).DragDrop->DropHighlight().isValid());
 
         // A disabled window takes nothing.
         W->SetBusy(true);
         const auto d = test::UriListOf({PcFile("DROPD.zq", x)});
-        QVERIFY(!SendDragOver(W->ListView1->viewport(), d.get(), QPoint(1, 1)));
+        QVERIFY(!SendDragOver(test::Parts(W).ListView1->viewport(), d.get(), QPoint(1, 1)));
         W->SetBusy(true);
-        W->DragDrop->DropOnTree(LocalFiles(*d), TreePoint("HOME"));
+        test::Parts(W).DragDrop->DropOnTree(LocalFiles(*d), TreePoint("HOME"));
         W->SetBusy(true);
-        W->DragDrop->DropOnList(LocalFiles(*d), QPoint(-1, -1));
+        test::Parts(W).DragDrop->DropOnList(LocalFiles(*d), QPoint(-1, -1));
         QVERIFY(!W->Busy());
         QVERIFY(!F->Has("HOME EMPTY", "DROPD") && !F->Has("HOME", "DROPD"));
 
         // A backup archive in the batch is offered for restore and ends the batch there.
         Prompt.Texts.clear();
-        before = W->RefreshCount;
-        W->DragDrop->DropOnList(
+        before = test::Parts(W).RefreshCount;
+        test::Parts(W).DragDrop->DropOnList(
             {PcFile("DROPE.zq", x), PcFile("all.zqbackup", "not read"), PcFile("DROPF.zq", x)},
             QPoint(-1, -1));
         QVERIFY(F->WaitRefresh(before));
@@ -397,7 +404,7 @@ private Q_SLOTS:
         QVERIFY(F->SelectEntries({"X"}));
         W->RunCommand([&] { W->mnuCopyClick(); });
         QVERIFY(clip->mimeData());
-        const QByteArray url = QUrl::fromLocalFile(W->LastCopiedFile).toEncoded();
+        const QByteArray url = QUrl::fromLocalFile(test::Parts(W).LastCopiedFile).toEncoded();
         QCOMPARE(clip->mimeData()->data("x-special/gnome-copied-files"), "copy\n" + url);
         QCOMPARE(clip->mimeData()->data("application/x-kde-cutselection"), QByteArray("0"));
 
@@ -405,11 +412,11 @@ private Q_SLOTS:
         QVERIFY(F->SelectEntries({"SMALL"}));
         const std::string small = test::SimObjectFile(*F->Sim, "HOME", "SMALL");
         const size_t seen = F->Script.Seen.size();
-        int before = W->RefreshCount;
+        int before = test::Parts(W).RefreshCount;
         W->RunCommand([&] { W->mnuCutClick(); });
         QVERIFY(F->WaitRefresh(before));
         QCOMPARE(F->Script.Seen.size(), seen);
-        const QString cutFile = W->LastCopiedFile;
+        const QString cutFile = test::Parts(W).LastCopiedFile;
         QVERIFY(ReadFileToString(cutFile.toStdString()) == small);
         QCOMPARE(clip->mimeData()->data("x-special/gnome-copied-files"),
                  "cut\n" + QUrl::fromLocalFile(cutFile).toEncoded());
@@ -419,8 +426,8 @@ private Q_SLOTS:
         // Pasting cut files moves them: sent, removed from the PC, gone from the clipboard.
         QVERIFY(F->Select("HOME WORK"));
         W->UpdateControls();
-        QVERIFY(W->mnuPaste->isEnabled());
-        before = W->RefreshCount;
+        QVERIFY(test::Parts(W).mnuPaste->isEnabled());
+        before = test::Parts(W).RefreshCount;
         W->RunCommand([&] { W->mnuPasteClick(); });
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(F->Has("HOME WORK", "SMALL"));

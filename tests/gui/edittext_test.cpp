@@ -7,6 +7,7 @@
 #include "server/XModemServer.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
+#include "support/gui/WindowParts.h"
 #include "util/Files.h"
 
 #include <QtTest>
@@ -173,8 +174,8 @@ private Q_SLOTS:
         QVERIFY(W->Connected() && F->Select("HOME"));
         const QString go = QString::fromStdString(F->File("go"));
         const std::string temp = TempFolder() + "MSG.txt";
-        W->Editor = Helper.toStdString();
-        W->EditorHandOverMs = 0;
+        test::Parts(W).Editor = Helper.toStdString();
+        test::Parts(W).EditorHandOverMs = 0;
         SetScript("after the exit", false);
         qputenv("LW_EDIT_WAIT_FOR", go.toUtf8());
         const std::string before = Msg();
@@ -193,11 +194,11 @@ private Q_SLOTS:
         });
         QVERIFY(F->SelectEntries({"MSG"}));
         W->UpdateControls();
-        QVERIFY(W->mnuEditText->isEnabled());
+        QVERIFY(test::Parts(W).mnuEditText->isEnabled());
         closer.start(20);
         QElapsedTimer took;
         took.start();
-        W->mnuEditText->trigger();
+        test::Parts(W).mnuEditText->trigger();
         QVERIFY2(took.elapsed() < 5000, "the window waited for the editor");
         QTRY_VERIFY(!W->isVisible());
         QVERIFY2(told.contains(QString::fromStdString(temp)), qPrintable(told));
@@ -219,8 +220,8 @@ private:
     void Edit(const TEdit& c) {
         const std::string temp = TempFolder() + "MSG.txt";
         std::filesystem::remove(temp);
-        W->Editor = c.Editor.toStdString();
-        W->EditorHandOverMs = c.Answer == "Done" || c.Answer == "Cancel" ? 600000 : 0;
+        test::Parts(W).Editor = c.Editor.toStdString();
+        test::Parts(W).EditorHandOverMs = c.Answer == "Done" || c.Answer == "Cancel" ? 600000 : 0;
         SetScript(c.Text, c.KeepTime);
         QApplication::clipboard()->setText("untouched");
         const std::string before = Msg();
@@ -241,11 +242,11 @@ private:
 
         QVERIFY(F->SelectEntries({"MSG"}));
         W->UpdateControls();
-        QVERIFY(W->mnuEditText->isEnabled());
+        QVERIFY(test::Parts(W).mnuEditText->isEnabled());
         if (c.Name == std::string("changed (Enter)"))
-            QTest::keyClick(W->ListView1, Qt::Key_Return);
+            QTest::keyClick(test::Parts(W).ListView1, Qt::Key_Return);
         else
-            W->mnuEditText->trigger();
+            test::Parts(W).mnuEditText->trigger();
 
         QVERIFY(!W->Busy());
         QCOMPARE(F->Script.Pending(), 0);
@@ -264,7 +265,7 @@ private:
             QVERIFY(ReadFileToString(temp).find(c.UserText.toStdString()) != std::string::npos);
         // The file went past the clipboard.
         QCOMPARE(QApplication::clipboard()->text(), QString("untouched"));
-        QVERIFY(W->PutOnClipboard);
+        QVERIFY(test::Parts(W).PutOnClipboard);
     }
 };
 

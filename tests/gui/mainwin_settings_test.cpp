@@ -9,6 +9,7 @@
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "support/gui/ModalScript.h"
+#include "support/gui/WindowParts.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -54,39 +55,40 @@ private Q_SLOTS:
         Add(dir, "z", 9, "Program", false);
         Add(dir, "A", 5, "Directory", true);
         TFZQDir w;
-        QAbstractItemModelTester tester(&w.ListModel,
+        QAbstractItemModelTester tester(&test::Parts(w).ListModel,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        w.ListModel.SetDir(&dir);
-        QCOMPARE(Order(w.ListModel), QString("A b x Y z"));
-        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctSize));
-        QCOMPARE(Order(w.ListModel), QString("b A z Y x"));
-        QCOMPARE(w.ListView1->header()->sortIndicatorOrder(), Qt::AscendingOrder);
-        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctSize));
-        QVERIFY(w.SortReverse);
-        QCOMPARE(Order(w.ListModel), QString("x Y z A b"));
-        QCOMPARE(w.ListView1->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctType));
-        QVERIFY(!w.SortReverse);
-        QCOMPARE(Order(w.ListModel), QString("A b Y z x"));
-        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctFiles));
-        w.ListView1ColumnClick(w.ListModel.ColumnOf(ctFiles));
-        QCOMPARE(Order(w.ListModel), QString("z Y x b A"));
-        w.ListModel.Detach();
+        test::Parts(w).ListModel.SetDir(&dir);
+        QCOMPARE(Order(test::Parts(w).ListModel), QString("A b x Y z"));
+        w.ListView1ColumnClick(test::Parts(w).ListModel.ColumnOf(ctSize));
+        QCOMPARE(Order(test::Parts(w).ListModel), QString("b A z Y x"));
+        QCOMPARE(test::Parts(w).ListView1->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+        w.ListView1ColumnClick(test::Parts(w).ListModel.ColumnOf(ctSize));
+        QVERIFY(test::Parts(w).SortReverse);
+        QCOMPARE(Order(test::Parts(w).ListModel), QString("x Y z A b"));
+        QCOMPARE(test::Parts(w).ListView1->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        w.ListView1ColumnClick(test::Parts(w).ListModel.ColumnOf(ctType));
+        QVERIFY(!test::Parts(w).SortReverse);
+        QCOMPARE(Order(test::Parts(w).ListModel), QString("A b Y z x"));
+        w.ListView1ColumnClick(test::Parts(w).ListModel.ColumnOf(ctFiles));
+        w.ListView1ColumnClick(test::Parts(w).ListModel.ColumnOf(ctFiles));
+        QCOMPARE(Order(test::Parts(w).ListModel), QString("z Y x b A"));
+        test::Parts(w).ListModel.Detach();
     }
 
     void FirstStartTakesTheDefaults() {
         TFZQDir w;
-        QCOMPARE(w.cmboPort->currentText(), QString("Auto"));
-        QCOMPARE(w.cmboSpeed->currentText(), QString("115200"));
+        QCOMPARE(test::Parts(w).cmboPort->currentText(), QString("Auto"));
+        QCOMPARE(test::Parts(w).cmboSpeed->currentText(), QString("115200"));
         QCOMPARE(QString::fromStdString(w.Server().GetSpeed()), QString("115200"));
-        QVERIFY(!w.ToolBar->isHidden());
+        QVERIFY(!test::Parts(w).ToolBar->isHidden());
         QCOMPARE(w.ViewStyle(), 3);
-        QCOMPARE(w.ListModel.ColumnOf(ctSize), 2);
-        QCOMPARE(w.SortColumn, 0);
-        QVERIFY(!w.SortReverse);
-        QVERIFY(w.State.AddExtension && w.State.AddCR && w.State.Trans031 && w.State.RpnPrompts);
-        QCOMPARE(w.State.TransIO, 3);
-        QCOMPARE(w.ListView1->header()->sectionSize(0), 160);
+        QCOMPARE(test::Parts(w).ListModel.ColumnOf(ctSize), 2);
+        QCOMPARE(test::Parts(w).SortColumn, 0);
+        QVERIFY(!test::Parts(w).SortReverse);
+        QVERIFY(test::Parts(w).State.AddExtension && test::Parts(w).State.AddCR &&
+                test::Parts(w).State.Trans031 && test::Parts(w).State.RpnPrompts);
+        QCOMPARE(test::Parts(w).State.TransIO, 3);
+        QCOMPARE(test::Parts(w).ListView1->header()->sectionSize(0), 160);
     }
 
     void StoredValuesAreCheckedAndTheOthersStillApply() {
@@ -102,19 +104,19 @@ private Q_SLOTS:
         }
         {
             TFZQDir w;
-            QCOMPARE(w.ListModel.ColumnOf(ctSize), 2);
-            QCOMPARE(w.ListView1->header()->sectionSize(0), 160);
-            QCOMPARE(w.ListView1->header()->sectionSize(2), 77);
+            QCOMPARE(test::Parts(w).ListModel.ColumnOf(ctSize), 2);
+            QCOMPARE(test::Parts(w).ListView1->header()->sectionSize(0), 160);
+            QCOMPARE(test::Parts(w).ListView1->header()->sectionSize(2), 77);
             QCOMPARE(w.ViewStyle(), 1);
-            QCOMPARE(w.cmboSpeed->currentText(), QString("9600"));
-            QCOMPARE(w.State.TransIO, 1);
+            QCOMPARE(test::Parts(w).cmboSpeed->currentText(), QString("9600"));
+            QCOMPARE(test::Parts(w).State.TransIO, 1);
             w.close();
         }
         QCOMPARE(QSettings().value("DirColSize").toString(), QString("3"));
         QSettings().setValue("TRANSIO", "1");
         QSettings().setValue("AddCR", "0");
         TFZQDir w;
-        QCOMPARE(w.State.TransIO, 0);
+        QCOMPARE(test::Parts(w).State.TransIO, 0);
     }
 
     void EveryValueSurvivesACloseAndANewStart() {
@@ -122,35 +124,35 @@ private Q_SLOTS:
             QSettings().setValue("DirColSize", "2");
             TFZQDir w;
             w.show();
-            w.cmboSpeed->setCurrentText("19200");
-            w.ToolBar->hide();
+            test::Parts(w).cmboSpeed->setCurrentText("19200");
+            test::Parts(w).ToolBar->hide();
             w.SetViewStyle(2);
             w.ListView1ColumnClick(2);
             w.ListView1ColumnClick(2);
-            w.ListView1->header()->resizeSection(1, 99);
-            w.Splitter1->setSizes({200, 367});
-            w.State.AddExtension = false;
-            w.State.AddCR = false;
-            w.State.TransIO = 2;
-            w.State.Trans031 = false;
-            w.State.RpnPrompts = false;
-            w.Editor = "my editor";
+            test::Parts(w).ListView1->header()->resizeSection(1, 99);
+            test::Parts(w).Splitter1->setSizes({200, 367});
+            test::Parts(w).State.AddExtension = false;
+            test::Parts(w).State.AddCR = false;
+            test::Parts(w).State.TransIO = 2;
+            test::Parts(w).State.Trans031 = false;
+            test::Parts(w).State.RpnPrompts = false;
+            test::Parts(w).Editor = "my editor";
             w.close();
         }
         TFZQDir w;
         w.show();
-        QCOMPARE(w.cmboSpeed->currentText(), QString("19200"));
-        QVERIFY(w.ToolBar->isHidden());
+        QCOMPARE(test::Parts(w).cmboSpeed->currentText(), QString("19200"));
+        QVERIFY(test::Parts(w).ToolBar->isHidden());
         QCOMPARE(w.ViewStyle(), 2);
-        QCOMPARE(w.SortColumn, 2);
-        QVERIFY(w.SortReverse);
-        QCOMPARE(w.ListModel.ColumnOf(ctSize), 1);
-        QCOMPARE(w.ListView1->header()->sectionSize(1), 99);
-        QCOMPARE(w.Splitter1->sizes().value(0), 200);
-        QVERIFY(!w.State.AddExtension && !w.State.AddCR && !w.State.Trans031 &&
-                !w.State.RpnPrompts);
-        QCOMPARE(w.State.TransIO, 2);
-        QCOMPARE(w.Editor, std::string("my editor"));
+        QCOMPARE(test::Parts(w).SortColumn, 2);
+        QVERIFY(test::Parts(w).SortReverse);
+        QCOMPARE(test::Parts(w).ListModel.ColumnOf(ctSize), 1);
+        QCOMPARE(test::Parts(w).ListView1->header()->sectionSize(1), 99);
+        QCOMPARE(test::Parts(w).Splitter1->sizes().value(0), 200);
+        QVERIFY(!test::Parts(w).State.AddExtension && !test::Parts(w).State.AddCR &&
+                !test::Parts(w).State.Trans031 && !test::Parts(w).State.RpnPrompts);
+        QCOMPARE(test::Parts(w).State.TransIO, 2);
+        QCOMPARE(test::Parts(w).Editor, std::string("my editor"));
     }
 
     void OkStoresTheLevelAndCarriageReturns() {
@@ -179,17 +181,18 @@ private Q_SLOTS:
             w.show();
             Script.Then([&](QWidget* d) {
                 QVERIFY(radio(d, row.Shown)->isChecked());
-                QCOMPARE(d->findChild<QCheckBox*>("chbAddCR")->isChecked(), w.State.AddCR);
+                QCOMPARE(d->findChild<QCheckBox*>("chbAddCR")->isChecked(),
+                         test::Parts(w).State.AddCR);
                 radio(d, row.Choose)->click();
                 d->findChild<QCheckBox*>("chbAddCR")->setChecked(row.Check);
                 d->findChild<QLineEdit*>("edtEditor")->setText("  my editor -x ");
                 TModalScript::Click(d, "OK");
             });
-            w.mnuOptions->trigger();
+            test::Parts(w).mnuOptions->trigger();
             QCOMPARE(Script.Pending(), 0);
-            QCOMPARE(w.State.TransIO, row.Stored);
-            QCOMPARE(w.State.AddCR, row.Check);
-            QCOMPARE(w.Editor, std::string("  my editor -x "));
+            QCOMPARE(test::Parts(w).State.TransIO, row.Stored);
+            QCOMPARE(test::Parts(w).State.AddCR, row.Check);
+            QCOMPARE(test::Parts(w).Editor, std::string("  my editor -x "));
             w.close();
             QCOMPARE(QSettings().value("TRANSIO").toString(), QString::number(row.Stored));
         }

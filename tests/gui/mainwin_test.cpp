@@ -9,6 +9,7 @@
 #include "support/FakeUi.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
+#include "support/gui/WindowParts.h"
 #include "util/Files.h"
 
 #include <QAbstractItemModelTester>
@@ -47,8 +48,8 @@ private Q_SLOTS:
         Sim = F->Sim.get();
         Script = &F->Script;
         const auto mode = QAbstractItemModelTester::FailureReportingMode::QtTest;
-        TreeTester = std::make_unique<QAbstractItemModelTester>(&W->TreeModel, mode);
-        ListTester = std::make_unique<QAbstractItemModelTester>(&W->ListModel, mode);
+        TreeTester = std::make_unique<QAbstractItemModelTester>(&test::Parts(W).TreeModel, mode);
+        ListTester = std::make_unique<QAbstractItemModelTester>(&test::Parts(W).ListModel, mode);
     }
     void cleanupTestCase() {
         TreeTester.reset();
@@ -57,42 +58,46 @@ private Q_SLOTS:
     }
 
     void ConnectsThroughThePortListAndShowsTheWholeMemory() {
-        QCOMPARE(W->cmboPort->count(), 1);
-        QCOMPARE(W->cmboPort->currentText(), QString::fromStdString(F->Port));
+        QCOMPARE(test::Parts(W).cmboPort->count(), 1);
+        QCOMPARE(test::Parts(W).cmboPort->currentText(), QString::fromStdString(F->Port));
         W->tbtnConnectClick(false);
         QVERIFY(W->Connected());
-        QCOMPARE(W->tbtnConnect->text(), QString("Disconnect"));
-        QVERIFY(W->TreeModel.RootIndex().data().toString().startsWith("HOME (ZQ-"));
+        QCOMPARE(test::Parts(W).tbtnConnect->text(), QString("Disconnect"));
+        QVERIFY(test::Parts(W).TreeModel.RootIndex().data().toString().startsWith("HOME (ZQ-"));
         QVERIFY(W->Server().Port() == F->Port);
         const auto memory = test::SimMemory(*Sim);
         QVERIFY(memory.size() >= 5); // HOME, WORK, EMPTY, PROJ, OLD
         for (const auto& [path, entries] : memory) {
             QVERIFY(F->Select(QString::fromStdString(path)));
             // The tree holds the directories in listing order.
-            const QModelIndex node = W->TreeView1->currentIndex();
+            const QModelIndex node = test::Parts(W).TreeView1->currentIndex();
             std::vector<std::string> dirs, shown;
             for (const TSimEntry& e : entries)
                 if (e.Dir) dirs.push_back(e.Name);
-            for (int r = 0; r < W->TreeModel.rowCount(node); ++r)
-                shown.push_back(Str(W->TreeModel.index(r, 0, node).data().toString()));
+            for (int r = 0; r < test::Parts(W).TreeModel.rowCount(node); ++r)
+                shown.push_back(Str(test::Parts(W).TreeModel.index(r, 0, node).data().toString()));
             QCOMPARE(shown, dirs);
             // The list holds every entry with its size and type.
             std::set<TSimEntry> listed;
-            for (int r = 0; r < W->ListModel.rowCount(); ++r) {
+            for (int r = 0; r < test::Parts(W).ListModel.rowCount(); ++r) {
                 const auto cell = [&](TColumnTag tag) {
-                    return Str(W->ListModel.index(r, W->ListModel.ColumnOf(tag)).data().toString());
+                    return Str(test::Parts(W)
+                                   .ListModel.index(r, test::Parts(W).ListModel.ColumnOf(tag))
+                                   .data()
+                                   .toString());
                 };
                 listed.insert({cell(ctFiles), std::stoi(cell(ctSize)), cell(ctType),
-                               W->ListModel.Record(r)->IsDirectory()});
+                               test::Parts(W).ListModel.Record(r)->IsDirectory()});
             }
             QCOMPARE(listed, std::set<TSimEntry>(entries.begin(), entries.end()));
         }
-        QVERIFY(!W->StatusPanel1->text().isEmpty());
+        QVERIFY(!test::Parts(W).StatusPanel1->text().isEmpty());
     }
 
     void FindsTheDeepestDirectoryThatStillExists() {
         const auto path = [&](const QString& p) {
-            return QString::fromStdString(W->TreeModel.Record(W->FindNodeForPath(p))->GetPath());
+            return QString::fromStdString(
+                test::Parts(W).TreeModel.Record(W->FindNodeForPath(p))->GetPath());
         };
         QCOMPARE(path(""), QString("HOME"));
         QCOMPARE(path("HOME WORK PROJ OLD"), QString("HOME WORK PROJ OLD"));
@@ -103,19 +108,20 @@ private Q_SLOTS:
         QVERIFY(F->Select("HOME WORK PROJ OLD"));
         Sim->Invoke([](sim::ISimCalculator& c) { c.RunScript("HOME WORK PROJ 'OLD' PGDIR"); });
         W->RunCommand([&] { W->RefreshDirectory(); });
-        QCOMPARE(QString::fromStdString(W->ListModel.Dir()->GetPath()), QString("HOME WORK PROJ"));
-        QCOMPARE(W->CurrentPath, QString("HOME WORK PROJ"));
+        QCOMPARE(QString::fromStdString(test::Parts(W).ListModel.Dir()->GetPath()),
+                 QString("HOME WORK PROJ"));
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME WORK PROJ"));
         QVERIFY(!F->Has("HOME WORK PROJ", "OLD"));
     }
 
     void TwoRefreshRequestsGiveOneRefresh() {
         QVERIFY(F->Select("HOME"));
-        const int before = W->RefreshCount;
+        const int before = test::Parts(W).RefreshCount;
         W->RequestRefresh();
         W->RequestRefresh();
         QVERIFY(F->WaitRefresh(before));
-        QVERIFY(!W->Timer1.isActive());
-        QCOMPARE(W->RefreshCount, before + 1);
+        QVERIFY(!test::Parts(W).Timer1.isActive());
+        QCOMPARE(test::Parts(W).RefreshCount, before + 1);
     }
 
     // The action table gives each command its short-cut, and every visible action is in a menu
@@ -151,11 +157,15 @@ private Q_SLOTS:
                                   // copyText props newFolder refresh selectAll edit capture
         };
         const std::vector<QObject*> controls = {
-            W->TreeView1,       W->ListView1,  W->tbtnConnect,   W->cmboPort,
-            W->tbtnXferMode,    W->mnuCut,     W->mnuCopy,       W->mnuDelete,
-            W->mnuRename,       W->mnuEval,    W->mnuCopyAsText, W->mnuProperty,
-            W->mnuNewFolder,    W->mnuRefresh, W->mnuSelectAll,  W->mnuEdit->menuAction(),
-            W->mnuCaptureScreen};
+            test::Parts(W).TreeView1,       test::Parts(W).ListView1,
+            test::Parts(W).tbtnConnect,     test::Parts(W).cmboPort,
+            test::Parts(W).tbtnXferMode,    test::Parts(W).mnuCut,
+            test::Parts(W).mnuCopy,         test::Parts(W).mnuDelete,
+            test::Parts(W).mnuRename,       test::Parts(W).mnuEval,
+            test::Parts(W).mnuCopyAsText,   test::Parts(W).mnuProperty,
+            test::Parts(W).mnuNewFolder,    test::Parts(W).mnuRefresh,
+            test::Parts(W).mnuSelectAll,    test::Parts(W).mnuEdit->menuAction(),
+            test::Parts(W).mnuCaptureScreen};
         const std::vector<TRow> table = {
             {"disconnected", "00110000000000011"}, {"one", "11101111111111110"},
             {"several", "11101111100111110"},      {"root", "11101000000111010"},
@@ -169,12 +179,12 @@ private Q_SLOTS:
             QVERIFY(F->SelectEntries(state == "several" ? QStringList{"X", "N", "Z"}
                                                         : QStringList{"X"}));
             if (state == "root" || state == "folder") {
-                W->FocusedControl = W->TreeView1;
-                W->TreeView1->setCurrentIndex(
+                test::Parts(W).FocusedControl = test::Parts(W).TreeView1;
+                test::Parts(W).TreeView1->setCurrentIndex(
                     W->FindNodeForPath(state == "root" ? "HOME" : "HOME WORK"));
             }
             TUiHooks saved = UiHooks();
-            if (state == "disconnected") W->State.Connected = false;
+            if (state == "disconnected") test::Parts(W).State.Connected = false;
             if (state == "busy") W->SetBusy(true);
             if (state == "prompt") {
                 TUiHooks h = saved;
@@ -187,23 +197,26 @@ private Q_SLOTS:
             QCOMPARE(got + " " + row.State, QString(row.Expected) + " " + row.State);
             SetUiHooks(saved);
             if (state == "busy") W->SetBusy(false);
-            W->State.Connected = true;
-            W->TreeView1->setCurrentIndex(W->FindNodeForPath("HOME"));
+            test::Parts(W).State.Connected = true;
+            test::Parts(W).TreeView1->setCurrentIndex(W->FindNodeForPath("HOME"));
             W->UpdateControls();
         }
         // While a name is edited in place, the edit box gets Ctrl+X, Ctrl+C and Ctrl+V.
         QVERIFY(F->SelectEntries({"X"}));
-        QCOMPARE(W->mnuCopy->shortcut(), QKeySequence("Ctrl+C"));
-        W->ListView1->setFocus();
-        W->ListView1->edit(W->ListModel.index(W->ListModel.RowNamed("X"), 0));
+        QCOMPARE(test::Parts(W).mnuCopy->shortcut(), QKeySequence("Ctrl+C"));
+        test::Parts(W).ListView1->setFocus();
+        test::Parts(W).ListView1->edit(
+            test::Parts(W).ListModel.index(test::Parts(W).ListModel.RowNamed("X"), 0));
         QTRY_VERIFY_WITH_TIMEOUT(W->Editing(), 5000);
         W->UpdateControls();
-        QVERIFY(W->mnuCut->shortcut().isEmpty() && W->mnuCopy->shortcut().isEmpty() &&
-                W->mnuPaste->shortcut().isEmpty());
-        QTest::keyClick(W->ListView1->viewport()->findChild<QLineEdit*>(), Qt::Key_Escape);
+        QVERIFY(test::Parts(W).mnuCut->shortcut().isEmpty() &&
+                test::Parts(W).mnuCopy->shortcut().isEmpty() &&
+                test::Parts(W).mnuPaste->shortcut().isEmpty());
+        QTest::keyClick(test::Parts(W).ListView1->viewport()->findChild<QLineEdit*>(),
+                        Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!W->Editing(), 5000);
         W->UpdateControls();
-        QCOMPARE(W->mnuCut->shortcut(), QKeySequence("Ctrl+X"));
+        QCOMPARE(test::Parts(W).mnuCut->shortcut(), QKeySequence("Ctrl+X"));
     }
 
     void CopyWritesFilesAndPutsThemOnTheClipboard() {
@@ -219,12 +232,12 @@ private Q_SLOTS:
                      QString::fromStdString(TempFolder() + name + ".zq"));
             QVERIFY(ReadFileToString(file) == test::SimObjectFile(*Sim, "HOME", name));
         }
-        QCOMPARE(W->LastCopiedFile, urls.last().toLocalFile());
+        QCOMPARE(test::Parts(W).LastCopiedFile, urls.last().toLocalFile());
         // Copy as text: a text file, and the transfer mode stays binary.
         QVERIFY(F->SelectEntries({"MSG"}));
         W->RunCommand([&] { W->mnuCopyAsTextClick(); });
-        QVERIFY(!W->State.TextMode);
-        QCOMPARE(W->LastCopiedFile, QString::fromStdString(TempFolder() + "MSG.txt"));
+        QVERIFY(!test::Parts(W).State.TextMode);
+        QCOMPARE(test::Parts(W).LastCopiedFile, QString::fromStdString(TempFolder() + "MSG.txt"));
         QVERIFY(ReadFileToString(TempFolder() + "MSG.txt").find("Hello from the calculator!") !=
                 std::string::npos);
     }
@@ -243,43 +256,46 @@ private Q_SLOTS:
         QCOMPARE(asked, question);
         QVERIFY(F->Has("HOME", "Z") && F->Has("HOME", "EMPTY"));
         Script->Then([](QWidget* d) { test::TModalScript::Click(d, "Yes"); });
-        const int before = W->RefreshCount;
+        const int before = test::Parts(W).RefreshCount;
         W->RunCommand([&] { W->DeleteSelection(); });
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(!F->Has("HOME", "Z") && !F->Has("HOME", "MSG") && !F->Has("HOME", "EMPTY"));
-        QCOMPARE(W->ListModel.RowNamed("Z"), -1);
-        QCOMPARE(W->TreeModel.ChildNamed(W->TreeModel.RootIndex(), "EMPTY"), QModelIndex());
+        QCOMPARE(test::Parts(W).ListModel.RowNamed("Z"), -1);
+        QCOMPARE(test::Parts(W).TreeModel.ChildNamed(test::Parts(W).TreeModel.RootIndex(), "EMPTY"),
+                 QModelIndex());
         QCOMPARE(Script->Pending(), 0);
     }
 
     void RenameAndNewFolder() {
         QVERIFY(F->Select("HOME"));
-        int before = W->RefreshCount;
-        W->ListModel.setData(W->ListModel.index(W->ListModel.RowNamed("AVOG"), 0), "AVO2",
-                             Qt::EditRole);
+        int before = test::Parts(W).RefreshCount;
+        test::Parts(W).ListModel.setData(
+            test::Parts(W).ListModel.index(test::Parts(W).ListModel.RowNamed("AVOG"), 0), "AVO2",
+            Qt::EditRole);
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(F->Has("HOME", "AVO2") && !F->Has("HOME", "AVOG"));
         QVERIFY(F->SelectEntries({"AVO2"}));
-        before = W->RefreshCount;
+        before = test::Parts(W).RefreshCount;
         W->RunCommand([&] { W->mnuNewFolderClick(); });
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(F->Has("HOME", "New"));
-        const QModelIndexList selected = W->ListView1->selectionModel()->selectedRows();
+        const QModelIndexList selected = test::Parts(W).ListView1->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first().data().toString(), QString("New"));
         // A folder renamed in the tree is shown under its new name.
         QVERIFY(F->Select("HOME New"));
-        before = W->RefreshCount;
-        W->TreeModel.setData(W->TreeView1->currentIndex(), "NEW2", Qt::EditRole);
+        before = test::Parts(W).RefreshCount;
+        test::Parts(W).TreeModel.setData(test::Parts(W).TreeView1->currentIndex(), "NEW2",
+                                         Qt::EditRole);
         QVERIFY(F->WaitRefresh(before));
         QVERIFY(F->Has("HOME", "NEW2") && !F->Has("HOME", "New"));
-        QCOMPARE(W->CurrentPath, QString("HOME NEW2"));
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME NEW2"));
     }
 
     void EvalRunsTheVariableAndOpensAFolder() {
         QVERIFY(F->Select("HOME"));
         QVERIFY(F->SelectEntries({"N"}));
-        const int before = W->RefreshCount;
+        const int before = test::Parts(W).RefreshCount;
         W->RunCommand([&] { W->mnuEvalClick(); });
         QVERIFY(F->WaitRefresh(before));
         std::string stack;
@@ -287,8 +303,8 @@ private Q_SLOTS:
         QVERIFY2(stack.find("-42") != std::string::npos, stack.c_str());
         QVERIFY(F->SelectEntries({"WORK"}));
         W->RunCommand([&] { W->mnuEvalClick(); });
-        QCOMPARE(W->CurrentPath, QString("HOME WORK"));
-        QVERIFY(W->ListModel.RowNamed("TODO") >= 0);
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME WORK"));
+        QVERIFY(test::Parts(W).ListModel.RowNamed("TODO") >= 0);
     }
 
     // Last: the calculator hangs up in the middle of a copy.
@@ -304,22 +320,22 @@ private Q_SLOTS:
         QVERIFY(!W->Connected());
         QCOMPARE(Script->Seen.size(), seen + 1);
         QVERIFY(!std::filesystem::exists(TempFolder() + "BIG.zq"));
-        QCOMPARE(W->tbtnConnect->text(), QString("Connect"));
+        QCOMPARE(test::Parts(W).tbtnConnect->text(), QString("Connect"));
     }
 
     // Disconnected: the menu's Connect asks first (Cancel connects nothing), and a port that
     // cannot be opened is refused with its cause, not with the bare connection error.
     void MenuConnectAsksFirstAndNamesWhyThePortDoesNotOpen() {
-        TFDownLd prompt(W->State.RpnPrompts);
+        TFDownLd prompt(test::Parts(W).State.RpnPrompts);
         F->InstallHooks(W, &prompt);
         const QString missing = QString::fromStdString(TempFolder() + "ttyNone");
-        W->cmboPort->addItem(missing);
-        W->cmboPort->setCurrentText(missing);
+        test::Parts(W).cmboPort->addItem(missing);
+        test::Parts(W).cmboPort->setCurrentText(missing);
         const QString title = QString::fromStdString(PromptTitle(TPromptKind::Connect));
         const QString ok = QString::fromStdString(PromptOkCaption(TPromptKind::Connect));
 
         Script->Then([](QWidget* d) { test::TModalScript::Click(d, "Cancel"); });
-        W->mnuConnect->trigger();
+        test::Parts(W).mnuConnect->trigger();
         QVERIFY(!W->Connected());
         QCOMPARE(Script->Seen.back(), title);
 
@@ -329,7 +345,7 @@ private Q_SLOTS:
             if (auto* box = qobject_cast<QMessageBox*>(d)) message = box->text();
             test::TModalScript::Click(d, "OK");
         });
-        W->mnuConnect->trigger();
+        test::Parts(W).mnuConnect->trigger();
         QVERIFY(!W->Connected());
         QCOMPARE(Script->Pending(), 0);
         QVERIFY2(message == missing + " does not exist", qPrintable(message));

@@ -7,6 +7,7 @@
 #include "support/ObjectBuilder.h"
 #include "support/gui/FileScript.h"
 #include "support/gui/MainWindowFixture.h"
+#include "support/gui/WindowParts.h"
 #include "util/Files.h"
 
 #include <QtTest>
@@ -66,20 +67,20 @@ private Q_SLOTS:
             checked = true;
             test::TModalScript::Click(d, "Synchronize");
         });
-        W->mnuSyncFolder->trigger();
+        test::Parts(W).mnuSyncFolder->trigger();
         QVERIFY(checked);
         QCOMPARE(F->Script.Pending(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!W->Busy() && !W->Timer1.isActive(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!W->Busy() && !test::Parts(W).Timer1.isActive(), 20000);
         QVERIFY(F->Has("HOME", "A"));
         QVERIFY(!F->Has("HOME", "B"));
         QVERIFY(std::filesystem::exists(pc + "/C.zq"));
         QVERIFY(std::filesystem::exists(pc + "/.linkwell-sync"));
-        QVERIFY(W->ListModel.RowNamed("A") >= 0); // the list was read again
+        QVERIFY(test::Parts(W).ListModel.RowNamed("A") >= 0); // the list was read again
         QCOMPARE(TSettingsStore("Synchronize").ReadString("HOME", ""), QString::fromStdString(pc));
 
         // The next time the folder is offered again; the line left out is still to do.
         files.Then("");
-        W->mnuSyncFolder->trigger();
+        test::Parts(W).mnuSyncFolder->trigger();
         QCOMPARE(files.Requests.back().Name, QString::fromStdString(pc));
         QCOMPARE(files.Requests.back().Mode, TFileRequest::Folder);
         files.Then(pc);
@@ -90,7 +91,7 @@ private Q_SLOTS:
                 QCOMPARE(dialog->lblCounts->text(), QString("send 1, same 2"));
             },
             "Cancel"));
-        W->mnuSyncFolder->trigger();
+        test::Parts(W).mnuSyncFolder->trigger();
         QCOMPARE(F->Script.Pending(), 0);
         QVERIFY(!F->Has("HOME", "B"));
     }

@@ -9,6 +9,7 @@
 #include "support/gui/FileScript.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
+#include "support/gui/WindowParts.h"
 #include "util/Files.h"
 
 #include <QtTest>
@@ -62,7 +63,7 @@ class TTransfersTest : public QObject {
     }
     void UsePort(TPortRow row) {
         if (W->Connected()) W->RunCommand([&] { W->Server().Disconnect(); });
-        W->cmboPort->setCurrentIndex(int(row));
+        test::Parts(W).cmboPort->setCurrentIndex(int(row));
         W->UpdateControls();
     }
     void ConnectTo(TPortRow row, sim::TSimulator& sim) {
@@ -89,9 +90,9 @@ private Q_SLOTS:
         W = F->W.get();
         Script = &F->Script;
         Files = std::make_unique<test::TFileScript>();
-        W->cmboSpeed->setCurrentText("115200");
+        test::Parts(W).cmboSpeed->setCurrentText("115200");
         DownLd = std::make_unique<TFDownLd>(true);
-        W->DownLd = DownLd.get();
+        W->AttachPromptDialog(DownLd.get());
         F->InstallHooks(W, DownLd.get());
     }
     void cleanupTestCase() {
@@ -107,19 +108,19 @@ private Q_SLOTS:
         ConnectTo(SamplePort, *F->Sim);
         const std::string archive = F->File("whole.zqbackup");
         Files->Then(archive);
-        const int dialogs = Dialogs(), refreshes = W->RefreshCount;
-        W->mnuBackup->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(W->RefreshCount > refreshes && !W->Busy(), 20000);
+        const int dialogs = Dialogs(), refreshes = test::Parts(W).RefreshCount;
+        test::Parts(W).mnuBackup->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(test::Parts(W).RefreshCount > refreshes && !W->Busy(), 20000);
         QCOMPARE(Dialogs(), dialogs);
         QVERIFY(W->Connected());
         const gui::TFileRequest& asked = Files->Requests.back();
-        QCOMPARE(asked.Name.left(3), QString::fromStdString(W->State.ModelCode + "_"));
+        QCOMPARE(asked.Name.left(3), QString::fromStdString(test::Parts(W).State.ModelCode + "_"));
         QVERIFY(asked.Name.endsWith(".zqbackup") && asked.Mode == gui::TFileRequest::Save);
         QVERIFY(ReadFileToString(archive).size() > 66000);
         const auto memory = test::SimMemory(*F->Sim);
 
         ConnectTo(EmptyPort, *EmptySim);
-        QCOMPARE(W->ListModel.rowCount(), 0);
+        QCOMPARE(test::Parts(W).ListModel.rowCount(), 0);
         Files->Then(archive);
         // The restored calculator has stopped its server: the user starts it, then connects.
         Script->Then(Click("Connect...", [this] {
@@ -127,29 +128,29 @@ private Q_SLOTS:
             QVERIFY(!W->Connected());
             EmptySim->Control("server");
         }));
-        W->mnuRestore->trigger();
+        test::Parts(W).mnuRestore->trigger();
         QCOMPARE(Script->Pending(), 0);
         QCOMPARE(Dialogs(), dialogs + 1);
         QVERIFY(W->Connected());
         QCOMPARE(WithoutFlagProgram(test::SimMemory(*EmptySim)), memory);
-        QVERIFY(W->ListModel.RowNamed("BIG") >= 0);
+        QVERIFY(test::Parts(W).ListModel.RowNamed("BIG") >= 0);
     }
 
     void RomDownloadGoesOverUsbOnly() {
         UsePort(SamplePort);
-        QVERIFY(!W->mnuDownloadRom->isEnabled());
+        QVERIFY(!test::Parts(W).mnuDownloadRom->isEnabled());
         const size_t asked = Files->Requests.size();
         W->RunCommand([this] { W->mnuDownloadRomClick(); });
         QCOMPARE(Files->Requests.size(), asked); // refused before any dialog
 
         ConnectTo(UsbPort, *UsbSim);
-        QVERIFY(W->mnuDownloadRom->isEnabled());
+        QVERIFY(test::Parts(W).mnuDownloadRom->isEnabled());
         bool connectedAtDialog = true;
         Files->Then([&](const gui::TFileRequest&) {
             connectedAtDialog = W->Connected();
             return QString();
         });
-        W->mnuDownloadRom->trigger();
+        test::Parts(W).mnuDownloadRom->trigger();
         QVERIFY(!connectedAtDialog && !W->Connected());
 
         std::string image;
@@ -170,7 +171,7 @@ private Q_SLOTS:
             const int dialogs = Dialogs() + (row.Prompt ? 1 : 0);
             Files->Then(row.File);
             if (row.Prompt) Script->Then(row.Prompt);
-            W->mnuDownloadRom->trigger();
+            test::Parts(W).mnuDownloadRom->trigger();
             QCOMPARE(Script->Pending(), 0);
             QVERIFY2(Dialogs() == dialogs + row.Messages, row.Name);
             QVERIFY2(!W->Connected() && !W->Busy(), row.Name);
@@ -188,8 +189,8 @@ private Q_SLOTS:
             std::string File; // "" : the server program, no file question
             const char* Var;
         } rows[] = {
-            {"file", W->mnuDownLoadFile, ObjectFile("LST"), "COPY"},
-            {"server", W->mnuDownLoadServer, "", "SRV"},
+            {"file", test::Parts(W).mnuDownLoadFile, ObjectFile("LST"), "COPY"},
+            {"server", test::Parts(W).mnuDownLoadServer, "", "SRV"},
         };
         for (const TRow& row : rows) {
             if (!row.File.empty()) Files->Then(row.File);
@@ -212,7 +213,7 @@ private Q_SLOTS:
         Files->Then(got);
         Script->Then(Click("OK", [this] { F->Control("xsend MSG"); }));
         const int dialogs = Dialogs();
-        W->mnuUploadFile->trigger();
+        test::Parts(W).mnuUploadFile->trigger();
         QCOMPARE(Dialogs(), dialogs + 1);
         QVERIFY(ReadFileToString(got) == test::SimObjectFile(*F->Sim, "HOME", "MSG"));
         QVERIFY(!W->Connected() && W->Server().Data.empty());
@@ -231,7 +232,7 @@ private Q_SLOTS:
                  Files->Then(out);
                  Script->Then(Click("Cancel"));
              },
-             W->mnuUploadFile},
+             test::Parts(W).mnuUploadFile},
             {"XRECV wait cancelled",
              [&] {
                  Files->Then(ObjectFile("X"));
@@ -244,7 +245,7 @@ private Q_SLOTS:
                  });
                  poll->start(10);
              },
-             W->mnuDownLoadFile},
+             test::Parts(W).mnuDownLoadFile},
         };
         for (const TRow& row : rows) {
             UsePort(SamplePort);
@@ -267,30 +268,31 @@ private Q_SLOTS:
             QAction* Action;
             bool Connected; // afterwards
         } rows[] = {
-            {"not an archive", [&] { Files->Then(ObjectFile("X")); }, W->mnuRestore, true},
+            {"not an archive", [&] { Files->Then(ObjectFile("X")); }, test::Parts(W).mnuRestore,
+             true},
             {"hang-up in a backup",
              [&] {
                  Files->Then(out);
                  F->Control("throttle 115200");
              },
-             W->mnuBackup, false},
+             test::Parts(W).mnuBackup, false},
         };
         for (const TRow& row : rows) {
-            if (row.Action == W->mnuRestore || row.Action == W->mnuBackup)
+            if (row.Action == test::Parts(W).mnuRestore || row.Action == test::Parts(W).mnuBackup)
                 ConnectTo(SamplePort, *F->Sim);
             else
                 UsePort(SamplePort);
-            const int refreshes = W->RefreshCount;
+            const int refreshes = test::Parts(W).RefreshCount;
             row.Start();
             const int dialogs = Dialogs() + Script->Pending() + 1;
             std::jthread hangUp;
-            if (row.Action == W->mnuBackup) hangUp = F->HangUpAfterBlocks(3);
+            if (row.Action == test::Parts(W).mnuBackup) hangUp = F->HangUpAfterBlocks(3);
             row.Action->trigger();
             if (hangUp.joinable()) hangUp.join();
-            QTRY_VERIFY_WITH_TIMEOUT(!W->Busy() && !W->Timer1.isActive(), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(!W->Busy() && !test::Parts(W).Timer1.isActive(), 10000);
             QVERIFY2(Dialogs() == dialogs, row.Name);
             QVERIFY2(W->Connected() == row.Connected, row.Name);
-            QVERIFY2(!row.Connected || W->RefreshCount > refreshes, row.Name);
+            QVERIFY2(!row.Connected || test::Parts(W).RefreshCount > refreshes, row.Name);
             QVERIFY2(!std::filesystem::exists(out), row.Name);
         }
     }

@@ -6,6 +6,7 @@
 #include "settings/windowsPosSave.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
+#include "support/gui/WindowParts.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -64,7 +65,7 @@ private Q_SLOTS:
         QVERIFY(V->AutoUpdate());
         QCOMPARE(V->Memo1->toPlainText(), QString(TFVorlCmd::WarningText).remove('\r'));
         QVERIFY(!V->cmboCmd->isEnabled() && !V->btnSend->isEnabled());
-        W->mnuVorl->trigger();
+        test::Parts(W).mnuVorl->trigger();
         QVERIFY(V->isVisible());
         W->tbtnConnectClick(false);
         QVERIFY(W->Connected());

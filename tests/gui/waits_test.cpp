@@ -4,6 +4,7 @@
 #include "mainwin/ZQDir.h"
 #include "support/gui/GapMeter.h"
 #include "support/gui/MainWindowFixture.h"
+#include "support/gui/WindowParts.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -184,37 +185,37 @@ private Q_SLOTS:
     void KeyboardStaysWithTheListAndTheTreeAfterCommands() {
         QVERIFY(F->Select("HOME"));
         QVERIFY(F->SelectEntries({"WORK"}));
-        W->ListView1->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), W->ListView1);
+        test::Parts(W).ListView1->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), test::Parts(W).ListView1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(W->CurrentPath, QString("HOME WORK"));
-        QCOMPARE(QApplication::focusWidget(), W->ListView1);
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME WORK"));
+        QCOMPARE(QApplication::focusWidget(), test::Parts(W).ListView1);
         // Down moves in the list, Backspace goes up, F5 refreshes: the list keeps the keys.
-        const int row = W->ListView1->currentIndex().row();
+        const int row = test::Parts(W).ListView1->currentIndex().row();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(W->ListView1->currentIndex().row(), row + 1);
+        QCOMPARE(test::Parts(W).ListView1->currentIndex().row(), row + 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-        QCOMPARE(W->CurrentPath, QString("HOME"));
-        QCOMPARE(QApplication::focusWidget(), W->ListView1);
-        int before = W->RefreshCount;
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME"));
+        QCOMPARE(QApplication::focusWidget(), test::Parts(W).ListView1);
+        int before = test::Parts(W).RefreshCount;
         QTest::keyClick(W, Qt::Key_F5);
-        QCOMPARE(W->RefreshCount, before + 1);
-        QCOMPARE(QApplication::focusWidget(), W->ListView1);
+        QCOMPARE(test::Parts(W).RefreshCount, before + 1);
+        QCOMPARE(QApplication::focusWidget(), test::Parts(W).ListView1);
         // The tree likewise.
-        W->TreeView1->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), W->TreeView1);
-        before = W->RefreshCount;
+        test::Parts(W).TreeView1->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), test::Parts(W).TreeView1);
+        before = test::Parts(W).RefreshCount;
         QTest::keyClick(W, Qt::Key_F5);
-        QCOMPARE(W->RefreshCount, before + 1);
-        QCOMPARE(QApplication::focusWidget(), W->TreeView1);
+        QCOMPARE(test::Parts(W).RefreshCount, before + 1);
+        QCOMPARE(QApplication::focusWidget(), test::Parts(W).TreeView1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QVERIFY(W->CurrentPath != "HOME");
+        QVERIFY(test::Parts(W).CurrentPath != "HOME");
     }
 
     // A step inside a command ends its busy state while the command goes on: the window stays
     // busy, and a refresh or a close asked for meanwhile waits for the command's end.
     void InnerStepsDoNotEndTheCommand() {
-        const int before = W->RefreshCount;
+        const int before = test::Parts(W).RefreshCount;
         bool enabledMidway = true, refreshedMidway = true;
         W->RunCommand([&] {
             W->SetBusy(true);
@@ -222,17 +223,19 @@ private Q_SLOTS:
             W->RequestRefresh();
             W->RequestRefresh();
             QTest::qWait(100); // the messages a wait lets run
-            enabledMidway = W->mnuRefresh->isEnabled() || W->ListView1->isEnabled() ||
-                            W->TreeView1->isEnabled() || W->tbtnScrnCapture->isEnabled();
-            refreshedMidway = W->RefreshCount != before;
+            enabledMidway = test::Parts(W).mnuRefresh->isEnabled() ||
+                            test::Parts(W).ListView1->isEnabled() ||
+                            test::Parts(W).TreeView1->isEnabled() ||
+                            test::Parts(W).tbtnScrnCapture->isEnabled();
+            refreshedMidway = test::Parts(W).RefreshCount != before;
         });
         QVERIFY(!enabledMidway);
         QVERIFY(!refreshedMidway);
         // Asked for twice, the refresh runs once, after the command.
-        QTRY_COMPARE_WITH_TIMEOUT(W->RefreshCount, before + 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(test::Parts(W).RefreshCount, before + 1, 10000);
         QTest::qWait(100);
-        QCOMPARE(W->RefreshCount, before + 1);
-        QVERIFY(W->ListView1->isEnabled() && W->mnuRefresh->isEnabled());
+        QCOMPARE(test::Parts(W).RefreshCount, before + 1);
+        QVERIFY(test::Parts(W).ListView1->isEnabled() && test::Parts(W).mnuRefresh->isEnabled());
 
         bool closedMidway = true;
         W->RunCommand([&] {

@@ -1,4 +1,5 @@
 #include "support/gui/MainWindowFixture.h"
+#include "support/gui/WindowParts.h"
 
 #include "support/gui/SimCalc.h"
 
@@ -29,25 +30,26 @@ void TMainWindowFixture::Reopen() {
 }
 
 bool TMainWindowFixture::Select(const QString& path) {
-    W->TreeView1->setCurrentIndex(W->FindNodeForPath(path));
-    return W->CurrentPath == path;
+    test::Parts(W).TreeView1->setCurrentIndex(W->FindNodeForPath(path));
+    return test::Parts(W).CurrentPath == path;
 }
 
 bool TMainWindowFixture::SelectEntries(const QStringList& names) {
-    W->FocusedControl = W->ListView1;
-    auto* selection = W->ListView1->selectionModel();
+    test::Parts(W).FocusedControl = test::Parts(W).ListView1;
+    auto* selection = test::Parts(W).ListView1->selectionModel();
     selection->clearSelection();
     for (const QString& name : names) {
-        const int row = W->ListModel.RowNamed(name);
+        const int row = test::Parts(W).ListModel.RowNamed(name);
         if (row < 0) return false;
-        selection->setCurrentIndex(W->ListModel.index(row, 0),
+        selection->setCurrentIndex(test::Parts(W).ListModel.index(row, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     return true;
 }
 
 bool TMainWindowFixture::WaitRefresh(int before) {
-    return QTest::qWaitFor([&] { return W->RefreshCount > before && W->Idle(); }, 20000);
+    return QTest::qWaitFor([&] { return test::Parts(W).RefreshCount > before && W->Idle(); },
+                           20000);
 }
 
 bool TMainWindowFixture::Has(const std::string& dir, const std::string& name) {
