@@ -171,13 +171,15 @@ private Q_SLOTS:
             std::unique_ptr<QMimeData> mime;
             std::string file;
             if (row.Root) {
-                W->FocusedControl = W->TreeView1;
-                mime.reset(W->DragDrop->TreeMimeData());
-                file = TempFolder() + DefaultArchiveName(W->State.ModelCode, std::time(nullptr));
+                test::Parts(W).FocusedControl = test::Parts(W).TreeView1;
+                mime.reset(test::Parts(W).DragDrop->TreeMimeData());
+                file = TempFolder() +
+                       DefaultArchiveName(test::Parts(W).State.ModelCode, std::time(nullptr));
             } else {
                 QVERIFY(F->SelectEntries({"BIG"}));
-                mime.reset(W->DragDrop->ListMimeData());
-                file = TempFolder() + CopyFileNameFor("BIG", row.Text, W->State.AddExtension);
+                mime.reset(test::Parts(W).DragDrop->ListMimeData());
+                file = TempFolder() +
+                       CopyFileNameFor("BIG", row.Text, test::Parts(W).State.AddExtension);
             }
             std::filesystem::remove(file);
             const std::string fault = row.Fault;
@@ -212,7 +214,9 @@ private Q_SLOTS:
         F = std::make_unique<test::TMainWindowFixture>();
         W = F->W.get();
         F->InstallHooks(W, &Prompt);
-        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) { Dragged.reset(data); };
+        test::Parts(W).DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) {
+            Dragged.reset(data);
+        };
         QVERIFY(W->Connected());
     }
 

@@ -140,16 +140,16 @@ private Q_SLOTS:
     void EditErrorBoxPaintsAndTheWindowRepaintsMeanwhile() {
         Reconnect();
         QVERIFY(W->Connected() && F->Select("HOME"));
-        W->Editor = "/nonexistent/editor";
+        test::Parts(W).Editor = "/nonexistent/editor";
         QString text;
         bool insideCoreWait = true;
         int boxPaints = 0, listPaints = 0;
         F->Script.Then([&](QWidget* box) {
             text = static_cast<QMessageBox*>(box)->text();
             insideCoreWait = TQtUiThread::LettingMessagesRun();
-            TPaintCount boxCount(box), listCount(W->ListView1->viewport());
+            TPaintCount boxCount(box), listCount(test::Parts(W).ListView1->viewport());
             box->update();
-            W->ListView1->viewport()->update();
+            test::Parts(W).ListView1->viewport()->update();
             QTest::qWait(100);
             boxPaints = boxCount.Paints;
             listPaints = listCount.Paints;

@@ -84,11 +84,12 @@ class TWaitsTest : public QObject {
         };
         for (QAction* top : W->menuBar()->actions())
             if (top->menu()) walk(top->menu());
-        walk(W->PopupMenu1);
+        walk(test::Parts(W).PopupMenu1);
         // A menu of nothing but commands is off as a whole.
-        if (W->mnuROM->isEnabled()) on << W->mnuROM->objectName();
+        if (test::Parts(W).mnuROM->isEnabled()) on << test::Parts(W).mnuROM->objectName();
         for (QWidget* w : std::initializer_list<QWidget*>{
-                 W->tbtnConnect, W->tbtnScrnCapture, W->tbtnXferMode, W->cmboPort, W->cmboSpeed})
+                 test::Parts(W).tbtnConnect, test::Parts(W).tbtnScrnCapture,
+                 test::Parts(W).tbtnXferMode, test::Parts(W).cmboPort, test::Parts(W).cmboSpeed})
             if (w->isEnabled()) on << w->objectName();
         return on;
     }
@@ -168,7 +169,7 @@ private Q_SLOTS:
         // Disconnected, the capture, the manual transfers and the ROM download are offered;
         // while a connect runs they are off too.
         QVERIFY(!W->Connected());
-        QVERIFY(W->mnuCaptureScreen->isEnabled());
+        QVERIFY(test::Parts(W).mnuCaptureScreen->isEnabled());
         std::optional<QStringList> connecting;
         clock.restart();
         TWatch watchConnect([&] {
@@ -177,7 +178,7 @@ private Q_SLOTS:
             return true;
         });
         F->Script.Then([](QWidget* d) { test::TModalScript::Click(d, "OK"); });
-        W->tbtnConnect->click();
+        test::Parts(W).tbtnConnect->click();
         QVERIFY(connecting);
         QVERIFY2(connecting->isEmpty(), qPrintable(connecting->join(' ')));
     }

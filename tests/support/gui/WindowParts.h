@@ -19,14 +19,14 @@ public:
           Splitter1(w.Splitter1), ToolBar(w.ToolBar), cmboPort(w.cmboPort), cmboSpeed(w.cmboSpeed),
           tbtnConnect(w.tbtnConnect), tbtnScrnCapture(w.tbtnScrnCapture),
           tbtnXferMode(w.tbtnXferMode), StatusPanel0(w.StatusPanel0), StatusPanel1(w.StatusPanel1),
-          mnuEdit(w.mnuEdit), mnuBackup(w.mnuBackup), mnuCaptureScreen(w.mnuCaptureScreen),
-          mnuConnect(w.mnuConnect), mnuCopy(w.mnuCopy), mnuCopyAsText(w.mnuCopyAsText),
-          mnuCut(w.mnuCut), mnuDelete(w.mnuDelete), mnuDownLoadFile(w.mnuDownLoadFile),
-          mnuDownLoadServer(w.mnuDownLoadServer), mnuDownloadRom(w.mnuDownloadRom),
-          mnuEditText(w.mnuEditText), mnuEval(w.mnuEval), mnuNewFolder(w.mnuNewFolder),
-          mnuOptions(w.mnuOptions), mnuPaste(w.mnuPaste), mnuProperty(w.mnuProperty),
-          mnuRefresh(w.mnuRefresh), mnuRename(w.mnuRename), mnuRestore(w.mnuRestore),
-          mnuSelectAll(w.mnuSelectAll), mnuSyncFolder(w.mnuSyncFolder),
+          PopupMenu1(w.PopupMenu1), mnuEdit(w.mnuEdit), mnuROM(w.mnuROM), mnuBackup(w.mnuBackup),
+          mnuCaptureScreen(w.mnuCaptureScreen), mnuConnect(w.mnuConnect), mnuCopy(w.mnuCopy),
+          mnuCopyAsText(w.mnuCopyAsText), mnuCut(w.mnuCut), mnuDelete(w.mnuDelete),
+          mnuDownLoadFile(w.mnuDownLoadFile), mnuDownLoadServer(w.mnuDownLoadServer),
+          mnuDownloadRom(w.mnuDownloadRom), mnuEditText(w.mnuEditText), mnuEval(w.mnuEval),
+          mnuNewFolder(w.mnuNewFolder), mnuOptions(w.mnuOptions), mnuPaste(w.mnuPaste),
+          mnuProperty(w.mnuProperty), mnuRefresh(w.mnuRefresh), mnuRename(w.mnuRename),
+          mnuRestore(w.mnuRestore), mnuSelectAll(w.mnuSelectAll), mnuSyncFolder(w.mnuSyncFolder),
           mnuUploadFile(w.mnuUploadFile), mnuVorl(w.mnuVorl) {}
 
     TCalcState& State;
@@ -54,7 +54,9 @@ public:
     QToolButton* const tbtnXferMode;
     QLabel* const StatusPanel0;
     QLabel* const StatusPanel1;
+    QMenu* const PopupMenu1;
     QMenu* const mnuEdit;
+    QMenu* const mnuROM;
     QAction *const mnuBackup,
         *const mnuCaptureScreen,
             *const mnuConnect,
