@@ -6,6 +6,7 @@
 #include "mainwin/DeleteQuestion.h"
 #include "server/XPObject.h"
 #include "support/gui/MainWindowFixture.h"
+#include "support/gui/WindowParts.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -20,17 +21,19 @@ void MainWindowScene(TShot& shot) {
     gui::TFZQDir& window = *f.W;
     window.resize(640, 400);
     f.Select("HOME WORK");
-    window.TreeView1->expandAll();
-    f.SelectEntries({window.ListModel.index(0, 0).data().toString()});
+    test::Parts(window).TreeView1->expandAll();
+    f.SelectEntries({test::Parts(window).ListModel.index(0, 0).data().toString()});
     window.UpdateControls();
     QApplication::processEvents();
     shot.Save(window, "main-window");
 
-    const QRect item = window.ListView1->visualRect(window.ListModel.index(0, 0));
-    window.PopupMenu1->popup(window.ListView1->viewport()->mapToGlobal(item.center()));
+    const QRect item =
+        test::Parts(window).ListView1->visualRect(test::Parts(window).ListModel.index(0, 0));
+    test::Parts(window).PopupMenu1->popup(
+        test::Parts(window).ListView1->viewport()->mapToGlobal(item.center()));
     QApplication::processEvents();
-    shot.Save(*window.PopupMenu1, "popup-menu");
-    window.PopupMenu1->hide();
+    shot.Save(*test::Parts(window).PopupMenu1, "popup-menu");
+    test::Parts(window).PopupMenu1->hide();
 
     // The question Delete asks about the selection, shown without waiting for an answer.
     std::vector<const TXPObject*> entries;
