@@ -308,12 +308,13 @@ private Q_SLOTS:
         // Both panes too short for what they show; no refresh moves them meanwhile.
         WaitShown([] { return true; });
         QVERIFY(F->Select("HOME"));
-        W->TreeView1->expandAll();
-        W->TreeView1->setMaximumHeight(60);
-        W->ListView1->setMaximumHeight(120);
+        test::Parts(W).TreeView1->expandAll();
+        test::Parts(W).TreeView1->setMaximumHeight(60);
+        test::Parts(W).ListView1->setMaximumHeight(120);
         const auto pcFile = test::UriListOf({PcFile("SCROLL.zq", "not read")});
-        for (QAbstractItemView* pane : {static_cast<QAbstractItemView*>(W->ListView1),
-                                        static_cast<QAbstractItemView*>(W->TreeView1)}) {
+        for (QAbstractItemView* pane :
+             {static_cast<QAbstractItemView*>(test::Parts(W).ListView1),
+              static_cast<QAbstractItemView*>(test::Parts(W).TreeView1)}) {
             QScrollBar* bar = pane->verticalScrollBar();
             QWidget* port = pane->viewport();
             QTRY_VERIFY2(bar->maximum() >= 2, qPrintable(pane->objectName()));
@@ -365,8 +366,8 @@ private Q_SLOTS:
             QCOMPARE(bar->value(), left);
             disconnect(conn);
         }
-        W->TreeView1->setMaximumHeight(QWIDGETSIZE_MAX);
-        W->ListView1->setMaximumHeight(QWIDGETSIZE_MAX);
+        test::Parts(W).TreeView1->setMaximumHeight(QWIDGETSIZE_MAX);
+        test::Parts(W).ListView1->setMaximumHeight(QWIDGETSIZE_MAX);
     }
 
     // Variables dragged from the list onto a folder of the tree are copied into that folder,
@@ -376,19 +377,19 @@ private Q_SLOTS:
         QVERIFY(F->SelectEntries({"X", "MSG"}));
         const std::string x = test::SimObjectFile(*F->Sim, "HOME", "X");
         const std::string msg = test::SimObjectFile(*F->Sim, "HOME", "MSG");
-        QWidget* tree = W->TreeView1->viewport();
+        QWidget* tree = test::Parts(W).TreeView1->viewport();
         bool overList = true, overHome = true, overEmpty = false, dropped = false;
         QModelIndex highlight;
-        W->DragDrop->ExecDrag = [&](QWidget*, QMimeData* data) {
-            overList = SendDragOver(W->ListView1->viewport(), data, ListPoint("N"));
+        test::Parts(W).DragDrop->ExecDrag = [&](QWidget*, QMimeData* data) {
+            overList = SendDragOver(test::Parts(W).ListView1->viewport(), data, ListPoint("N"));
             overHome = SendDragOver(tree, data, TreePoint("HOME"));
             overEmpty = SendDragOver(tree, data, TreePoint("HOME EMPTY"));
-            highlight = W->DragDrop->DropHighlight();
+            highlight = test::Parts(W).DragDrop->DropHighlight();
             dropped = SendDrop(tree, data, TreePoint("HOME EMPTY"));
             delete data;
         };
-        const int before = W->RefreshCount;
-        QCOMPARE(Drag(W->ListView1->viewport(), ListPoint("X"), {{0, 3}}), 0);
+        const int before = test::Parts(W).RefreshCount;
+        QCOMPARE(Drag(test::Parts(W).ListView1->viewport(), ListPoint("X"), {{0, 3}}), 0);
         QVERIFY(!overList);
         QVERIFY(!overHome);
         QVERIFY(overEmpty);
@@ -398,8 +399,10 @@ private Q_SLOTS:
         QVERIFY(test::SimObjectFile(*F->Sim, "HOME EMPTY", "X") == x);
         QVERIFY(test::SimObjectFile(*F->Sim, "HOME EMPTY", "MSG") == msg);
         QVERIFY(F->Has("HOME", "X") && F->Has("HOME", "MSG"));
-        QCOMPARE(W->CurrentPath, QString("HOME EMPTY"));
-        W->DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) { Dragged.reset(data); };
+        QCOMPARE(test::Parts(W).CurrentPath, QString("HOME EMPTY"));
+        test::Parts(W).DragDrop->ExecDrag = [this](QWidget*, QMimeData* data) {
+            Dragged.reset(data);
+        };
     }
 
     void ClipboardCarriesTheFileManagersMarkers() {
