@@ -11,6 +11,7 @@
 #include "prompts/DownLd.h"
 #include "support/gui/MainWindowFixture.h"
 #include "support/gui/SimCalc.h"
+#include "support/gui/WindowParts.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -113,14 +114,15 @@ class TSoakGui : public QObject {
     int Renames = 0;
 
     TFZQDir* W() const { return F->W.get(); }
+    test::TWindowParts P() const { return test::Parts(*F->W); }
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(Random); }
     bool Chance(int percent) { return Pick(100) < percent; }
 
     // The entries the window's list shows (what a person can select).
     std::vector<std::pair<QString, bool>> Shown() const {
         std::vector<std::pair<QString, bool>> shown;
-        for (int row = 0; row < W()->ListModel.rowCount(); ++row) {
-            const TXPObject* r = W()->ListModel.Record(row);
+        for (int row = 0; row < P().ListModel.rowCount(); ++row) {
+            const TXPObject* r = P().ListModel.Record(row);
             shown.emplace_back(QString::fromStdString(r->Name), r->IsDirectory());
         }
         return shown;
@@ -142,7 +144,7 @@ class TSoakGui : public QObject {
     }
     bool WaitIdle() {
         return QTest::qWaitFor(
-            [this] { return W()->Idle() && !W()->Timer1.isActive() && !W()->PromptShowing(); },
+            [this] { return W()->Idle() && !P().Timer1.isActive() && !W()->PromptShowing(); },
             IdleBoundMs);
     }
     // The calculator's end closed on a hang-up: it is opened again (a new line), as when the
@@ -152,8 +154,8 @@ class TSoakGui : public QObject {
         F->Sim->Stop();
         F->Port = F->Sim->AttachSerial();
         F->Sim->Start();
-        W()->cmboPort->addItem(QString::fromStdString(F->Port));
-        W()->cmboPort->setCurrentText(QString::fromStdString(F->Port));
+        P().cmboPort->addItem(QString::fromStdString(F->Port));
+        P().cmboPort->setCurrentText(QString::fromStdString(F->Port));
     }
     void ArmFault() {
         static const char* const kinds[] = {"drop-byte",     "corrupt-byte", "drop-block",
@@ -178,7 +180,7 @@ class TSoakGui : public QObject {
         bool Any = false;           // whether it may change anything
         bool IsCut = false, IsPaste = false;
     };
-    std::string Here() const { return W()->CurrentPath.toStdString(); }
+    std::string Here() const { return P().CurrentPath.toStdString(); }
 
     TChange OpenFolder() {
         std::vector<std::string> dirs;
@@ -187,14 +189,14 @@ class TSoakGui : public QObject {
         return {};
     }
     TChange Up() {
-        const QString here = W()->CurrentPath;
+        const QString here = P().CurrentPath;
         if (here.contains(' ')) F->Select(here.left(here.lastIndexOf(' ')));
         return {};
     }
     TChange Copy() {
         const QString name = SelectOne(false);
         if (name.isEmpty()) return {};
-        W()->mnuCopy->trigger();
+        P().mnuCopy->trigger();
         const QStringList files = ClipboardFiles();
         if (files.size() == 1) Copied[files.first()] = name.toStdString();
         return {};
@@ -202,7 +204,7 @@ class TSoakGui : public QObject {
     TChange Cut() {
         const QString name = SelectOne(false);
         if (name.isEmpty()) return {};
-        W()->mnuCut->trigger();
+        P().mnuCut->trigger();
         TChange c{Here(), name.toStdString(), "", false, true};
         c.IsCut = true;
         return c;
@@ -214,7 +216,7 @@ class TSoakGui : public QObject {
         for (const auto& [n, file] : CutAway)
             if (file == files.first()) name = n;
         if (const auto it = Copied.find(files.first()); it != Copied.end()) name = it->second;
-        W()->mnuPaste->trigger();
+        P().mnuPaste->trigger();
         TChange c{Here(), "", name, false, true};
         c.IsPaste = true;
         return c;
@@ -224,8 +226,8 @@ class TSoakGui : public QObject {
         if (name.isEmpty()) return {};
         const QString to = QString("R%1").arg(++Renames);
         const std::string dir = Here();
-        W()->ListModel.setData(W()->ListModel.index(W()->ListModel.RowNamed(name), 0), to,
-                               Qt::EditRole);
+        P().ListModel.setData(P().ListModel.index(P().ListModel.RowNamed(name), 0), to,
+                              Qt::EditRole);
         // The edit hands the rename to the window's queue: it runs from there, now.
         QCoreApplication::processEvents();
         return {dir, name.toStdString(), to.toStdString(), false, true};
@@ -243,7 +245,7 @@ class TSoakGui : public QObject {
         return {dir, name.toStdString(), "", false, true};
     }
     TChange Refresh() {
-        W()->mnuRefresh->trigger();
+        P().mnuRefresh->trigger();
         return {};
     }
     TChange CaptureAndCancel() {
@@ -261,7 +263,7 @@ class TSoakGui : public QObject {
             if (ticks >= cancelAt) Prompt->btnCancel->click();
         });
         poll.start(20);
-        W()->tbtnScrnCapture->click();
+        P().tbtnScrnCapture->click();
         if (TFCapture* c = TFCapture::Current()) c->close();
         return {};
     }
@@ -273,7 +275,7 @@ class TSoakGui : public QObject {
         if (SelectOne(false).isEmpty()) return {};
         F->Control("throttle 9600");
         QTimer::singleShot(50 + Pick(400), W(), [this] { W()->close(); });
-        W()->mnuCopy->trigger();
+        P().mnuCopy->trigger();
         if (!QTest::qWaitFor([this] { return !W()->isVisible(); }, IdleBoundMs))
             QTest::qFail("the window did not close after its command", __FILE__, __LINE__);
         F->Control("throttle 0");
@@ -429,8 +431,8 @@ private Q_SLOTS:
         QVERIFY(WaitIdle() && W()->Connected());
         // The window shows what the calculator holds, folder by folder.
         Memory = test::SimMemory(*F->Sim);
-        const int before = W()->RefreshCount;
-        W()->mnuRefresh->trigger();
+        const int before = P().RefreshCount;
+        P().mnuRefresh->trigger();
         QVERIFY(F->WaitRefresh(before));
         for (const auto& [dir, entries] : Memory) {
             QVERIFY2(F->Select(QString::fromStdString(dir)), dir.c_str());
