@@ -1,6 +1,8 @@
 // What the transfer engines share: the thread with its termination flag, the synchronised
 // status report, the progress text, and the slots of the PC files they have open.
 #include "link/Engines.h"
+
+#include "link/Clock.h"
 #include "link/Port.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
@@ -62,7 +64,11 @@ TTransferThread::~TTransferThread() {
 }
 
 void TTransferThread::Start() {
-    FThread = std::thread([this] {
+    // On a simulated clock the engine holds the time while it works.
+    IClock* clock = &Clock();
+    clock->AddParty();
+    FThread = std::thread([this, clock] {
+        TClockParty party(*clock, true);
         // Terminate ends the port's waits on this thread, not only the engine's loops.
         SetWaitAbandonFlag(&FTerminated);
         try {
@@ -72,11 +78,7 @@ void TTransferThread::Start() {
         } catch (...) {
             TraceLine("Transfer thread ended by an unknown exception");
         }
-        {
-            std::lock_guard lock(FFinishMutex);
-            FFinished = true;
-        }
-        FFinishCond.notify_all();
+        clock->Change([this] { FFinished = true; });
     });
 }
 
@@ -84,11 +86,11 @@ void TTransferThread::WaitFor() {
     if (!FThread.joinable()) return;
     IUiThread* ui = UiHooks().Thread;
     const bool onUi = ui->IsUiThread();
+    IClock& clock = Clock();
     for (;;) {
         // The engine may be waiting for the UI thread to run one of its reports.
         if (onUi) ui->ProcessMessages();
-        std::unique_lock lock(FFinishMutex);
-        if (FFinishCond.wait_for(lock, std::chrono::milliseconds(5), [&] { return FFinished; }))
+        if (clock.WaitUntil(clock.Now() + std::chrono::milliseconds(5), [&] { return FFinished; }))
             break;
     }
     FThread.join();

@@ -55,9 +55,7 @@ protected:
 private:
     std::thread FThread;
     std::atomic<bool> FTerminated{false};
-    std::mutex FFinishMutex;
-    std::condition_variable FFinishCond;
-    bool FFinished = false;
+    bool FFinished = false; // guarded by the clock's lock
 };
 
 class TYModemRX : public TTransferThread {

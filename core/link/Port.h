@@ -1,21 +1,20 @@
 // The port layer: the one connection to the calculator, over a serial device or the two
 // pipes of the calculator's USB device, and the byte-level operations everything above uses.
 #pragma once
+#include "link/PortBackend.h"
+
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace lw {
 
-enum TPortKind : uint8_t { pkSerial = 0, pkUsb = 1 };
-
-// The one port record. Descriptors are -1 when closed.
+// The one port record. Backend is null while the port is closed.
 struct TPortRec {
-    int ReadHandle = -1;
-    int WriteHandle = -1;
-    TPortKind PortKind = pkSerial;
+    std::unique_ptr<IPortBackend> Backend;
     unsigned char UsbBuffer[64] = {};
     uint32_t BufCount = 0;
     uint32_t BufPos = 1;      // 1-based index of the next unread byte; empty when > BufCount
@@ -24,6 +23,10 @@ struct TPortRec {
     // ReadTotalConstant + ReadTotalMultiplier * n ms passed (both 0: waits for all n).
     uint32_t ReadTotalConstant = 0;
     uint32_t ReadTotalMultiplier = 0;
+
+    bool IsOpen() const { return Backend != nullptr; }
+    // What the open line is like (a closed port counts as a serial line).
+    TLineTraits Traits() const { return Backend ? Backend->Traits() : TLineTraits{}; }
 };
 
 // Fourteen exchange delays in milliseconds.
@@ -69,11 +72,12 @@ public:
 };
 
 // True for a name that opens a serial device: a path ("/dev/ttyUSB0", "/dev/pts/3", a
-// symlink) or "COMn". False for the USB device names and "Auto".
+// symlink) or "COMn", or an in-process port that behaves as a serial line. False for the USB
+// device names and "Auto".
 bool IsSerialPortName(const std::string& name);
 // The folder that holds the USB device folders: $LINKWELL_USB_ROOT, default "/dev".
 std::string UsbRoot();
-// Monotonic milliseconds.
+// Monotonic milliseconds of the clock in use (link/Clock.h).
 uint64_t TickCount();
 // Sleeps `ms` milliseconds (the protocol's fixed delays); on the UI thread in slices that let
 // the window's messages run.

@@ -1,19 +1,14 @@
-// The port record, the timing profiles and the operations common to both kinds of port:
-// opening and closing, reading and writing, draining, and the serious-error path.
+// The port record, the timing profiles and the operations every backend shares: opening and
+// closing, reading within the read time-outs, writing within the write time-out, draining,
+// and the serious-error path. The bytes themselves move through the open port's backend.
+#include "link/Clock.h"
 #include "link/Engines.h"
-#include "link/PortPosix.h"
+#include "link/PortInternal.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <csignal>
-#include <cstring>
-#include <mutex>
-#include <termios.h>
-#include <thread>
-#include <unistd.h>
 
 namespace lw {
 
@@ -38,13 +33,63 @@ constexpr uint32_t WriteTotalConstant = 100;
 constexpr size_t SerialReadPiece = 2038;
 constexpr size_t SerialSingleReadLimit = 2048;
 
-// A write to a vanished peer must come back as an error, never end the process.
-void IgnoreBrokenPipes() {
-    static std::once_flag once;
-    std::call_once(once, [] { std::signal(SIGPIPE, SIG_IGN); });
+std::string LastOpenFailure;
+std::atomic<IPortProvider*> Provider{nullptr};
+
+// Reads up to n bytes within the port's read time-outs (constant + multiplier * n ms; both
+// 0: until all n came), in slices. Returns the count, -1 when the line failed.
+long ReadWithinTimeouts(TPortRec& port, char* buf, size_t n) {
+    if (n == 0) return 0;
+    const bool forever = port.ReadTotalConstant == 0 && port.ReadTotalMultiplier == 0;
+    const uint64_t start = TickCount();
+    const uint64_t deadline =
+        start + port.ReadTotalConstant + static_cast<uint64_t>(port.ReadTotalMultiplier) * n;
+    size_t got = 0;
+    for (;;) {
+        const int wait = forever ? -1 : port::RemainingMs(deadline);
+        // What has arrived is taken even when the time is up.
+        const bool last = (!forever && wait == 0) || port::WaitAbandoned();
+        const int slice = last ? 0 : port::WaitSlice(wait);
+        const long r = port.Backend->Read(buf + got, n - got,
+                                          slice < 0 ? UINT32_MAX : static_cast<uint32_t>(slice));
+        if (r < 0) return -1;
+        got += static_cast<size_t>(r);
+        if (got >= n) break;
+        if (r == 0) {
+            if (last) break;
+            port::BetweenSlices(start);
+        }
+    }
+    return static_cast<long>(got);
 }
 
-std::string LastOpenFailure;
+// Writes all bytes within timeoutMs, in slices. False when the line failed or the time ran
+// out (`error` says which).
+bool WriteWithin(IPortBackend& line, const char* data, size_t size, uint32_t timeoutMs,
+                 std::string& error) {
+    const uint64_t start = TickCount();
+    const uint64_t deadline = start + timeoutMs;
+    while (size > 0) {
+        const int wait = port::RemainingMs(deadline);
+        const bool last = wait == 0 || port::WaitAbandoned();
+        const long w =
+            line.Write(data, size, last ? 0 : static_cast<uint32_t>(port::WaitSlice(wait)));
+        if (w < 0) {
+            error = line.LastError();
+            return false;
+        }
+        data += w;
+        size -= static_cast<size_t>(w);
+        if (size > 0 && w == 0) {
+            if (last) {
+                error = "timed out";
+                return false;
+            }
+            port::BetweenSlices(start);
+        }
+    }
+    return true;
+}
 
 } // namespace
 
@@ -68,9 +113,30 @@ bool StatusOrPromptVisible() {
     return visible;
 }
 
+int RemainingMs(uint64_t deadline) {
+    const uint64_t now = TickCount();
+    return now >= deadline ? 0 : static_cast<int>(deadline - now);
+}
+
+void CheckPresent(TPortRec& port) {
+    if (port.Backend && port.Backend->Present()) return;
+    RunOnUi([] { UiHooks().Prompt->Hide(); });
+    SeriousError();
+}
+
 } // namespace port
 
+void SetPortProvider(IPortProvider* provider) {
+    Provider.store(provider);
+}
+
+bool InProcessPort(const std::string& name, TLineTraits& traits) {
+    IPortProvider* inProcess = Provider.load();
+    return inProcess && inProcess->Knows(name, traits);
+}
+
 bool IsSerialPortName(const std::string& name) {
+    if (TLineTraits traits; InProcessPort(name, traits)) return traits.HasSpeed;
     if (name.find('/') != std::string::npos) return true;
     if (name.size() < 4 || name.compare(0, 3, "COM") != 0) return false;
     return std::all_of(name.begin() + 3, name.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -84,7 +150,7 @@ std::string UsbRoot() {
 uint64_t TickCount() {
     using namespace std::chrono;
     return static_cast<uint64_t>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        duration_cast<milliseconds>(Clock().Now().time_since_epoch()).count());
 }
 
 void ResetPortRec(TPortRec& port) {
@@ -96,67 +162,42 @@ std::string PortOpenFailure() {
 }
 
 void OpenPort(const std::string& name, int speed) {
-    IgnoreBrokenPipes();
     TPortRec& port = CalcPort;
-    port.WriteHandle = -1;
     LastOpenFailure.clear();
-    if (IsSerialPortName(name)) {
+    std::unique_ptr<IPortBackend> line;
+    if (IPortProvider* inProcess = Provider.load()) line = inProcess->OpenByName(name);
+    if (!line && IsSerialPortName(name)) {
         TraceLine("CreateFile for " + name);
-        const std::string path = port::SerialDevicePath(name);
-        int err = 0;
-        const int fd = port::OpenSerialDevice(path, err);
-        if (fd < 0) {
-            LastOpenFailure = port::SerialOpenFailureText(path, err);
-            TraceLine(LastOpenFailure);
-            SeriousError();
-        }
-        LinkTiming = speed > 9600 ? FastSerialTiming : SlowSerialTiming;
-        TraceLine("SetCommState for " + name);
-        if (!port::ConfigureSerial(fd, speed)) {
-            LastOpenFailure = path + " cannot be set up: " + std::strerror(errno);
-            TraceLine(LastOpenFailure);
-            port::CloseSerialDevice(fd);
-            SeriousError();
-        }
-        port.ReadHandle = port.WriteHandle = fd;
-        port.PortKind = pkSerial;
-        LongTimeouts(port);
-    } else {
-        LinkTiming = UsbTiming;
-        port.BufCount = 0;
-        port.BufPos = 1;
-        port.NoDataSince = 0;
-        port.PortKind = pkUsb;
-        if (!port::OpenUsbPipes(port, name, LastOpenFailure)) {
-            if (!LastOpenFailure.empty()) TraceLine(LastOpenFailure);
-            SeriousError();
-        }
+        line = OpenSerialBackend(name, speed, LastOpenFailure);
+        if (line) TraceLine("SetCommState for " + name);
+    } else if (!line) {
+        line = OpenUsbBackend(name, LastOpenFailure);
     }
+    if (!line) {
+        if (!LastOpenFailure.empty()) TraceLine(LastOpenFailure);
+        SeriousError();
+    }
+    const TLineTraits traits = line->Traits();
+    LinkTiming = !traits.HasSpeed ? UsbTiming : speed > 9600 ? FastSerialTiming : SlowSerialTiming;
+    ResetPortRec(port);
+    port.Backend = std::move(line);
+    if (traits.HasSpeed) LongTimeouts(port);
     UiHooks().Main->SetConnected(true);
 }
 
 void ClosePorts(TPortRec& port) {
-    port::StopReader();
-    if (port.WriteHandle == port.ReadHandle) port.WriteHandle = -1;
-    if (port.ReadHandle >= 0) {
-        if (port.PortKind == pkSerial)
-            port::CloseSerialDevice(port.ReadHandle);
-        else
-            ::close(port.ReadHandle);
-        if (port.WriteHandle >= 0) ::close(port.WriteHandle);
-        ResetPortRec(port);
-    }
+    if (port.Backend) ResetPortRec(port);
     TraceLine("Close ports");
 }
 
 void ChangeSpeed(TPortRec& port, int speed) {
-    if (port.ReadHandle < 0 || !port::SetSerialSpeed(port.ReadHandle, speed)) SeriousError();
+    if (!port.Backend || !port.Backend->SetSpeed(speed)) SeriousError();
     TraceLine("Changing speed to " + std::to_string(speed));
 }
 
 void SetReadTimeouts(TPortRec& port, uint32_t constantMs, uint32_t multiplierMs) {
-    if (port.PortKind != pkSerial) return;
-    if (port.ReadHandle < 0) SeriousError();
+    if (!port.Backend) SeriousError();
+    if (!port.Traits().HasSpeed) return;
     port.ReadTotalConstant = constantMs;
     port.ReadTotalMultiplier = multiplierMs;
 }
@@ -172,14 +213,17 @@ void LongTimeouts(TPortRec& port) {
 int ReadComm(TPortRec& port, std::string& buf, uint32_t timeoutMs) {
     const size_t len = buf.size();
     size_t got = 0;
-    if (port.PortKind == pkUsb) {
-        got = port::ReadUsb(port, buf, timeoutMs);
+    if (port.Traits().PacketReads) {
+        got = port::ReadPackets(port, buf, timeoutMs);
     } else if (len > 0) {
-        if (port.ReadHandle < 0) SeriousError();
+        if (!port.Backend) SeriousError();
         for (;;) {
             const size_t want = std::min(len - got, SerialReadPiece);
-            const long n = port::TimedSerialRead(port, buf.data() + got, want);
-            if (n < 0) SeriousError();
+            const long n = ReadWithinTimeouts(port, buf.data() + got, want);
+            if (n < 0) {
+                TraceLine("ReadComm failed: " + port.Backend->LastError());
+                SeriousError();
+            }
             got += static_cast<size_t>(n);
             // A long request goes on while the line delivers; a whole time-out of silence
             // ends it with what arrived.
@@ -194,24 +238,26 @@ int ReadComm(TPortRec& port, std::string& buf, uint32_t timeoutMs) {
 }
 
 void WriteComm(TPortRec& port, const std::string& data) {
-    if (port.WriteHandle < 0) SeriousError();
+    if (!port.Backend) SeriousError();
     const uint32_t limit =
         WriteTotalConstant + WriteTotalMultiplier * static_cast<uint32_t>(data.size());
-    if (!port::WriteAllBytes(port.WriteHandle, data.data(), data.size(), limit)) {
-        TraceLine(std::string("WriteComm failed: ") + std::strerror(errno));
+    std::string error;
+    if (!WriteWithin(*port.Backend, data.data(), data.size(), limit, error)) {
+        TraceLine("WriteComm failed: " + error);
         SeriousError();
     }
 }
 
 void ClearInput(TPortRec& port) {
     TraceLine("Clearing input stream  {");
-    if (port.PortKind == pkSerial) {
+    if (!port.Backend) SeriousError();
+    if (!port.Traits().PacketReads) {
         const uint32_t savedConstant = port.ReadTotalConstant;
         const uint32_t savedMultiplier = port.ReadTotalMultiplier;
         ShortTimeouts(port);
         int quiet = 0;
         do {
-            ::tcflush(port.ReadHandle, TCIFLUSH);
+            port.Backend->Purge();
             std::string bytes(6, '\0');
             ReadComm(port, bytes, 2500);
             if (bytes.find_first_not_of('\0') != std::string::npos) {
@@ -238,6 +284,10 @@ void ClearInput(TPortRec& port) {
         port.BufCount = 0;
     }
     TraceLine("}  Clear completed");
+}
+
+void CheckUsbPresent() {
+    port::CheckPresent(CalcPort);
 }
 
 void SeriousError() {

@@ -1,10 +1,10 @@
-// The POSIX side of the port layer: what its units share among themselves (and what the
-// tests reach directly). Nothing outside link/ and the tests includes this.
+// The POSIX backends' helpers: serial devices, the USB pipes' folder and the port list over
+// the device folders. Nothing outside link/ and the tests includes this.
 #pragma once
 #include "link/Port.h"
 
 #include <cstddef>
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,26 +39,30 @@ bool HasUart(int fd);
 // The device path for a serial port name ("COM3" -> "/dev/ttyS2", paths as they are).
 std::string SerialDevicePath(const std::string& name);
 
-// Reads up to n bytes with the port's total time-out. Returns the count, -1 on failure
-// (errno set; a hang-up is EIO).
-long TimedSerialRead(const TPortRec& port, char* buf, size_t n);
+// A write to a vanished peer must come back as an error, never end the process.
+void IgnoreBrokenPipes();
+// One non-blocking read of up to n bytes from fd, waiting at most waitMs (UINT32_MAX: no
+// limit) for the first byte. Returns the count (0: none in time), -1 with `error` set on a
+// failure; an end of stream counts as a hang-up when hangUpAtEnd (a serial line).
+long ReadFd(int fd, char* buf, size_t n, uint32_t waitMs, bool hangUpAtEnd, std::string& error);
+// One non-blocking write of up to n bytes to fd, waiting at most waitMs for room. Returns the
+// count taken (0: no room in time), -1 with `error` set on a failure.
+long WriteFd(int fd, const char* data, size_t n, uint32_t waitMs, std::string& error);
 
-// Writes all bytes, waiting at most timeoutMs for the device to take them. False on failure
-// or time-out (errno set; ETIMEDOUT for the time-out).
-bool WriteAllBytes(int fd, const char* data, size_t size, uint32_t timeoutMs);
+// A backend over descriptors: the one it reads from.
+class IFdBackend {
+public:
+    virtual ~IFdBackend() = default;
+    virtual int InputFd() const = 0;
+};
+// The descriptor the open port reads from (-1 when it is closed or has none).
+int InputFd(const TPortRec& port);
 
 // USB ------------------------------------------------------------------------------------
 
 // The folder of a USB device name ("ZQlink" -> $LINKWELL_USB_ROOT/ZQlink).
 std::string UsbDevicePath(const std::string& name);
-// Opens the device's two pipes into the record; false if either cannot be opened, with
-// `failure` set when a pipe may not be opened by this user.
-bool OpenUsbPipes(TPortRec& port, const std::string& name, std::string& failure);
-// The USB part of ReadComm: returns the number of bytes placed at the start of buf.
-size_t ReadUsb(TPortRec& port, std::string& buf, uint32_t timeoutMs);
-// Stops and joins the reader thread if it runs, and drops its hand-over state.
-void StopReader();
-// True while a reader thread exists.
+// True while a USB reader thread exists.
 bool ReaderRunning();
 
 // Listing ---------------------------------------------------------------------------------
@@ -67,23 +71,5 @@ bool ReaderRunning();
 // and USB root.
 std::string ListPortsIn(const std::string& devDir, const std::string& usbRoot);
 std::vector<TDeniedPort> DeniedPortsIn(const std::string& devDir, const std::string& usbRoot);
-
-// Waits ----------------------------------------------------------------------------------
-
-// How long one poll of a wait of waitMs (-1: no limit) may last: on the UI thread and on a
-// transfer thread at most 50 ms, elsewhere all of it.
-int WaitSlice(int waitMs);
-// The transfer on this thread was terminated: its waits stop.
-bool WaitAbandoned();
-// After a slice of a wait that began at `startedAt` ended empty: on the UI thread, lets the
-// window's messages run and notes the slow wait (NoteSlowWait, which may raise).
-void BetweenSlices(uint64_t startedAt);
-
-// User interface --------------------------------------------------------------------------
-
-// Runs fn on the UI thread: at once there, handed over and waited for elsewhere.
-void RunOnUi(const std::function<void()>& fn);
-// The command-status or the prompt dialog is visible (asked on the UI thread).
-bool StatusOrPromptVisible();
 
 } // namespace lw::port

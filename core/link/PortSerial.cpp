@@ -1,14 +1,17 @@
-// Serial devices on POSIX: exclusive opening, raw 8N1 line settings, speeds, and reads and
-// writes bounded by total time-outs (the port's read time-outs, emulated with poll).
+// The POSIX serial backend: exclusive opening, raw 8N1 line settings, speeds, and reads and
+// writes that wait with poll at most as long as they are told.
 #include "link/PortPosix.h"
 #include "util/Files.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
 #include <linux/serial.h>
+#include <memory>
+#include <mutex>
 #include <poll.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -46,12 +49,102 @@ bool StandardSpeed(int baud, speed_t& code) {
     return false;
 }
 
-int RemainingMs(uint64_t deadline) {
-    const uint64_t now = TickCount();
-    return now >= deadline ? 0 : static_cast<int>(deadline - now);
+int PollMs(uint32_t waitMs) {
+    return waitMs > static_cast<uint32_t>(INT32_MAX) ? -1 : static_cast<int>(waitMs);
 }
 
+class TSerialBackend : public IPortBackend, public IFdBackend {
+public:
+    TSerialBackend(std::string name, int fd) : FName(std::move(name)), FFd(fd) {}
+    ~TSerialBackend() override { CloseSerialDevice(FFd); }
+    TSerialBackend(const TSerialBackend&) = delete;
+    TSerialBackend& operator=(const TSerialBackend&) = delete;
+
+    std::string Name() const override { return FName; }
+    TLineTraits Traits() const override { return {true, false}; }
+    long Read(char* buf, size_t n, uint32_t waitMs) override {
+        return ReadFd(FFd, buf, n, waitMs, /*hangUpAtEnd=*/true, FError);
+    }
+    long Write(const char* data, size_t n, uint32_t waitMs) override {
+        return WriteFd(FFd, data, n, waitMs, FError);
+    }
+    void Purge() override { ::tcflush(FFd, TCIFLUSH); }
+    bool SetSpeed(int speed) override { return SetSerialSpeed(FFd, speed); }
+    bool Present() override { return true; } // a vanished device shows as a failed read
+    std::string LastError() const override { return FError; }
+    int InputFd() const override { return FFd; }
+
+private:
+    std::string FName;
+    int FFd;
+    std::string FError;
+};
+
 } // namespace
+
+void IgnoreBrokenPipes() {
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGPIPE, SIG_IGN); });
+}
+
+long ReadFd(int fd, char* buf, size_t n, uint32_t waitMs, bool hangUpAtEnd, std::string& error) {
+    if (n == 0) return 0;
+    for (bool waited = false;; waited = true) {
+        const ssize_t r = ::read(fd, buf, n);
+        if (r > 0) return static_cast<long>(r);
+        if (r == 0 && hangUpAtEnd) {
+            error = "the line hung up";
+            return -1;
+        }
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0 && errno != EAGAIN) {
+            error = std::strerror(errno);
+            return -1;
+        }
+        if (waited || waitMs == 0) return 0;
+        pollfd pfd{fd, POLLIN, 0};
+        const int p = ::poll(&pfd, 1, PollMs(waitMs));
+        if (p < 0 && errno != EINTR) {
+            error = std::strerror(errno);
+            return -1;
+        }
+        if (p > 0 && (pfd.revents & POLLNVAL)) {
+            error = std::strerror(EBADF);
+            return -1;
+        }
+        if (p == 0) return 0;
+        // POLLIN or POLLHUP: the next read tells which.
+    }
+}
+
+long WriteFd(int fd, const char* data, size_t n, uint32_t waitMs, std::string& error) {
+    for (bool waited = false;; waited = true) {
+        const ssize_t w = ::write(fd, data, n);
+        if (w >= 0) return static_cast<long>(w);
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN) {
+            error = std::strerror(errno);
+            return -1;
+        }
+        if (waited || waitMs == 0) return 0;
+        pollfd pfd{fd, POLLOUT, 0};
+        const int p = ::poll(&pfd, 1, PollMs(waitMs));
+        if (p < 0 && errno != EINTR) {
+            error = std::strerror(errno);
+            return -1;
+        }
+        if (p > 0 && (pfd.revents & (POLLERR | POLLNVAL))) {
+            error = std::strerror(EIO);
+            return -1;
+        }
+        if (p == 0) return 0;
+    }
+}
+
+int InputFd(const TPortRec& port) {
+    const auto* fds = dynamic_cast<const IFdBackend*>(port.Backend.get());
+    return fds ? fds->InputFd() : -1;
+}
 
 int OpenSerialDevice(const std::string& path, int& err) {
     TFd device(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
@@ -177,68 +270,26 @@ bool ConfigureSerial(int fd, int speed) {
     return true;
 }
 
-long TimedSerialRead(const TPortRec& port, char* buf, size_t n) {
-    if (n == 0) return 0;
-    const int fd = port.ReadHandle;
-    const bool forever = port.ReadTotalConstant == 0 && port.ReadTotalMultiplier == 0;
-    const uint64_t start = TickCount();
-    const uint64_t deadline =
-        start + port.ReadTotalConstant + static_cast<uint64_t>(port.ReadTotalMultiplier) * n;
-    size_t got = 0;
-    while (got < n) {
-        const ssize_t r = ::read(fd, buf + got, n - got);
-        if (r > 0) {
-            got += static_cast<size_t>(r);
-            continue;
-        }
-        if (r == 0) {
-            errno = EIO; // hung up
-            return -1;
-        }
-        if (errno == EINTR) continue;
-        if (errno != EAGAIN) return -1;
-        const int wait = forever ? -1 : RemainingMs(deadline);
-        if ((!forever && wait == 0) || WaitAbandoned()) break;
-        pollfd pfd{fd, POLLIN, 0};
-        const int p = ::poll(&pfd, 1, WaitSlice(wait));
-        if (p < 0 && errno != EINTR) return -1;
-        if (p == 0) BetweenSlices(start);
-        if (p > 0 && (pfd.revents & POLLNVAL)) {
-            errno = EBADF;
-            return -1;
-        }
-        // POLLIN or POLLHUP: the next read tells which.
-    }
-    return static_cast<long>(got);
-}
-
-bool WriteAllBytes(int fd, const char* data, size_t size, uint32_t timeoutMs) {
-    const uint64_t start = TickCount();
-    const uint64_t deadline = start + timeoutMs;
-    while (size > 0) {
-        const ssize_t w = ::write(fd, data, size);
-        if (w > 0) {
-            data += w;
-            size -= static_cast<size_t>(w);
-            continue;
-        }
-        if (w < 0 && errno == EINTR) continue;
-        if (w < 0 && errno != EAGAIN) return false;
-        const int wait = RemainingMs(deadline);
-        if (wait == 0 || WaitAbandoned()) {
-            errno = ETIMEDOUT;
-            return false;
-        }
-        pollfd pfd{fd, POLLOUT, 0};
-        const int p = ::poll(&pfd, 1, WaitSlice(wait));
-        if (p < 0 && errno != EINTR) return false;
-        if (p == 0) BetweenSlices(start);
-        if (p > 0 && (pfd.revents & (POLLERR | POLLNVAL))) {
-            errno = EIO;
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace lw::port
+
+namespace lw {
+
+std::unique_ptr<IPortBackend> OpenSerialBackend(const std::string& name, int speed,
+                                                std::string& failure) {
+    port::IgnoreBrokenPipes();
+    const std::string path = port::SerialDevicePath(name);
+    int err = 0;
+    const int fd = port::OpenSerialDevice(path, err);
+    if (fd < 0) {
+        failure = port::SerialOpenFailureText(path, err);
+        return nullptr;
+    }
+    auto line = std::make_unique<port::TSerialBackend>(name, fd);
+    if (!port::ConfigureSerial(fd, speed)) {
+        failure = path + " cannot be set up: " + std::strerror(errno);
+        return nullptr;
+    }
+    return line;
+}
+
+} // namespace lw

@@ -1,19 +1,16 @@
-// The calculator's USB device: its two pipes, the reader thread that makes one blocking
-// 64-byte read per request, the polls of that reader, and the device presence check.
+// The POSIX backend of the calculator's USB device: its two pipes, the reader thread that
+// makes one blocking 64-byte read per request, and the device presence check.
+#include "link/Clock.h"
 #include "link/PortPosix.h"
-#include "link/TraceLine.h"
-#include "link/UiHooks.h"
 #include "util/Files.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
-#include <mutex>
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
@@ -21,110 +18,135 @@
 namespace lw {
 namespace {
 
-constexpr uint32_t UsbPollMs = 80;
-constexpr uint64_t NoDataLimitMs = 2500;
 constexpr size_t UsbReadSize = 64;
 
-// An auto-reset event: Wait consumes the signal.
+// The reader threads alive (for the tests that check a close ends it).
+std::atomic<int> LiveReaders{0};
+
+// An auto-reset event on the clock: a wait consumes the signal.
 class TAutoEvent {
 public:
     void Set() {
-        {
-            std::lock_guard lock(FMutex);
-            FSignalled = true;
-        }
-        FCond.notify_all();
+        Clock().Change([&] { FSignalled = true; });
     }
-    // Waits for the signal; false on time-out.
-    bool WaitMs(uint32_t ms) {
-        std::unique_lock lock(FMutex);
-        if (!FCond.wait_for(lock, std::chrono::milliseconds(ms), [&] { return FSignalled; }))
-            return false;
-        FSignalled = false;
-        return true;
+    // Waits for the signal at most waitMs (UINT32_MAX: no limit); false on time-out.
+    bool WaitMs(uint32_t waitMs) {
+        IClock& clock = Clock();
+        const TClockPoint deadline = waitMs == UINT32_MAX
+                                         ? TClockPoint::max()
+                                         : clock.Now() + std::chrono::milliseconds(waitMs);
+        bool taken = false;
+        clock.WaitUntil(deadline, [&] {
+            if (FSignalled) FSignalled = false, taken = true;
+            return taken;
+        });
+        return taken;
     }
     // Waits without limit for the signal or for `stop`; false when stopped.
     bool WaitOrStop(const std::atomic<bool>& stop) {
-        std::unique_lock lock(FMutex);
-        FCond.wait(lock, [&] { return FSignalled || stop.load(); });
-        if (stop.load()) return false;
-        FSignalled = false;
-        return true;
+        bool taken = false;
+        Clock().WaitUntil(TClockPoint::max(), [&] {
+            if (!stop && FSignalled) FSignalled = false, taken = true;
+            return taken || stop;
+        });
+        return taken;
     }
     // Wakes waiters so that they look at their stop condition.
     void Wake() {
-        { std::lock_guard lock(FMutex); }
-        FCond.notify_all();
+        Clock().Change([] {});
     }
 
 private:
-    std::mutex FMutex;
-    std::condition_variable FCond;
     bool FSignalled = false;
 };
 
-// Hand-over between the calling side and the reader. The reader fills SharedBuffer and
-// SharedCount before it signals DataReady; SafeRd reads them only after a successful wait,
+// The device's pipes and the reader of the read pipe. The reader fills FShared and
+// FSharedCount before it signals FDataReady; Read takes them only after a successful wait,
 // and asks for a new read only after it collected the last one.
-std::unique_ptr<TAutoEvent> ReadRequest;
-std::unique_ptr<TAutoEvent> DataReady;
-bool ReadPending = false;
-unsigned char SharedBuffer[UsbReadSize];
-uint32_t SharedCount = 0;
-
-// Reads the USB read pipe on request. Stopped cooperatively: the stop flag and a wake-up
-// pipe in its poll, then joined.
-class TSafeRdThread {
+class TUsbBackend : public IPortBackend, public port::IFdBackend {
 public:
-    explicit TSafeRdThread(int handle) : FHandle(handle) {
+    TUsbBackend(std::string name, int rd, int wr) : FName(std::move(name)), FRead(rd), FWrite(wr) {}
+    ~TUsbBackend() override { StopReader(); }
+    TUsbBackend(const TUsbBackend&) = delete;
+    TUsbBackend& operator=(const TUsbBackend&) = delete;
+
+    std::string Name() const override { return FName; }
+    TLineTraits Traits() const override { return {false, true}; }
+
+    long Read(char* buf, size_t n, uint32_t waitMs) override {
+        if (!FThread.joinable()) StartReader();
+        if (!FReadPending) FReadRequest.Set();
+        FReadPending = true;
+        if (!FDataReady.WaitMs(waitMs)) return 0;
+        FReadPending = false;
+        const size_t count = std::min<size_t>(FSharedCount, n);
+        std::memcpy(buf, FShared, count);
+        return static_cast<long>(count);
+    }
+    long Write(const char* data, size_t n, uint32_t waitMs) override {
+        return port::WriteFd(FWrite.Get(), data, n, waitMs, FError);
+    }
+    void Purge() override {}
+    bool SetSpeed(int) override { return true; }
+    bool Present() override {
+        return static_cast<bool>(
+            TFd(::open(port::UsbDevicePath(FName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)));
+    }
+    std::string LastError() const override { return FError; }
+    int InputFd() const override { return FRead.Get(); }
+
+private:
+    void StartReader() {
         int wake[2];
         if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) == 0) {
             FWakeRead.Reset(wake[0]);
             FWakeWrite.Reset(wake[1]);
         }
+        ++LiveReaders;
         FThread = std::thread([this] { Execute(); });
     }
-    ~TSafeRdThread() {
+    // Stopped cooperatively: the stop flag and a wake-up pipe in its poll, then joined.
+    void StopReader() {
+        if (!FThread.joinable()) return;
         FStop = true;
         if (FWakeWrite) (void)!::write(FWakeWrite.Get(), "x", 1);
-        ReadRequest->Wake();
+        FReadRequest.Wake();
         FThread.join();
+        --LiveReaders;
     }
-    TSafeRdThread(const TSafeRdThread&) = delete;
-    TSafeRdThread& operator=(const TSafeRdThread&) = delete;
-
-private:
     void Execute() {
-        while (ReadRequest->WaitOrStop(FStop)) {
+        while (FReadRequest.WaitOrStop(FStop)) {
             ssize_t count = 0;
             while (count <= 0) {
-                pollfd fds[2] = {{FHandle, POLLIN, 0}, {FWakeRead.Get(), POLLIN, 0}};
+                pollfd fds[2] = {{FRead.Get(), POLLIN, 0}, {FWakeRead.Get(), POLLIN, 0}};
                 ::poll(fds, 2, -1);
                 if (FStop) return;
-                count = ::read(FHandle, FBuffer, sizeof FBuffer);
+                count = ::read(FRead.Get(), FBuffer, sizeof FBuffer);
                 if (count > 0 || (count < 0 && (errno == EAGAIN || errno == EINTR))) continue;
                 // End of stream or a failure: the device has gone. The calling side notices
                 // through its presence check; wait a little instead of spinning.
                 ::poll(&fds[1], 1, 20);
                 if (FStop) return;
             }
-            std::memcpy(SharedBuffer, FBuffer, static_cast<size_t>(count));
-            SharedCount = static_cast<uint32_t>(count);
-            DataReady->Set();
+            std::memcpy(FShared, FBuffer, static_cast<size_t>(count));
+            FSharedCount = static_cast<uint32_t>(count);
+            FDataReady.Set();
         }
     }
 
-    int FHandle;
-    TFd FWakeRead, FWakeWrite; // the stop request's wake-up pipe
+    std::string FName;
+    TFd FRead, FWrite;
+    std::string FError;
+    TAutoEvent FReadRequest, FDataReady;
+    bool FReadPending = false;
+    unsigned char FShared[UsbReadSize] = {};
+    uint32_t FSharedCount = 0;
+    // The reader's own.
     unsigned char FBuffer[UsbReadSize] = {};
+    TFd FWakeRead, FWakeWrite; // the stop request's wake-up pipe
     std::atomic<bool> FStop{false};
     std::thread FThread;
 };
-
-std::unique_ptr<TSafeRdThread> ReaderThread;
-
-// The device the pipes were opened on; the presence check looks at this one.
-std::string OpenDeviceName = UsbDeviceName;
 
 } // namespace
 
@@ -134,8 +156,15 @@ std::string UsbDevicePath(const std::string& name) {
     return UsbRoot() + "/" + name;
 }
 
-bool OpenUsbPipes(TPortRec& port, const std::string& name, std::string& failure) {
-    const std::string dir = UsbDevicePath(name);
+bool ReaderRunning() {
+    return LiveReaders.load() > 0;
+}
+
+} // namespace port
+
+std::unique_ptr<IPortBackend> OpenUsbBackend(const std::string& name, std::string& failure) {
+    port::IgnoreBrokenPipes();
+    const std::string dir = port::UsbDevicePath(name);
     TFd rd(::open((dir + "/PIPE0").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     const int rdErr = errno;
     // A write end opens only while the calculator side holds the pipe (ENXIO otherwise).
@@ -144,111 +173,10 @@ bool OpenUsbPipes(TPortRec& port, const std::string& name, std::string& failure)
     if (!rd || !wr) {
         const bool rdDenied = !rd && (rdErr == EACCES || rdErr == EPERM);
         if (rdDenied || (!wr && (wrErr == EACCES || wrErr == EPERM)))
-            failure = PermissionDeniedText(dir + (rdDenied ? "/PIPE0" : "/PIPE1"));
-        port.ReadHandle = port.WriteHandle = -1;
-        return false;
+            failure = port::PermissionDeniedText(dir + (rdDenied ? "/PIPE0" : "/PIPE1"));
+        return nullptr;
     }
-    // From here the port record owns both ends; ClosePort closes them.
-    port.ReadHandle = rd.Release();
-    port.WriteHandle = wr.Release();
-    OpenDeviceName = name;
-    return true;
-}
-
-void StopReader() {
-    if (!ReaderThread) return;
-    ReaderThread.reset();
-    ReadRequest.reset();
-    DataReady.reset();
-    ReadPending = false;
-}
-
-bool ReaderRunning() {
-    return ReaderThread != nullptr;
-}
-
-size_t ReadUsb(TPortRec& port, std::string& buf, uint32_t timeoutMs) {
-    const size_t len = buf.size();
-    IUiThread* ui = UiHooks().Thread;
-    const uint64_t start = TickCount();
-    size_t pos = 0;
-    for (;;) {
-        while (port.BufPos > port.BufCount) {
-            if (WaitAbandoned()) break;
-            if (ui->IsUiThread()) {
-                ui->ProcessMessages();
-                NoteSlowWait(start);
-            }
-            CheckUsbPresent();
-            SafeRd(port);
-            if (port.BufCount > 0) {
-                port.NoDataSince = 0;
-                break;
-            }
-            // A run of empty polls is dated from the end of its first poll: that poll counts
-            // as the run's start, so a time-out of t ms lasts t ms more than one poll.
-            const uint64_t now = TickCount();
-            const bool firstEmpty = port.NoDataSince == 0;
-            if (firstEmpty) port.NoDataSince = now;
-            const uint64_t elapsed = now - port.NoDataSince;
-            if (!firstEmpty) TraceLine("No data, time count = " + std::to_string(elapsed));
-            if (elapsed >= NoDataLimitMs) {
-                TraceLine("ReadFile exceeded maximum time for reads of zero bytes");
-                port.NoDataSince = now;
-                if (!StatusOrPromptVisible()) SeriousError();
-            }
-            if (elapsed >= timeoutMs) break;
-        }
-        if (port.BufPos > port.BufCount) break;
-        const size_t n = std::min<size_t>(port.BufCount - port.BufPos + 1, len - pos);
-        std::memcpy(buf.data() + pos, port.UsbBuffer + port.BufPos - 1, n);
-        port.BufPos += static_cast<uint32_t>(n);
-        pos += n;
-        if (pos >= len) break;
-    }
-    return pos;
-}
-
-} // namespace port
-
-void SafeRd(TPortRec& port) {
-    if (!ReaderThread) {
-        ReadRequest = std::make_unique<TAutoEvent>();
-        DataReady = std::make_unique<TAutoEvent>();
-        ReadPending = false;
-        ReaderThread = std::make_unique<TSafeRdThread>(port.ReadHandle);
-    }
-    if (!ReadPending) ReadRequest->Set();
-    ReadPending = true;
-    port.BufCount = 0;
-    port.BufPos = 1;
-    // One poll lasts UsbPollMs, waited in slices (the UI thread's messages run between).
-    // The deadline is kept finer than a millisecond and what is left is rounded up, so that
-    // the slices together never come out shorter than one whole poll.
-    using namespace std::chrono;
-    const auto deadline = steady_clock::now() + milliseconds(UsbPollMs);
-    bool ready = false;
-    while (!ready && !port::WaitAbandoned()) {
-        const auto left = ceil<milliseconds>(deadline - steady_clock::now()).count();
-        if (left <= 0) break;
-        ready = DataReady->WaitMs(static_cast<uint32_t>(port::WaitSlice(static_cast<int>(left))));
-        if (!ready && UiHooks().Thread->IsUiThread()) UiHooks().Thread->ProcessMessages();
-    }
-    if (ready) {
-        ReadPending = false;
-        std::memcpy(port.UsbBuffer, SharedBuffer, SharedCount);
-        port.BufCount = SharedCount;
-    } else {
-        TraceLine("SafeRd TimeOut");
-    }
-}
-
-void CheckUsbPresent() {
-    const std::string dir = port::UsbDevicePath(OpenDeviceName);
-    if (!TFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))) {
-        port::RunOnUi([] { UiHooks().Prompt->Hide(); });
-        SeriousError();
-    }
+    return std::make_unique<TUsbBackend>(name, rd.Release(), wr.Release());
 }
 
 } // namespace lw

@@ -3,12 +3,13 @@
 // the calculator is slow or silent; a wait that lasts over a second shows the busy dialog,
 // whose Cancel ends it. On a transfer thread the slices let a terminated transfer stop
 // waiting. The time-outs themselves are the callers' and stay as they are.
-#include "link/PortPosix.h"
+#include "link/Clock.h"
+#include "link/PortInternal.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
 
+#include <algorithm>
 #include <chrono>
-#include <thread>
 
 namespace lw {
 namespace {
@@ -76,14 +77,14 @@ void NoteSlowWait(uint64_t startedAt) {
 }
 
 void SleepMs(uint32_t ms) {
+    IClock& clock = Clock();
+    const TClockPoint end = clock.Now() + std::chrono::milliseconds(ms);
     if (!OnUiThread()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        clock.SleepUntil(end);
         return;
     }
-    const uint64_t end = TickCount() + ms;
-    for (uint64_t now = TickCount(); now < end; now = TickCount()) {
-        const uint64_t slice = std::min<uint64_t>(end - now, SliceMs);
-        std::this_thread::sleep_for(std::chrono::milliseconds(slice));
+    for (TClockPoint now = clock.Now(); now < end; now = clock.Now()) {
+        clock.SleepUntil(std::min<TClockPoint>(end, now + std::chrono::milliseconds(SliceMs)));
         UiHooks().Thread->ProcessMessages();
     }
 }

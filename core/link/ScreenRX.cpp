@@ -1,7 +1,7 @@
 // The screen-capture receiver: a plain byte stream whose length follows from its first bytes.
 #include "link/Engines.h"
 #include "link/Port.h"
-#include "link/PortPosix.h"
+#include "link/PortInternal.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
 

@@ -1,5 +1,7 @@
 #include "link/UiQueue.h"
 
+#include "link/Clock.h"
+
 namespace lw {
 
 TUiCallQueue::TUiCallQueue() : FUiThread(std::this_thread::get_id()) {}
@@ -12,22 +14,23 @@ bool TUiCallQueue::IsUiThread() {
     return FUiThread.load() == std::this_thread::get_id();
 }
 
-bool TUiCallQueue::RunOne(std::unique_lock<std::mutex>& lock) {
-    if (FCalls.empty()) return false;
-    TCall* call = FCalls.front();
-    FCalls.pop_front();
-    lock.unlock();
+bool TUiCallQueue::RunOne() {
+    TCall* call = nullptr;
+    IClock& clock = Clock();
+    clock.Change([&] {
+        if (FCalls.empty()) return;
+        call = FCalls.front();
+        FCalls.pop_front();
+    });
+    if (!call) return false;
     (*call->Fn)();
-    lock.lock();
-    call->Done = true;
-    FFinished.notify_all();
+    clock.Change([&] { call->Done = true; });
     return true;
 }
 
 void TUiCallQueue::ProcessMessages() {
     if (!IsUiThread()) return;
-    std::unique_lock lock(FMutex);
-    while (RunOne(lock)) {}
+    while (RunOne()) {}
 }
 
 void TUiCallQueue::RunSync(const std::function<void()>& fn) {
@@ -36,31 +39,28 @@ void TUiCallQueue::RunSync(const std::function<void()>& fn) {
         return;
     }
     TCall call{&fn};
-    std::unique_lock lock(FMutex);
-    FCalls.push_back(&call);
-    FQueued.notify_all();
-    FFinished.wait(lock, [&] { return call.Done; });
+    IClock& clock = Clock();
+    clock.Change([&] { FCalls.push_back(&call); });
+    clock.WaitUntil(TClockPoint::max(), [&] { return call.Done; });
 }
 
 bool TUiCallQueue::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    std::unique_lock lock(FMutex);
+    IClock& clock = Clock();
+    const TClockPoint deadline = clock.Now() + timeout;
     for (;;) {
-        while (RunOne(lock)) {}
-        lock.unlock();
-        const bool finished = done();
-        lock.lock();
-        if (finished) return true;
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        FQueued.wait_until(lock, deadline, [&] { return !FCalls.empty() || FWake; });
-        FWake = false;
+        while (RunOne()) {}
+        if (done()) return true;
+        if (clock.Now() >= deadline) return false;
+        clock.WaitUntil(deadline, [&] {
+            const bool wake = !FCalls.empty() || FWake;
+            FWake = false;
+            return wake;
+        });
     }
 }
 
 void TUiCallQueue::Wake() {
-    std::lock_guard lock(FMutex);
-    FWake = true;
-    FQueued.notify_all();
+    Clock().Change([&] { FWake = true; });
 }
 
 TModalResult TQueuedProgress::ShowProgress(const std::string& caption, bool /*showCancel*/) {

@@ -6,9 +6,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
 #include <thread>
 
 namespace lw {
@@ -36,11 +34,10 @@ private:
         const std::function<void()>* Fn;
         bool Done = false;
     };
-    bool RunOne(std::unique_lock<std::mutex>& lock);
+    bool RunOne();
 
-    std::mutex FMutex;
-    std::condition_variable FQueued;
-    std::condition_variable FFinished;
+    // Guarded by the clock's lock: the calls wait on the clock, so that a simulated clock
+    // sees a worker waiting for the UI thread as waiting.
     std::deque<TCall*> FCalls;
     std::atomic<std::thread::id> FUiThread;
     bool FWake = false;

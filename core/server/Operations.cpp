@@ -22,7 +22,7 @@ constexpr int BackupSpeed = 115200;
 class TBackupSpeed {
 public:
     TBackupSpeed(int serverSpeed) : FServerSpeed(serverSpeed) {
-        if (CalcPort.PortKind == pkSerial) ChangeSpeed(CalcPort, BackupSpeed), FChanged = true;
+        if (CalcPort.Traits().HasSpeed) ChangeSpeed(CalcPort, BackupSpeed), FChanged = true;
     }
     ~TBackupSpeed() {
         if (!FChanged || FServerSpeed <= 0) return;

@@ -34,6 +34,7 @@ std::string CanonicalPortName(const std::string& port) {
 }
 
 bool IsUsbDeviceName(const std::string& port) {
+    if (TLineTraits traits; InProcessPort(port, traits)) return traits.PacketReads;
     return StartsWithNoCase(port, UsbDeviceName);
 }
 

@@ -51,7 +51,7 @@ void TXModemServer::Pulse() {
     const bool dialog = UiHooks().Status->IsBusyVisible() && !SlowWaitNoticeShowing();
     const uint64_t base = start + (dialog ? BusyDialogGrace : 0);
     TraceLine("Begin pulse  {");
-    if (CalcPort.PortKind == pkUsb)
+    if (CalcPort.Traits().PacketReads)
         PulseUsb(base);
     else
         PulseSerial(base);

@@ -226,7 +226,7 @@ bool TXModemServer::SendRom(const std::string& fileName) {
 TCaptureOutcome TXModemServer::CaptureScreen(std::string& image) {
     image.clear();
     SetStatus("Capturing screen");
-    if (FState.RequiredSpeed != 0 && CalcPort.PortKind == pkSerial)
+    if (FState.RequiredSpeed != 0 && CalcPort.Traits().HasSpeed)
         ChangeSpeed(CalcPort, FState.RequiredSpeed);
     std::string first;
     WaitForStart(first);

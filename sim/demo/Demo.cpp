@@ -1,30 +1,18 @@
 #include "sim/demo/Demo.h"
 
 #include "link/CalcNames.h"
+#include "link/MemoryLink.h"
 #include "sim/SimCalculator.h"
 #include "sim/link/Simulator.h"
-#include "util/Files.h"
-
-#include <cstdlib>
-#include <filesystem>
-
-#include <unistd.h>
 
 namespace lw::sim {
 
 TDemo::TDemo(TDemoConfig config) {
     TSimConfig sim;
     sim.Log = std::move(config.Log);
+    FLink = std::make_unique<TMemoryLink>(TMemoryLinkOptions{"demo", config.Usb});
     FSim = std::make_unique<TSimulator>(sim, CreateSampleCalculator(TModel::KB));
-    if (config.Usb) {
-        FUsbRoot = TempFolder() + "demo-usb-" + std::to_string(::getpid());
-        std::filesystem::create_directories(FUsbRoot);
-        FSim->AttachUsb(FUsbRoot, "");
-        ::setenv("LINKWELL_USB_ROOT", FUsbRoot.c_str(), 1);
-        FPort = "usb";
-    } else {
-        FPort = FSim->AttachSerial("");
-    }
+    FPort = FSim->AttachMemory(*FLink);
     FSim->Start();
 }
 
@@ -35,11 +23,7 @@ TDemo::~TDemo() {
 void TDemo::Stop() {
     if (FSim) FSim->Stop();
     FSim.reset();
-    if (!FUsbRoot.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(FUsbRoot, ignored);
-        FUsbRoot.clear();
-    }
+    FLink.reset();
 }
 
 void TDemo::OnPrompt(TPromptKind kind, const std::string& putName) {

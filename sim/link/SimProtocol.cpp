@@ -11,8 +11,8 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 
-uint32_t MsLeft(TClock::time_point deadline) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now());
+uint32_t MsLeft(TSimSession& s, TClock::time_point deadline) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - s.Wire.Now());
     return left.count() > 0 ? uint32_t(left.count()) : 0;
 }
 
@@ -68,10 +68,11 @@ bool SendPacket(TSimSession& s, std::string_view data) {
         });
         s.Wire.Write(packet + char(sent));
         s.Wire.Log("> packet of " + std::to_string(data.size()) + " bytes" + Shown(data));
-        auto deadline = TClock::now() + std::chrono::milliseconds(TSimLimits::PacketAckMs);
+        auto deadline = s.Wire.Now() + std::chrono::milliseconds(TSimLimits::PacketAckMs);
         int reply = -1;
         // Other bytes (polls the PC sent before it saw the packet) are not answered.
-        while ((reply = s.Wire.ReadByte(MsLeft(deadline))) >= 0 && reply != ACK && reply != NAK) {}
+        while ((reply = s.Wire.ReadByte(MsLeft(s, deadline))) >= 0 && reply != ACK &&
+               reply != NAK) {}
         if (reply == ACK) return true;
         if (reply < 0) {
             s.Wire.Log("no reply to the packet");
@@ -124,15 +125,15 @@ bool ReceivePacket(TSimSession& s, std::string& data, uint32_t firstByteMs) {
 bool XModemSend(TSimSession& s, const std::string& data, int start, uint32_t waitMs,
                 std::string& why) {
     TCheckMethod method{};
-    auto deadline = TClock::now() + std::chrono::milliseconds(waitMs);
+    auto deadline = s.Wire.Now() + std::chrono::milliseconds(waitMs);
     while (start < 0 || !CheckMethodOfStartByte(uint8_t(start), method)) {
         if (start == CAN) {
             why = "cancelled by the PC";
             return false;
         }
-        uint32_t left = MsLeft(deadline);
+        uint32_t left = MsLeft(s, deadline);
         start = left ? s.Wire.ReadByte(left) : -1;
-        if (start < 0 && MsLeft(deadline) == 0) {
+        if (start < 0 && MsLeft(s, deadline) == 0) {
             why = "no start byte from the PC";
             return false;
         }
@@ -181,9 +182,9 @@ bool XModemSend(TSimSession& s, const std::string& data, int start, uint32_t wai
             } else {
                 s.Wire.Write(block);
             }
-            auto replyBy = TClock::now() + std::chrono::milliseconds(TSimLimits::BlockReplyMs);
+            auto replyBy = s.Wire.Now() + std::chrono::milliseconds(TSimLimits::BlockReplyMs);
             int reply;
-            while ((reply = s.Wire.ReadByte(MsLeft(replyBy))) >= 0 && reply != ACK &&
+            while ((reply = s.Wire.ReadByte(MsLeft(s, replyBy))) >= 0 && reply != ACK &&
                    reply != NAK && reply != CAN) {}
             if (reply == ACK) break;
             if (reply == CAN) {
@@ -218,7 +219,7 @@ bool XModemReceive(TSimSession& s, uint8_t startByte, uint32_t repeatMs, uint32_
     data.clear();
     s.Stats.Update([&](TSimStats& st) { st.StartBytes += char(startByte); });
     s.Wire.Log("XModem receive, start byte " + Hex(startByte));
-    auto giveUpAt = TClock::now() + std::chrono::milliseconds(waitMs);
+    auto giveUpAt = s.Wire.Now() + std::chrono::milliseconds(waitMs);
     bool first = true;
     uint32_t expected = 1, errors = 0;
     auto fail = [&](const std::string& reason) {
@@ -242,11 +243,11 @@ bool XModemReceive(TSimSession& s, uint8_t startByte, uint32_t repeatMs, uint32_
     WriteByte(s, startByte);
     for (;;) {
         int header =
-            s.Wire.ReadByte(first ? std::min(repeatMs, std::max<uint32_t>(1, MsLeft(giveUpAt)))
+            s.Wire.ReadByte(first ? std::min(repeatMs, std::max<uint32_t>(1, MsLeft(s, giveUpAt)))
                                   : TSimLimits::BlockWaitMs);
         if (header < 0) {
             if (first) {
-                if (MsLeft(giveUpAt) == 0) return fail("no block came");
+                if (MsLeft(s, giveUpAt) == 0) return fail("no block came");
                 WriteByte(s, startByte);
                 continue;
             }

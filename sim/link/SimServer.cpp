@@ -57,7 +57,7 @@ bool TSimServer::TakeQuit() {
 }
 
 bool TSimServer::Busy() const {
-    return TClock::now() < BusyUntil;
+    return S.Wire.Now() < BusyUntil;
 }
 
 void TSimServer::OnCommand(uint8_t cmd) {
@@ -107,7 +107,7 @@ void TSimServer::Execute() {
     if (!ReceivePacket(S, script, TSimLimits::PacketByteMs)) return;
     TScriptOutcome outcome = Calc.RunScript(script);
     uint32_t ms = std::max(outcome.RunMs, Settings.BusyMs);
-    BusyUntil = TClock::now() + std::chrono::milliseconds(ms);
+    BusyUntil = S.Wire.Now() + std::chrono::milliseconds(ms);
     S.Wire.Log("script runs for " + std::to_string(ms) + " ms");
     Event("script " + NameToFile(script, false));
     if (outcome.Action == TScriptOutcome::SendObject) {
@@ -122,7 +122,7 @@ void TSimServer::Execute() {
 }
 
 void TSimServer::WhileBusy() {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(BusyUntil - TClock::now());
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(BusyUntil - S.Wire.Now());
     if (left.count() > 0) {
         int b = S.Wire.ReadByte(uint32_t(std::min<long long>(left.count(), 100)));
         if (b == 'M') S.Stats.Update([](TSimStats& st) { ++st.PollsIgnored; });

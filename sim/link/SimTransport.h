@@ -1,10 +1,16 @@
 // The calculator's end of the cable: a pseudo-terminal pair (serial) or the two FIFOs of the
 // USB device folder. A transport only moves bytes; timing, faults and time-outs live above it.
 #pragma once
+#include "link/Clock.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+
+namespace lw {
+class TMemoryLink;
+}
 
 namespace lw::sim {
 
@@ -36,7 +42,12 @@ public:
 
     // Closes the calculator's end and removes what was made for the PC (symlink, folder).
     virtual void HangUp() = 0;
-    bool IsHungUp() const { return ReadFd() < 0; }
+    virtual bool IsHungUp() const { return ReadFd() < 0; }
+
+    // The in-memory link behind the transport (null for a device: its descriptors are used).
+    virtual TMemoryLink* Memory() const { return nullptr; }
+    // The clock the line's time runs on.
+    virtual IClock& LineClock() const { return RealClock(); }
 };
 
 // Reads the inotify events waiting on `notifyFd` and reports each open (true) and close
@@ -53,5 +64,9 @@ std::unique_ptr<ISimTransport> CreatePtyTransport(const std::string& linkPath);
 // end of file and can open either without blocking. Throws std::runtime_error on failure.
 std::unique_ptr<ISimTransport> CreateFifoTransport(const std::string& root,
                                                    const std::string& suffix);
+
+// The far end of an in-memory link in this process (serial or USB as the link is made).
+// The link must outlive the transport.
+std::unique_ptr<ISimTransport> CreateMemoryTransport(TMemoryLink& link);
 
 } // namespace lw::sim

@@ -1,5 +1,7 @@
 #include "sim/link/SimWire.h"
 
+#include "link/MemoryLink.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -42,9 +44,41 @@ void TSimWire::ServiceNotify() {
     if (wasOpen && !Line->PcHasOpen()) Stats.Update([](TSimStats& s) { ++s.PcCloses; });
 }
 
+TClockPoint TSimWire::Now() const {
+    return Line ? Line->LineClock().Now() : TClock::now();
+}
+
 void TSimWire::Wake() {
+    if (TMemoryLink* link = Memory()) link->LinkClock().Change([this] { WakeAsked = true; });
     uint64_t one = 1;
     [[maybe_unused]] ssize_t n = write(WakeFd, &one, sizeof one);
+}
+
+bool TSimWire::WaitMemory(TMemoryLink& link, bool forBytes, TClockPoint deadline) {
+    for (;;) {
+        if (forBytes && !IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+        bool woken = false;
+        const bool ready = link.Wait(deadline, forBytes, [&] {
+            if (WakeAsked) WakeAsked = false, woken = true;
+            return woken;
+        });
+        if (woken) {
+            TSimInterrupt::TKind kind = TSimInterrupt::Abort;
+            if (OnWake && OnWake(kind)) throw TSimInterrupt{kind};
+            continue;
+        }
+        if (!ready) return false;
+        if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+        return true;
+    }
+}
+
+void TSimWire::PauseUntil(TClockPoint t) {
+    if (TMemoryLink* link = Memory()) {
+        WaitMemory(*link, false, t);
+        return;
+    }
+    WaitFor(-1, 0, t);
 }
 
 bool TSimWire::WaitFor(int fd, short events, TClock::time_point deadline) {
@@ -85,9 +119,19 @@ int TSimWire::ReadByte(uint32_t timeoutMs) {
 }
 
 std::string TSimWire::Read(size_t n, uint32_t timeoutMs) {
-    auto deadline = TClock::now() + milliseconds(timeoutMs);
+    auto deadline = Now() + milliseconds(timeoutMs);
     while (InBuf.size() < n) {
         if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+        if (TMemoryLink* link = Memory()) {
+            const std::string got = link->Take(4096);
+            if (!got.empty()) {
+                InBuf += got;
+                Stats.Update([&](TSimStats& s) { s.BytesReceived += got.size(); });
+            } else if (!WaitMemory(*link, true, deadline)) {
+                break;
+            }
+            continue;
+        }
         if (!WaitFor(Line->ReadFd(), POLLIN, deadline)) break;
         char buf[4096];
         ssize_t got = read(Line->ReadFd(), buf, sizeof buf);
@@ -107,9 +151,9 @@ std::string TSimWire::Read(size_t n, uint32_t timeoutMs) {
 }
 
 void TSimWire::Drain(uint32_t quietMs, uint32_t maxMs) {
-    auto end = TClock::now() + milliseconds(maxMs);
+    auto end = Now() + milliseconds(maxMs);
     InBuf.clear();
-    while (TClock::now() < end) {
+    while (Now() < end) {
         if (Read(4096, quietMs).empty()) return;
     }
 }
@@ -117,6 +161,12 @@ void TSimWire::Drain(uint32_t quietMs, uint32_t maxMs) {
 void TSimWire::Discard(uint32_t ms) {
     InBuf.clear();
     if (!IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
+    if (TMemoryLink* link = Memory()) {
+        if (!WaitMemory(*link, true, Now() + milliseconds(ms))) return;
+        const size_t got = link->Take(4096).size();
+        Stats.Update([&](TSimStats& s) { s.BytesReceived += got; });
+        return;
+    }
     if (!WaitFor(Line->ReadFd(), POLLIN, TClock::now() + milliseconds(ms))) return;
     char buf[4096];
     ssize_t got = read(Line->ReadFd(), buf, sizeof buf);
@@ -124,7 +174,7 @@ void TSimWire::Discard(uint32_t ms) {
 }
 
 void TSimWire::Pause(uint32_t ms) {
-    WaitFor(-1, 0, TClock::now() + milliseconds(ms));
+    PauseUntil(Now() + milliseconds(ms));
 }
 
 void TSimWire::Write(std::string_view data) {
@@ -176,25 +226,25 @@ void TSimWire::WriteAll(std::string_view data) {
     // Throttled: 10 ms of wire time per write, each written when the previous one has left.
     size_t chunk = baud ? std::max<size_t>(1, baud / 1000) : data.size();
     size_t pos = 0;
-    auto deadline = TClock::now() + seconds(3);
+    auto deadline = Now() + seconds(3);
     while (pos < data.size()) {
-        if (baud) {
-            auto now = TClock::now();
-            if (WireFreeAt > now) {
-                Pause(uint32_t(duration_cast<milliseconds>(WireFreeAt - now).count()));
-                while (TClock::now() < WireFreeAt) {}
-            }
-        }
+        if (baud && WireFreeAt > Now()) PauseUntil(WireFreeAt);
         size_t want = std::min(chunk, data.size() - pos);
-        ssize_t n = write(Line->WriteFd(), data.data() + pos, want);
+        ssize_t n;
+        if (TMemoryLink* link = Memory()) {
+            link->Send(data.substr(pos, want));
+            n = ssize_t(want);
+        } else {
+            n = write(Line->WriteFd(), data.data() + pos, want);
+        }
         if (n > 0) {
             pos += size_t(n);
             Stats.Update([&](TSimStats& s) { s.BytesSent += uint64_t(n); });
-            deadline = TClock::now() + seconds(3);
+            deadline = Now() + seconds(3);
             if (baud) {
                 // The line stays busy for the bytes' wire time; a wake-up that came a little
                 // late is made up on the next bytes, so the average rate holds.
-                auto now = TClock::now();
+                auto now = Now();
                 auto from = now - WireFreeAt > milliseconds(50) ? now : WireFreeAt;
                 WireFreeAt = from + microseconds(uint64_t(n) * 10'000'000 / baud);
             }

@@ -55,6 +55,8 @@ public:
     void Write(std::string_view data);
     // Sleeps, serving the control channel.
     void Pause(uint32_t ms);
+    // The line's time (the simulated time on a simulated in-memory link).
+    TClockPoint Now() const;
 
     uint64_t BytesOut() const { return Out; }
     void Log(const std::string& line) const {
@@ -67,6 +69,10 @@ private:
     using TClock = std::chrono::steady_clock;
     // Waits until the read side is readable (true) or the deadline passed (false).
     bool WaitFor(int fd, short events, TClock::time_point deadline);
+    // The same on an in-memory link: for bytes from the PC (forBytes) or only the time.
+    bool WaitMemory(TMemoryLink& link, bool forBytes, TClockPoint deadline);
+    void PauseUntil(TClockPoint t);
+    TMemoryLink* Memory() const { return Line ? Line->Memory() : nullptr; }
     void WriteAll(std::string_view data);
     void WritePiece(std::string_view data);
     uint32_t ThrottleBaud() const;
@@ -81,6 +87,7 @@ private:
     uint64_t Out = 0;
     TClock::time_point WireFreeAt{};
     TClock::time_point LastKeepRaw{};
+    bool WakeAsked = false; // in-memory link: guarded by its clock
 };
 
 } // namespace lw::sim

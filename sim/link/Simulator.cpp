@@ -71,7 +71,7 @@ void TSimulator::TImpl::Event(const std::string& line) {
         EventTaken.push_back(false);
         sink = EventSink;
     }
-    EventSignal.notify_all();
+    Clock().Change([] {}); // wakes WaitEvent
     if (sink) sink(line);
 }
 
@@ -237,29 +237,40 @@ TSimulator::~TSimulator() {
     Stop();
 }
 
+std::string TSimulator::TImpl::Attach(std::unique_ptr<ISimTransport> transport) {
+    if (Running) throw std::logic_error("attach before Start()");
+    Wire.Attach(std::move(transport));
+    Path = Wire.Transport()->PcPath();
+    HangUpReported = false;
+    if (Mode == TSimMode::HungUp) Mode = TSimMode::Server;
+    return Path;
+}
+
 std::string TSimulator::AttachSerial(const std::string& linkPath) {
     if (Impl->Running) throw std::logic_error("attach before Start()");
-    Impl->Wire.Attach(CreatePtyTransport(linkPath));
-    Impl->Path = Impl->Wire.Transport()->PcPath();
-    Impl->HangUpReported = false;
-    if (Impl->Mode == TSimMode::HungUp) Impl->Mode = TSimMode::Server;
-    return Impl->Path;
+    return Impl->Attach(CreatePtyTransport(linkPath));
 }
 
 std::string TSimulator::AttachUsb(const std::string& root, const std::string& suffix) {
     if (Impl->Running) throw std::logic_error("attach before Start()");
-    Impl->Wire.Attach(CreateFifoTransport(root, suffix));
-    Impl->Path = Impl->Wire.Transport()->PcPath();
-    Impl->HangUpReported = false;
-    if (Impl->Mode == TSimMode::HungUp) Impl->Mode = TSimMode::Server;
-    return Impl->Path;
+    return Impl->Attach(CreateFifoTransport(root, suffix));
+}
+
+std::string TSimulator::AttachMemory(TMemoryLink& link) {
+    return Impl->Attach(CreateMemoryTransport(link));
 }
 
 void TSimulator::Start() {
     if (Impl->Running) return;
     Impl->StopFlag = false;
     Impl->Running = true;
-    Impl->Thread = std::thread([this] { Impl->Run(); });
+    // On a simulated clock the simulator's thread holds the time while it works.
+    IClock* clock = &Impl->Clock();
+    clock->AddParty();
+    Impl->Thread = std::thread([this, clock] {
+        TClockParty party(*clock, true);
+        Impl->Run();
+    });
 }
 
 void TSimulator::Stop() {
@@ -311,9 +322,9 @@ std::vector<std::string> TSimulator::Events() const {
 }
 
 std::string TSimulator::WaitEvent(const std::string& prefix, uint32_t timeoutMs) {
-    std::unique_lock<std::mutex> lock(Impl->EventLock);
     std::string found;
     auto match = [&] {
+        std::lock_guard<std::mutex> lock(Impl->EventLock);
         for (size_t i = 0; i < Impl->EventList.size(); ++i)
             if (!Impl->EventTaken[i] && Impl->EventList[i].rfind(prefix, 0) == 0) {
                 Impl->EventTaken[i] = true;
@@ -322,7 +333,9 @@ std::string TSimulator::WaitEvent(const std::string& prefix, uint32_t timeoutMs)
             }
         return false;
     };
-    Impl->EventSignal.wait_for(lock, std::chrono::milliseconds(timeoutMs), match);
+    // On the line's clock: on simulated time the waiting caller lets the time move on.
+    IClock& clock = Impl->Clock();
+    clock.WaitUntil(clock.Now() + std::chrono::milliseconds(timeoutMs), match);
     return found;
 }
 

@@ -51,6 +51,10 @@
 #include <string>
 #include <vector>
 
+namespace lw {
+class TMemoryLink;
+}
+
 namespace lw::sim {
 
 struct TSimConfig {
@@ -82,6 +86,11 @@ public:
     // Creates <root>/ZQlink<suffix>/PIPE0 and PIPE1 and takes the calculator's end; returns
     // the device folder. Before Start(). Throws std::runtime_error on failure.
     std::string AttachUsb(const std::string& root, const std::string& suffix = "");
+
+    // Takes the far end of an in-memory link in this process (which must outlive the
+    // simulator); returns the name the PC opens. Before Start(). On a simulated clock the
+    // simulator's thread is a party of that clock.
+    std::string AttachMemory(TMemoryLink& link);
 
     // Starts serving on the simulator's own thread.
     void Start();

@@ -41,6 +41,12 @@ struct TSimRequest {
 struct TSimulator::TImpl {
     TImpl(TSimConfig config, std::unique_ptr<ISimCalculator> calculator);
 
+    // The clock of the attached line (the real one before attaching).
+    IClock& Clock() const { return Wire.Transport() ? Wire.Transport()->LineClock() : RealClock(); }
+    // Takes the calculator's end of a cable (before the thread starts); returns the PC's name
+    // for it.
+    std::string Attach(std::unique_ptr<ISimTransport> transport);
+
     // Simulator thread.
     void Run();
     void Step();
@@ -82,7 +88,6 @@ struct TSimulator::TImpl {
     std::deque<std::shared_ptr<TSimRequest>> Queue;
 
     mutable std::mutex EventLock;
-    std::condition_variable EventSignal;
     std::vector<std::string> EventList;
     std::vector<bool> EventTaken;
     std::function<void(const std::string&)> EventSink;

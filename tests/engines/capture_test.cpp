@@ -24,7 +24,7 @@ protected:
     }
 
     TEngineHarness H;
-    TPtyPeer Peer;
+    TMemoryPeer Peer{false};
     bool Done = false;
     TCaptureOutcome Outcome = TCaptureOutcome::None;
 };

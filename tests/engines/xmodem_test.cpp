@@ -1,8 +1,8 @@
-// The transfer engines against a scripted calculator, over a pseudo-terminal and over the USB
-// pipes: blocks, repeats and damage in both directions, and failed transfers (the calculator
-// cancels, refuses or says nothing, the user cancels, or the PC's own file fails), which must
-// end the transfer, answer with CANs while the link is up, report the error, and leave the PC's
-// files as they were. Then the raw image sender.
+// The transfer engines against a scripted calculator, over the in-memory link on simulated
+// time, as a serial line and as the USB device: blocks, repeats and damage in both directions, and
+// failed transfers (the calculator cancels, refuses or says nothing, the user cancels, or the PC's
+// own file fails), which must end the transfer, answer with CANs while the link is up, report the
+// error, and leave the PC's files as they were. Then the raw image sender.
 #include "support/EngineHarness.h"
 #include "support/TempDir.h"
 #include "support/XModemPeer.h"
@@ -112,7 +112,7 @@ TEST_P(Engine, ReceiveDamagedBlockIsRejectedAndResent) {
         std::string damaged = Block(1, a);
         damaged[40] ^= 0x10;
         EXPECT_EQ(Peer->Reply(damaged), NAK);
-        if (GetParam() == TLinkKind::Serial) {
+        if (!IsUsbKind(GetParam())) {
             // A short block times out (on USB that silence would end the connection).
             EXPECT_EQ(Peer->Reply(Block(1, a).substr(0, 100), 8000), NAK);
         }
@@ -141,7 +141,7 @@ TEST_P(Engine, ReceiveSilentHeader) {
     TYModemRX rx("", false, 0, H.Status());
     H.Run(rx);
     peer.Join();
-    if (GetParam() == TLinkKind::Serial) {
+    if (!IsUsbKind(GetParam())) {
         EXPECT_EQ(second, NAK);
         EXPECT_TRUE(rx.Done());
         EXPECT_EQ(rx.RxData(), Pattern(128));
@@ -180,19 +180,19 @@ TEST_P(TxBlocks, FileGoesInTheRightBlocksWithTheAskedCheck) {
     EXPECT_EQ(H.Records.front().Msg, "Copying " + Dir.File("send-" + std::to_string(size)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, TxBlocks,
-                         ::testing::Combine(::testing::Values(size_t(100), size_t(900),
-                                                              size_t(1100), size_t(2048)),
-                                            ::testing::Values(NAK, CRC_ARC_START, CRC_KERMIT_START),
-                                            ::testing::Values(TLinkKind::Serial, TLinkKind::Usb)),
-                         [](const auto& info) {
-                             const uint8_t s = std::get<1>(info.param);
-                             return std::to_string(std::get<0>(info.param)) +
-                                    (s == NAK             ? "Sum"
-                                     : s == CRC_ARC_START ? "Arc"
-                                                          : "Kermit") +
-                                    KindName(std::get<2>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Files, TxBlocks,
+    ::testing::Combine(::testing::Values(size_t(100), size_t(900), size_t(1100), size_t(2048)),
+                       ::testing::Values(NAK, CRC_ARC_START, CRC_KERMIT_START),
+                       ::testing::Values(TLinkKind::MemorySerial, TLinkKind::MemoryUsb)),
+    [](const auto& info) {
+        const uint8_t s = std::get<1>(info.param);
+        return std::to_string(std::get<0>(info.param)) +
+               (s == NAK             ? "Sum"
+                : s == CRC_ARC_START ? "Arc"
+                                     : "Kermit") +
+               KindName(std::get<2>(info.param));
+    });
 
 TEST_P(Engine, SendSmallBlocksAfterAKnownStartByteAndAnEmptyFile) {
     // The start byte was read by the caller: the engine begins at once.
@@ -206,7 +206,7 @@ TEST_P(Engine, SendSmallBlocksAfterAKnownStartByteAndAnEmptyFile) {
 }
 
 TEST_P(Engine, SendMissingReplyWaitsAndResends) {
-    if (GetParam() == TLinkKind::Usb) GTEST_SKIP() << "on USB that silence ends the connection";
+    if (IsUsbKind(GetParam())) GTEST_SKIP() << "on USB that silence ends the connection";
     const auto got = Send(File(100), [&] {
         Peer->WriteByte(NAK);
         Peer->Read(132, 4000); // no answer: the engine waits its time-out and 800 ms
@@ -216,7 +216,8 @@ TEST_P(Engine, SendMissingReplyWaitsAndResends) {
     EXPECT_EQ(got.Blocks.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, Engine, ::testing::Values(TLinkKind::Serial, TLinkKind::Usb),
+INSTANTIATE_TEST_SUITE_P(Links, Engine,
+                         ::testing::Values(TLinkKind::MemorySerial, TLinkKind::MemoryUsb),
                          [](const auto& info) { return KindName(info.param); });
 
 struct TFault {
@@ -340,7 +341,8 @@ TEST_P(EngineFault, EndsTheTransferAndLeavesTheFilesAsTheyWere) {
 
 INSTANTIATE_TEST_SUITE_P(Both, EngineFault,
                          ::testing::Combine(::testing::ValuesIn(Faults),
-                                            ::testing::Values(TLinkKind::Serial, TLinkKind::Usb)),
+                                            ::testing::Values(TLinkKind::MemorySerial,
+                                                              TLinkKind::MemoryUsb)),
                          [](const auto& info) {
                              return std::get<0>(info.param).Name +
                                     KindName(std::get<1>(info.param));
@@ -349,8 +351,8 @@ INSTANTIATE_TEST_SUITE_P(Both, EngineFault,
 TEST(RawImage, StreamIsLengthThenBytesAndThePortCloses) {
     TEngineHarness h;
     TTempDir dir;
-    TFifoPeer peer;
-    OpenPort("ZQlink", 9600);
+    TMemoryPeer peer(true);
+    OpenPort(peer.PortName(), 9600);
     const std::string image = Pattern(70000, 11);
     WriteTestFile(dir.File("rom.bin"), image);
     std::string got;
@@ -362,14 +364,13 @@ TEST(RawImage, StreamIsLengthThenBytesAndThePortCloses) {
     EXPECT_EQ(got.substr(0, 4), std::string("\x70\x11\x01\x00", 4)); // 70000 little-endian
     EXPECT_EQ(got.substr(4), image);
     EXPECT_EQ(h.Records.front().Msg, "Connecting ...");
-    EXPECT_EQ(CalcPort.ReadHandle, -1);
-    EXPECT_EQ(CalcPort.WriteHandle, -1);
+    EXPECT_FALSE(CalcPort.IsOpen());
 
-    OpenPort("ZQlink", 9600);
+    OpenPort(peer.PortName(), 9600);
     TSTX missing(dir.File("none.bin"), h.Status());
     EXPECT_EQ(h.Run(missing), TModalResult::Ok); // the dialog still closes
     EXPECT_FALSE(missing.ImageSent());
-    EXPECT_EQ(CalcPort.ReadHandle, -1);
+    EXPECT_FALSE(CalcPort.IsOpen());
 }
 
 } // namespace

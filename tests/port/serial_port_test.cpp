@@ -30,9 +30,9 @@ protected:
 
 TEST_F(SerialPort, OpenSelectsProfileAndReportsConnected) {
     EXPECT_TRUE(Ui.Main.Connected);
-    EXPECT_EQ(CalcPort.PortKind, pkSerial);
-    EXPECT_GE(CalcPort.ReadHandle, 0);
-    EXPECT_EQ(CalcPort.ReadHandle, CalcPort.WriteHandle);
+    EXPECT_TRUE(CalcPort.Traits().HasSpeed);
+    EXPECT_FALSE(CalcPort.Traits().PacketReads);
+    EXPECT_GE(port::InputFd(CalcPort), 0);
     EXPECT_EQ(LinkTiming.AfterPacketAcked, 100u); // above 9600 baud: the fast profile
     EXPECT_EQ(CalcPort.ReadTotalConstant, 3000u);
     EXPECT_EQ(CalcPort.ReadTotalMultiplier, 1u);
@@ -45,7 +45,7 @@ TEST_F(SerialPort, OpenSelectsProfileAndReportsConnected) {
 
 TEST_F(SerialPort, LineIsRawAndSpeedsChange) {
     termios tio{};
-    ASSERT_EQ(::tcgetattr(CalcPort.ReadHandle, &tio), 0);
+    ASSERT_EQ(::tcgetattr(port::InputFd(CalcPort), &tio), 0);
     EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
@@ -53,7 +53,7 @@ TEST_F(SerialPort, LineIsRawAndSpeedsChange) {
     EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B115200));
 
     ChangeSpeed(CalcPort, 2400);
-    ASSERT_EQ(::tcgetattr(CalcPort.ReadHandle, &tio), 0);
+    ASSERT_EQ(::tcgetattr(port::InputFd(CalcPort), &tio), 0);
     EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B2400));
     ChangeSpeed(CalcPort, 14400); // no B-constant: the arbitrary-rate interface
     EXPECT_THROW(ChangeSpeed(CalcPort, 0), ELinkError);
@@ -78,7 +78,7 @@ TEST_F(SerialPort, ReadsReturnWhatArrivedWithinTheTotalTimeout) {
     // Both parts zero: a read waits for every byte. The second is sent only once the read has
     // taken the first, so the read is under way when it comes.
     SetReadTimeouts(CalcPort, 0, 0);
-    const int pc = CalcPort.ReadHandle;
+    const int pc = port::InputFd(CalcPort);
     TPeerThread late([&] {
         Peer.Write("1");
         EXPECT_TRUE(WaitUntil([&] { return PendingInput(pc) == 0; }));
@@ -131,8 +131,8 @@ TEST_F(SerialPort, HangUpIsASeriousError) {
     EXPECT_FALSE(Ui.Main.Connected);
     EXPECT_FALSE(Ui.Status.ConnectingVisible);
     EXPECT_TRUE(ReceiveFileHandle.Empty());
-    EXPECT_EQ(::fcntl(fd, F_GETFD), -1); // closed
-    EXPECT_GE(CalcPort.ReadHandle, 0);   // the port itself stays open
+    EXPECT_EQ(::fcntl(fd, F_GETFD), -1);   // closed
+    EXPECT_GE(port::InputFd(CalcPort), 0); // the port itself stays open
 }
 
 TEST(SerialPortOpen, FailuresAndNames) {
@@ -166,9 +166,8 @@ TEST(SerialPortOpen, FailuresAndNames) {
     port::CloseSerialDevice(fd);
 
     // Closing a closed record changes nothing.
-    const TPortRec before = CalcPort;
     ClosePorts(CalcPort);
-    EXPECT_EQ(CalcPort.ReadHandle, before.ReadHandle);
+    EXPECT_FALSE(CalcPort.IsOpen());
     EXPECT_EQ(CalcPort.BufPos, 1u);
 
     EXPECT_TRUE(IsSerialPortName("/dev/ttyUSB0"));
@@ -207,7 +206,7 @@ TEST_P(AnyPort, BytesPassUnchangedAndClearInputDrainsUntilQuiet) {
 
     // Noise in five bursts, each sent once the port has taken the one before: the line is
     // never quiet for long while ClearInput runs.
-    const int pc = CalcPort.ReadHandle;
+    const int pc = port::InputFd(CalcPort);
     TPeerThread noise([&] {
         for (int i = 0; i < 5; ++i) {
             Peer->Write(std::string(300, 'n'));

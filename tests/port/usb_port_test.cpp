@@ -20,8 +20,8 @@ protected:
 
 TEST_F(UsbPort, OpenUsesTheUsbProfileAndBothPipes) {
     EXPECT_TRUE(Ui.Main.Connected);
-    EXPECT_EQ(CalcPort.PortKind, pkUsb);
-    EXPECT_NE(CalcPort.ReadHandle, CalcPort.WriteHandle);
+    EXPECT_TRUE(CalcPort.Traits().PacketReads);
+    EXPECT_FALSE(CalcPort.Traits().HasSpeed);
     EXPECT_EQ(LinkTiming.AfterPulse, 50u);
     EXPECT_EQ(port::UsbDevicePath(UsbDeviceName), Peer.Root() + "/ZQlink");
 
@@ -101,7 +101,7 @@ TEST_F(UsbPort, HangUpIsNoticedAndTheReaderStops) {
 
     ClosePorts(CalcPort);
     EXPECT_FALSE(port::ReaderRunning());
-    EXPECT_EQ(CalcPort.ReadHandle, -1);
+    EXPECT_FALSE(CalcPort.IsOpen());
 }
 
 TEST(UsbPortOpen, AFurtherDeviceIsCheckedByItsOwnName) {
@@ -122,7 +122,7 @@ TEST(UsbPortOpen, FailsWithoutADevice) {
         peer.Hangup(); // folder gone
         EXPECT_THROW(OpenPort("ZQlink", 9600), ELinkError);
         EXPECT_FALSE(ui.Main.Connected);
-        EXPECT_EQ(CalcPort.ReadHandle, -1);
+        EXPECT_FALSE(CalcPort.IsOpen());
 
         // The folder and pipes exist but no calculator holds them.
         const std::string dir = peer.Root() + "/ZQlink";
@@ -130,8 +130,7 @@ TEST(UsbPortOpen, FailsWithoutADevice) {
         ::mkfifo((dir + "/PIPE0").c_str(), 0600);
         ::mkfifo((dir + "/PIPE1").c_str(), 0600);
         EXPECT_THROW(OpenPort("ZQlink", 9600), ELinkError);
-        EXPECT_EQ(CalcPort.ReadHandle, -1);
-        EXPECT_EQ(CalcPort.WriteHandle, -1);
+        EXPECT_FALSE(CalcPort.IsOpen());
     }
     ClosePorts(CalcPort);
 }

@@ -2,6 +2,7 @@
 // speed the calculator requires, the Kermit server, Auto.
 #include "support/SimSession.h"
 
+#include <chrono>
 #include <cstring>
 
 using namespace lw;
@@ -101,20 +102,39 @@ TEST(Connecting, KermitServerIsRefused) {
     EXPECT_EQ(s.Server->StatusText(), "");
 }
 
-TEST(Connecting, NoDeviceWhenMissingSilentOrAbsent) {
-    TSimSession serial;
-    ExpectNoDevice(serial, [&] { serial.Server->Connect("/nonexistent/tty"); });
-    serial.Control("mute");
-    ExpectNoDevice(serial, [&] { serial.Open(); });
-    TSimSession usb({.Usb = true});
+TEST(Connecting, NoDeviceWhenMissingOrAbsent) {
+    {
+        TSimSession serial;
+        ExpectNoDevice(serial, [&] { serial.Server->Connect("/nonexistent/tty"); });
+    }
+    // Auto looks for devices: the USB pipes of a real device folder.
+    TSimSession usb({.Usb = true, .RealLine = true});
     usb.Control("hangup"); // the device folder goes: Auto finds no calculator
     ExpectNoDevice(usb, [&] { usb.Server->Connect("Auto"); });
     EXPECT_EQ(usb.Server->StatusText(),
               "No device detected. Check the cable connections and the calculator.");
 }
 
+// A calculator that falls silent: a command packet goes out six times, each time waited for
+// its whole reply time-out, then the link is lost. On simulated time those 18 s cost no real
+// time (the same exchange in real time: tests/slow).
+TEST(Connecting, SixSilentRoundsLoseTheLinkInSimulatedTime) {
+    TSimSession s;
+    ASSERT_TRUE(s.OnMemoryLink());
+    s.Open();
+    s.Control("mute");
+    const auto realStart = std::chrono::steady_clock::now();
+    const uint64_t simulatedMs =
+        Timed([&] { ExpectConnectionError([&] { s.Server->Execute("1", false, false); }); });
+    const auto realMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - realStart);
+    EXPECT_FALSE(s.Ui.Main.Connected);
+    EXPECT_GE(simulatedMs, 6u * 3000u);
+    EXPECT_LT(realMs.count(), 1000);
+}
+
 TEST(Connecting, AutoFindsTheUsbCalculator) {
-    TSimSession s({.Usb = true, .Speed = "9600"});
+    TSimSession s({.Usb = true, .Speed = "9600", .RealLine = true});
     s.Server->Connect("auto");
     EXPECT_TRUE(s.Server->IsConnected());
     EXPECT_EQ(s.Server->Port(), "ZQlink");
@@ -127,11 +147,11 @@ TEST(Connecting, AnEmptyNameOnlyClosesDisconnectSaysGoodbye) {
     s.Open();
     s.Server->Connect("");
     EXPECT_FALSE(s.Server->IsConnected());
-    EXPECT_EQ(CalcPort.ReadHandle, -1);
+    EXPECT_FALSE(CalcPort.IsOpen());
     EXPECT_THROW(s.Server->Execute("1", false, true), ELinkError); // no device connected
     s.Open();
     s.Server->Disconnect();
     EXPECT_FALSE(s.Ui.Main.Connected);
-    EXPECT_EQ(CalcPort.ReadHandle, -1);
+    EXPECT_FALSE(CalcPort.IsOpen());
     EXPECT_TRUE(s.Server->IsConnected()); // the name stays until the next Connect
 }

@@ -19,27 +19,71 @@
 
 namespace lw::test {
 
-enum class TLinkKind { Serial, Usb };
+// Real lines (a pseudo-terminal, the USB FIFOs) on the real clock, or the in-memory link
+// behaving as either on simulated time.
+enum class TLinkKind { Serial, Usb, MemorySerial, MemoryUsb };
 
 inline std::unique_ptr<TPeerLink> MakePeer(TLinkKind kind) {
-    if (kind == TLinkKind::Serial) return std::make_unique<TPtyPeer>();
-    return std::make_unique<TFifoPeer>();
+    switch (kind) {
+    case TLinkKind::Serial:
+        return std::make_unique<TPtyPeer>();
+    case TLinkKind::Usb:
+        return std::make_unique<TFifoPeer>();
+    case TLinkKind::MemorySerial:
+        return std::make_unique<TMemoryPeer>(false);
+    case TLinkKind::MemoryUsb:
+        return std::make_unique<TMemoryPeer>(true);
+    }
+    return nullptr;
+}
+
+inline bool IsUsbKind(TLinkKind kind) {
+    return kind == TLinkKind::Usb || kind == TLinkKind::MemoryUsb;
 }
 
 inline std::string KindName(TLinkKind kind) {
-    return kind == TLinkKind::Serial ? "Serial" : "Usb";
+    switch (kind) {
+    case TLinkKind::Serial:
+        return "Serial";
+    case TLinkKind::Usb:
+        return "Usb";
+    case TLinkKind::MemorySerial:
+        return "MemorySerial";
+    case TLinkKind::MemoryUsb:
+        return "MemoryUsb";
+    }
+    return "";
 }
 
-// Runs a script on its own thread; joined on destruction (or by Join).
+// Runs a script on its own thread; joined on destruction (or by Join). On a simulated clock
+// the thread is a party of it, and the join waits on that clock, so that the time moves on
+// while the script waits.
 class TPeerThread {
 public:
-    explicit TPeerThread(std::function<void()> script) : FThread(std::move(script)) {}
+    explicit TPeerThread(std::function<void()> script) : FClock(Clock()) {
+        FClock.AddParty();
+        FThread = std::thread([this, script = std::move(script)] {
+            TClockParty party(FClock, true);
+            try {
+                script();
+            } catch (...) {
+                ADD_FAILURE() << "the peer's script threw";
+            }
+            FClock.Change([this] { FDone = true; });
+        });
+    }
     ~TPeerThread() { Join(); }
+    TPeerThread(const TPeerThread&) = delete;
+    TPeerThread& operator=(const TPeerThread&) = delete;
     void Join() {
-        if (FThread.joinable()) FThread.join();
+        if (!FThread.joinable()) return;
+        FClock.WaitUntil(TClockPoint::max(), [this] { return FDone; });
+        FThread.join();
     }
 
 private:
+    IClock& FClock;
+    bool FDone = false; // guarded by the clock's lock
     std::thread FThread;
 };
 

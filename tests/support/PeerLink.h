@@ -1,8 +1,14 @@
 // The calculator's end of a link, for tests and benchmarks that play the calculator by script:
-// a pseudo-terminal pair (the PC opens the slave path as its serial port) or a USB device
-// folder with two FIFOs (the PC opens "ZQlink" under the root this sets). Header-only so that
-// benchmarks can use it too.
+// a pseudo-terminal pair (the PC opens the slave path as its serial port), a USB device
+// folder with two FIFOs (the PC opens "ZQlink" under the root this sets), or an in-memory
+// link on a simulated clock. Header-only so that benchmarks can use it too. Its time is the
+// clock in use (link/Clock.h).
 #pragma once
+#include "link/Clock.h"
+#include "link/MemoryLink.h"
+#include "link/Port.h"
+#include "link/SimulatedClock.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -19,19 +25,18 @@
 
 namespace lw::test {
 
-// Milliseconds taken by fn (steady clock).
+// Milliseconds taken by fn, on the clock in use (simulated milliseconds on a simulated one).
 template <class F> uint64_t Timed(F&& fn) {
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock().Now();
     fn();
-    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                     std::chrono::steady_clock::now() - start)
-                                     .count());
+    return static_cast<uint64_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock().Now() - start).count());
 }
 
 inline uint64_t PeerNowUs() {
     using namespace std::chrono;
     return static_cast<uint64_t>(
-        duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+        duration_cast<microseconds>(Clock().Now().time_since_epoch()).count());
 }
 
 // Byte I/O of the calculator's end. Reads wait at most `timeoutMs` for the wanted bytes and
@@ -141,7 +146,7 @@ protected:
 private:
     static void WaitUntil(double us) {
         const double now = double(PeerNowUs());
-        if (us > now) std::this_thread::sleep_for(std::chrono::microseconds(uint64_t(us - now)));
+        if (us > now) Clock().SleepFor(std::chrono::microseconds(uint64_t(us - now)));
     }
     double FWireClock = 0;
 };
@@ -235,6 +240,59 @@ private:
     bool FHadOld = false;
     int FToPc = -1;
     int FFromPc = -1;
+};
+
+// The simulated time of a test: a simulated clock installed as the clock in use for the
+// object's lifetime, with the constructing thread (the test's, which plays the PC) as a party.
+class TSimulatedTime {
+public:
+    TSimulatedTime() {
+        SetClock(&FClock);
+        FClock.AddParty();
+        FClock.EnterParty();
+    }
+    ~TSimulatedTime() {
+        FClock.LeaveParty();
+        SetClock(nullptr);
+    }
+    TSimulatedTime(const TSimulatedTime&) = delete;
+    TSimulatedTime& operator=(const TSimulatedTime&) = delete;
+    TSimulatedClock& Clock() { return FClock; }
+
+private:
+    TSimulatedClock FClock;
+};
+
+// An in-memory link on simulated time: the PC opens "memory" (a serial line, or the USB
+// device when usb); the test's thread is a party of the clock.
+class TMemoryPeer : public TPeerLink {
+public:
+    explicit TMemoryPeer(bool usb) : FLink({.Name = "memory", .Usb = usb}, FTime.Clock()) {}
+    ~TMemoryPeer() override {
+        // The port must not outlive the clock its waits read.
+        if (CalcPort.IsOpen()) ResetPortRec(CalcPort);
+    }
+    std::string PortName() const override { return FLink.Name(); }
+    void Hangup() override { FLink.HangUp(); }
+    TMemoryLink& Link() { return FLink; }
+
+protected:
+    void WriteRaw(const char* d, size_t n) override { FLink.Send(std::string_view(d, n)); }
+    long ReadRaw(char* b, size_t n, int t) override {
+        const std::string got = FLink.Take(n);
+        if (!got.empty() || FLink.IsHungUp()) {
+            std::copy(got.begin(), got.end(), b);
+            return got.empty() ? -1 : static_cast<long>(got.size());
+        }
+        FLink.Wait(Clock().Now() + std::chrono::milliseconds(t), true);
+        const std::string late = FLink.Take(n);
+        std::copy(late.begin(), late.end(), b);
+        return static_cast<long>(late.size());
+    }
+
+private:
+    TSimulatedTime FTime;
+    TMemoryLink FLink;
 };
 
 } // namespace lw::test

@@ -12,6 +12,15 @@ namespace lw::test {
 
 namespace fs = std::filesystem;
 
+namespace {
+bool MemoryLinks = false;
+} // namespace
+
+bool TSimSession::UseMemoryLinks() {
+    MemoryLinks = true;
+    return true;
+}
+
 std::vector<std::string> ErrorReports(const TFakeUi& ui) {
     std::vector<std::string> out;
     for (const auto& r : ui.Reports)
@@ -42,7 +51,12 @@ TSimSession::TSimSession(TSessionOptions options, std::unique_ptr<sim::ISimCalcu
         calculator = Options.Empty ? sim::CreateEmptyCalculator(Options.Model)
                                    : sim::CreateSampleCalculator(Options.Model);
     Sim = std::make_unique<sim::TSimulator>(config, std::move(calculator));
-    if (Options.Usb) {
+    if (MemoryLinks && !Options.RealLine && Options.Link.empty()) {
+        Time = std::make_unique<TSimulatedTime>();
+        Link =
+            std::make_unique<TMemoryLink>(TMemoryLinkOptions{"memory", Options.Usb}, Time->Clock());
+        Port = Device = Sim->AttachMemory(*Link);
+    } else if (Options.Usb) {
         UsbRoot.emplace();
         Device = Sim->AttachUsb(UsbRoot->Path, "");
         ::setenv("LINKWELL_USB_ROOT", UsbRoot->Path.c_str(), 1);
@@ -61,7 +75,11 @@ TSimSession::~TSimSession() {
     try {
         Server.reset(); // disconnects first
     } catch (...) {}
-    Sim->Stop();
+    Sim.reset(); // before the link its far end is
+    // The port must not outlive the clock its waits read.
+    if (Time) ClosePorts(CalcPort);
+    Link.reset();
+    Time.reset();
     if (UsbRoot) ::unsetenv("LINKWELL_USB_ROOT");
     if (OuterTmp.empty())
         ::unsetenv("TMPDIR");

@@ -65,6 +65,9 @@ struct TSessionOptions {
     bool Kermit = false;                  // start as the Kermit server
     uint32_t StartRepeatMs = 1000;
     std::string Link = ""; // serial: a symlink made here to the line (a later session may take it)
+    // A real line (pseudo-terminal or FIFOs) on the real clock even in a program whose sessions
+    // run over the in-memory link (UseMemoryLinks).
+    bool RealLine = false;
 };
 
 class TSimSession {
@@ -74,6 +77,12 @@ public:
                          std::unique_ptr<sim::ISimCalculator> calculator = nullptr);
     ~TSimSession();
     TSimSession(const TSimSession&) = delete;
+    // From now on, sessions without RealLine or Link run over the in-memory link on simulated
+    // time: the protocol's waits cost no real time. A test program calls this once, before
+    // its tests run.
+    static bool UseMemoryLinks();
+    // Whether this session runs over the in-memory link on simulated time.
+    bool OnMemoryLink() const { return Link != nullptr; }
     TSimSession& operator=(const TSimSession&) = delete;
 
     // Connects the server client; Connect() lists the memory too. The port only, for the
@@ -111,6 +120,9 @@ private:
     std::string OuterTmp;         // the temporary path before the session
     std::optional<TTempDir> Base; // the session's own temporary path
     std::optional<TTempDir> Files, UsbRoot;
+    // The in-memory link and its simulated time (the test's thread is a party).
+    std::unique_ptr<TSimulatedTime> Time;
+    std::unique_ptr<TMemoryLink> Link;
 
 public:
     TFakeUi Ui;
