@@ -163,10 +163,8 @@ int TSessionRunner::Run(const TStatement& statement) {
 }
 
 void TSessionRunner::ClearInterrupts() {
-    // The terminal first: a Ctrl-C that comes between the two stays counted and readable, so
-    // the next prompt still sees it and clears again.
+    // The waits' cancel request is the terminal's interrupt count: clearing it ends both.
     FTerm.ClearInterrupts();
-    FUi.Status.ClearCancel();
 }
 
 int TSessionRunner::RunOnce(const TStatement& statement) {
@@ -270,12 +268,8 @@ int TSessionRunner::ChangeDir(const std::vector<std::string>& words) {
     TXPObject* dir = FServer.Root().FindDir(target);
     if (!dir && !FLost) {
         // Not in the listing held: the memory may have changed since.
-        TCliOptions options = FBase;
-        TSession session{options, FTerm, FUi, FState, FServer, FPortName};
-        session.Held = true;
         try {
-            session.Connect();
-            FServer.GetFileList();
+            ConnectAndList();
         } catch (const std::exception& e) {
             FDropped = !FState.Connected && !FTerm.Interrupted();
             return FTerm.Fail(e.what());
@@ -329,13 +323,17 @@ bool TSessionRunner::Reconnect(bool wait) {
     return false;
 }
 
-void TSessionRunner::Start() {
+void TSessionRunner::ConnectAndList() {
     TCliOptions options = FBase;
     TSession session{options, FTerm, FUi, FState, FServer, FPortName};
     session.Held = true;
+    session.Connect();
+    FServer.GetFileList();
+}
+
+void TSessionRunner::Start() {
     try {
-        session.Connect();
-        FServer.GetFileList();
+        ConnectAndList();
         if (!FServer.Root().FindDir(FDir)) FTerm.Fail(NoSuchDirectoryText(FDir));
     } catch (const std::exception& e) {
         FTerm.Fail(e.what());

@@ -52,6 +52,8 @@ private:
     // A line of a session command's output (collected for the JSON line with --json).
     void Output(const std::string& line);
     int ChangeDir(const std::vector<std::string>& words);
+    // Connects as the session's commands do, held open, and reads the listing; throws on failure.
+    void ConnectAndList();
     int ChangeLocalDir(const std::vector<std::string>& words);
     // Connects again, trying until the calculator answers or the bound passes; true when done.
     bool Reconnect(bool wait);

@@ -112,7 +112,6 @@ TTerminalUi::TTerminalUi(TTerminal& term, TCalcState& state, bool rpn, bool text
     term.WatchInterrupts([this] {
         Progress.Cancel();
         Prompt.Cancel();
-        Status.Cancel();
         Queue.Wake();
     });
 }

@@ -63,16 +63,15 @@ public:
     void CloseBusy() override { FBusy = false; }
     bool IsBusyVisible() override { return FBusy; }
     void FocusBusy() override {}
-    // After a Ctrl-C every wait of the command is cancelled.
-    bool CancelRequested() override { return FCancel || FTerm.Interrupted(); }
-    void ClearCancel() override { FCancel = false; }
-    void Cancel() { FCancel = true; }
+    // After a Ctrl-C every wait of the command is cancelled, until the interrupts are cleared
+    // for the next command.
+    bool CancelRequested() override { return FTerm.Interrupted(); }
+    void ClearCancel() override {}
 
 private:
     TTerminal& FTerm;
     bool FConnecting = false;
     bool FBusy = false;
-    std::atomic<bool> FCancel{false};
 };
 
 class TTermBadFile : public IBadFileDialog {
