@@ -5,6 +5,7 @@
 //   - during a listing while the calculator stays silent for 30 s (then the busy dialog's
 //     Cancel ends the wait).
 // Goal: under 100 ms in every case. Prints one line per case; runs offscreen by default.
+#include "bench/BenchApplication.h"
 #include "link/UiHooks.h"
 #include "log/CmStatus.h"
 #include "log/CmndStatus.h"
@@ -149,10 +150,7 @@ void SilentListing() {
 } // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName("LinkwellBench");
-    QCoreApplication::setApplicationName("Bench");
+    const bench::TBenchApplication app(argc, argv);
     QSettings().clear();
     const std::string only = argc > 1 ? argv[1] : "";
     if (only.empty() || only == "serial") Transfer(false);
