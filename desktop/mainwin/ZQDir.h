@@ -228,6 +228,9 @@ private:
     static constexpr int RenameRetryMs = 50;
     void ListView1Edited(const TEntryRename& rename);
     void TreeView1Edited(const TEntryRename& rename);
+    // Whether a rename may run now: connected and no command running. While one runs, `edited`
+    // gets the rename again after RenameRetryMs.
+    bool RenameMayRun(void (TFZQDir::*edited)(const TEntryRename&), const TEntryRename& rename);
     void cmboPortChange();
     void cmboSpeedChange();
     void Timer1Click();

@@ -172,13 +172,20 @@ void TFZQDir::mnuRenameClick() {
     }
 }
 
-void TFZQDir::ListView1Edited(const TEntryRename& rename) {
-    if (!Connected()) return;
+bool TFZQDir::RenameMayRun(void (TFZQDir::*edited)(const TEntryRename&),
+                           const TEntryRename& rename) {
+    if (!Connected()) return false;
     // A command (a refresh perhaps) is running: the rename follows once it has ended.
     if (Busy() || FCommandDepth > 0) {
-        QTimer::singleShot(RenameRetryMs, this, [this, rename] { ListView1Edited(rename); });
-        return;
+        QTimer::singleShot(RenameRetryMs, this,
+                           [this, edited, rename] { (this->*edited)(rename); });
+        return false;
     }
+    return true;
+}
+
+void TFZQDir::ListView1Edited(const TEntryRename& rename) {
+    if (!RenameMayRun(&TFZQDir::ListView1Edited, rename)) return;
     RunCommand([this, rename] {
         const std::string name = rename.NewName.toLatin1().toStdString();
         if (!CheckCalcName(rename.OldName) || !CheckCalcName(name)) return;
@@ -193,11 +200,7 @@ void TFZQDir::ListView1Edited(const TEntryRename& rename) {
 }
 
 void TFZQDir::TreeView1Edited(const TEntryRename& rename) {
-    if (!Connected()) return;
-    if (Busy() || FCommandDepth > 0) {
-        QTimer::singleShot(RenameRetryMs, this, [this, rename] { TreeView1Edited(rename); });
-        return;
-    }
+    if (!RenameMayRun(&TFZQDir::TreeView1Edited, rename)) return;
     RunCommand([this, rename] {
         const std::string name = rename.NewName.toLatin1().toStdString();
         const QString parentPath = CalcText(rename.Dir);

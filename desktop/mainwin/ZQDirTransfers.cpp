@@ -50,13 +50,12 @@ std::runtime_error Failure(const QString& text) {
 }
 
 // The port-only work never leaves a connection behind, whatever happened meanwhile.
-struct TDisconnectedAfter {
-    TFZQDir& W;
-    ~TDisconnectedAfter() {
-        W.SetConnected(false);
-        W.SetBusy(false);
-    }
-};
+auto DisconnectedAfter(TFZQDir& w) {
+    return ScopeExit([&w] {
+        w.SetConnected(false);
+        w.SetBusy(false);
+    });
+}
 
 // A modeless waiting prompt still up when the transfer ended (it failed) goes too.
 auto HidePromptAfter() {
@@ -156,7 +155,7 @@ void TFZQDir::mnuDownloadRomClick() {
                {}});
     if (chosen.isEmpty()) return;
     const std::string path = LocalString(chosen);
-    const TDisconnectedAfter disconnected{*this};
+    const auto disconnected = DisconnectedAfter(*this);
     if (const std::string refusal = RomFileRefusal(path); !refusal.empty())
         throw std::runtime_error(refusal);
     // The person cancelled: nothing to report.
@@ -193,7 +192,7 @@ void TFZQDir::ManualSend(const std::string& path, TPromptKind before, TPromptKin
     bool sent = false;
     const TPromptCancelWatch watch(DownLd);
     {
-        const TDisconnectedAfter disconnected{*this};
+        const auto disconnected = DisconnectedAfter(*this);
         if (!FServer->OpenComm(LocalString(cmboPort->currentText()))) return;
         const auto hidePrompt = HidePromptAfter();
         ui.Prompt->ShowPrompt(before, "");
@@ -219,7 +218,7 @@ void TFZQDir::mnuUploadFileClick() {
     if (chosen.isEmpty()) return;
     const std::string path = LocalString(chosen);
     if (!UiHooks().Prompt->ShowPrompt(TPromptKind::FileXSend, "")) return;
-    const TDisconnectedAfter disconnected{*this};
+    const auto disconnected = DisconnectedAfter(*this);
     if (!FServer->OpenComm(LocalString(cmboPort->currentText()))) return;
     SetConnected(FServer->IsConnected());
     if (!ReceiveXSendToFile(*FServer, path))
