@@ -9,7 +9,7 @@
 #include "server/CalcState.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 #include "util/Files.h"
 

@@ -18,7 +18,7 @@
 #include "server/XModemServer.h"
 #include "server/XPObject.h"
 #include "settings/SettingsStore.h"
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 #include "support/ObjectBuilder.h"
 #include "support/gui/GapMeter.h"

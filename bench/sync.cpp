@@ -8,7 +8,7 @@
 
 #include "server/CalcState.h"
 #include "server/XModemServer.h"
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 #include "sync/SyncPlan.h"
 #include "util/Files.h"

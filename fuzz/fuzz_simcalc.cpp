@@ -1,6 +1,6 @@
 // The calculator model against hostile input: object files put by XModem (checked, cut,
 // stored, listed, decompiled) and command lines (compiled and run). Nothing may crash.
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // linkwell-sim: a simulated calculator on a pseudo-terminal or on the USB pipes. Prints the
 // PC-side path as its first line, then takes control commands on stdin (one per line) and
 // prints their replies and the simulator's events on stdout.
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 
 #include <CLI/CLI.hpp>

@@ -1,9 +1,9 @@
 // The calculator's language at run time: the stack, the flags, the display and the
 // evaluation of programs, algebraics, names and built-in words over the memory.
 #pragma once
-#include "sim/SimCalculator.h"
 #include "sim/calc/CalcMemory.h"
 #include "sim/calc/CalcText.h"
+#include "sim/calc/SimCalculator.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // The built-in sample contents and the calculator-side program files.
 #pragma once
-#include "sim/SimCalculator.h"
 #include "sim/calc/CalcMemory.h"
+#include "sim/calc/SimCalculator.h"
 
 #include <string>
 

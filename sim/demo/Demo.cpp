@@ -2,7 +2,7 @@
 
 #include "link/CalcNames.h"
 #include "link/MemoryLink.h"
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 
 namespace lw::sim {

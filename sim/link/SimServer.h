@@ -1,7 +1,7 @@
 // The calculator's XModem server: the command bytes V E G P l M Q, answered through the
 // calculator model, with the busy time of running scripts.
 #pragma once
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/SimProtocol.h"
 
 #include <chrono>

@@ -42,7 +42,7 @@
 // Replies begin with "OK" or "ERROR:". Work that takes time (xsend, xrecv, capture, rom)
 // replies at once and reports its end as an event.
 #pragma once
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/SimStats.h"
 
 #include <cstdint>

@@ -13,7 +13,7 @@
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 #include "settings/WindowPlacement.h"
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 #include "support/FakeUi.h"
 #include "support/gui/DialogScenes.h"

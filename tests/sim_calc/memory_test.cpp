@@ -2,8 +2,8 @@
 // get and put of object files, load and save of folders.
 #include "SimCalcTestUtil.h"
 #include "link/CalcNames.h"
-#include "sim/SimCalculator.h"
 #include "sim/calc/SampleMemory.h"
+#include "sim/calc/SimCalculator.h"
 #include "support/TempDir.h"
 #include "util/Files.h"
 

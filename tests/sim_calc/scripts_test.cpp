@@ -2,8 +2,8 @@
 #include "SimCalcTestUtil.h"
 #include "link/CalcNames.h"
 #include "server/StackPicture.h"
-#include "sim/SimCalculator.h"
 #include "sim/calc/SampleMemory.h"
+#include "sim/calc/SimCalculator.h"
 
 #include <gtest/gtest.h>
 

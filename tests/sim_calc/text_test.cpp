@@ -2,8 +2,8 @@
 // followed by its text put giving back the very same object.
 #include "SimCalcTestUtil.h"
 #include "link/CalcNames.h"
-#include "sim/SimCalculator.h"
 #include "sim/calc/CalcReal.h"
+#include "sim/calc/SimCalculator.h"
 #include "support/ObjectBuilder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // A small stand-in for the calculator model: variables as object files in one directory,
 // scripted outcomes, a fixed screen.
 #pragma once
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 
 #include <map>
 #include <set>

@@ -11,7 +11,7 @@
 #include "server/CalcState.h"
 #include "server/ServerUi.h"
 #include "server/XModemServer.h"
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 
 #include <gtest/gtest.h>

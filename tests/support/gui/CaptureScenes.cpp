@@ -1,6 +1,6 @@
 #include "support/gui/CaptureScenes.h"
 
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 
 namespace lw::test {
 

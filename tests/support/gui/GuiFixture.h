@@ -14,7 +14,7 @@
 #include "mainwin/UiThread.h"
 #include "server/CalcState.h"
 #include "server/XModemServer.h"
-#include "sim/SimCalculator.h"
+#include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 
 #include <QTemporaryDir>

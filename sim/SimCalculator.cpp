@@ -1,1 +1,0 @@
-// Anchor unit of the simulator library.
