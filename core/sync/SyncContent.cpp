@@ -18,17 +18,6 @@
 
 namespace lw {
 
-TSyncModeScope::TSyncModeScope(TCalcState& state, bool textMode, bool addExtension)
-    : FState(state), FTextMode(state.TextMode), FAddExtension(state.AddExtension) {
-    state.TextMode = textMode;
-    state.AddExtension = addExtension;
-}
-
-TSyncModeScope::~TSyncModeScope() {
-    FState.TextMode = FTextMode;
-    FState.AddExtension = FAddExtension;
-}
-
 std::string SyncContentHash(const std::string& bytes, bool textMode, const std::string& modelCode,
                             const std::string& fileName, std::string& why) {
     const std::string_view head = std::string_view(bytes).substr(0, ObjectHeaderSize);

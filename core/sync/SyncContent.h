@@ -3,26 +3,26 @@
 // padding do not); a text file by the calculator text it stands for (line ends, escapes and
 // the header's modes do not).
 #pragma once
+#include "server/CalcState.h"
+#include "util/ScopeExit.h"
+
 #include <string>
 
 namespace lw {
 
 class TXModemServer;
-struct TCalcState;
 
-// Puts the sync's transfer mode and file-name form into the state for its lifetime, and the
-// window's own back afterwards.
-class TSyncModeScope {
-public:
-    TSyncModeScope(TCalcState& state, bool textMode, bool addExtension);
-    ~TSyncModeScope();
-    TSyncModeScope(const TSyncModeScope&) = delete;
-    TSyncModeScope& operator=(const TSyncModeScope&) = delete;
-
-private:
-    TCalcState& FState;
-    bool FTextMode, FAddExtension;
-};
+// Puts the sync's transfer mode and file-name form into the state until the returned guard
+// ends, and the window's own back then.
+[[nodiscard]] inline auto SyncModeScope(TCalcState& state, bool textMode, bool addExtension) {
+    ScopeExit restore([&state, text = state.TextMode, extension = state.AddExtension] {
+        state.TextMode = text;
+        state.AddExtension = extension;
+    });
+    state.TextMode = textMode;
+    state.AddExtension = addExtension;
+    return restore;
+}
 
 // The hash of a file's contents, or "" with `why` set when the file is not one the sync can
 // send in this mode (not an object file of the calculator `modelCode`, or no text file).

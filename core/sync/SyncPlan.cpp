@@ -313,7 +313,7 @@ TSyncPlan MakeSyncPlan(TXModemServer& server, const TSyncOptions& options) {
         LoadSyncState(options.PcDir, options.CalcDir, options.TextMode ? "text" : "binary");
     TXPObject* dir = server.Root().FindDir(options.CalcDir);
     if (!dir) throw std::invalid_argument("No directory " + options.CalcDir + " on the calculator");
-    const TSyncModeScope mode(server.State(), options.TextMode, options.AddExtension);
+    const auto mode = SyncModeScope(server.State(), options.TextMode, options.AddExtension);
     TPlanner planner(server, plan);
     planner.Directory(dir, options.CalcDir, options.PcDir, "");
     planner.Finish();

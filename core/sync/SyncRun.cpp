@@ -192,7 +192,8 @@ std::string ConflictCopyPath(const std::string& pcPath, std::time_t when) {
 TSyncRunReport RunSyncPlan(TXModemServer& server, TSyncPlan& plan,
                            const std::function<bool(size_t)>& step) {
     TSyncRunReport report;
-    const TSyncModeScope mode(server.State(), plan.Options.TextMode, plan.Options.AddExtension);
+    const auto mode =
+        SyncModeScope(server.State(), plan.Options.TextMode, plan.Options.AddExtension);
 
     TRunner runner(server, plan, report);
     bool sent = false;
