@@ -35,8 +35,3 @@ add_custom_target(linkwell_translations DEPENDS ${LW_QM_FILES})
 
 include(GNUInstallDirs)
 install(FILES ${LW_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/linkwell/translations)
-
-# The translation files' check (tests/translations): completeness fails the test only when
-# LW_TRANSLATIONS_STRICT is on; placeholders are checked in every finished entry either way.
-option(LW_TRANSLATIONS_STRICT
-  "Fail the translations test on unfinished entries and texts missing from the files" OFF)
