@@ -28,7 +28,7 @@ int getpt(void) {
 
 #define PASS_OPEN(name, ...)                                                                  \
     static int (*real)(__VA_ARGS__) = 0;                                                      \
-    if (!real) real = (int (*)(__VA_ARGS__))dlsym(RTLD_NEXT, name);
+    if (!real) *(void**)&real = dlsym(RTLD_NEXT, name);
 
 int open(const char* path, int flags, ...) {
     va_list args;
