@@ -26,8 +26,8 @@ int getpt(void) {
     return Refuse();
 }
 
-#define PASS_OPEN(name, ...)                                                                  \
-    static int (*real)(__VA_ARGS__) = 0;                                                      \
+#define PASS_OPEN(name, ...)                                                                       \
+    static int (*real)(__VA_ARGS__) = 0;                                                           \
     if (!real) *(void**)&real = dlsym(RTLD_NEXT, name);
 
 int open(const char* path, int flags, ...) {
