@@ -4,6 +4,8 @@
 #   scripts/test.sh address      AddressSanitizer + UndefinedBehaviorSanitizer build in build-address/
 #   scripts/test.sh thread       ThreadSanitizer build in build-thread/
 #   scripts/test.sh thread 'port|cli'   ... running only the tests with these labels (a regex)
+#   scripts/test.sh '' slow      the tests labelled slow (real lines waiting out real time-outs),
+#                                which the other runs leave out
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -43,4 +45,7 @@ fi
 cmake --build "$dir" -j "$(nproc)" ${targets[@]:+--target "${targets[@]}"}
 cd "$dir"
 # Most tests spend their time in the protocol's own waits, so run twice as many as cores.
-ctest -j "$((2 * $(nproc)))" --output-on-failure --timeout 300 ${labels:+-L "^($labels)\$"}
+# Without labels: every test but the slow ones.
+select=(-LE '^slow$')
+[ -n "$labels" ] && select=(-L "^($labels)\$")
+ctest -j "$((2 * $(nproc)))" --output-on-failure --timeout 300 "${select[@]}"
