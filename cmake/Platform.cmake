@@ -1,8 +1,10 @@
 # Picks the units of the building platform from a list of sources. Units that differ between
-# platforms come as pairs, NamePosix.cpp and NameWin32.cpp; the port backends over POSIX serial
-# devices and USB pipes, the port list that scans /dev and the port layer's common unit (which
-# still flushes through termios) are POSIX units by name.
-set(LW_POSIX_ONLY_UNITS PortCommon.cpp PortSerial.cpp PortUsb.cpp PortList.cpp PortSpeed.cpp)
+# platforms come as pairs, NamePosix.cpp and NameWin32.cpp. Some POSIX units are so by name:
+# the port backends over serial devices and USB pipes (PortWin32.cpp has the Windows build's),
+# the port list that scans /dev, the arbitrary speeds through termios2, and the simulator's
+# transports over a pseudo-terminal and FIFOs (SimDevicesWin32.cpp refuses both).
+set(LW_POSIX_ONLY_UNITS PortSerial.cpp PortUsb.cpp PortList.cpp PortSpeed.cpp
+  SimPty.cpp SimFifo.cpp SimNotify.cpp)
 
 function(lw_platform_sources var)
   set(kept)

@@ -1,43 +1,152 @@
 #!/usr/bin/env bash
-# The Windows build, checked under Wine: installs the cross toolchain, cross-builds the
-# Windows test program into build-windows/ and runs it under wine64, once with a COM port that
-# Wine maps to a pseudo-terminal whose far end echoes (a real serial round trip through the
-# Win32 backend).
-#   scripts/windows.sh
+# The Windows build, checked under Wine. Installs the cross toolchain, cross-builds the core,
+# linkwell-cli, linkwell-sim and the Windows test program into build-windows/, and runs under
+# wine64:
+#  - the Windows test program, with COM9 mapped to a pseudo-terminal whose far end echoes (a
+#    real serial round trip through the Win32 backend);
+#  - linkwell-cli.exe's demo commands (ident, ls, get binary and text) over the in-memory link,
+#    each output compared with the Linux build's;
+#  - linkwell-cli.exe against the Linux linkwell-sim through COM9, mapped to the simulator's
+#    pseudo-terminal (ident, ls), compared with the Linux linkwell-cli on the same line.
+# Outputs are compared after two normalisations only: Windows line ends (CRLF) become LF, and
+# the output folder of each side is written @OUT.
+#   scripts/windows.sh [LINUX_BUILD_DIR]      (default: build; its programs are built if missing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+linux_build=${1:-build}
 scripts/install-deps.sh windows
 start=$(date +%s)
 
 wb=build-windows
 cmake -S . -B "$wb" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DLW_BUILD_GUI=OFF -DLW_BUILD_BENCH=OFF -DLW_BUILD_FUZZ=OFF -DLW_WERROR=ON >/dev/null
-cmake --build "$wb" -j "$(nproc)" --target test_win32
-echo "cross build: $(( $(date +%s) - start )) s"
+cmake --build "$wb" -j "$(nproc)" --target linkwell-cli linkwell-sim test_win32
+echo "cross build: $(($(date +%s) - start)) s"
+
+if [ ! -x "$linux_build/cli/linkwell-cli" ] || [ ! -x "$linux_build/sim/linkwell-sim" ]; then
+  [ -f "$linux_build/CMakeCache.txt" ] || cmake -S . -B "$linux_build" -G Ninja >/dev/null
+  cmake --build "$linux_build" -j "$(nproc)" --target linkwell-cli linkwell-sim
+fi
+linux_cli=$linux_build/cli/linkwell-cli
+linux_sim=$linux_build/sim/linkwell-sim
+win_cli=$wb/cli/linkwell-cli.exe
 
 # A Wine prefix of our own inside the build folder, made on first use; no debug chatter.
 export WINEPREFIX=$PWD/$wb/wine WINEDEBUG=-all
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64)
 wineserver=$(dirname "$wine")/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 "$wine" cmd /c exit 0 >/dev/null 2>&1 || true
-echo "Wine prefix ready: $(( $(date +%s) - start )) s"
+echo "Wine prefix ready: $(($(date +%s) - start)) s"
 
-line_log=$(mktemp)
+out=$(mktemp -d)
+far_pid=
 cleanup() {
-  [ -n "${echo_pid:-}" ] && kill "$echo_pid" 2>/dev/null || true
-  rm -f "$WINEPREFIX/dosdevices/com9" "$line_log"
+  [ -n "$far_pid" ] && kill "$far_pid" 2>/dev/null || true
+  rm -f "$WINEPREFIX/dosdevices/com9"
+  rm -rf "$out"
   "$wineserver" -k 2>/dev/null || true
 }
 trap cleanup EXIT
+failed=0
 
-# COM9 is a Linux pseudo-terminal: Wine opens the device a dosdevices link names.
-tests/win32/echo_line.py >"$line_log" &
-echo_pid=$!
-for _ in $(seq 50); do [ -s "$line_log" ] && break; sleep 0.1; done
-pty=$(head -1 "$line_log")
-[ -n "$pty" ] || { echo "the echoing pseudo-terminal did not start"; exit 1; }
-ln -sfn "$pty" "$WINEPREFIX/dosdevices/com9"
+# Starts a program that prints the path of a pseudo-terminal as its first line and maps COM9 to
+# that path. The program's stdin stays open (a FIFO held here) until stop_far_end.
+start_far_end() {
+  local log=$out/far-end.log
+  : >"$log"
+  rm -f "$out/far-end.in"
+  mkfifo "$out/far-end.in"
+  "$@" <"$out/far-end.in" >"$log" 2>&1 &
+  far_pid=$!
+  exec 7>"$out/far-end.in"
+  for _ in $(seq 50); do [ -s "$log" ] && break; sleep 0.1; done
+  far_pty=$(head -1 "$log")
+  case "$far_pty" in
+  /dev/*) ln -sfn "$far_pty" "$WINEPREFIX/dosdevices/com9" ;;
+  *)
+    echo "the far end did not start: $*"
+    cat "$log"
+    exit 1
+    ;;
+  esac
+}
+stop_far_end() {
+  exec 7>&-
+  kill "$far_pid" 2>/dev/null || true
+  wait "$far_pid" 2>/dev/null || true
+  far_pid=
+  rm -f "$WINEPREFIX/dosdevices/com9"
+}
 
-LW_TEST_COM_PORT=COM9 "$wine" "$wb/tests/test_win32.exe"
-echo "Windows stage: $(( $(date +%s) - start )) s"
+# Runs one command line on both builds and compares standard output, exit status and the files
+# written. "@OUT" in the arguments stands for a folder of each side's own; "@PORT" for the
+# serial port (the pseudo-terminal's path on Linux, COM9 under Wine).
+compare() {
+  local name=$1
+  shift
+  local linux_status=0 win_status=0 linux_args=() win_args=()
+  mkdir -p "$out/$name-linux" "$out/$name-win"
+  for a in "$@"; do
+    case "$a" in
+    @OUT) linux_args+=("$out/$name-linux") win_args+=("Z:$out/$name-win") ;;
+    @PORT) linux_args+=("$far_pty") win_args+=(COM9) ;;
+    *) linux_args+=("$a") win_args+=("$a") ;;
+    esac
+  done
+  "$linux_cli" "${linux_args[@]}" >"$out/$name.linux" 2>"$out/$name.linux.err" || linux_status=$?
+  "$wine" "$win_cli" "${win_args[@]}" >"$out/$name.win" 2>"$out/$name.win.err" || win_status=$?
+  sed -i "s|$out/$name-linux|@OUT|g" "$out/$name.linux"
+  sed -i -e 's/\r$//' -e "s|Z:$out/$name-win|@OUT|g" "$out/$name.win"
+  local same=1 files=0
+  [ "$linux_status" = "$win_status" ] && cmp -s "$out/$name.linux" "$out/$name.win" || same=0
+  for f in "$out/$name-linux"/*; do
+    [ -e "$f" ] || continue
+    files=$((files + 1))
+    cmp -s "$f" "$out/$name-win/$(basename "$f")" || {
+      echo "written file differs: $(basename "$f")"
+      same=0
+    }
+  done
+  [ "$(ls "$out/$name-linux" | wc -l)" = "$(ls "$out/$name-win" | wc -l)" ] || same=0
+  if [ "$same" = 1 ]; then
+    echo "same: linkwell-cli $* (status $linux_status, $(wc -l <"$out/$name.linux") lines," \
+      "$files files)"
+  else
+    echo "DIFFERENT: linkwell-cli $* (status $linux_status on Linux, $win_status on Windows)"
+    diff "$out/$name.linux" "$out/$name.win" || true
+    cat "$out/$name.linux.err" "$out/$name.win.err"
+    failed=1
+  fi
+}
+
+echo "== Windows test program (COM9: an echoing pseudo-terminal)"
+start_far_end tests/win32/echo_line.py
+LW_TEST_COM_PORT=COM9 "$wine" "$wb/tests/test_win32.exe" || failed=1
+stop_far_end
+
+echo "== linkwell-cli.exe --demo (in-memory link) against the Linux build"
+compare ident --demo ident
+compare ls --demo ls
+compare get --demo -q get MSG -o @OUT
+compare get-text --demo -q -t get MSG -o @OUT
+
+echo "== linkwell-cli.exe -p COM9 against linkwell-sim on a pseudo-terminal"
+start_far_end "$linux_sim" --keep-running
+compare serial-ident -p @PORT ident
+compare serial-ls -p @PORT ls
+stop_far_end
+
+echo "== linkwell-sim.exe refuses the modes Windows cannot serve"
+sim_said=$("$wine" "$wb/sim/linkwell-sim.exe" </dev/null 2>&1 | tr -d '\r') && failed=1
+echo "$sim_said"
+case "$sim_said" in *"needs a pseudo-terminal"*) ;; *) failed=1 ;; esac
+
+echo "Windows stage: $(($(date +%s) - start)) s"
+if [ "$failed" = 0 ]; then
+  echo "windows: passed"
+else
+  echo "windows: FAILED"
+  exit 1
+fi

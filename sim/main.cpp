@@ -3,17 +3,14 @@
 // prints their replies and the simulator's events on stdout.
 #include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
+#include "util/Console.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <mutex>
-#include <poll.h>
-#include <sys/signalfd.h>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 
@@ -112,22 +109,31 @@ std::unique_ptr<ISimCalculator> MakeCalculator(const TOptions& o) {
     return calc;
 }
 
-// Serves stdin and the stop signals until one of them ends the run.
-void ServeControl(TSimulator& sim, int signals, bool keepRunning) {
-    std::string pending;
-    bool input = true;
-    for (;;) {
-        pollfd p[2] = {{input ? STDIN_FILENO : -1, POLLIN, 0}, {signals, POLLIN, 0}};
-        if (poll(p, 2, -1) < 0) {
-            if (errno == EINTR) continue;
-            return;
+// Serves the control commands on stdin until the input ends (unless keepRunning) or a console
+// signal (Ctrl-C, a request to end) stops the run.
+void ServeControl(TSimulator& sim, bool keepRunning) {
+    lw::sys::TWakeFlag stop;
+    std::thread watcher([&] {
+        int number = 0;
+        for (;;) {
+            const auto signal = lw::sys::WaitConsoleSignal(-1, number);
+            if (signal == lw::sys::TConsoleSignal::Stopped) return;
+            if (signal != lw::sys::TConsoleSignal::TimedOut) stop.Set();
         }
-        if (p[1].revents & POLLIN) return;
-        if (!(p[0].revents & (POLLIN | POLLHUP))) continue;
+    });
+    std::string pending;
+    for (bool input = true;;) {
+        if (!input) {
+            stop.Wait(-1);
+            break;
+        }
+        const auto woken = stop.WaitWithInput(-1);
+        if (woken == lw::sys::TWakeFlag::TWoken::Flag) break;
         char buf[4096];
-        ssize_t n = read(STDIN_FILENO, buf, sizeof buf);
+        const long n =
+            woken == lw::sys::TWakeFlag::TWoken::Input ? lw::sys::ReadStdin(buf, sizeof buf) : -1;
         if (n <= 0) {
-            if (!keepRunning) return;
+            if (!keepRunning) break;
             input = false;
             continue;
         }
@@ -140,6 +146,8 @@ void ServeControl(TSimulator& sim, int signals, bool keepRunning) {
             Say(sim.Control(line, 10000));
         }
     }
+    lw::sys::StopConsoleSignalWait(watcher);
+    watcher.join();
 }
 
 int Run(const TOptions& o) {
@@ -157,23 +165,15 @@ int Run(const TOptions& o) {
             std::cerr << "sim: " << line << std::endl;
         };
 
-    // The stop signals are taken from a descriptor; every thread started from here on
-    // inherits the blocked mask.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
-    int signals = signalfd(-1, &stopSignals, SFD_CLOEXEC);
-    signal(SIGPIPE, SIG_IGN);
-
+    // The console signals go to ServeControl's watcher alone; taken before any thread starts.
+    lw::sys::CatchConsoleSignals();
     TSimulator sim(config, MakeCalculator(o));
     std::string path =
         o.UsbRoot.empty() ? sim.AttachSerial(o.Link) : sim.AttachUsb(o.UsbRoot, o.DeviceSuffix);
     Say(path);
     sim.SetEventSink([](const std::string& e) { Say("event: " + e); });
     sim.Start();
-    ServeControl(sim, signals, o.KeepRunning);
+    ServeControl(sim, o.KeepRunning);
     sim.Stop();
     if (!o.Save.empty()) {
         sim.Invoke([&](ISimCalculator& calc) { calc.SaveToFolder(o.Save); });

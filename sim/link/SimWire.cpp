@@ -3,24 +3,16 @@
 #include "link/MemoryLink.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <poll.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
 namespace lw::sim {
 
 using namespace std::chrono;
 
 TSimWire::TSimWire(TSimFaults& faults, TStatsBox& stats, TLog log)
-    : Faults(faults), Stats(stats), LogLine(std::move(log)) {
-    WakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-}
+    : Faults(faults), Stats(stats), LogLine(std::move(log)) {}
 
-TSimWire::~TSimWire() {
-    if (WakeFd >= 0) close(WakeFd);
-}
+TSimWire::~TSimWire() = default;
 
 void TSimWire::Attach(std::unique_ptr<ISimTransport> transport) {
     Line = std::move(transport);
@@ -50,8 +42,7 @@ TClockPoint TSimWire::Now() const {
 
 void TSimWire::Wake() {
     if (TMemoryLink* link = Memory()) link->LinkClock().Change([this] { WakeAsked = true; });
-    uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = write(WakeFd, &one, sizeof one);
+    WakeUp.Raise();
 }
 
 bool TSimWire::WaitMemory(TMemoryLink& link, bool forBytes, TClockPoint deadline) {
@@ -78,37 +69,30 @@ void TSimWire::PauseUntil(TClockPoint t) {
         WaitMemory(*link, false, t);
         return;
     }
-    WaitFor(-1, 0, t);
+    WaitFor(-1, false, t);
 }
 
-bool TSimWire::WaitFor(int fd, short events, TClock::time_point deadline) {
+bool TSimWire::WaitFor(int fd, bool forWrite, TClock::time_point deadline) {
     for (;;) {
         if (fd >= 0 && !IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
-        pollfd p[3];
-        int count = 0;
-        p[count++] = {WakeFd, POLLIN, 0};
-        int notify = IsUp() ? Line->NotifyFd() : -1;
-        if (notify >= 0) p[count++] = {notify, POLLIN, 0};
-        if (fd >= 0) p[count++] = {fd, events, 0};
+        const int notify = IsUp() ? Line->NotifyFd() : -1;
         auto now = TClock::now();
         auto left = duration_cast<milliseconds>(deadline - now).count();
-        int timeout = int(std::clamp<long long>(left, 0, 100));
-        int rc = poll(p, nfds_t(count), timeout);
-        if (rc < 0 && errno != EINTR) throw TSimInterrupt{TSimInterrupt::HangUp};
+        const TDeviceWait seen = TDeviceWait::For(WakeUp, notify, fd, forWrite,
+                                                  int(std::clamp<long long>(left, 0, 100)));
+        if (seen.Failed) throw TSimInterrupt{TSimInterrupt::HangUp};
         now = TClock::now();
         if (IsUp() && now - LastKeepRaw > milliseconds(100)) {
             LastKeepRaw = now;
             Line->KeepRaw();
         }
-        if (rc > 0 && (p[0].revents & POLLIN)) {
-            uint64_t v;
-            [[maybe_unused]] ssize_t n = read(WakeFd, &v, sizeof v);
+        if (seen.Woken) {
             TSimInterrupt::TKind kind = TSimInterrupt::Abort;
             if (OnWake && OnWake(kind)) throw TSimInterrupt{kind};
             if (fd >= 0 && !IsUp()) throw TSimInterrupt{TSimInterrupt::HangUp};
         }
-        if (rc > 0 && notify >= 0 && (p[1].revents & POLLIN)) ServiceNotify();
-        if (rc > 0 && fd >= 0 && (p[count - 1].revents & (events | POLLHUP | POLLERR))) return true;
+        if (seen.Notified) ServiceNotify();
+        if (seen.Ready) return true;
         if (now >= deadline) return false;
     }
 }
@@ -132,13 +116,13 @@ std::string TSimWire::Read(size_t n, uint32_t timeoutMs) {
             }
             continue;
         }
-        if (!WaitFor(Line->ReadFd(), POLLIN, deadline)) break;
+        if (!WaitFor(Line->ReadFd(), false, deadline)) break;
         char buf[4096];
-        ssize_t got = read(Line->ReadFd(), buf, sizeof buf);
+        const long got = ReadDevice(Line->ReadFd(), buf, sizeof buf);
         if (got > 0) {
             InBuf.append(buf, size_t(got));
             Stats.Update([&](TSimStats& s) { s.BytesReceived += uint64_t(got); });
-        } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+        } else if (got < 0) {
             Log("line lost while reading");
             HangUp();
             throw TSimInterrupt{TSimInterrupt::HangUp};
@@ -167,9 +151,9 @@ void TSimWire::Discard(uint32_t ms) {
         Stats.Update([&](TSimStats& s) { s.BytesReceived += got; });
         return;
     }
-    if (!WaitFor(Line->ReadFd(), POLLIN, TClock::now() + milliseconds(ms))) return;
+    if (!WaitFor(Line->ReadFd(), false, TClock::now() + milliseconds(ms))) return;
     char buf[4096];
-    ssize_t got = read(Line->ReadFd(), buf, sizeof buf);
+    const long got = ReadDevice(Line->ReadFd(), buf, sizeof buf);
     if (got > 0) Stats.Update([&](TSimStats& s) { s.BytesReceived += uint64_t(got); });
 }
 
@@ -230,12 +214,12 @@ void TSimWire::WriteAll(std::string_view data) {
     while (pos < data.size()) {
         if (baud && WireFreeAt > Now()) PauseUntil(WireFreeAt);
         size_t want = std::min(chunk, data.size() - pos);
-        ssize_t n;
+        long n;
         if (TMemoryLink* link = Memory()) {
             link->Send(data.substr(pos, want));
-            n = ssize_t(want);
+            n = long(want);
         } else {
-            n = write(Line->WriteFd(), data.data() + pos, want);
+            n = WriteDevice(Line->WriteFd(), data.data() + pos, want);
         }
         if (n > 0) {
             pos += size_t(n);
@@ -250,12 +234,12 @@ void TSimWire::WriteAll(std::string_view data) {
             }
             continue;
         }
-        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+        if (n < 0) {
             Log("line lost while writing");
             HangUp();
             throw TSimInterrupt{TSimInterrupt::HangUp};
         }
-        if (!WaitFor(Line->WriteFd(), POLLOUT, deadline)) {
+        if (!WaitFor(Line->WriteFd(), true, deadline)) {
             Log("the PC takes nothing: " + std::to_string(data.size() - pos) + " bytes dropped");
             return;
         }

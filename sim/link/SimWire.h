@@ -2,6 +2,7 @@
 // the output faults, write splitting and wire-time throttling, and waits that keep serving the
 // control channel. Used on the simulator's thread only.
 #pragma once
+#include "sim/link/SimDeviceIo.h"
 #include "sim/link/SimFaults.h"
 #include "sim/link/SimStats.h"
 #include "sim/link/SimTransport.h"
@@ -67,8 +68,9 @@ private:
     // Takes the PC's opens and closes of its end into account and counts the closes.
     void ServiceNotify();
     using TClock = std::chrono::steady_clock;
-    // Waits until the read side is readable (true) or the deadline passed (false).
-    bool WaitFor(int fd, short events, TClock::time_point deadline);
+    // Waits until fd (-1: none) is readable, or writable with forWrite (true), or the
+    // deadline passed (false).
+    bool WaitFor(int fd, bool forWrite, TClock::time_point deadline);
     // The same on an in-memory link: for bytes from the PC (forBytes) or only the time.
     bool WaitMemory(TMemoryLink& link, bool forBytes, TClockPoint deadline);
     void PauseUntil(TClockPoint t);
@@ -81,7 +83,7 @@ private:
     TStatsBox& Stats;
     TLog LogLine;
     std::unique_ptr<ISimTransport> Line;
-    int WakeFd = -1;
+    TWakeSignal WakeUp;
     TWakeHandler OnWake;
     std::string InBuf;
     uint64_t Out = 0;
