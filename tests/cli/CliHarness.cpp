@@ -1,6 +1,11 @@
 #include "CliHarness.h"
+#include "InProcess.h"
+
+#include "util/Files.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace lw::test {
 
@@ -11,7 +16,10 @@ const std::map<std::string, std::string> CliEnv = {{"LINKWELL_PORT", ""}};
 
 std::vector<std::string> CliArgv(const TSimSession* sim, const std::vector<std::string>& args) {
     std::vector<std::string> argv = {LW_CLI_PROGRAM};
-    if (sim) argv.insert(argv.end(), {"-p", sim->Options.Usb ? "usb" : sim->Device});
+    if (sim)
+        argv.insert(argv.end(), {"-p", sim->OnMemoryLink() ? sim->Port
+                                       : sim->Options.Usb  ? "usb"
+                                                           : sim->Device});
     argv.insert(argv.end(), args.begin(), args.end());
     return argv;
 }
@@ -20,12 +28,24 @@ std::vector<std::string> CliArgv(const TSimSession* sim, const std::vector<std::
 
 TRunResult Cli(const TSimSession* sim, const std::vector<std::string>& args,
                std::chrono::milliseconds timeout) {
+    if (sim && sim->OnMemoryLink()) return RunCliInProcess(CliArgv(sim, args));
     return Run(CliArgv(sim, args), CliEnv, timeout);
+}
+
+TRunResult CliWithInput(const TSimSession* sim, const std::vector<std::string>& args,
+                        const std::string& stdinPath) {
+    if (sim && sim->OnMemoryLink())
+        return RunCliInProcess(CliArgv(sim, args), ReadFileToString(stdinPath));
+    TProcess cli(CliArgv(sim, args), CliEnv, stdinPath);
+    const int status = cli.Wait(std::chrono::seconds(90));
+    return {status, cli.Out(), cli.Err()};
 }
 
 std::unique_ptr<TProcess> StartCli(const TSimSession* sim, const std::vector<std::string>& args,
                                    const std::string& stdinPath,
                                    const std::map<std::string, std::string>& env) {
+    if (sim && sim->OnMemoryLink())
+        throw std::logic_error("a CLI process needs the calculator on a real line (RealLine)");
     std::map<std::string, std::string> all = env;
     all.insert(CliEnv.begin(), CliEnv.end());
     return std::make_unique<TProcess>(CliArgv(sim, args), all, stdinPath);

@@ -1,6 +1,8 @@
-// End-to-end harness: linkwell-cli as a process of its own against the simulated calculator of a
-// TSimSession (its pseudo-terminal, or its USB pipes under $LINKWELL_USB_ROOT, which the CLI
-// inherits), every run bounded by a time-out.
+// Harness of the CLI's tests against the simulated calculator of a TSimSession. On the
+// in-memory link (the default of this test program) linkwell-cli's entry function runs in the
+// test's process, on simulated time; on a real line (RealLine: its pseudo-terminal, or its USB
+// pipes under $LINKWELL_USB_ROOT, which the CLI inherits) linkwell-cli runs as a process of its
+// own, end to end, every run bounded by a time-out.
 #pragma once
 #include "Process.h"
 #include "support/SimSession.h"
@@ -14,7 +16,11 @@ namespace lw::test {
 // linkwell-cli with these arguments against the simulator (no simulator: as given).
 TRunResult Cli(const TSimSession* sim, const std::vector<std::string>& args,
                std::chrono::milliseconds timeout = std::chrono::seconds(90));
-// The same, started and left running (for commands that wait for the calculator).
+// The same with standard input read from the file `stdinPath` (no terminal).
+TRunResult CliWithInput(const TSimSession* sim, const std::vector<std::string>& args,
+                        const std::string& stdinPath);
+// The same as a process, started and left running (for commands that wait for the
+// calculator, signals, terminals); the calculator must be on a real line.
 // `env`: variables set for it besides.
 std::unique_ptr<TProcess> StartCli(const TSimSession* sim, const std::vector<std::string>& args,
                                    const std::string& stdinPath = "",

@@ -33,7 +33,7 @@ TEST(CliGuard, RestoreTakesOnlyABackupArchiveOfTheConnectedModel) {
 }
 
 TEST(CliGuard, AFailedCaptureIsReportedAndTheNextOneAwaited) {
-    TSimSession sim;
+    TSimSession sim({.RealLine = true});
     auto cli = StartCli(&sim, {"-q", "capture", "-o", sim.File("shot.png")});
     const std::string waiting = "Capture begins when Calculator starts sending";
     ASSERT_TRUE(Printed(*cli, waiting)) << cli->Err();
@@ -49,7 +49,7 @@ TEST(CliGuard, AFailedCaptureIsReportedAndTheNextOneAwaited) {
 }
 
 TEST(CliGuard, RunsEndedBySignalsOrAHangUpLeaveNoPartialFile) {
-    TSimSession sim;
+    TSimSession sim({.RealLine = true});
     WriteTestFile(sim.File("BIG.zq"), ObjectFile(StringObj(std::string(12000, 'b'))));
     ASSERT_EQ(Cli(&sim, {"-q", "put", sim.File("BIG.zq")}).Status, 0);
     sim.Control("throttle 9600"); // transfers last seconds

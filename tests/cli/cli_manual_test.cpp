@@ -13,7 +13,7 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(CliManual, XRecvAndCaptureOverTheSerialLine) {
-    TSimSession sim;
+    TSimSession sim({.RealLine = true});
     WriteTestFile(sim.File("msg.zq"), sim.Var("MSG"));
 
     // XRECV: the CLI waits (its prompt shown) until the calculator starts receiving.
@@ -68,7 +68,7 @@ TEST(CliManual, BackupAndRestoreTheWholeMemory) {
 }
 
 TEST(CliManual, UsbCalculatorAndRomDownload) {
-    TSimSession sim({.Usb = true});
+    TSimSession sim({.Usb = true, .RealLine = true});
     const TRunResult ports = Cli(&sim, {"ports"});
     ASSERT_EQ(ports.Status, 0) << ports.Err;
     EXPECT_EQ(Lines(ports.Out).front(), "auto");

@@ -1,4 +1,4 @@
-// linkwell-cli against linkwell-sim over a pseudo-terminal, each as a process of its own: the
+// linkwell-cli against the simulated calculator (in-process, over the in-memory link): the
 // server commands, their failures and the single message of each failure.
 #include "CliHarness.h"
 

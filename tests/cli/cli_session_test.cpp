@@ -36,9 +36,9 @@ TEST(CliSession, AScriptStopsAtItsFirstFailureUnlessToldToKeepGoing) {
 
     // The same from standard input when it is no terminal.
     fs::remove(out + "/X.zq");
-    auto piped = StartCli(&sim, {"-q", "shell"}, script);
-    EXPECT_EQ(piped->Wait(60s), 1) << piped->Err();
-    EXPECT_EQ(piped->Out(), out + "/X.zq\n");
+    const TRunResult piped = CliWithInput(&sim, {"-q", "shell"}, script);
+    EXPECT_EQ(piped.Status, 1) << piped.Err;
+    EXPECT_EQ(piped.Out, out + "/X.zq\n");
 
     const TRunResult kept = Cli(&sim, {"-q", "--keep-going", "run", script});
     EXPECT_EQ(kept.Status, 1) << kept.Err;

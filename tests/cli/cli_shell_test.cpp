@@ -60,7 +60,7 @@ protected:
     bool Outputs(TProcess& cli, const std::string& text) {
         return cli.WaitFor([&] { return cli.Out().find(text) != std::string::npos; }, 30s);
     }
-    TSimSession Sim;
+    TSimSession Sim{{.RealLine = true}};
     TTempDir State;
 };
 

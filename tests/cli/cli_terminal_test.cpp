@@ -11,7 +11,7 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(CliTerminal, QuestionsAndPromptsAreAnsweredByTyping) {
-    TSimSession sim;
+    TSimSession sim({.RealLine = true});
     TPtyPeer typist; // the CLI's stdin is its terminal; the test types into the other end
 
     // A file without a header: Binary, Text or Cancel.
