@@ -7,7 +7,9 @@
 #  - linkwell-cli.exe's demo commands (ident, ls, get binary and text) over the in-memory link,
 #    each output compared with the Linux build's;
 #  - linkwell-cli.exe against the Linux linkwell-sim through COM9, mapped to the simulator's
-#    pseudo-terminal (ident, ls), compared with the Linux linkwell-cli on the same line.
+#    pseudo-terminal (ident, ls), compared with the Linux linkwell-cli on the same line;
+#  - linkwell-sim.exe serving on COM8, one end of a null-modem pair of pseudo-terminals, with
+#    linkwell-cli.exe on COM9 and the Linux linkwell-cli on the other end (ident, ls, get).
 # Outputs are compared after two normalisations only: Windows line ends (CRLF) become LF, and
 # the output folder of each side is written @OUT.
 #   scripts/windows.sh [LINUX_BUILD_DIR]      (default: build; its programs are built if missing)
@@ -33,6 +35,7 @@ fi
 linux_cli=$linux_build/cli/linkwell-cli
 linux_sim=$linux_build/sim/linkwell-sim
 win_cli=$wb/cli/linkwell-cli.exe
+win_sim=$wb/sim/linkwell-sim.exe
 
 # A Wine prefix of our own inside the build folder, made on first use; no debug chatter.
 export WINEPREFIX=$PWD/$wb/wine WINEDEBUG=-all
@@ -45,9 +48,11 @@ echo "Wine prefix ready: $(($(date +%s) - start)) s"
 
 out=$(mktemp -d)
 far_pid=
+calc_pid=
 cleanup() {
   [ -n "$far_pid" ] && kill "$far_pid" 2>/dev/null || true
-  rm -f "$WINEPREFIX/dosdevices/com9"
+  [ -n "$calc_pid" ] && kill "$calc_pid" 2>/dev/null || true
+  rm -f "$WINEPREFIX/dosdevices/com8" "$WINEPREFIX/dosdevices/com9"
   rm -rf "$out"
   "$wineserver" -k 2>/dev/null || true
 }
@@ -55,7 +60,8 @@ trap cleanup EXIT
 failed=0
 
 # Starts a program that prints the path of a pseudo-terminal as its first line and maps COM9 to
-# that path. The program's stdin stays open (a FIFO held here) until stop_far_end.
+# that path (and COM8 to a second line's path, if any). The program's stdin stays open (a FIFO
+# held here) until stop_far_end.
 start_far_end() {
   local log=$out/far-end.log
   : >"$log"
@@ -74,13 +80,16 @@ start_far_end() {
     exit 1
     ;;
   esac
+  local second
+  second=$(sed -n 2p "$log")
+  case "$second" in /dev/*) ln -sfn "$second" "$WINEPREFIX/dosdevices/com8" ;; esac
 }
 stop_far_end() {
   exec 7>&-
   kill "$far_pid" 2>/dev/null || true
   wait "$far_pid" 2>/dev/null || true
   far_pid=
-  rm -f "$WINEPREFIX/dosdevices/com9"
+  rm -f "$WINEPREFIX/dosdevices/com8" "$WINEPREFIX/dosdevices/com9"
 }
 
 # Runs one command line on both builds and compares standard output, exit status and the files
@@ -139,6 +148,29 @@ echo "== linkwell-cli.exe -p COM9 against linkwell-sim on a pseudo-terminal"
 start_far_end "$linux_sim" --keep-running
 compare serial-ident -p @PORT ident
 compare serial-ls -p @PORT ls
+stop_far_end
+
+echo "== linkwell-sim.exe on COM8, a null-modem pair with COM9"
+start_far_end tests/win32/null_modem.py
+mkfifo "$out/calc.in"
+timeout 120 "$wine" "$win_sim" --com COM8 <"$out/calc.in" >"$out/calc.log" 2>&1 &
+calc_pid=$!
+exec 8>"$out/calc.in"
+for _ in $(seq 100); do [ -s "$out/calc.log" ] && break; sleep 0.1; done
+if [ "$(head -1 "$out/calc.log" | tr -d '\r')" = COM8 ]; then
+  compare calc-ident -p @PORT ident
+  compare calc-ls -p @PORT ls
+  compare calc-get -p @PORT -q get MSG -o @OUT
+else
+  echo "linkwell-sim.exe did not start on COM8:"
+  cat "$out/calc.log"
+  failed=1
+fi
+exec 8>&- # the end of its input ends linkwell-sim.exe
+calc_status=0
+wait "$calc_pid" || calc_status=$?
+calc_pid=
+[ "$calc_status" = 0 ] || { echo "linkwell-sim.exe ended with status $calc_status"; failed=1; }
 stop_far_end
 
 echo "== linkwell-sim.exe refuses the modes Windows cannot serve"

@@ -1,6 +1,6 @@
-// linkwell-sim: a simulated calculator on a pseudo-terminal or on the USB pipes. Prints the
-// PC-side path as its first line, then takes control commands on stdin (one per line) and
-// prints their replies and the simulator's events on stdout.
+// linkwell-sim: a simulated calculator on a pseudo-terminal or on the USB pipes (Windows: on
+// a COM port). Prints the PC-side path as its first line, then takes control commands on stdin
+// (one per line) and prints their replies and the simulator's events on stdout.
 #include "sim/calc/SimCalculator.h"
 #include "sim/link/Simulator.h"
 #include "util/Console.h"
@@ -21,6 +21,7 @@ struct TOptions {
     bool Serial = false;
     std::string Link;
     std::string UsbRoot;
+    std::string Com;
     std::string DeviceSuffix;
     std::string Load, Save;
     bool Empty = false;
@@ -60,6 +61,12 @@ int ParseArguments(int argc, char** argv, TOptions& o) {
                                "Attach to the USB pipes: create DIR/ZQlink<suffix>/PIPE0 and "
                                "PIPE1 (point LINKWELL_USB_ROOT at DIR)");
     usb->excludes(serial)->excludes(link);
+    app.add_option("--com", o.Com,
+                   "Windows only: serve on COM port PORT, one end of a null-modem pair whose "
+                   "other end the PC opens")
+        ->excludes(serial)
+        ->excludes(link)
+        ->excludes(usb);
     app.add_option("--device-suffix", o.DeviceSuffix, "USB device suffix: empty or _1 .. _4")
         ->check(CLI::IsMember({"", "_1", "_2", "_3", "_4"}))
         ->needs(usb);
@@ -168,8 +175,9 @@ int Run(const TOptions& o) {
     // The console signals go to ServeControl's watcher alone; taken before any thread starts.
     lw::sys::CatchConsoleSignals();
     TSimulator sim(config, MakeCalculator(o));
-    std::string path =
-        o.UsbRoot.empty() ? sim.AttachSerial(o.Link) : sim.AttachUsb(o.UsbRoot, o.DeviceSuffix);
+    const std::string path = !o.Com.empty()       ? sim.AttachCom(o.Com)
+                             : !o.UsbRoot.empty() ? sim.AttachUsb(o.UsbRoot, o.DeviceSuffix)
+                                                  : sim.AttachSerial(o.Link);
     Say(path);
     sim.SetEventSink([](const std::string& e) { Say("event: " + e); });
     sim.Start();

@@ -52,6 +52,8 @@ public:
     void PurgeInput();
     // The port is still there (a USB adapter can be pulled out while open).
     bool Present() const;
+    // The open port's handle (HANDLE), for those who wait on it themselves; null when closed.
+    void* Handle() const { return FHandle; }
 
 private:
     bool SetTimeouts(uint32_t readMs, uint32_t writeMs);

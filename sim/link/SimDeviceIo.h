@@ -1,7 +1,7 @@
-// The simulator thread's waits and byte moves on a device transport (a pseudo-terminal or the
-// USB FIFOs), and the signal that ends such a wait early. POSIX: descriptors, poll and an
-// eventfd (SimDeviceIoPosix.cpp). The Windows build has no device transports
-// (SimDeviceIoWin32.cpp): there the signal and the timed waits work, the byte moves fail.
+// The simulator thread's waits and byte moves on a device transport, and the signal that ends
+// such a wait early. POSIX (SimDeviceIoPosix.cpp): a pseudo-terminal or the USB FIFOs, with
+// poll and an eventfd. Windows (SimDeviceIoWin32.cpp): a COM port, whose handle serves as the
+// descriptor, and an event.
 #pragma once
 #include <cstddef>
 #include <cstdint>

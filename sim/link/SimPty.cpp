@@ -147,4 +147,9 @@ std::unique_ptr<ISimTransport> CreatePtyTransport(const std::string& linkPath) {
     return std::make_unique<TPtyTransport>(linkPath);
 }
 
+std::unique_ptr<ISimTransport> CreateComTransport(const std::string& port) {
+    throw std::runtime_error(port + ": COM ports are served by the Windows build; here the " +
+                             "serial mode makes a pseudo-terminal (--link PATH)");
+}
+
 } // namespace lw::sim

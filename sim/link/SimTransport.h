@@ -65,6 +65,11 @@ std::unique_ptr<ISimTransport> CreatePtyTransport(const std::string& linkPath);
 std::unique_ptr<ISimTransport> CreateFifoTransport(const std::string& root,
                                                    const std::string& suffix);
 
+// Serves on the COM port `port` (Windows: one end of a null-modem pair, the PC on the other),
+// raw 8N1 at 9600 baud. Throws std::runtime_error on failure, and on POSIX, whose serial mode
+// makes a pseudo-terminal instead.
+std::unique_ptr<ISimTransport> CreateComTransport(const std::string& port);
+
 // The far end of an in-memory link in this process (serial or USB as the link is made).
 // The link must outlive the transport.
 std::unique_ptr<ISimTransport> CreateMemoryTransport(TMemoryLink& link);

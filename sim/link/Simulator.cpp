@@ -256,6 +256,11 @@ std::string TSimulator::AttachUsb(const std::string& root, const std::string& su
     return Impl->Attach(CreateFifoTransport(root, suffix));
 }
 
+std::string TSimulator::AttachCom(const std::string& port) {
+    if (Impl->Running) throw std::logic_error("attach before Start()");
+    return Impl->Attach(CreateComTransport(port));
+}
+
 std::string TSimulator::AttachMemory(TMemoryLink& link) {
     return Impl->Attach(CreateMemoryTransport(link));
 }

@@ -86,6 +86,9 @@ public:
     // Creates <root>/ZQlink<suffix>/PIPE0 and PIPE1 and takes the calculator's end; returns
     // the device folder. Before Start(). Throws std::runtime_error on failure.
     std::string AttachUsb(const std::string& root, const std::string& suffix = "");
+    // Windows: takes the COM port `port` (one end of a null-modem pair); returns its name.
+    // Before Start(). Throws std::runtime_error on failure, and on POSIX.
+    std::string AttachCom(const std::string& port);
 
     // Takes the far end of an in-memory link in this process (which must outlive the
     // simulator); returns the name the PC opens. Before Start(). On a simulated clock the
