@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Connects to a ZQ graphing calculator and manages its memory.</source>
+        <translation>Verbindet sich mit einem ZQ-Grafiktaschenrechner und verwaltet seinen Speicher.</translation>
+    </message>
+    <message>
+        <source>Start the simulated calculator in this process and connect to it.</source>
+        <translation>Den simulierten Taschenrechner in diesem Prozess starten und sich mit ihm verbinden.</translation>
+    </message>
+    <message>
+        <source>Show the windows in this language (nl, fr, de, pt, es, it or en) instead of the one of the system&apos;s locale.</source>
+        <translation>Die Fenster in dieser Sprache zeigen (nl, fr, de, pt, es, it oder en) statt in der des Gebietsschemas des Systems.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>The ports to offer, one per line (a single device path works too); given ports, the program connects at start.</source>
+        <translation>Die anzubietenden Anschlüsse, einer pro Zeile (ein einzelner Gerätepfad geht auch); sind Anschlüsse angegeben, verbindet sich das Programm beim Start.</translation>
+    </message>
+    <message>
+        <source>[ports]</source>
+        <translation>[Anschlüsse]</translation>
+    </message>
+    <message>
+        <source>linkwell: no translation for language &quot;%1&quot;, using English</source>
+        <translation>linkwell: keine Übersetzung für die Sprache „%1“, Englisch wird verwendet</translation>
+    </message>
+    <message>
+        <source>linkwell: the demo calculator cannot start: %1</source>
+        <translation>linkwell: der Demo-Taschenrechner kann nicht starten: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
@@ -422,6 +457,724 @@ Dieser Ordner enthält bereits eine Datei namens %1.<byte value="xd"/>
 Möchten Sie die vorhandene Datei ersetzen?<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Access Pointer</source>
+        <comment>TypeAccessPointer</comment>
+        <translation>Zugriffszeiger</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <comment>TypeArray</comment>
+        <translation>Array</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <comment>TypeBackup</comment>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Binary Integer</source>
+        <comment>TypeBinaryInteger</comment>
+        <translation>Binäre Ganzzahl</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <comment>TypeCharacter</comment>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Complex</source>
+        <comment>TypeComplex</comment>
+        <translation>Komplexe Zahl</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>TypeCode</comment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Vorl</source>
+        <comment>TypeVorl</comment>
+        <translation>Vorl</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <comment>TypeString</comment>
+        <translation>Zeichenkette</translation>
+    </message>
+    <message>
+        <source>Long Complex</source>
+        <comment>TypeLongComplex</comment>
+        <translation>Lange komplexe Zahl</translation>
+    </message>
+    <message>
+        <source>Long Real</source>
+        <comment>TypeLongReal</comment>
+        <translation>Lange reelle Zahl</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>TypeUnit</comment>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Library Data Object</source>
+        <comment>TypeLibraryDataObject</comment>
+        <translation>Bibliotheksdatenobjekt</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <comment>TypeFont</comment>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Ext3</source>
+        <comment>TypeExt3</comment>
+        <translation>Ext3</translation>
+    </message>
+    <message>
+        <source>Ext4</source>
+        <comment>TypeExt4</comment>
+        <translation>Ext4</translation>
+    </message>
+    <message>
+        <source>Graphical Object</source>
+        <comment>TypeGraphicalObject</comment>
+        <translation>Grafikobjekt</translation>
+    </message>
+    <message>
+        <source>Hex String</source>
+        <comment>TypeHexString</comment>
+        <translation>Hex-Zeichenkette</translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <comment>TypeGlobal</comment>
+        <translation>Globaler Name</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <comment>TypeLocal</comment>
+        <translation>Lokaler Name</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <comment>TypeLibrary</comment>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>TypeList</comment>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Linked Array</source>
+        <comment>TypeLinkedArray</comment>
+        <translation>Verknüpftes Array</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <comment>TypeReal</comment>
+        <translation>Reelle Zahl</translation>
+    </message>
+    <message>
+        <source>XLib</source>
+        <comment>TypeXLib</comment>
+        <translation>XLib</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <comment>TypeDirectory</comment>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Algebraic</source>
+        <comment>TypeAlgebraic</comment>
+        <translation>Algebraischer Ausdruck</translation>
+    </message>
+    <message>
+        <source>Tagged</source>
+        <comment>TypeTagged</comment>
+        <translation>Markiertes Objekt</translation>
+    </message>
+    <message>
+        <source>Semi</source>
+        <comment>TypeSemi</comment>
+        <translation>Semi</translation>
+    </message>
+    <message>
+        <source>Aplet</source>
+        <comment>TypeAplet</comment>
+        <translation>Aplet</translation>
+    </message>
+    <message>
+        <source>Flash Pointer</source>
+        <comment>TypeFlashPointer</comment>
+        <translation>Flash-Zeiger</translation>
+    </message>
+    <message>
+        <source>Integer</source>
+        <comment>TypeInteger</comment>
+        <translation>Ganzzahl</translation>
+    </message>
+    <message>
+        <source>InfP Complex</source>
+        <comment>TypeInfPComplex</comment>
+        <translation>Komplexe Zahl (InfP)</translation>
+    </message>
+    <message>
+        <source>InfP Real</source>
+        <comment>TypeInfPReal</comment>
+        <translation>Reelle Zahl (InfP)</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <comment>TypeMatrix</comment>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Mini Font</source>
+        <comment>TypeMiniFont</comment>
+        <translation>Mini-Schriftart</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <comment>SyncActionSend</comment>
+        <translation>senden</translation>
+    </message>
+    <message>
+        <source>fetch</source>
+        <comment>SyncActionFetch</comment>
+        <translation>holen</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <comment>SyncActionConflict</comment>
+        <translation>Konflikt</translation>
+    </message>
+    <message>
+        <source>delete-calc</source>
+        <comment>SyncActionDeleteCalc</comment>
+        <translation>auf dem Taschenrechner löschen</translation>
+    </message>
+    <message>
+        <source>delete-pc</source>
+        <comment>SyncActionDeletePc</comment>
+        <translation>auf dem PC löschen</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>SyncActionSame</comment>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <comment>SyncActionSkip</comment>
+        <translation>überspringen</translation>
+    </message>
+    <message>
+        <source>No device detected. Check the cable connections and the calculator.</source>
+        <comment>NoDevice</comment>
+        <translation>Kein Gerät gefunden. Prüfen Sie die Kabelverbindungen und den Taschenrechner.</translation>
+    </message>
+    <message>
+        <source>Calculator is using the Kermit Server.
+<byte value="xd"/>
+<byte value="xd"/>Stop the calculator.
+<byte value="xd"/>Be sure to release the right-shift before pressing right-arrow.</source>
+        <comment>KermitServer</comment>
+        <translation>Der Taschenrechner verwendet den Kermit-Server.
+
+Halten Sie den Taschenrechner an.
+Lassen Sie Rechts-Shift los, bevor Sie Pfeil rechts drücken.</translation>
+    </message>
+    <message>
+        <source>Wrong Server</source>
+        <comment>WrongServerCaption</comment>
+        <translation>Falscher Server</translation>
+    </message>
+    <message>
+        <source>No device connected. Check you are in Xmodem server (RShift RightArrow)</source>
+        <comment>NotConnected</comment>
+        <translation>Kein Gerät verbunden. Prüfen Sie, ob der XModem-Server läuft (Rechts-Shift, Pfeil rechts)</translation>
+    </message>
+    <message>
+        <source>Connection Error.<byte value="xd"/>
+Please check your connections.</source>
+        <comment>ConnectionError</comment>
+        <translation>Verbindungsfehler.
+Bitte prüfen Sie Ihre Verbindungen.</translation>
+    </message>
+    <message>
+        <source>Error (%1)</source>
+        <comment>LinkError</comment>
+        <translation>Fehler (%1)</translation>
+    </message>
+    <message>
+        <source>Command too long (%1 bytes)</source>
+        <comment>CommandTooLong</comment>
+        <translation>Befehl zu lang (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>No calculator object received for %1</source>
+        <comment>NoObjectReceived</comment>
+        <translation>Kein Objekt des Taschenrechners für %1 empfangen</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <comment>PortMissing</comment>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device</source>
+        <comment>PortNotSerial</comment>
+        <translation>%1 ist kein serielles Gerät</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <comment>PortInUse</comment>
+        <translation>%1 wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set up: %2</source>
+        <comment>PortSetupFailed</comment>
+        <translation>%1 kann nicht eingerichtet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: you may not open it (permission denied)</source>
+        <comment>PermissionDenied</comment>
+        <translation>%1: Sie dürfen es nicht öffnen (Zugriff verweigert)</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; it belongs to group %2: add yourself with &quot;sudo usermod -aG %2 $USER&quot;, then log in again</source>
+        <comment>PermissionDeniedGroup</comment>
+        <translation>%1: Zugriff verweigert; es gehört der Gruppe %2: Fügen Sie sich mit „sudo usermod -aG %2 $USER“ hinzu und melden Sie sich dann neu an</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; only its owner %2 may open it (group %3 has no read and write access)</source>
+        <comment>PermissionDeniedOwner</comment>
+        <translation>%1: Zugriff verweigert; nur der Eigentümer %2 darf es öffnen (die Gruppe %3 hat kein Lese- und Schreibrecht)</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1 - %2</source>
+        <comment>UnableToOpen</comment>
+        <translation>Datei %1 kann nicht geöffnet werden – %2</translation>
+    </message>
+    <message>
+        <source>Unable to write file %1 - %2</source>
+        <comment>UnableToWrite</comment>
+        <translation>Datei %1 kann nicht geschrieben werden – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1 - %2</source>
+        <comment>CannotRead</comment>
+        <translation>Aus Datei %1 kann nicht gelesen werden – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1</source>
+        <comment>CannotReadFile</comment>
+        <translation>Aus Datei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot create folder %1: %2</source>
+        <comment>CannotCreateFolder</comment>
+        <translation>Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use folder %1: %2</source>
+        <comment>CannotUseFolder</comment>
+        <translation>Ordner %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>ErrorCaption</comment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <comment>WarningCaption</comment>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Decompile Error</source>
+        <comment>DecompErrorCaption</comment>
+        <translation>Dekompilierfehler</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+Cannot decompile this file.<byte value="xd"/>
+Length has been left with padding.<byte value="xd"/>
+File may still be ok.</source>
+        <comment>DecompError</comment>
+        <translation>%1
+Diese Datei kann nicht dekompiliert werden.
+Die Länge wurde samt Auffüllung belassen.
+Die Datei kann trotzdem in Ordnung sein.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is not a valid text file and cannot be properly sent.<byte value="xd"/>
+</source>
+        <comment>NotTextFile</comment>
+        <translation>%1
+
+ist keine gültige Textdatei und kann nicht richtig gesendet werden.
+</translation>
+    </message>
+    <message>
+        <source>The screen capture could not be read from the calculator.</source>
+        <comment>CaptureFailed</comment>
+        <translation>Die Bildschirmaufnahme konnte nicht vom Taschenrechner gelesen werden.</translation>
+    </message>
+    <message>
+        <source>JPEG pictures are not available in this build; save the capture as .png or .bmp</source>
+        <comment>JpegUnavailable</comment>
+        <translation>JPEG-Bilder sind in dieser Version nicht verfügbar; speichern Sie die Aufnahme als .png oder .bmp</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <comment>JpegFailed</comment>
+        <translation>JPEG-Kodierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>PNG compression failed</source>
+        <comment>PngFailed</comment>
+        <translation>PNG-Komprimierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <comment>SetCalculatorCaption</comment>
+        <translation>Taschenrechner vorbereiten</translation>
+    </message>
+    <message>
+        <source>Backup requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>BackupSpeedQuestion</comment>
+        <translation>Für die Sicherung muss der ZQ%1 mit
+115200 Baud arbeiten (siehe IOPAR in VAR).
+
+Darf die Geschwindigkeit für die Sicherung vorübergehend geändert werden?</translation>
+    </message>
+    <message>
+        <source>Screen Capture requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>CaptureSpeedQuestion</comment>
+        <translation>Für die Bildschirmaufnahme muss der ZQ%1 mit
+115200 Baud arbeiten (siehe IOPAR in VAR).
+
+Darf die Geschwindigkeit für die Bildschirmaufnahme vorübergehend geändert werden?</translation>
+    </message>
+    <message>
+        <source>Improper Variable Name</source>
+        <comment>ImproperNameTitle</comment>
+        <translation>Ungültiger Variablenname</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+is an improper variable name on the calculator.<byte value="xd"/>
+This may result in failure of the command or connection.<byte value="xd"/>
+<byte value="xd"/>
+Continue with the command?</source>
+        <comment>ImproperNameQuestion</comment>
+        <translation>%1
+ist auf dem Taschenrechner kein gültiger Variablenname.
+Der Befehl oder die Verbindung kann dadurch fehlschlagen.
+
+Mit dem Befehl fortfahren?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <comment>RestoreCaption</comment>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 is not a backup archive</source>
+        <comment>NotArchive</comment>
+        <translation>%1 ist kein Sicherungsarchiv</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not a backup archive</source>
+        <comment>EmptyNotArchive</comment>
+        <translation>%1 ist eine leere Datei, kein Sicherungsarchiv</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not a backup archive</source>
+        <comment>CalcTextNotArchive</comment>
+        <translation>%1 ist eine Textdatei des Taschenrechners, kein Sicherungsarchiv</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not a backup archive</source>
+        <comment>TextNotArchive</comment>
+        <translation>%1 ist eine Textdatei, kein Sicherungsarchiv</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not a backup archive</source>
+        <comment>ObjectNotArchive</comment>
+        <translation>%1 ist eine Objektdatei des Taschenrechners, kein Sicherungsarchiv</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file holding a %2, not a backup archive</source>
+        <comment>TypedObjectNotArchive</comment>
+        <translation>%1 ist eine Objektdatei des Taschenrechners mit einem Objekt vom Typ „%2“, kein Sicherungsarchiv</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive of a %2 calculator, not of the connected %3</source>
+        <comment>ArchiveOfOtherModel</comment>
+        <translation>%1 ist ein Sicherungsarchiv eines %2-Taschenrechners, nicht des verbundenen %3</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short</source>
+        <comment>ArchiveCutShort</comment>
+        <translation>%1 ist ein unvollständiges Sicherungsarchiv</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short: %2 of %3 bytes</source>
+        <comment>ArchiveCutShortBytes</comment>
+        <translation>%1 ist ein unvollständiges Sicherungsarchiv: %2 von %3 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not an operating-system image</source>
+        <comment>EmptyNotRom</comment>
+        <translation>%1 ist eine leere Datei, kein Betriebssystem-Abbild</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not an operating-system image</source>
+        <comment>ObjectNotRom</comment>
+        <translation>%1 ist eine Objektdatei des Taschenrechners, kein Betriebssystem-Abbild</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not an operating-system image</source>
+        <comment>CalcTextNotRom</comment>
+        <translation>%1 ist eine Textdatei des Taschenrechners, kein Betriebssystem-Abbild</translation>
+    </message>
+    <message>
+        <source>%1 is too large for an operating-system image: %2 bytes, more than the %3 the calculator&apos;s flash holds</source>
+        <comment>RomTooLarge</comment>
+        <translation>%1 ist zu groß für ein Betriebssystem-Abbild: %2 Bytes, mehr als die %3, die der Flash-Speicher des Taschenrechners fasst</translation>
+    </message>
+    <message>
+        <source>send archive program</source>
+        <comment>SendingArchiveProgram</comment>
+        <translation>Archivprogramm wird gesendet</translation>
+    </message>
+    <message>
+        <source>Get backup data from device</source>
+        <comment>GettingBackup</comment>
+        <translation>Sicherungsdaten werden vom Gerät geholt</translation>
+    </message>
+    <message>
+        <source>Restoring from %1</source>
+        <comment>RestoringFrom</comment>
+        <translation>Wiederherstellen aus %1</translation>
+    </message>
+    <message>
+        <source>Get list of files from device</source>
+        <comment>GettingList</comment>
+        <translation>Dateiliste wird vom Gerät geholt</translation>
+    </message>
+    <message>
+        <source>Change current dir to %1</source>
+        <comment>ChangingDir</comment>
+        <translation>Wechsel in das Verzeichnis %1</translation>
+    </message>
+    <message>
+        <source>Begin dialog on port: %1</source>
+        <comment>BeginDialog</comment>
+        <translation>Verbindungsaufbau am Anschluss: %1</translation>
+    </message>
+    <message>
+        <source>Device connected on %1</source>
+        <comment>DeviceConnected</comment>
+        <translation>Gerät verbunden an %1</translation>
+    </message>
+    <message>
+        <source>Trying %1</source>
+        <comment>TryingPort</comment>
+        <translation>Versuche %1</translation>
+    </message>
+    <message>
+        <source>Opening Comm %1</source>
+        <comment>OpeningPort</comment>
+        <translation>Öffne Anschluss %1</translation>
+    </message>
+    <message>
+        <source>Sending PUT command</source>
+        <comment>SendingPut</comment>
+        <translation>PUT-Befehl wird gesendet</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <comment>Copying</comment>
+        <translation>Kopiere %1</translation>
+    </message>
+    <message>
+        <source>Capturing screen</source>
+        <comment>Capturing</comment>
+        <translation>Bildschirm wird aufgenommen</translation>
+    </message>
+    <message>
+        <source>Connecting ...</source>
+        <comment>Connecting</comment>
+        <translation>Verbinden ...</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 bytes/s</source>
+        <comment>ProgressBytes</comment>
+        <translation>%1/%2 Bytes
+(%3%)
+%4 Bytes/s</translation>
+    </message>
+    <message>
+        <source>%1/%2 Kbytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 Kbytes/s</source>
+        <comment>ProgressKbytes</comment>
+        <translation>%1/%2 KByte
+(%3%)
+%4 KByte/s</translation>
+    </message>
+    <message>
+        <source>Could not fetch %1 to compare it</source>
+        <comment>SyncFetchFailed</comment>
+        <translation>%1 konnte zum Vergleichen nicht geholt werden</translation>
+    </message>
+    <message>
+        <source>No directory %1 on the calculator</source>
+        <comment>SyncNoDirectory</comment>
+        <translation>Kein Verzeichnis %1 auf dem Taschenrechner</translation>
+    </message>
+    <message>
+        <source>two PC files have this calculator name</source>
+        <comment>SyncTwoPcFiles</comment>
+        <translation>zwei PC-Dateien haben diesen Taschenrechnernamen</translation>
+    </message>
+    <message>
+        <source>the calculator has a directory of this name</source>
+        <comment>SyncDirectoryOfName</comment>
+        <translation>der Taschenrechner hat ein Verzeichnis dieses Namens</translation>
+    </message>
+    <message>
+        <source>new folder on the PC</source>
+        <comment>SyncNewFolder</comment>
+        <translation>neuer Ordner auf dem PC</translation>
+    </message>
+    <message>
+        <source>new directory on the calculator</source>
+        <comment>SyncNewDirectory</comment>
+        <translation>neues Verzeichnis auf dem Taschenrechner</translation>
+    </message>
+    <message>
+        <source>a name that cannot be copied in this mode</source>
+        <comment>SyncNameNotCopied</comment>
+        <translation>ein Name, der in diesem Modus nicht kopiert werden kann</translation>
+    </message>
+    <message>
+        <source>new on the PC</source>
+        <comment>SyncNewOnPc</comment>
+        <translation>neu auf dem PC</translation>
+    </message>
+    <message>
+        <source>new on the calculator</source>
+        <comment>SyncNewOnCalc</comment>
+        <translation>neu auf dem Taschenrechner</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator, changed here</source>
+        <comment>SyncDeletedOnCalcChangedHere</comment>
+        <translation>auf dem Taschenrechner gelöscht, hier geändert</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator</source>
+        <comment>SyncDeletedOnCalc</comment>
+        <translation>auf dem Taschenrechner gelöscht</translation>
+    </message>
+    <message>
+        <source>deleted on the PC, changed on the calculator</source>
+        <comment>SyncDeletedOnPcChangedOnCalc</comment>
+        <translation>auf dem PC gelöscht, auf dem Taschenrechner geändert</translation>
+    </message>
+    <message>
+        <source>deleted on the PC</source>
+        <comment>SyncDeletedOnPc</comment>
+        <translation>auf dem PC gelöscht</translation>
+    </message>
+    <message>
+        <source>different on both sides, never synchronized</source>
+        <comment>SyncDifferentNeverSynced</comment>
+        <translation>auf beiden Seiten verschieden, nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>changed on the calculator</source>
+        <comment>SyncChangedOnCalc</comment>
+        <translation>auf dem Taschenrechner geändert</translation>
+    </message>
+    <message>
+        <source>changed on the PC</source>
+        <comment>SyncChangedOnPc</comment>
+        <translation>auf dem PC geändert</translation>
+    </message>
+    <message>
+        <source>changed alike</source>
+        <comment>SyncChangedAlike</comment>
+        <translation>gleich geändert</translation>
+    </message>
+    <message>
+        <source>changed on both sides</source>
+        <comment>SyncChangedOnBoth</comment>
+        <translation>auf beiden Seiten geändert</translation>
+    </message>
+    <message>
+        <source>%1; not fetched in a one-way sync</source>
+        <comment>SyncNotFetchedOneWay</comment>
+        <translation>%1; bei einseitiger Synchronisierung nicht geholt</translation>
+    </message>
+    <message>
+        <source>%1; not sent in a one-way sync</source>
+        <comment>SyncNotSentOneWay</comment>
+        <translation>%1; bei einseitiger Synchronisierung nicht gesendet</translation>
+    </message>
+    <message>
+        <source>%1; kept (--delete deletes it)</source>
+        <comment>SyncKept</comment>
+        <translation>%1; behalten (--delete löscht es)</translation>
+    </message>
+    <message>
+        <source>%1; the calculator&apos;s copy wins, the PC&apos;s is kept as a conflict copy</source>
+        <comment>SyncCalcWins</comment>
+        <translation>%1; die Kopie des Taschenrechners gewinnt, die des PCs bleibt als Konfliktkopie erhalten</translation>
+    </message>
+    <message>
+        <source>%1; the PC&apos;s copy wins, the calculator&apos;s is kept as a conflict copy</source>
+        <comment>SyncPcWins</comment>
+        <translation>%1; die Kopie des PCs gewinnt, die des Taschenrechners bleibt als Konfliktkopie erhalten</translation>
+    </message>
+    <message>
+        <source>Version %1.%2 Build %3</source>
+        <comment>VersionBuild</comment>
+        <translation>Version %1.%2 Build %3</translation>
+    </message>
+    <message>
+        <source>(no permission: group %1)</source>
+        <comment>NoPermissionNote</comment>
+        <translation>(keine Berechtigung: Gruppe %1)</translation>
+    </message>
+    <message>
+        <source>%1: not copied from the calculator</source>
+        <comment>SyncNotCopied</comment>
+        <translation>%1: nicht vom Taschenrechner kopiert</translation>
+    </message>
+    <message>
+        <source>%1: not sent to the calculator</source>
+        <comment>SyncNotSent</comment>
+        <translation>%1: nicht an den Taschenrechner gesendet</translation>
     </message>
 </context>
 <context>
@@ -920,6 +1673,10 @@ fehlgeschlagen.</translation>
         <source>Nothing was received from the calculator; %1 was not written.</source>
         <translation>Vom Taschenrechner wurde nichts empfangen; %1 wurde nicht geschrieben.</translation>
     </message>
+    <message>
+        <source>Canceled by user</source>
+        <translation>Vom Benutzer abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::DeleteQuestion</name>
@@ -1394,6 +2151,11 @@ Sie können auf ABBRECHEN klicken, um die Verbindung auf der PC-Seite zu beenden
 What was done is recorded; synchronize again to finish.</source>
         <translation>Synchronisierung abgebrochen: %1.
 Das bereits Erledigte ist festgehalten; synchronisieren Sie erneut, um sie abzuschließen.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a synchronizing action and how many lines it has</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

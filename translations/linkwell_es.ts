@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Connects to a ZQ graphing calculator and manages its memory.</source>
+        <translation>Se conecta a una calculadora gráfica ZQ y gestiona su memoria.</translation>
+    </message>
+    <message>
+        <source>Start the simulated calculator in this process and connect to it.</source>
+        <translation>Iniciar la calculadora simulada en este proceso y conectarse a ella.</translation>
+    </message>
+    <message>
+        <source>Show the windows in this language (nl, fr, de, pt, es, it or en) instead of the one of the system&apos;s locale.</source>
+        <translation>Mostrar las ventanas en este idioma (nl, fr, de, pt, es, it o en) en lugar del de la configuración regional del sistema.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>The ports to offer, one per line (a single device path works too); given ports, the program connects at start.</source>
+        <translation>Los puertos que se ofrecen, uno por línea (también sirve una sola ruta de dispositivo); si se indican puertos, el programa se conecta al iniciarse.</translation>
+    </message>
+    <message>
+        <source>[ports]</source>
+        <translation>[puertos]</translation>
+    </message>
+    <message>
+        <source>linkwell: no translation for language &quot;%1&quot;, using English</source>
+        <translation>linkwell: no hay traducción para el idioma &quot;%1&quot;; se usa el inglés</translation>
+    </message>
+    <message>
+        <source>linkwell: the demo calculator cannot start: %1</source>
+        <translation>linkwell: no se puede iniciar la calculadora de demostración: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
@@ -422,6 +457,724 @@ Esta carpeta ya contiene un archivo llamado %1.<byte value="xd"/>
 ¿Desea reemplazar el archivo existente?<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Access Pointer</source>
+        <comment>TypeAccessPointer</comment>
+        <translation>Puntero de acceso</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <comment>TypeArray</comment>
+        <translation>Array</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <comment>TypeBackup</comment>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Binary Integer</source>
+        <comment>TypeBinaryInteger</comment>
+        <translation>Entero binario</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <comment>TypeCharacter</comment>
+        <translation>Carácter</translation>
+    </message>
+    <message>
+        <source>Complex</source>
+        <comment>TypeComplex</comment>
+        <translation>Complejo</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>TypeCode</comment>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Vorl</source>
+        <comment>TypeVorl</comment>
+        <translation>Vorl</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <comment>TypeString</comment>
+        <translation>Cadena</translation>
+    </message>
+    <message>
+        <source>Long Complex</source>
+        <comment>TypeLongComplex</comment>
+        <translation>Complejo largo</translation>
+    </message>
+    <message>
+        <source>Long Real</source>
+        <comment>TypeLongReal</comment>
+        <translation>Real largo</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>TypeUnit</comment>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Library Data Object</source>
+        <comment>TypeLibraryDataObject</comment>
+        <translation>Objeto de datos de biblioteca</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <comment>TypeFont</comment>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Ext3</source>
+        <comment>TypeExt3</comment>
+        <translation>Ext3</translation>
+    </message>
+    <message>
+        <source>Ext4</source>
+        <comment>TypeExt4</comment>
+        <translation>Ext4</translation>
+    </message>
+    <message>
+        <source>Graphical Object</source>
+        <comment>TypeGraphicalObject</comment>
+        <translation>Objeto gráfico</translation>
+    </message>
+    <message>
+        <source>Hex String</source>
+        <comment>TypeHexString</comment>
+        <translation>Cadena hexadecimal</translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <comment>TypeGlobal</comment>
+        <translation>Nombre global</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <comment>TypeLocal</comment>
+        <translation>Nombre local</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <comment>TypeLibrary</comment>
+        <translation>Biblioteca</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>TypeList</comment>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Linked Array</source>
+        <comment>TypeLinkedArray</comment>
+        <translation>Array enlazado</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <comment>TypeReal</comment>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>XLib</source>
+        <comment>TypeXLib</comment>
+        <translation>XLib</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <comment>TypeDirectory</comment>
+        <translation>Directorio</translation>
+    </message>
+    <message>
+        <source>Algebraic</source>
+        <comment>TypeAlgebraic</comment>
+        <translation>Algebraico</translation>
+    </message>
+    <message>
+        <source>Tagged</source>
+        <comment>TypeTagged</comment>
+        <translation>Objeto etiquetado</translation>
+    </message>
+    <message>
+        <source>Semi</source>
+        <comment>TypeSemi</comment>
+        <translation>Semi</translation>
+    </message>
+    <message>
+        <source>Aplet</source>
+        <comment>TypeAplet</comment>
+        <translation>Aplet</translation>
+    </message>
+    <message>
+        <source>Flash Pointer</source>
+        <comment>TypeFlashPointer</comment>
+        <translation>Puntero flash</translation>
+    </message>
+    <message>
+        <source>Integer</source>
+        <comment>TypeInteger</comment>
+        <translation>Entero</translation>
+    </message>
+    <message>
+        <source>InfP Complex</source>
+        <comment>TypeInfPComplex</comment>
+        <translation>Complejo InfP</translation>
+    </message>
+    <message>
+        <source>InfP Real</source>
+        <comment>TypeInfPReal</comment>
+        <translation>Real InfP</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <comment>TypeMatrix</comment>
+        <translation>Matriz</translation>
+    </message>
+    <message>
+        <source>Mini Font</source>
+        <comment>TypeMiniFont</comment>
+        <translation>Fuente mini</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <comment>SyncActionSend</comment>
+        <translation>enviar</translation>
+    </message>
+    <message>
+        <source>fetch</source>
+        <comment>SyncActionFetch</comment>
+        <translation>obtener</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <comment>SyncActionConflict</comment>
+        <translation>conflicto</translation>
+    </message>
+    <message>
+        <source>delete-calc</source>
+        <comment>SyncActionDeleteCalc</comment>
+        <translation>eliminar en la calculadora</translation>
+    </message>
+    <message>
+        <source>delete-pc</source>
+        <comment>SyncActionDeletePc</comment>
+        <translation>eliminar en el PC</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>SyncActionSame</comment>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <comment>SyncActionSkip</comment>
+        <translation>omitir</translation>
+    </message>
+    <message>
+        <source>No device detected. Check the cable connections and the calculator.</source>
+        <comment>NoDevice</comment>
+        <translation>No se ha detectado ningún dispositivo. Compruebe las conexiones del cable y la calculadora.</translation>
+    </message>
+    <message>
+        <source>Calculator is using the Kermit Server.
+<byte value="xd"/>
+<byte value="xd"/>Stop the calculator.
+<byte value="xd"/>Be sure to release the right-shift before pressing right-arrow.</source>
+        <comment>KermitServer</comment>
+        <translation>La calculadora está usando el servidor Kermit.
+
+Detenga la calculadora.
+Suelte el shift derecho antes de pulsar la flecha derecha.</translation>
+    </message>
+    <message>
+        <source>Wrong Server</source>
+        <comment>WrongServerCaption</comment>
+        <translation>Servidor incorrecto</translation>
+    </message>
+    <message>
+        <source>No device connected. Check you are in Xmodem server (RShift RightArrow)</source>
+        <comment>NotConnected</comment>
+        <translation>No hay ningún dispositivo conectado. Compruebe que está en el servidor XModem (shift derecho, flecha derecha)</translation>
+    </message>
+    <message>
+        <source>Connection Error.<byte value="xd"/>
+Please check your connections.</source>
+        <comment>ConnectionError</comment>
+        <translation>Error de conexión.
+Compruebe sus conexiones.</translation>
+    </message>
+    <message>
+        <source>Error (%1)</source>
+        <comment>LinkError</comment>
+        <translation>Error (%1)</translation>
+    </message>
+    <message>
+        <source>Command too long (%1 bytes)</source>
+        <comment>CommandTooLong</comment>
+        <translation>Comando demasiado largo (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>No calculator object received for %1</source>
+        <comment>NoObjectReceived</comment>
+        <translation>No se ha recibido ningún objeto de la calculadora para %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <comment>PortMissing</comment>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device</source>
+        <comment>PortNotSerial</comment>
+        <translation>%1 no es un dispositivo serie</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <comment>PortInUse</comment>
+        <translation>%1 está siendo usado por otro programa</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set up: %2</source>
+        <comment>PortSetupFailed</comment>
+        <translation>No se puede configurar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: you may not open it (permission denied)</source>
+        <comment>PermissionDenied</comment>
+        <translation>%1: no tiene permiso para abrirlo (permiso denegado)</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; it belongs to group %2: add yourself with &quot;sudo usermod -aG %2 $USER&quot;, then log in again</source>
+        <comment>PermissionDeniedGroup</comment>
+        <translation>%1: permiso denegado; pertenece al grupo %2: añádase con &quot;sudo usermod -aG %2 $USER&quot; y vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; only its owner %2 may open it (group %3 has no read and write access)</source>
+        <comment>PermissionDeniedOwner</comment>
+        <translation>%1: permiso denegado; solo su propietario %2 puede abrirlo (el grupo %3 no tiene acceso de lectura y escritura)</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1 - %2</source>
+        <comment>UnableToOpen</comment>
+        <translation>No se puede abrir el archivo %1 – %2</translation>
+    </message>
+    <message>
+        <source>Unable to write file %1 - %2</source>
+        <comment>UnableToWrite</comment>
+        <translation>No se puede escribir el archivo %1 – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1 - %2</source>
+        <comment>CannotRead</comment>
+        <translation>No se puede leer el archivo %1 – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1</source>
+        <comment>CannotReadFile</comment>
+        <translation>No se puede leer el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create folder %1: %2</source>
+        <comment>CannotCreateFolder</comment>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use folder %1: %2</source>
+        <comment>CannotUseFolder</comment>
+        <translation>No se puede usar la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>ErrorCaption</comment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <comment>WarningCaption</comment>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Decompile Error</source>
+        <comment>DecompErrorCaption</comment>
+        <translation>Error de descompilación</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+Cannot decompile this file.<byte value="xd"/>
+Length has been left with padding.<byte value="xd"/>
+File may still be ok.</source>
+        <comment>DecompError</comment>
+        <translation>%1
+No se puede descompilar este archivo.
+La longitud se ha dejado con el relleno.
+El archivo puede estar bien de todos modos.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is not a valid text file and cannot be properly sent.<byte value="xd"/>
+</source>
+        <comment>NotTextFile</comment>
+        <translation>%1
+
+no es un archivo de texto válido y no se puede enviar correctamente.
+</translation>
+    </message>
+    <message>
+        <source>The screen capture could not be read from the calculator.</source>
+        <comment>CaptureFailed</comment>
+        <translation>No se ha podido leer la captura de pantalla de la calculadora.</translation>
+    </message>
+    <message>
+        <source>JPEG pictures are not available in this build; save the capture as .png or .bmp</source>
+        <comment>JpegUnavailable</comment>
+        <translation>Las imágenes JPEG no están disponibles en esta versión; guarde la captura como .png o .bmp</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <comment>JpegFailed</comment>
+        <translation>Error en la codificación JPEG</translation>
+    </message>
+    <message>
+        <source>PNG compression failed</source>
+        <comment>PngFailed</comment>
+        <translation>Error en la compresión PNG</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <comment>SetCalculatorCaption</comment>
+        <translation>Preparar la calculadora</translation>
+    </message>
+    <message>
+        <source>Backup requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>BackupSpeedQuestion</comment>
+        <translation>La copia de seguridad requiere que la ZQ%1 funcione a
+115200 baudios (véase IOPAR en VAR).
+
+¿Puedo cambiar la velocidad temporalmente para la copia de seguridad?</translation>
+    </message>
+    <message>
+        <source>Screen Capture requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>CaptureSpeedQuestion</comment>
+        <translation>La captura de pantalla requiere que la ZQ%1 funcione a
+115200 baudios (véase IOPAR en VAR).
+
+¿Puedo cambiar la velocidad temporalmente para la captura de pantalla?</translation>
+    </message>
+    <message>
+        <source>Improper Variable Name</source>
+        <comment>ImproperNameTitle</comment>
+        <translation>Nombre de variable no válido</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+is an improper variable name on the calculator.<byte value="xd"/>
+This may result in failure of the command or connection.<byte value="xd"/>
+<byte value="xd"/>
+Continue with the command?</source>
+        <comment>ImproperNameQuestion</comment>
+        <translation>%1
+no es un nombre de variable válido en la calculadora.
+El comando o la conexión pueden fallar.
+
+¿Continuar con el comando?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <comment>RestoreCaption</comment>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>%1 is not a backup archive</source>
+        <comment>NotArchive</comment>
+        <translation>%1 no es un archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not a backup archive</source>
+        <comment>EmptyNotArchive</comment>
+        <translation>%1 es un archivo vacío, no un archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not a backup archive</source>
+        <comment>CalcTextNotArchive</comment>
+        <translation>%1 es un archivo de texto de la calculadora, no un archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not a backup archive</source>
+        <comment>TextNotArchive</comment>
+        <translation>%1 es un archivo de texto, no un archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not a backup archive</source>
+        <comment>ObjectNotArchive</comment>
+        <translation>%1 es un archivo de objeto de la calculadora, no un archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file holding a %2, not a backup archive</source>
+        <comment>TypedObjectNotArchive</comment>
+        <translation>%1 es un archivo de objeto de la calculadora con un objeto de tipo «%2», no un archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive of a %2 calculator, not of the connected %3</source>
+        <comment>ArchiveOfOtherModel</comment>
+        <translation>%1 es un archivo de copia de seguridad de una calculadora %2, no de la %3 conectada</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short</source>
+        <comment>ArchiveCutShort</comment>
+        <translation>%1 es un archivo de copia de seguridad truncado</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short: %2 of %3 bytes</source>
+        <comment>ArchiveCutShortBytes</comment>
+        <translation>%1 es un archivo de copia de seguridad truncado: %2 de %3 bytes</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not an operating-system image</source>
+        <comment>EmptyNotRom</comment>
+        <translation>%1 es un archivo vacío, no una imagen de sistema operativo</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not an operating-system image</source>
+        <comment>ObjectNotRom</comment>
+        <translation>%1 es un archivo de objeto de la calculadora, no una imagen de sistema operativo</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not an operating-system image</source>
+        <comment>CalcTextNotRom</comment>
+        <translation>%1 es un archivo de texto de la calculadora, no una imagen de sistema operativo</translation>
+    </message>
+    <message>
+        <source>%1 is too large for an operating-system image: %2 bytes, more than the %3 the calculator&apos;s flash holds</source>
+        <comment>RomTooLarge</comment>
+        <translation>%1 es demasiado grande para una imagen de sistema operativo: %2 bytes, más que los %3 que caben en la memoria flash de la calculadora</translation>
+    </message>
+    <message>
+        <source>send archive program</source>
+        <comment>SendingArchiveProgram</comment>
+        <translation>Enviando el programa de archivo</translation>
+    </message>
+    <message>
+        <source>Get backup data from device</source>
+        <comment>GettingBackup</comment>
+        <translation>Obteniendo los datos de la copia de seguridad del dispositivo</translation>
+    </message>
+    <message>
+        <source>Restoring from %1</source>
+        <comment>RestoringFrom</comment>
+        <translation>Restaurando desde %1</translation>
+    </message>
+    <message>
+        <source>Get list of files from device</source>
+        <comment>GettingList</comment>
+        <translation>Obteniendo la lista de archivos del dispositivo</translation>
+    </message>
+    <message>
+        <source>Change current dir to %1</source>
+        <comment>ChangingDir</comment>
+        <translation>Cambiando el directorio actual a %1</translation>
+    </message>
+    <message>
+        <source>Begin dialog on port: %1</source>
+        <comment>BeginDialog</comment>
+        <translation>Iniciando la comunicación en el puerto: %1</translation>
+    </message>
+    <message>
+        <source>Device connected on %1</source>
+        <comment>DeviceConnected</comment>
+        <translation>Dispositivo conectado en %1</translation>
+    </message>
+    <message>
+        <source>Trying %1</source>
+        <comment>TryingPort</comment>
+        <translation>Probando %1</translation>
+    </message>
+    <message>
+        <source>Opening Comm %1</source>
+        <comment>OpeningPort</comment>
+        <translation>Abriendo el puerto %1</translation>
+    </message>
+    <message>
+        <source>Sending PUT command</source>
+        <comment>SendingPut</comment>
+        <translation>Enviando el comando PUT</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <comment>Copying</comment>
+        <translation>Copiando %1</translation>
+    </message>
+    <message>
+        <source>Capturing screen</source>
+        <comment>Capturing</comment>
+        <translation>Capturando la pantalla</translation>
+    </message>
+    <message>
+        <source>Connecting ...</source>
+        <comment>Connecting</comment>
+        <translation>Conectando ...</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 bytes/s</source>
+        <comment>ProgressBytes</comment>
+        <translation>%1/%2 bytes
+(%3%)
+%4 bytes/s</translation>
+    </message>
+    <message>
+        <source>%1/%2 Kbytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 Kbytes/s</source>
+        <comment>ProgressKbytes</comment>
+        <translation>%1/%2 KB
+(%3%)
+%4 KB/s</translation>
+    </message>
+    <message>
+        <source>Could not fetch %1 to compare it</source>
+        <comment>SyncFetchFailed</comment>
+        <translation>No se ha podido obtener %1 para compararlo</translation>
+    </message>
+    <message>
+        <source>No directory %1 on the calculator</source>
+        <comment>SyncNoDirectory</comment>
+        <translation>No existe el directorio %1 en la calculadora</translation>
+    </message>
+    <message>
+        <source>two PC files have this calculator name</source>
+        <comment>SyncTwoPcFiles</comment>
+        <translation>dos archivos del PC tienen este nombre de la calculadora</translation>
+    </message>
+    <message>
+        <source>the calculator has a directory of this name</source>
+        <comment>SyncDirectoryOfName</comment>
+        <translation>la calculadora tiene un directorio con este nombre</translation>
+    </message>
+    <message>
+        <source>new folder on the PC</source>
+        <comment>SyncNewFolder</comment>
+        <translation>nueva carpeta en el PC</translation>
+    </message>
+    <message>
+        <source>new directory on the calculator</source>
+        <comment>SyncNewDirectory</comment>
+        <translation>nuevo directorio en la calculadora</translation>
+    </message>
+    <message>
+        <source>a name that cannot be copied in this mode</source>
+        <comment>SyncNameNotCopied</comment>
+        <translation>un nombre que no se puede copiar en este modo</translation>
+    </message>
+    <message>
+        <source>new on the PC</source>
+        <comment>SyncNewOnPc</comment>
+        <translation>nuevo en el PC</translation>
+    </message>
+    <message>
+        <source>new on the calculator</source>
+        <comment>SyncNewOnCalc</comment>
+        <translation>nuevo en la calculadora</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator, changed here</source>
+        <comment>SyncDeletedOnCalcChangedHere</comment>
+        <translation>eliminado en la calculadora, modificado aquí</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator</source>
+        <comment>SyncDeletedOnCalc</comment>
+        <translation>eliminado en la calculadora</translation>
+    </message>
+    <message>
+        <source>deleted on the PC, changed on the calculator</source>
+        <comment>SyncDeletedOnPcChangedOnCalc</comment>
+        <translation>eliminado en el PC, modificado en la calculadora</translation>
+    </message>
+    <message>
+        <source>deleted on the PC</source>
+        <comment>SyncDeletedOnPc</comment>
+        <translation>eliminado en el PC</translation>
+    </message>
+    <message>
+        <source>different on both sides, never synchronized</source>
+        <comment>SyncDifferentNeverSynced</comment>
+        <translation>diferente en ambos lados, nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>changed on the calculator</source>
+        <comment>SyncChangedOnCalc</comment>
+        <translation>modificado en la calculadora</translation>
+    </message>
+    <message>
+        <source>changed on the PC</source>
+        <comment>SyncChangedOnPc</comment>
+        <translation>modificado en el PC</translation>
+    </message>
+    <message>
+        <source>changed alike</source>
+        <comment>SyncChangedAlike</comment>
+        <translation>modificado igual</translation>
+    </message>
+    <message>
+        <source>changed on both sides</source>
+        <comment>SyncChangedOnBoth</comment>
+        <translation>modificado en ambos lados</translation>
+    </message>
+    <message>
+        <source>%1; not fetched in a one-way sync</source>
+        <comment>SyncNotFetchedOneWay</comment>
+        <translation>%1; no se obtiene en una sincronización en un solo sentido</translation>
+    </message>
+    <message>
+        <source>%1; not sent in a one-way sync</source>
+        <comment>SyncNotSentOneWay</comment>
+        <translation>%1; no se envía en una sincronización en un solo sentido</translation>
+    </message>
+    <message>
+        <source>%1; kept (--delete deletes it)</source>
+        <comment>SyncKept</comment>
+        <translation>%1; se conserva (--delete lo elimina)</translation>
+    </message>
+    <message>
+        <source>%1; the calculator&apos;s copy wins, the PC&apos;s is kept as a conflict copy</source>
+        <comment>SyncCalcWins</comment>
+        <translation>%1; prevalece la copia de la calculadora, la del PC se conserva como copia de conflicto</translation>
+    </message>
+    <message>
+        <source>%1; the PC&apos;s copy wins, the calculator&apos;s is kept as a conflict copy</source>
+        <comment>SyncPcWins</comment>
+        <translation>%1; prevalece la copia del PC, la de la calculadora se conserva como copia de conflicto</translation>
+    </message>
+    <message>
+        <source>Version %1.%2 Build %3</source>
+        <comment>VersionBuild</comment>
+        <translation>Versión %1.%2 compilación %3</translation>
+    </message>
+    <message>
+        <source>(no permission: group %1)</source>
+        <comment>NoPermissionNote</comment>
+        <translation>(sin permiso: grupo %1)</translation>
+    </message>
+    <message>
+        <source>%1: not copied from the calculator</source>
+        <comment>SyncNotCopied</comment>
+        <translation>%1: no se ha copiado de la calculadora</translation>
+    </message>
+    <message>
+        <source>%1: not sent to the calculator</source>
+        <comment>SyncNotSent</comment>
+        <translation>%1: no se ha enviado a la calculadora</translation>
     </message>
 </context>
 <context>
@@ -920,6 +1673,10 @@ ha fallado.</translation>
         <source>Nothing was received from the calculator; %1 was not written.</source>
         <translation>No se ha recibido nada de la calculadora; no se ha escrito %1.</translation>
     </message>
+    <message>
+        <source>Canceled by user</source>
+        <translation>Cancelado por el usuario</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::DeleteQuestion</name>
@@ -1394,6 +2151,11 @@ Puede pulsar Cancelar para detener el lado del PC de la conexión, pero la calcu
 What was done is recorded; synchronize again to finish.</source>
         <translation>La sincronización se ha detenido: %1.
 Lo realizado queda registrado; sincronice de nuevo para terminar.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a synchronizing action and how many lines it has</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Connects to a ZQ graphing calculator and manages its memory.</source>
+        <translation>Se connecte à une calculatrice graphique ZQ et gère sa mémoire.</translation>
+    </message>
+    <message>
+        <source>Start the simulated calculator in this process and connect to it.</source>
+        <translation>Démarrer la calculatrice simulée dans ce processus et s&apos;y connecter.</translation>
+    </message>
+    <message>
+        <source>Show the windows in this language (nl, fr, de, pt, es, it or en) instead of the one of the system&apos;s locale.</source>
+        <translation>Afficher les fenêtres dans cette langue (nl, fr, de, pt, es, it ou en) au lieu de celle des paramètres régionaux du système.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>The ports to offer, one per line (a single device path works too); given ports, the program connects at start.</source>
+        <translation>Les ports à proposer, un par ligne (un seul chemin de périphérique convient aussi)&#xa0;; si des ports sont donnés, le programme se connecte au démarrage.</translation>
+    </message>
+    <message>
+        <source>[ports]</source>
+        <translation>[ports]</translation>
+    </message>
+    <message>
+        <source>linkwell: no translation for language &quot;%1&quot;, using English</source>
+        <translation>linkwell&#xa0;: aucune traduction pour la langue «&#xa0;%1&#xa0;», utilisation de l&apos;anglais</translation>
+    </message>
+    <message>
+        <source>linkwell: the demo calculator cannot start: %1</source>
+        <translation>linkwell&#xa0;: la calculatrice de démonstration ne peut pas démarrer&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
@@ -422,6 +457,724 @@ Ce dossier contient déjà un fichier nommé %1.<byte value="xd"/>
 Voulez-vous remplacer le fichier existant ?<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Access Pointer</source>
+        <comment>TypeAccessPointer</comment>
+        <translation>Pointeur d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <comment>TypeArray</comment>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <comment>TypeBackup</comment>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Binary Integer</source>
+        <comment>TypeBinaryInteger</comment>
+        <translation>Entier binaire</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <comment>TypeCharacter</comment>
+        <translation>Caractère</translation>
+    </message>
+    <message>
+        <source>Complex</source>
+        <comment>TypeComplex</comment>
+        <translation>Complexe</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>TypeCode</comment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Vorl</source>
+        <comment>TypeVorl</comment>
+        <translation>Vorl</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <comment>TypeString</comment>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Long Complex</source>
+        <comment>TypeLongComplex</comment>
+        <translation>Complexe long</translation>
+    </message>
+    <message>
+        <source>Long Real</source>
+        <comment>TypeLongReal</comment>
+        <translation>Réel long</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>TypeUnit</comment>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Library Data Object</source>
+        <comment>TypeLibraryDataObject</comment>
+        <translation>Données de bibliothèque</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <comment>TypeFont</comment>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Ext3</source>
+        <comment>TypeExt3</comment>
+        <translation>Ext3</translation>
+    </message>
+    <message>
+        <source>Ext4</source>
+        <comment>TypeExt4</comment>
+        <translation>Ext4</translation>
+    </message>
+    <message>
+        <source>Graphical Object</source>
+        <comment>TypeGraphicalObject</comment>
+        <translation>Objet graphique</translation>
+    </message>
+    <message>
+        <source>Hex String</source>
+        <comment>TypeHexString</comment>
+        <translation>Chaîne hexa</translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <comment>TypeGlobal</comment>
+        <translation>Nom global</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <comment>TypeLocal</comment>
+        <translation>Nom local</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <comment>TypeLibrary</comment>
+        <translation>Bibliothèque</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>TypeList</comment>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Linked Array</source>
+        <comment>TypeLinkedArray</comment>
+        <translation>Tableau lié</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <comment>TypeReal</comment>
+        <translation>Réel</translation>
+    </message>
+    <message>
+        <source>XLib</source>
+        <comment>TypeXLib</comment>
+        <translation>XLib</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <comment>TypeDirectory</comment>
+        <translation>Répertoire</translation>
+    </message>
+    <message>
+        <source>Algebraic</source>
+        <comment>TypeAlgebraic</comment>
+        <translation>Algébrique</translation>
+    </message>
+    <message>
+        <source>Tagged</source>
+        <comment>TypeTagged</comment>
+        <translation>Objet étiqueté</translation>
+    </message>
+    <message>
+        <source>Semi</source>
+        <comment>TypeSemi</comment>
+        <translation>Semi</translation>
+    </message>
+    <message>
+        <source>Aplet</source>
+        <comment>TypeAplet</comment>
+        <translation>Aplet</translation>
+    </message>
+    <message>
+        <source>Flash Pointer</source>
+        <comment>TypeFlashPointer</comment>
+        <translation>Pointeur flash</translation>
+    </message>
+    <message>
+        <source>Integer</source>
+        <comment>TypeInteger</comment>
+        <translation>Entier</translation>
+    </message>
+    <message>
+        <source>InfP Complex</source>
+        <comment>TypeInfPComplex</comment>
+        <translation>Complexe InfP</translation>
+    </message>
+    <message>
+        <source>InfP Real</source>
+        <comment>TypeInfPReal</comment>
+        <translation>Réel InfP</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <comment>TypeMatrix</comment>
+        <translation>Matrice</translation>
+    </message>
+    <message>
+        <source>Mini Font</source>
+        <comment>TypeMiniFont</comment>
+        <translation>Mini-police</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <comment>SyncActionSend</comment>
+        <translation>envoyer</translation>
+    </message>
+    <message>
+        <source>fetch</source>
+        <comment>SyncActionFetch</comment>
+        <translation>récupérer</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <comment>SyncActionConflict</comment>
+        <translation>conflit</translation>
+    </message>
+    <message>
+        <source>delete-calc</source>
+        <comment>SyncActionDeleteCalc</comment>
+        <translation>supprimer sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>delete-pc</source>
+        <comment>SyncActionDeletePc</comment>
+        <translation>supprimer sur le PC</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>SyncActionSame</comment>
+        <translation>identique</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <comment>SyncActionSkip</comment>
+        <translation>ignorer</translation>
+    </message>
+    <message>
+        <source>No device detected. Check the cable connections and the calculator.</source>
+        <comment>NoDevice</comment>
+        <translation>Aucun appareil détecté. Vérifiez les connexions du câble et la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Calculator is using the Kermit Server.
+<byte value="xd"/>
+<byte value="xd"/>Stop the calculator.
+<byte value="xd"/>Be sure to release the right-shift before pressing right-arrow.</source>
+        <comment>KermitServer</comment>
+        <translation>La calculatrice utilise le serveur Kermit.
+
+Arrêtez la calculatrice.
+Relâchez bien shift droite avant d&apos;appuyer sur flèche droite.</translation>
+    </message>
+    <message>
+        <source>Wrong Server</source>
+        <comment>WrongServerCaption</comment>
+        <translation>Mauvais serveur</translation>
+    </message>
+    <message>
+        <source>No device connected. Check you are in Xmodem server (RShift RightArrow)</source>
+        <comment>NotConnected</comment>
+        <translation>Aucun appareil connecté. Vérifiez que le serveur XModem est lancé (shift droite, flèche droite)</translation>
+    </message>
+    <message>
+        <source>Connection Error.<byte value="xd"/>
+Please check your connections.</source>
+        <comment>ConnectionError</comment>
+        <translation>Erreur de connexion.
+Veuillez vérifier vos connexions.</translation>
+    </message>
+    <message>
+        <source>Error (%1)</source>
+        <comment>LinkError</comment>
+        <translation>Erreur (%1)</translation>
+    </message>
+    <message>
+        <source>Command too long (%1 bytes)</source>
+        <comment>CommandTooLong</comment>
+        <translation>Commande trop longue (%1 octets)</translation>
+    </message>
+    <message>
+        <source>No calculator object received for %1</source>
+        <comment>NoObjectReceived</comment>
+        <translation>Aucun objet de la calculatrice reçu pour %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <comment>PortMissing</comment>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device</source>
+        <comment>PortNotSerial</comment>
+        <translation>%1 n&apos;est pas un périphérique série</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <comment>PortInUse</comment>
+        <translation>%1 est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set up: %2</source>
+        <comment>PortSetupFailed</comment>
+        <translation>%1 ne peut pas être configuré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: you may not open it (permission denied)</source>
+        <comment>PermissionDenied</comment>
+        <translation>%1&#xa0;: vous n&apos;avez pas le droit de l&apos;ouvrir (permission refusée)</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; it belongs to group %2: add yourself with &quot;sudo usermod -aG %2 $USER&quot;, then log in again</source>
+        <comment>PermissionDeniedGroup</comment>
+        <translation>%1&#xa0;: permission refusée&#xa0;; il appartient au groupe %2&#xa0;: ajoutez-vous avec «&#xa0;sudo usermod -aG %2 $USER&#xa0;», puis reconnectez-vous</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; only its owner %2 may open it (group %3 has no read and write access)</source>
+        <comment>PermissionDeniedOwner</comment>
+        <translation>%1&#xa0;: permission refusée&#xa0;; seul son propriétaire %2 peut l&apos;ouvrir (le groupe %3 n&apos;a pas les droits de lecture et d&apos;écriture)</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1 - %2</source>
+        <comment>UnableToOpen</comment>
+        <translation>Impossible d&apos;ouvrir le fichier %1 – %2</translation>
+    </message>
+    <message>
+        <source>Unable to write file %1 - %2</source>
+        <comment>UnableToWrite</comment>
+        <translation>Impossible d&apos;écrire le fichier %1 – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1 - %2</source>
+        <comment>CannotRead</comment>
+        <translation>Impossible de lire le fichier %1 – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1</source>
+        <comment>CannotReadFile</comment>
+        <translation>Impossible de lire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create folder %1: %2</source>
+        <comment>CannotCreateFolder</comment>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use folder %1: %2</source>
+        <comment>CannotUseFolder</comment>
+        <translation>Impossible d&apos;utiliser le dossier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>ErrorCaption</comment>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <comment>WarningCaption</comment>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Decompile Error</source>
+        <comment>DecompErrorCaption</comment>
+        <translation>Erreur de décompilation</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+Cannot decompile this file.<byte value="xd"/>
+Length has been left with padding.<byte value="xd"/>
+File may still be ok.</source>
+        <comment>DecompError</comment>
+        <translation>%1
+Impossible de décompiler ce fichier.
+La longueur a été laissée avec le remplissage.
+Le fichier peut malgré tout être correct.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is not a valid text file and cannot be properly sent.<byte value="xd"/>
+</source>
+        <comment>NotTextFile</comment>
+        <translation>%1
+
+n&apos;est pas un fichier texte valide et ne peut pas être envoyé correctement.
+</translation>
+    </message>
+    <message>
+        <source>The screen capture could not be read from the calculator.</source>
+        <comment>CaptureFailed</comment>
+        <translation>La capture d&apos;écran n&apos;a pas pu être lue depuis la calculatrice.</translation>
+    </message>
+    <message>
+        <source>JPEG pictures are not available in this build; save the capture as .png or .bmp</source>
+        <comment>JpegUnavailable</comment>
+        <translation>Les images JPEG ne sont pas disponibles dans cette version&#xa0;; enregistrez la capture en .png ou .bmp</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <comment>JpegFailed</comment>
+        <translation>Échec du codage JPEG</translation>
+    </message>
+    <message>
+        <source>PNG compression failed</source>
+        <comment>PngFailed</comment>
+        <translation>Échec de la compression PNG</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <comment>SetCalculatorCaption</comment>
+        <translation>Préparer la calculatrice</translation>
+    </message>
+    <message>
+        <source>Backup requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>BackupSpeedQuestion</comment>
+        <translation>La sauvegarde exige que la ZQ%1 fonctionne à
+115200 bauds (voir IOPAR dans VAR).
+
+Puis-je changer la vitesse temporairement pour la sauvegarde&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Screen Capture requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>CaptureSpeedQuestion</comment>
+        <translation>La capture d&apos;écran exige que la ZQ%1 fonctionne à
+115200 bauds (voir IOPAR dans VAR).
+
+Puis-je changer la vitesse temporairement pour la capture d&apos;écran&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Improper Variable Name</source>
+        <comment>ImproperNameTitle</comment>
+        <translation>Nom de variable incorrect</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+is an improper variable name on the calculator.<byte value="xd"/>
+This may result in failure of the command or connection.<byte value="xd"/>
+<byte value="xd"/>
+Continue with the command?</source>
+        <comment>ImproperNameQuestion</comment>
+        <translation>%1
+n&apos;est pas un nom de variable correct sur la calculatrice.
+La commande ou la connexion peut échouer.
+
+Poursuivre la commande&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <comment>RestoreCaption</comment>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>%1 is not a backup archive</source>
+        <comment>NotArchive</comment>
+        <translation>%1 n&apos;est pas une archive de sauvegarde</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not a backup archive</source>
+        <comment>EmptyNotArchive</comment>
+        <translation>%1 est un fichier vide, pas une archive de sauvegarde</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not a backup archive</source>
+        <comment>CalcTextNotArchive</comment>
+        <translation>%1 est un fichier texte de calculatrice, pas une archive de sauvegarde</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not a backup archive</source>
+        <comment>TextNotArchive</comment>
+        <translation>%1 est un fichier texte, pas une archive de sauvegarde</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not a backup archive</source>
+        <comment>ObjectNotArchive</comment>
+        <translation>%1 est un fichier objet de calculatrice, pas une archive de sauvegarde</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file holding a %2, not a backup archive</source>
+        <comment>TypedObjectNotArchive</comment>
+        <translation>%1 est un fichier objet de calculatrice contenant un objet de type «&#xa0;%2&#xa0;», pas une archive de sauvegarde</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive of a %2 calculator, not of the connected %3</source>
+        <comment>ArchiveOfOtherModel</comment>
+        <translation>%1 est une archive de sauvegarde d&apos;une calculatrice %2, pas de la %3 connectée</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short</source>
+        <comment>ArchiveCutShort</comment>
+        <translation>%1 est une archive de sauvegarde tronquée</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short: %2 of %3 bytes</source>
+        <comment>ArchiveCutShortBytes</comment>
+        <translation>%1 est une archive de sauvegarde tronquée&#xa0;: %2 octets sur %3</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not an operating-system image</source>
+        <comment>EmptyNotRom</comment>
+        <translation>%1 est un fichier vide, pas une image de système d&apos;exploitation</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not an operating-system image</source>
+        <comment>ObjectNotRom</comment>
+        <translation>%1 est un fichier objet de calculatrice, pas une image de système d&apos;exploitation</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not an operating-system image</source>
+        <comment>CalcTextNotRom</comment>
+        <translation>%1 est un fichier texte de calculatrice, pas une image de système d&apos;exploitation</translation>
+    </message>
+    <message>
+        <source>%1 is too large for an operating-system image: %2 bytes, more than the %3 the calculator&apos;s flash holds</source>
+        <comment>RomTooLarge</comment>
+        <translation>%1 est trop grand pour une image de système d&apos;exploitation&#xa0;: %2 octets, plus que les %3 que contient la mémoire flash de la calculatrice</translation>
+    </message>
+    <message>
+        <source>send archive program</source>
+        <comment>SendingArchiveProgram</comment>
+        <translation>Envoi du programme d&apos;archivage</translation>
+    </message>
+    <message>
+        <source>Get backup data from device</source>
+        <comment>GettingBackup</comment>
+        <translation>Récupération des données de sauvegarde de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Restoring from %1</source>
+        <comment>RestoringFrom</comment>
+        <translation>Restauration depuis %1</translation>
+    </message>
+    <message>
+        <source>Get list of files from device</source>
+        <comment>GettingList</comment>
+        <translation>Récupération de la liste des fichiers de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Change current dir to %1</source>
+        <comment>ChangingDir</comment>
+        <translation>Passage au répertoire %1</translation>
+    </message>
+    <message>
+        <source>Begin dialog on port: %1</source>
+        <comment>BeginDialog</comment>
+        <translation>Début du dialogue sur le port&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Device connected on %1</source>
+        <comment>DeviceConnected</comment>
+        <translation>Appareil connecté sur %1</translation>
+    </message>
+    <message>
+        <source>Trying %1</source>
+        <comment>TryingPort</comment>
+        <translation>Essai de %1</translation>
+    </message>
+    <message>
+        <source>Opening Comm %1</source>
+        <comment>OpeningPort</comment>
+        <translation>Ouverture du port %1</translation>
+    </message>
+    <message>
+        <source>Sending PUT command</source>
+        <comment>SendingPut</comment>
+        <translation>Envoi de la commande PUT</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <comment>Copying</comment>
+        <translation>Copie de %1</translation>
+    </message>
+    <message>
+        <source>Capturing screen</source>
+        <comment>Capturing</comment>
+        <translation>Capture de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Connecting ...</source>
+        <comment>Connecting</comment>
+        <translation>Connexion ...</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 bytes/s</source>
+        <comment>ProgressBytes</comment>
+        <translation>%1/%2 octets
+(%3%)
+%4 octets/s</translation>
+    </message>
+    <message>
+        <source>%1/%2 Kbytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 Kbytes/s</source>
+        <comment>ProgressKbytes</comment>
+        <translation>%1/%2 Ko
+(%3%)
+%4 Ko/s</translation>
+    </message>
+    <message>
+        <source>Could not fetch %1 to compare it</source>
+        <comment>SyncFetchFailed</comment>
+        <translation>Impossible de récupérer %1 pour le comparer</translation>
+    </message>
+    <message>
+        <source>No directory %1 on the calculator</source>
+        <comment>SyncNoDirectory</comment>
+        <translation>Aucun répertoire %1 sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>two PC files have this calculator name</source>
+        <comment>SyncTwoPcFiles</comment>
+        <translation>deux fichiers du PC ont ce nom de calculatrice</translation>
+    </message>
+    <message>
+        <source>the calculator has a directory of this name</source>
+        <comment>SyncDirectoryOfName</comment>
+        <translation>la calculatrice a un répertoire de ce nom</translation>
+    </message>
+    <message>
+        <source>new folder on the PC</source>
+        <comment>SyncNewFolder</comment>
+        <translation>nouveau dossier sur le PC</translation>
+    </message>
+    <message>
+        <source>new directory on the calculator</source>
+        <comment>SyncNewDirectory</comment>
+        <translation>nouveau répertoire sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>a name that cannot be copied in this mode</source>
+        <comment>SyncNameNotCopied</comment>
+        <translation>un nom qui ne peut pas être copié dans ce mode</translation>
+    </message>
+    <message>
+        <source>new on the PC</source>
+        <comment>SyncNewOnPc</comment>
+        <translation>nouveau sur le PC</translation>
+    </message>
+    <message>
+        <source>new on the calculator</source>
+        <comment>SyncNewOnCalc</comment>
+        <translation>nouveau sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator, changed here</source>
+        <comment>SyncDeletedOnCalcChangedHere</comment>
+        <translation>supprimé sur la calculatrice, modifié ici</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator</source>
+        <comment>SyncDeletedOnCalc</comment>
+        <translation>supprimé sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>deleted on the PC, changed on the calculator</source>
+        <comment>SyncDeletedOnPcChangedOnCalc</comment>
+        <translation>supprimé sur le PC, modifié sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>deleted on the PC</source>
+        <comment>SyncDeletedOnPc</comment>
+        <translation>supprimé sur le PC</translation>
+    </message>
+    <message>
+        <source>different on both sides, never synchronized</source>
+        <comment>SyncDifferentNeverSynced</comment>
+        <translation>différent des deux côtés, jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>changed on the calculator</source>
+        <comment>SyncChangedOnCalc</comment>
+        <translation>modifié sur la calculatrice</translation>
+    </message>
+    <message>
+        <source>changed on the PC</source>
+        <comment>SyncChangedOnPc</comment>
+        <translation>modifié sur le PC</translation>
+    </message>
+    <message>
+        <source>changed alike</source>
+        <comment>SyncChangedAlike</comment>
+        <translation>modifié à l&apos;identique</translation>
+    </message>
+    <message>
+        <source>changed on both sides</source>
+        <comment>SyncChangedOnBoth</comment>
+        <translation>modifié des deux côtés</translation>
+    </message>
+    <message>
+        <source>%1; not fetched in a one-way sync</source>
+        <comment>SyncNotFetchedOneWay</comment>
+        <translation>%1&#xa0;; non récupéré dans une synchronisation à sens unique</translation>
+    </message>
+    <message>
+        <source>%1; not sent in a one-way sync</source>
+        <comment>SyncNotSentOneWay</comment>
+        <translation>%1&#xa0;; non envoyé dans une synchronisation à sens unique</translation>
+    </message>
+    <message>
+        <source>%1; kept (--delete deletes it)</source>
+        <comment>SyncKept</comment>
+        <translation>%1&#xa0;; conservé (--delete le supprime)</translation>
+    </message>
+    <message>
+        <source>%1; the calculator&apos;s copy wins, the PC&apos;s is kept as a conflict copy</source>
+        <comment>SyncCalcWins</comment>
+        <translation>%1&#xa0;; la copie de la calculatrice l&apos;emporte, celle du PC est gardée comme copie de conflit</translation>
+    </message>
+    <message>
+        <source>%1; the PC&apos;s copy wins, the calculator&apos;s is kept as a conflict copy</source>
+        <comment>SyncPcWins</comment>
+        <translation>%1&#xa0;; la copie du PC l&apos;emporte, celle de la calculatrice est gardée comme copie de conflit</translation>
+    </message>
+    <message>
+        <source>Version %1.%2 Build %3</source>
+        <comment>VersionBuild</comment>
+        <translation>Version %1.%2 build %3</translation>
+    </message>
+    <message>
+        <source>(no permission: group %1)</source>
+        <comment>NoPermissionNote</comment>
+        <translation>(pas de permission&#xa0;: groupe %1)</translation>
+    </message>
+    <message>
+        <source>%1: not copied from the calculator</source>
+        <comment>SyncNotCopied</comment>
+        <translation>%1&#xa0;: non copié depuis la calculatrice</translation>
+    </message>
+    <message>
+        <source>%1: not sent to the calculator</source>
+        <comment>SyncNotSent</comment>
+        <translation>%1&#xa0;: non envoyé à la calculatrice</translation>
     </message>
 </context>
 <context>
@@ -920,6 +1673,10 @@ a échoué.</translation>
         <source>Nothing was received from the calculator; %1 was not written.</source>
         <translation>Rien n&apos;a été reçu de la calculatrice ; %1 n&apos;a pas été écrit.</translation>
     </message>
+    <message>
+        <source>Canceled by user</source>
+        <translation>Annulé par l&apos;utilisateur</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::DeleteQuestion</name>
@@ -1394,6 +2151,11 @@ Vous pouvez cliquer sur ANNULER pour arrêter la connexion côté PC, mais la ca
 What was done is recorded; synchronize again to finish.</source>
         <translation>Synchronisation interrompue : %1.
 Ce qui a été fait est enregistré ; synchronisez à nouveau pour terminer.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a synchronizing action and how many lines it has</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Connects to a ZQ graphing calculator and manages its memory.</source>
+        <translation>Si connette a una calcolatrice grafica ZQ e ne gestisce la memoria.</translation>
+    </message>
+    <message>
+        <source>Start the simulated calculator in this process and connect to it.</source>
+        <translation>Avviare la calcolatrice simulata in questo processo e connettersi a essa.</translation>
+    </message>
+    <message>
+        <source>Show the windows in this language (nl, fr, de, pt, es, it or en) instead of the one of the system&apos;s locale.</source>
+        <translation>Mostrare le finestre in questa lingua (nl, fr, de, pt, es, it o en) anziché in quella delle impostazioni locali del sistema.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>codice</translation>
+    </message>
+    <message>
+        <source>The ports to offer, one per line (a single device path works too); given ports, the program connects at start.</source>
+        <translation>Le porte da offrire, una per riga (va bene anche un solo percorso di dispositivo); se sono indicate porte, il programma si connette all&apos;avvio.</translation>
+    </message>
+    <message>
+        <source>[ports]</source>
+        <translation>[porte]</translation>
+    </message>
+    <message>
+        <source>linkwell: no translation for language &quot;%1&quot;, using English</source>
+        <translation>linkwell: nessuna traduzione per la lingua &quot;%1&quot;, viene usato l&apos;inglese</translation>
+    </message>
+    <message>
+        <source>linkwell: the demo calculator cannot start: %1</source>
+        <translation>linkwell: impossibile avviare la calcolatrice dimostrativa: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
@@ -422,6 +457,724 @@ Questa cartella contiene già un file denominato %1.<byte value="xd"/>
 Sostituire il file esistente?<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Access Pointer</source>
+        <comment>TypeAccessPointer</comment>
+        <translation>Puntatore di accesso</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <comment>TypeArray</comment>
+        <translation>Array</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <comment>TypeBackup</comment>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Binary Integer</source>
+        <comment>TypeBinaryInteger</comment>
+        <translation>Intero binario</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <comment>TypeCharacter</comment>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Complex</source>
+        <comment>TypeComplex</comment>
+        <translation>Complesso</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>TypeCode</comment>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Vorl</source>
+        <comment>TypeVorl</comment>
+        <translation>Vorl</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <comment>TypeString</comment>
+        <translation>Stringa</translation>
+    </message>
+    <message>
+        <source>Long Complex</source>
+        <comment>TypeLongComplex</comment>
+        <translation>Complesso lungo</translation>
+    </message>
+    <message>
+        <source>Long Real</source>
+        <comment>TypeLongReal</comment>
+        <translation>Reale lungo</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>TypeUnit</comment>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Library Data Object</source>
+        <comment>TypeLibraryDataObject</comment>
+        <translation>Oggetto dati di libreria</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <comment>TypeFont</comment>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Ext3</source>
+        <comment>TypeExt3</comment>
+        <translation>Ext3</translation>
+    </message>
+    <message>
+        <source>Ext4</source>
+        <comment>TypeExt4</comment>
+        <translation>Ext4</translation>
+    </message>
+    <message>
+        <source>Graphical Object</source>
+        <comment>TypeGraphicalObject</comment>
+        <translation>Oggetto grafico</translation>
+    </message>
+    <message>
+        <source>Hex String</source>
+        <comment>TypeHexString</comment>
+        <translation>Stringa esadecimale</translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <comment>TypeGlobal</comment>
+        <translation>Nome globale</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <comment>TypeLocal</comment>
+        <translation>Nome locale</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <comment>TypeLibrary</comment>
+        <translation>Libreria</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>TypeList</comment>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Linked Array</source>
+        <comment>TypeLinkedArray</comment>
+        <translation>Array collegato</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <comment>TypeReal</comment>
+        <translation>Reale</translation>
+    </message>
+    <message>
+        <source>XLib</source>
+        <comment>TypeXLib</comment>
+        <translation>XLib</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <comment>TypeDirectory</comment>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Algebraic</source>
+        <comment>TypeAlgebraic</comment>
+        <translation>Algebrico</translation>
+    </message>
+    <message>
+        <source>Tagged</source>
+        <comment>TypeTagged</comment>
+        <translation>Oggetto etichettato</translation>
+    </message>
+    <message>
+        <source>Semi</source>
+        <comment>TypeSemi</comment>
+        <translation>Semi</translation>
+    </message>
+    <message>
+        <source>Aplet</source>
+        <comment>TypeAplet</comment>
+        <translation>Aplet</translation>
+    </message>
+    <message>
+        <source>Flash Pointer</source>
+        <comment>TypeFlashPointer</comment>
+        <translation>Puntatore flash</translation>
+    </message>
+    <message>
+        <source>Integer</source>
+        <comment>TypeInteger</comment>
+        <translation>Intero</translation>
+    </message>
+    <message>
+        <source>InfP Complex</source>
+        <comment>TypeInfPComplex</comment>
+        <translation>Complesso InfP</translation>
+    </message>
+    <message>
+        <source>InfP Real</source>
+        <comment>TypeInfPReal</comment>
+        <translation>Reale InfP</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <comment>TypeMatrix</comment>
+        <translation>Matrice</translation>
+    </message>
+    <message>
+        <source>Mini Font</source>
+        <comment>TypeMiniFont</comment>
+        <translation>Font mini</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <comment>SyncActionSend</comment>
+        <translation>invia</translation>
+    </message>
+    <message>
+        <source>fetch</source>
+        <comment>SyncActionFetch</comment>
+        <translation>preleva</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <comment>SyncActionConflict</comment>
+        <translation>conflitto</translation>
+    </message>
+    <message>
+        <source>delete-calc</source>
+        <comment>SyncActionDeleteCalc</comment>
+        <translation>elimina sulla calcolatrice</translation>
+    </message>
+    <message>
+        <source>delete-pc</source>
+        <comment>SyncActionDeletePc</comment>
+        <translation>elimina sul PC</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>SyncActionSame</comment>
+        <translation>uguale</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <comment>SyncActionSkip</comment>
+        <translation>salta</translation>
+    </message>
+    <message>
+        <source>No device detected. Check the cable connections and the calculator.</source>
+        <comment>NoDevice</comment>
+        <translation>Nessun dispositivo rilevato. Controllare i collegamenti del cavo e la calcolatrice.</translation>
+    </message>
+    <message>
+        <source>Calculator is using the Kermit Server.
+<byte value="xd"/>
+<byte value="xd"/>Stop the calculator.
+<byte value="xd"/>Be sure to release the right-shift before pressing right-arrow.</source>
+        <comment>KermitServer</comment>
+        <translation>La calcolatrice sta usando il server Kermit.
+
+Arrestare la calcolatrice.
+Rilasciare lo shift destro prima di premere la freccia destra.</translation>
+    </message>
+    <message>
+        <source>Wrong Server</source>
+        <comment>WrongServerCaption</comment>
+        <translation>Server errato</translation>
+    </message>
+    <message>
+        <source>No device connected. Check you are in Xmodem server (RShift RightArrow)</source>
+        <comment>NotConnected</comment>
+        <translation>Nessun dispositivo connesso. Verificare che il server XModem sia attivo (shift destro, freccia destra)</translation>
+    </message>
+    <message>
+        <source>Connection Error.<byte value="xd"/>
+Please check your connections.</source>
+        <comment>ConnectionError</comment>
+        <translation>Errore di connessione.
+Controllare i collegamenti.</translation>
+    </message>
+    <message>
+        <source>Error (%1)</source>
+        <comment>LinkError</comment>
+        <translation>Errore (%1)</translation>
+    </message>
+    <message>
+        <source>Command too long (%1 bytes)</source>
+        <comment>CommandTooLong</comment>
+        <translation>Comando troppo lungo (%1 byte)</translation>
+    </message>
+    <message>
+        <source>No calculator object received for %1</source>
+        <comment>NoObjectReceived</comment>
+        <translation>Nessun oggetto della calcolatrice ricevuto per %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <comment>PortMissing</comment>
+        <translation>%1 non esiste</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device</source>
+        <comment>PortNotSerial</comment>
+        <translation>%1 non è un dispositivo seriale</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <comment>PortInUse</comment>
+        <translation>%1 è in uso da un altro programma</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set up: %2</source>
+        <comment>PortSetupFailed</comment>
+        <translation>Impossibile configurare %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: you may not open it (permission denied)</source>
+        <comment>PermissionDenied</comment>
+        <translation>%1: non si dispone dei permessi per aprirlo (permesso negato)</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; it belongs to group %2: add yourself with &quot;sudo usermod -aG %2 $USER&quot;, then log in again</source>
+        <comment>PermissionDeniedGroup</comment>
+        <translation>%1: permesso negato; appartiene al gruppo %2: aggiungersi con &quot;sudo usermod -aG %2 $USER&quot;, quindi accedere di nuovo</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; only its owner %2 may open it (group %3 has no read and write access)</source>
+        <comment>PermissionDeniedOwner</comment>
+        <translation>%1: permesso negato; solo il proprietario %2 può aprirlo (il gruppo %3 non ha accesso in lettura e scrittura)</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1 - %2</source>
+        <comment>UnableToOpen</comment>
+        <translation>Impossibile aprire il file %1 – %2</translation>
+    </message>
+    <message>
+        <source>Unable to write file %1 - %2</source>
+        <comment>UnableToWrite</comment>
+        <translation>Impossibile scrivere il file %1 – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1 - %2</source>
+        <comment>CannotRead</comment>
+        <translation>Impossibile leggere il file %1 – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1</source>
+        <comment>CannotReadFile</comment>
+        <translation>Impossibile leggere il file %1</translation>
+    </message>
+    <message>
+        <source>Cannot create folder %1: %2</source>
+        <comment>CannotCreateFolder</comment>
+        <translation>Impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use folder %1: %2</source>
+        <comment>CannotUseFolder</comment>
+        <translation>Impossibile usare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>ErrorCaption</comment>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <comment>WarningCaption</comment>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Decompile Error</source>
+        <comment>DecompErrorCaption</comment>
+        <translation>Errore di decompilazione</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+Cannot decompile this file.<byte value="xd"/>
+Length has been left with padding.<byte value="xd"/>
+File may still be ok.</source>
+        <comment>DecompError</comment>
+        <translation>%1
+Impossibile decompilare questo file.
+La lunghezza è stata lasciata con il riempimento.
+Il file potrebbe comunque essere corretto.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is not a valid text file and cannot be properly sent.<byte value="xd"/>
+</source>
+        <comment>NotTextFile</comment>
+        <translation>%1
+
+non è un file di testo valido e non può essere inviato correttamente.
+</translation>
+    </message>
+    <message>
+        <source>The screen capture could not be read from the calculator.</source>
+        <comment>CaptureFailed</comment>
+        <translation>Impossibile leggere la cattura dello schermo dalla calcolatrice.</translation>
+    </message>
+    <message>
+        <source>JPEG pictures are not available in this build; save the capture as .png or .bmp</source>
+        <comment>JpegUnavailable</comment>
+        <translation>Le immagini JPEG non sono disponibili in questa versione; salvare la cattura come .png o .bmp</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <comment>JpegFailed</comment>
+        <translation>Codifica JPEG non riuscita</translation>
+    </message>
+    <message>
+        <source>PNG compression failed</source>
+        <comment>PngFailed</comment>
+        <translation>Compressione PNG non riuscita</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <comment>SetCalculatorCaption</comment>
+        <translation>Preparare la calcolatrice</translation>
+    </message>
+    <message>
+        <source>Backup requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>BackupSpeedQuestion</comment>
+        <translation>Il backup richiede che la ZQ%1 funzioni a
+115200 baud (vedere IOPAR in VAR).
+
+Cambiare temporaneamente la velocità per il backup?</translation>
+    </message>
+    <message>
+        <source>Screen Capture requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>CaptureSpeedQuestion</comment>
+        <translation>La cattura dello schermo richiede che la ZQ%1 funzioni a
+115200 baud (vedere IOPAR in VAR).
+
+Cambiare temporaneamente la velocità per la cattura dello schermo?</translation>
+    </message>
+    <message>
+        <source>Improper Variable Name</source>
+        <comment>ImproperNameTitle</comment>
+        <translation>Nome di variabile non valido</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+is an improper variable name on the calculator.<byte value="xd"/>
+This may result in failure of the command or connection.<byte value="xd"/>
+<byte value="xd"/>
+Continue with the command?</source>
+        <comment>ImproperNameQuestion</comment>
+        <translation>%1
+non è un nome di variabile valido sulla calcolatrice.
+Il comando o la connessione potrebbero non riuscire.
+
+Continuare con il comando?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <comment>RestoreCaption</comment>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>%1 is not a backup archive</source>
+        <comment>NotArchive</comment>
+        <translation>%1 non è un archivio di backup</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not a backup archive</source>
+        <comment>EmptyNotArchive</comment>
+        <translation>%1 è un file vuoto, non un archivio di backup</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not a backup archive</source>
+        <comment>CalcTextNotArchive</comment>
+        <translation>%1 è un file di testo della calcolatrice, non un archivio di backup</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not a backup archive</source>
+        <comment>TextNotArchive</comment>
+        <translation>%1 è un file di testo, non un archivio di backup</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not a backup archive</source>
+        <comment>ObjectNotArchive</comment>
+        <translation>%1 è un file oggetto della calcolatrice, non un archivio di backup</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file holding a %2, not a backup archive</source>
+        <comment>TypedObjectNotArchive</comment>
+        <translation>%1 è un file oggetto della calcolatrice contenente un oggetto di tipo «%2», non un archivio di backup</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive of a %2 calculator, not of the connected %3</source>
+        <comment>ArchiveOfOtherModel</comment>
+        <translation>%1 è un archivio di backup di una calcolatrice %2, non della %3 connessa</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short</source>
+        <comment>ArchiveCutShort</comment>
+        <translation>%1 è un archivio di backup troncato</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short: %2 of %3 bytes</source>
+        <comment>ArchiveCutShortBytes</comment>
+        <translation>%1 è un archivio di backup troncato: %2 di %3 byte</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not an operating-system image</source>
+        <comment>EmptyNotRom</comment>
+        <translation>%1 è un file vuoto, non un&apos;immagine del sistema operativo</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not an operating-system image</source>
+        <comment>ObjectNotRom</comment>
+        <translation>%1 è un file oggetto della calcolatrice, non un&apos;immagine del sistema operativo</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not an operating-system image</source>
+        <comment>CalcTextNotRom</comment>
+        <translation>%1 è un file di testo della calcolatrice, non un&apos;immagine del sistema operativo</translation>
+    </message>
+    <message>
+        <source>%1 is too large for an operating-system image: %2 bytes, more than the %3 the calculator&apos;s flash holds</source>
+        <comment>RomTooLarge</comment>
+        <translation>%1 è troppo grande per un&apos;immagine del sistema operativo: %2 byte, più dei %3 che la memoria flash della calcolatrice può contenere</translation>
+    </message>
+    <message>
+        <source>send archive program</source>
+        <comment>SendingArchiveProgram</comment>
+        <translation>Invio del programma di archiviazione</translation>
+    </message>
+    <message>
+        <source>Get backup data from device</source>
+        <comment>GettingBackup</comment>
+        <translation>Prelievo dei dati di backup dal dispositivo</translation>
+    </message>
+    <message>
+        <source>Restoring from %1</source>
+        <comment>RestoringFrom</comment>
+        <translation>Ripristino da %1</translation>
+    </message>
+    <message>
+        <source>Get list of files from device</source>
+        <comment>GettingList</comment>
+        <translation>Prelievo dell&apos;elenco dei file dal dispositivo</translation>
+    </message>
+    <message>
+        <source>Change current dir to %1</source>
+        <comment>ChangingDir</comment>
+        <translation>Cambio della directory corrente in %1</translation>
+    </message>
+    <message>
+        <source>Begin dialog on port: %1</source>
+        <comment>BeginDialog</comment>
+        <translation>Avvio della comunicazione sulla porta: %1</translation>
+    </message>
+    <message>
+        <source>Device connected on %1</source>
+        <comment>DeviceConnected</comment>
+        <translation>Dispositivo connesso su %1</translation>
+    </message>
+    <message>
+        <source>Trying %1</source>
+        <comment>TryingPort</comment>
+        <translation>Tentativo su %1</translation>
+    </message>
+    <message>
+        <source>Opening Comm %1</source>
+        <comment>OpeningPort</comment>
+        <translation>Apertura della porta %1</translation>
+    </message>
+    <message>
+        <source>Sending PUT command</source>
+        <comment>SendingPut</comment>
+        <translation>Invio del comando PUT</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <comment>Copying</comment>
+        <translation>Copia di %1</translation>
+    </message>
+    <message>
+        <source>Capturing screen</source>
+        <comment>Capturing</comment>
+        <translation>Cattura dello schermo</translation>
+    </message>
+    <message>
+        <source>Connecting ...</source>
+        <comment>Connecting</comment>
+        <translation>Connessione ...</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 bytes/s</source>
+        <comment>ProgressBytes</comment>
+        <translation>%1/%2 byte
+(%3%)
+%4 byte/s</translation>
+    </message>
+    <message>
+        <source>%1/%2 Kbytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 Kbytes/s</source>
+        <comment>ProgressKbytes</comment>
+        <translation>%1/%2 KB
+(%3%)
+%4 KB/s</translation>
+    </message>
+    <message>
+        <source>Could not fetch %1 to compare it</source>
+        <comment>SyncFetchFailed</comment>
+        <translation>Impossibile prelevare %1 per confrontarlo</translation>
+    </message>
+    <message>
+        <source>No directory %1 on the calculator</source>
+        <comment>SyncNoDirectory</comment>
+        <translation>Nessuna directory %1 sulla calcolatrice</translation>
+    </message>
+    <message>
+        <source>two PC files have this calculator name</source>
+        <comment>SyncTwoPcFiles</comment>
+        <translation>due file del PC hanno questo nome della calcolatrice</translation>
+    </message>
+    <message>
+        <source>the calculator has a directory of this name</source>
+        <comment>SyncDirectoryOfName</comment>
+        <translation>la calcolatrice ha una directory con questo nome</translation>
+    </message>
+    <message>
+        <source>new folder on the PC</source>
+        <comment>SyncNewFolder</comment>
+        <translation>nuova cartella sul PC</translation>
+    </message>
+    <message>
+        <source>new directory on the calculator</source>
+        <comment>SyncNewDirectory</comment>
+        <translation>nuova directory sulla calcolatrice</translation>
+    </message>
+    <message>
+        <source>a name that cannot be copied in this mode</source>
+        <comment>SyncNameNotCopied</comment>
+        <translation>un nome che non può essere copiato in questa modalità</translation>
+    </message>
+    <message>
+        <source>new on the PC</source>
+        <comment>SyncNewOnPc</comment>
+        <translation>nuovo sul PC</translation>
+    </message>
+    <message>
+        <source>new on the calculator</source>
+        <comment>SyncNewOnCalc</comment>
+        <translation>nuovo sulla calcolatrice</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator, changed here</source>
+        <comment>SyncDeletedOnCalcChangedHere</comment>
+        <translation>eliminato sulla calcolatrice, modificato qui</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator</source>
+        <comment>SyncDeletedOnCalc</comment>
+        <translation>eliminato sulla calcolatrice</translation>
+    </message>
+    <message>
+        <source>deleted on the PC, changed on the calculator</source>
+        <comment>SyncDeletedOnPcChangedOnCalc</comment>
+        <translation>eliminato sul PC, modificato sulla calcolatrice</translation>
+    </message>
+    <message>
+        <source>deleted on the PC</source>
+        <comment>SyncDeletedOnPc</comment>
+        <translation>eliminato sul PC</translation>
+    </message>
+    <message>
+        <source>different on both sides, never synchronized</source>
+        <comment>SyncDifferentNeverSynced</comment>
+        <translation>diverso su entrambi i lati, mai sincronizzato</translation>
+    </message>
+    <message>
+        <source>changed on the calculator</source>
+        <comment>SyncChangedOnCalc</comment>
+        <translation>modificato sulla calcolatrice</translation>
+    </message>
+    <message>
+        <source>changed on the PC</source>
+        <comment>SyncChangedOnPc</comment>
+        <translation>modificato sul PC</translation>
+    </message>
+    <message>
+        <source>changed alike</source>
+        <comment>SyncChangedAlike</comment>
+        <translation>modificato allo stesso modo</translation>
+    </message>
+    <message>
+        <source>changed on both sides</source>
+        <comment>SyncChangedOnBoth</comment>
+        <translation>modificato su entrambi i lati</translation>
+    </message>
+    <message>
+        <source>%1; not fetched in a one-way sync</source>
+        <comment>SyncNotFetchedOneWay</comment>
+        <translation>%1; non prelevato in una sincronizzazione unidirezionale</translation>
+    </message>
+    <message>
+        <source>%1; not sent in a one-way sync</source>
+        <comment>SyncNotSentOneWay</comment>
+        <translation>%1; non inviato in una sincronizzazione unidirezionale</translation>
+    </message>
+    <message>
+        <source>%1; kept (--delete deletes it)</source>
+        <comment>SyncKept</comment>
+        <translation>%1; mantenuto (--delete lo elimina)</translation>
+    </message>
+    <message>
+        <source>%1; the calculator&apos;s copy wins, the PC&apos;s is kept as a conflict copy</source>
+        <comment>SyncCalcWins</comment>
+        <translation>%1; prevale la copia della calcolatrice, quella del PC viene mantenuta come copia di conflitto</translation>
+    </message>
+    <message>
+        <source>%1; the PC&apos;s copy wins, the calculator&apos;s is kept as a conflict copy</source>
+        <comment>SyncPcWins</comment>
+        <translation>%1; prevale la copia del PC, quella della calcolatrice viene mantenuta come copia di conflitto</translation>
+    </message>
+    <message>
+        <source>Version %1.%2 Build %3</source>
+        <comment>VersionBuild</comment>
+        <translation>Versione %1.%2 build %3</translation>
+    </message>
+    <message>
+        <source>(no permission: group %1)</source>
+        <comment>NoPermissionNote</comment>
+        <translation>(nessun permesso: gruppo %1)</translation>
+    </message>
+    <message>
+        <source>%1: not copied from the calculator</source>
+        <comment>SyncNotCopied</comment>
+        <translation>%1: non copiato dalla calcolatrice</translation>
+    </message>
+    <message>
+        <source>%1: not sent to the calculator</source>
+        <comment>SyncNotSent</comment>
+        <translation>%1: non inviato alla calcolatrice</translation>
     </message>
 </context>
 <context>
@@ -920,6 +1673,10 @@ non riuscito.</translation>
         <source>Nothing was received from the calculator; %1 was not written.</source>
         <translation>Non è stato ricevuto nulla dalla calcolatrice; %1 non è stato scritto.</translation>
     </message>
+    <message>
+        <source>Canceled by user</source>
+        <translation>Annullato dall&apos;utente</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::DeleteQuestion</name>
@@ -1394,6 +2151,11 @@ Si può premere Annulla per fermare il lato PC della connessione, ma la calcolat
 What was done is recorded; synchronize again to finish.</source>
         <translation>Sincronizzazione interrotta: %1.
 Ciò che è stato fatto è registrato; sincronizzare di nuovo per completare.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a synchronizing action and how many lines it has</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

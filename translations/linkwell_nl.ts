@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Connects to a ZQ graphing calculator and manages its memory.</source>
+        <translation>Maakt verbinding met een grafische ZQ-rekenmachine en beheert het geheugen ervan.</translation>
+    </message>
+    <message>
+        <source>Start the simulated calculator in this process and connect to it.</source>
+        <translation>De gesimuleerde rekenmachine in dit proces starten en ermee verbinden.</translation>
+    </message>
+    <message>
+        <source>Show the windows in this language (nl, fr, de, pt, es, it or en) instead of the one of the system&apos;s locale.</source>
+        <translation>De vensters in deze taal tonen (nl, fr, de, pt, es, it of en) in plaats van die van de landinstelling van het systeem.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>The ports to offer, one per line (a single device path works too); given ports, the program connects at start.</source>
+        <translation>De aan te bieden poorten, één per regel (één apparaatpad werkt ook); zijn er poorten opgegeven, dan maakt het programma bij het starten verbinding.</translation>
+    </message>
+    <message>
+        <source>[ports]</source>
+        <translation>[poorten]</translation>
+    </message>
+    <message>
+        <source>linkwell: no translation for language &quot;%1&quot;, using English</source>
+        <translation>linkwell: geen vertaling voor de taal &quot;%1&quot;, Engels wordt gebruikt</translation>
+    </message>
+    <message>
+        <source>linkwell: the demo calculator cannot start: %1</source>
+        <translation>linkwell: de demorekenmachine kan niet starten: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>ZQKAGII ZQKBg and ZQKCg series</source>
@@ -422,6 +457,724 @@ Deze map bevat al een bestand met de naam %1.<byte value="xd"/>
 Wilt u het bestaande bestand vervangen?<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Access Pointer</source>
+        <comment>TypeAccessPointer</comment>
+        <translation>Toegangspointer</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <comment>TypeArray</comment>
+        <translation>Array</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <comment>TypeBackup</comment>
+        <translation>Back-up</translation>
+    </message>
+    <message>
+        <source>Binary Integer</source>
+        <comment>TypeBinaryInteger</comment>
+        <translation>Binair geheel getal</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <comment>TypeCharacter</comment>
+        <translation>Teken</translation>
+    </message>
+    <message>
+        <source>Complex</source>
+        <comment>TypeComplex</comment>
+        <translation>Complex getal</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>TypeCode</comment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Vorl</source>
+        <comment>TypeVorl</comment>
+        <translation>Vorl</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <comment>TypeString</comment>
+        <translation>Tekenreeks</translation>
+    </message>
+    <message>
+        <source>Long Complex</source>
+        <comment>TypeLongComplex</comment>
+        <translation>Lang complex getal</translation>
+    </message>
+    <message>
+        <source>Long Real</source>
+        <comment>TypeLongReal</comment>
+        <translation>Lang reëel getal</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <comment>TypeUnit</comment>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Library Data Object</source>
+        <comment>TypeLibraryDataObject</comment>
+        <translation>Bibliotheekgegevensobject</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <comment>TypeFont</comment>
+        <translation>Lettertype</translation>
+    </message>
+    <message>
+        <source>Ext3</source>
+        <comment>TypeExt3</comment>
+        <translation>Ext3</translation>
+    </message>
+    <message>
+        <source>Ext4</source>
+        <comment>TypeExt4</comment>
+        <translation>Ext4</translation>
+    </message>
+    <message>
+        <source>Graphical Object</source>
+        <comment>TypeGraphicalObject</comment>
+        <translation>Grafisch object</translation>
+    </message>
+    <message>
+        <source>Hex String</source>
+        <comment>TypeHexString</comment>
+        <translation>Hex-tekenreeks</translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <comment>TypeGlobal</comment>
+        <translation>Globale naam</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <comment>TypeLocal</comment>
+        <translation>Lokale naam</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <comment>TypeLibrary</comment>
+        <translation>Bibliotheek</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>TypeList</comment>
+        <translation>Lijst</translation>
+    </message>
+    <message>
+        <source>Linked Array</source>
+        <comment>TypeLinkedArray</comment>
+        <translation>Gekoppelde array</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <comment>TypeReal</comment>
+        <translation>Reëel getal</translation>
+    </message>
+    <message>
+        <source>XLib</source>
+        <comment>TypeXLib</comment>
+        <translation>XLib</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <comment>TypeDirectory</comment>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Algebraic</source>
+        <comment>TypeAlgebraic</comment>
+        <translation>Algebraïsche uitdrukking</translation>
+    </message>
+    <message>
+        <source>Tagged</source>
+        <comment>TypeTagged</comment>
+        <translation>Gelabeld object</translation>
+    </message>
+    <message>
+        <source>Semi</source>
+        <comment>TypeSemi</comment>
+        <translation>Semi</translation>
+    </message>
+    <message>
+        <source>Aplet</source>
+        <comment>TypeAplet</comment>
+        <translation>Aplet</translation>
+    </message>
+    <message>
+        <source>Flash Pointer</source>
+        <comment>TypeFlashPointer</comment>
+        <translation>Flash-pointer</translation>
+    </message>
+    <message>
+        <source>Integer</source>
+        <comment>TypeInteger</comment>
+        <translation>Geheel getal</translation>
+    </message>
+    <message>
+        <source>InfP Complex</source>
+        <comment>TypeInfPComplex</comment>
+        <translation>Complex getal (InfP)</translation>
+    </message>
+    <message>
+        <source>InfP Real</source>
+        <comment>TypeInfPReal</comment>
+        <translation>Reëel getal (InfP)</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <comment>TypeMatrix</comment>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Mini Font</source>
+        <comment>TypeMiniFont</comment>
+        <translation>Mini-lettertype</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <comment>SyncActionSend</comment>
+        <translation>verzenden</translation>
+    </message>
+    <message>
+        <source>fetch</source>
+        <comment>SyncActionFetch</comment>
+        <translation>ophalen</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <comment>SyncActionConflict</comment>
+        <translation>conflict</translation>
+    </message>
+    <message>
+        <source>delete-calc</source>
+        <comment>SyncActionDeleteCalc</comment>
+        <translation>verwijderen op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>delete-pc</source>
+        <comment>SyncActionDeletePc</comment>
+        <translation>verwijderen op de pc</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>SyncActionSame</comment>
+        <translation>gelijk</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <comment>SyncActionSkip</comment>
+        <translation>overslaan</translation>
+    </message>
+    <message>
+        <source>No device detected. Check the cable connections and the calculator.</source>
+        <comment>NoDevice</comment>
+        <translation>Geen apparaat gevonden. Controleer de kabelverbindingen en de rekenmachine.</translation>
+    </message>
+    <message>
+        <source>Calculator is using the Kermit Server.
+<byte value="xd"/>
+<byte value="xd"/>Stop the calculator.
+<byte value="xd"/>Be sure to release the right-shift before pressing right-arrow.</source>
+        <comment>KermitServer</comment>
+        <translation>De rekenmachine gebruikt de Kermit-server.
+
+Stop de rekenmachine.
+Laat rechter shift los voordat u op pijl rechts drukt.</translation>
+    </message>
+    <message>
+        <source>Wrong Server</source>
+        <comment>WrongServerCaption</comment>
+        <translation>Verkeerde server</translation>
+    </message>
+    <message>
+        <source>No device connected. Check you are in Xmodem server (RShift RightArrow)</source>
+        <comment>NotConnected</comment>
+        <translation>Geen apparaat verbonden. Controleer of de XModem-server draait (rechter shift, pijl rechts)</translation>
+    </message>
+    <message>
+        <source>Connection Error.<byte value="xd"/>
+Please check your connections.</source>
+        <comment>ConnectionError</comment>
+        <translation>Verbindingsfout.
+Controleer uw verbindingen.</translation>
+    </message>
+    <message>
+        <source>Error (%1)</source>
+        <comment>LinkError</comment>
+        <translation>Fout (%1)</translation>
+    </message>
+    <message>
+        <source>Command too long (%1 bytes)</source>
+        <comment>CommandTooLong</comment>
+        <translation>Opdracht te lang (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>No calculator object received for %1</source>
+        <comment>NoObjectReceived</comment>
+        <translation>Geen object van de rekenmachine ontvangen voor %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <comment>PortMissing</comment>
+        <translation>%1 bestaat niet</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device</source>
+        <comment>PortNotSerial</comment>
+        <translation>%1 is geen serieel apparaat</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <comment>PortInUse</comment>
+        <translation>%1 wordt door een ander programma gebruikt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set up: %2</source>
+        <comment>PortSetupFailed</comment>
+        <translation>%1 kan niet worden ingesteld: %2</translation>
+    </message>
+    <message>
+        <source>%1: you may not open it (permission denied)</source>
+        <comment>PermissionDenied</comment>
+        <translation>%1: u mag dit niet openen (toegang geweigerd)</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; it belongs to group %2: add yourself with &quot;sudo usermod -aG %2 $USER&quot;, then log in again</source>
+        <comment>PermissionDeniedGroup</comment>
+        <translation>%1: toegang geweigerd; het hoort bij groep %2: voeg uzelf toe met &quot;sudo usermod -aG %2 $USER&quot; en meld u daarna opnieuw aan</translation>
+    </message>
+    <message>
+        <source>%1: permission denied; only its owner %2 may open it (group %3 has no read and write access)</source>
+        <comment>PermissionDeniedOwner</comment>
+        <translation>%1: toegang geweigerd; alleen de eigenaar %2 mag het openen (groep %3 heeft geen lees- en schrijfrechten)</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1 - %2</source>
+        <comment>UnableToOpen</comment>
+        <translation>Kan bestand %1 niet openen – %2</translation>
+    </message>
+    <message>
+        <source>Unable to write file %1 - %2</source>
+        <comment>UnableToWrite</comment>
+        <translation>Kan bestand %1 niet schrijven – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1 - %2</source>
+        <comment>CannotRead</comment>
+        <translation>Kan niet lezen uit bestand %1 – %2</translation>
+    </message>
+    <message>
+        <source>Cannot read from file %1</source>
+        <comment>CannotReadFile</comment>
+        <translation>Kan niet lezen uit bestand %1</translation>
+    </message>
+    <message>
+        <source>Cannot create folder %1: %2</source>
+        <comment>CannotCreateFolder</comment>
+        <translation>Kan map %1 niet aanmaken: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use folder %1: %2</source>
+        <comment>CannotUseFolder</comment>
+        <translation>Kan map %1 niet gebruiken: %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>ErrorCaption</comment>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <comment>WarningCaption</comment>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Decompile Error</source>
+        <comment>DecompErrorCaption</comment>
+        <translation>Fout bij decompileren</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+Cannot decompile this file.<byte value="xd"/>
+Length has been left with padding.<byte value="xd"/>
+File may still be ok.</source>
+        <comment>DecompError</comment>
+        <translation>%1
+Dit bestand kan niet worden gedecompileerd.
+De lengte is inclusief opvulling gelaten.
+Het bestand kan toch in orde zijn.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is not a valid text file and cannot be properly sent.<byte value="xd"/>
+</source>
+        <comment>NotTextFile</comment>
+        <translation>%1
+
+is geen geldig tekstbestand en kan niet goed worden verzonden.
+</translation>
+    </message>
+    <message>
+        <source>The screen capture could not be read from the calculator.</source>
+        <comment>CaptureFailed</comment>
+        <translation>De schermopname kon niet van de rekenmachine worden gelezen.</translation>
+    </message>
+    <message>
+        <source>JPEG pictures are not available in this build; save the capture as .png or .bmp</source>
+        <comment>JpegUnavailable</comment>
+        <translation>JPEG-afbeeldingen zijn in deze versie niet beschikbaar; sla de schermopname op als .png of .bmp</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <comment>JpegFailed</comment>
+        <translation>JPEG-codering mislukt</translation>
+    </message>
+    <message>
+        <source>PNG compression failed</source>
+        <comment>PngFailed</comment>
+        <translation>PNG-compressie mislukt</translation>
+    </message>
+    <message>
+        <source>Set the calculator</source>
+        <comment>SetCalculatorCaption</comment>
+        <translation>Rekenmachine instellen</translation>
+    </message>
+    <message>
+        <source>Backup requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>BackupSpeedQuestion</comment>
+        <translation>Voor een back-up moet de ZQ%1 werken op
+115200 baud (zie IOPAR in VAR).
+
+Mag de snelheid tijdelijk worden gewijzigd voor de back-up?</translation>
+    </message>
+    <message>
+        <source>Screen Capture requires that the ZQ%1 operate at <byte value="xd"/>
+115200 baud  (see IOPAR in VAR).<byte value="xd"/>
+<byte value="xd"/>
+May I change the speed temporarily for the Screen Capture?</source>
+        <comment>CaptureSpeedQuestion</comment>
+        <translation>Voor een schermopname moet de ZQ%1 werken op
+115200 baud (zie IOPAR in VAR).
+
+Mag de snelheid tijdelijk worden gewijzigd voor de schermopname?</translation>
+    </message>
+    <message>
+        <source>Improper Variable Name</source>
+        <comment>ImproperNameTitle</comment>
+        <translation>Ongeldige variabelenaam</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+is an improper variable name on the calculator.<byte value="xd"/>
+This may result in failure of the command or connection.<byte value="xd"/>
+<byte value="xd"/>
+Continue with the command?</source>
+        <comment>ImproperNameQuestion</comment>
+        <translation>%1
+is geen geldige variabelenaam op de rekenmachine.
+De opdracht of de verbinding kan hierdoor mislukken.
+
+Doorgaan met de opdracht?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <comment>RestoreCaption</comment>
+        <translation>Terugzetten</translation>
+    </message>
+    <message>
+        <source>%1 is not a backup archive</source>
+        <comment>NotArchive</comment>
+        <translation>%1 is geen back-uparchief</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not a backup archive</source>
+        <comment>EmptyNotArchive</comment>
+        <translation>%1 is een leeg bestand, geen back-uparchief</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not a backup archive</source>
+        <comment>CalcTextNotArchive</comment>
+        <translation>%1 is een tekstbestand van de rekenmachine, geen back-uparchief</translation>
+    </message>
+    <message>
+        <source>%1 is a text file, not a backup archive</source>
+        <comment>TextNotArchive</comment>
+        <translation>%1 is een tekstbestand, geen back-uparchief</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not a backup archive</source>
+        <comment>ObjectNotArchive</comment>
+        <translation>%1 is een objectbestand van de rekenmachine, geen back-uparchief</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file holding a %2, not a backup archive</source>
+        <comment>TypedObjectNotArchive</comment>
+        <translation>%1 is een objectbestand van de rekenmachine met een object van het type ‘%2’, geen back-uparchief</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive of a %2 calculator, not of the connected %3</source>
+        <comment>ArchiveOfOtherModel</comment>
+        <translation>%1 is een back-uparchief van een %2-rekenmachine, niet van de verbonden %3</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short</source>
+        <comment>ArchiveCutShort</comment>
+        <translation>%1 is een afgebroken back-uparchief</translation>
+    </message>
+    <message>
+        <source>%1 is a backup archive cut short: %2 of %3 bytes</source>
+        <comment>ArchiveCutShortBytes</comment>
+        <translation>%1 is een afgebroken back-uparchief: %2 van %3 bytes</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not an operating-system image</source>
+        <comment>EmptyNotRom</comment>
+        <translation>%1 is een leeg bestand, geen image van een besturingssysteem</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator object file, not an operating-system image</source>
+        <comment>ObjectNotRom</comment>
+        <translation>%1 is een objectbestand van de rekenmachine, geen image van een besturingssysteem</translation>
+    </message>
+    <message>
+        <source>%1 is a calculator text file, not an operating-system image</source>
+        <comment>CalcTextNotRom</comment>
+        <translation>%1 is een tekstbestand van de rekenmachine, geen image van een besturingssysteem</translation>
+    </message>
+    <message>
+        <source>%1 is too large for an operating-system image: %2 bytes, more than the %3 the calculator&apos;s flash holds</source>
+        <comment>RomTooLarge</comment>
+        <translation>%1 is te groot voor een image van een besturingssysteem: %2 bytes, meer dan de %3 die het flashgeheugen van de rekenmachine bevat</translation>
+    </message>
+    <message>
+        <source>send archive program</source>
+        <comment>SendingArchiveProgram</comment>
+        <translation>Archiefprogramma verzenden</translation>
+    </message>
+    <message>
+        <source>Get backup data from device</source>
+        <comment>GettingBackup</comment>
+        <translation>Back-upgegevens ophalen van het apparaat</translation>
+    </message>
+    <message>
+        <source>Restoring from %1</source>
+        <comment>RestoringFrom</comment>
+        <translation>Terugzetten vanuit %1</translation>
+    </message>
+    <message>
+        <source>Get list of files from device</source>
+        <comment>GettingList</comment>
+        <translation>Lijst met bestanden ophalen van het apparaat</translation>
+    </message>
+    <message>
+        <source>Change current dir to %1</source>
+        <comment>ChangingDir</comment>
+        <translation>Huidige map wijzigen in %1</translation>
+    </message>
+    <message>
+        <source>Begin dialog on port: %1</source>
+        <comment>BeginDialog</comment>
+        <translation>Communicatie starten op poort: %1</translation>
+    </message>
+    <message>
+        <source>Device connected on %1</source>
+        <comment>DeviceConnected</comment>
+        <translation>Apparaat verbonden op %1</translation>
+    </message>
+    <message>
+        <source>Trying %1</source>
+        <comment>TryingPort</comment>
+        <translation>%1 proberen</translation>
+    </message>
+    <message>
+        <source>Opening Comm %1</source>
+        <comment>OpeningPort</comment>
+        <translation>Poort %1 openen</translation>
+    </message>
+    <message>
+        <source>Sending PUT command</source>
+        <comment>SendingPut</comment>
+        <translation>PUT-opdracht verzenden</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <comment>Copying</comment>
+        <translation>%1 kopiëren</translation>
+    </message>
+    <message>
+        <source>Capturing screen</source>
+        <comment>Capturing</comment>
+        <translation>Schermopname maken</translation>
+    </message>
+    <message>
+        <source>Connecting ...</source>
+        <comment>Connecting</comment>
+        <translation>Verbinden ...</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 bytes/s</source>
+        <comment>ProgressBytes</comment>
+        <translation>%1/%2 bytes
+(%3%)
+%4 bytes/s</translation>
+    </message>
+    <message>
+        <source>%1/%2 Kbytes<byte value="xd"/>
+(%3%)<byte value="xd"/>
+%4 Kbytes/s</source>
+        <comment>ProgressKbytes</comment>
+        <translation>%1/%2 kB
+(%3%)
+%4 kB/s</translation>
+    </message>
+    <message>
+        <source>Could not fetch %1 to compare it</source>
+        <comment>SyncFetchFailed</comment>
+        <translation>%1 kon niet worden opgehaald om te vergelijken</translation>
+    </message>
+    <message>
+        <source>No directory %1 on the calculator</source>
+        <comment>SyncNoDirectory</comment>
+        <translation>Geen map %1 op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>two PC files have this calculator name</source>
+        <comment>SyncTwoPcFiles</comment>
+        <translation>twee pc-bestanden hebben deze rekenmachinenaam</translation>
+    </message>
+    <message>
+        <source>the calculator has a directory of this name</source>
+        <comment>SyncDirectoryOfName</comment>
+        <translation>de rekenmachine heeft een map met deze naam</translation>
+    </message>
+    <message>
+        <source>new folder on the PC</source>
+        <comment>SyncNewFolder</comment>
+        <translation>nieuwe map op de pc</translation>
+    </message>
+    <message>
+        <source>new directory on the calculator</source>
+        <comment>SyncNewDirectory</comment>
+        <translation>nieuwe map op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>a name that cannot be copied in this mode</source>
+        <comment>SyncNameNotCopied</comment>
+        <translation>een naam die in deze modus niet kan worden gekopieerd</translation>
+    </message>
+    <message>
+        <source>new on the PC</source>
+        <comment>SyncNewOnPc</comment>
+        <translation>nieuw op de pc</translation>
+    </message>
+    <message>
+        <source>new on the calculator</source>
+        <comment>SyncNewOnCalc</comment>
+        <translation>nieuw op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator, changed here</source>
+        <comment>SyncDeletedOnCalcChangedHere</comment>
+        <translation>verwijderd op de rekenmachine, hier gewijzigd</translation>
+    </message>
+    <message>
+        <source>deleted on the calculator</source>
+        <comment>SyncDeletedOnCalc</comment>
+        <translation>verwijderd op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>deleted on the PC, changed on the calculator</source>
+        <comment>SyncDeletedOnPcChangedOnCalc</comment>
+        <translation>verwijderd op de pc, gewijzigd op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>deleted on the PC</source>
+        <comment>SyncDeletedOnPc</comment>
+        <translation>verwijderd op de pc</translation>
+    </message>
+    <message>
+        <source>different on both sides, never synchronized</source>
+        <comment>SyncDifferentNeverSynced</comment>
+        <translation>verschillend aan beide kanten, nooit gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source>changed on the calculator</source>
+        <comment>SyncChangedOnCalc</comment>
+        <translation>gewijzigd op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>changed on the PC</source>
+        <comment>SyncChangedOnPc</comment>
+        <translation>gewijzigd op de pc</translation>
+    </message>
+    <message>
+        <source>changed alike</source>
+        <comment>SyncChangedAlike</comment>
+        <translation>gelijk gewijzigd</translation>
+    </message>
+    <message>
+        <source>changed on both sides</source>
+        <comment>SyncChangedOnBoth</comment>
+        <translation>aan beide kanten gewijzigd</translation>
+    </message>
+    <message>
+        <source>%1; not fetched in a one-way sync</source>
+        <comment>SyncNotFetchedOneWay</comment>
+        <translation>%1; niet opgehaald bij synchroniseren in één richting</translation>
+    </message>
+    <message>
+        <source>%1; not sent in a one-way sync</source>
+        <comment>SyncNotSentOneWay</comment>
+        <translation>%1; niet verzonden bij synchroniseren in één richting</translation>
+    </message>
+    <message>
+        <source>%1; kept (--delete deletes it)</source>
+        <comment>SyncKept</comment>
+        <translation>%1; behouden (--delete verwijdert het)</translation>
+    </message>
+    <message>
+        <source>%1; the calculator&apos;s copy wins, the PC&apos;s is kept as a conflict copy</source>
+        <comment>SyncCalcWins</comment>
+        <translation>%1; de kopie van de rekenmachine wint, die van de pc blijft bewaard als conflictkopie</translation>
+    </message>
+    <message>
+        <source>%1; the PC&apos;s copy wins, the calculator&apos;s is kept as a conflict copy</source>
+        <comment>SyncPcWins</comment>
+        <translation>%1; de kopie van de pc wint, die van de rekenmachine blijft bewaard als conflictkopie</translation>
+    </message>
+    <message>
+        <source>Version %1.%2 Build %3</source>
+        <comment>VersionBuild</comment>
+        <translation>Versie %1.%2 build %3</translation>
+    </message>
+    <message>
+        <source>(no permission: group %1)</source>
+        <comment>NoPermissionNote</comment>
+        <translation>(geen toestemming: groep %1)</translation>
+    </message>
+    <message>
+        <source>%1: not copied from the calculator</source>
+        <comment>SyncNotCopied</comment>
+        <translation>%1: niet gekopieerd van de rekenmachine</translation>
+    </message>
+    <message>
+        <source>%1: not sent to the calculator</source>
+        <comment>SyncNotSent</comment>
+        <translation>%1: niet naar de rekenmachine verzonden</translation>
     </message>
 </context>
 <context>
@@ -920,6 +1673,10 @@ is mislukt.</translation>
         <source>Nothing was received from the calculator; %1 was not written.</source>
         <translation>Er is niets van de rekenmachine ontvangen; %1 is niet geschreven.</translation>
     </message>
+    <message>
+        <source>Canceled by user</source>
+        <translation>Geannuleerd door de gebruiker</translation>
+    </message>
 </context>
 <context>
     <name>lw::gui::DeleteQuestion</name>
@@ -1394,6 +2151,11 @@ U kunt op ANNULEREN klikken om de verbinding aan de pc-kant te stoppen, maar de 
 What was done is recorded; synchronize again to finish.</source>
         <translation>Synchroniseren gestopt: %1.
 Wat al gedaan is, is vastgelegd; synchroniseer opnieuw om het af te maken.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a synchronizing action and how many lines it has</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

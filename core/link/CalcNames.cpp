@@ -1,5 +1,6 @@
 #include "link/CalcNames.h"
 #include "link/UiHooks.h"
+#include "util/MessageTexts.h"
 
 namespace lw {
 
@@ -190,9 +191,8 @@ bool IsProperCalcName(std::string_view displayName) {
 }
 
 std::string ImproperNameQuestion(std::string_view displayName) {
-    return NameToFile(FileToName(displayName, false), false) +
-           "\r\nis an improper variable name on the calculator.\r\nThis may result in failure "
-           "of the command or connection.\r\n\r\nContinue with the command?";
+    return msg::Fill(msg::ImproperNameQuestion,
+                     {NameToFile(FileToName(displayName, false), false)});
 }
 
 bool CheckCalcName(std::string_view displayName, bool* proper) {

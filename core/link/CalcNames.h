@@ -2,6 +2,8 @@
 // (backslash escapes), the file-name form (caret escapes) and PC text files; the improper-
 // name check; the parsing of a calculator list of flag values.
 #pragma once
+#include "util/MessageTexts.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -52,7 +54,7 @@ bool IsProperCalcName(std::string_view displayName);
 bool CheckCalcName(std::string_view displayName, bool* proper = nullptr);
 // Texts of the improper-name question.
 std::string ImproperNameQuestion(std::string_view displayName);
-inline constexpr std::string_view ImproperNameTitle = "Improper Variable Name";
+inline constexpr std::string_view ImproperNameTitle = msg::ImproperNameTitle.Text;
 
 // One character per element of a calculator list such as "{ 1. 0. }": the character just
 // before each separator; `count` characters, "0" where the list has no element.

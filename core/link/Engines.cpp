@@ -6,6 +6,7 @@
 #include "link/Port.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
+#include "util/MessageTexts.h"
 
 #include <chrono>
 #include <climits>
@@ -41,12 +42,13 @@ int ClampToInt(int64_t v) {
 std::string ProgressText(int64_t done, int64_t total, uint64_t elapsedMs) {
     const int64_t rate = done * 1000 / static_cast<int64_t>(elapsedMs + 1);
     if (rate < 10240) {
-        return std::to_string(done) + "/" + std::to_string(total) + " bytes\r\n(" +
-               std::to_string(done * 100 / total) + "%)\r\n" + std::to_string(rate) + " bytes/s";
+        return msg::Fill(msg::ProgressBytes,
+                         {std::to_string(done), std::to_string(total),
+                          std::to_string(done * 100 / total), std::to_string(rate)});
     }
-    return std::to_string(done / 1024) + "/" + std::to_string(total / 1024) + " Kbytes\r\n(" +
-           std::to_string((done - 1) * 100 / total) + "%)\r\n" + std::to_string(rate / 1024) +
-           " Kbytes/s";
+    return msg::Fill(msg::ProgressKbytes,
+                     {std::to_string(done / 1024), std::to_string(total / 1024),
+                      std::to_string((done - 1) * 100 / total), std::to_string(rate / 1024)});
 }
 
 void ReportProgress(int64_t done, int64_t total, uint64_t startTicks,

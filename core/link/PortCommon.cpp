@@ -6,6 +6,7 @@
 #include "link/PortInternal.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
+#include "util/MessageTexts.h"
 
 #include <algorithm>
 #include <chrono>
@@ -22,7 +23,7 @@ const TimingProfile UsbTiming         = {1, 10, 100,  50, 9000, 1, 1,  50, 10, 1
 TPortRec CalcPort;
 TimingProfile LinkTiming = SlowSerialTiming;
 
-const char* const ConnectionErrorText = "Connection Error.\r\nPlease check your connections.";
+const char* const ConnectionErrorText = msg::ConnectionError.Text;
 const char* const UsbCalculatorText = "USB Calculator";
 const char* const UsbDeviceName = "ZQlink";
 
@@ -306,7 +307,7 @@ void SeriousError() {
 }
 
 void RaiseLinkError(const std::string& text) {
-    throw ELinkError("Error (" + text + ")");
+    throw ELinkError(msg::Fill(msg::LinkError, {text}));
 }
 
 } // namespace lw

@@ -1,6 +1,7 @@
 // The list of usable ports: "Auto", the serial devices that can be opened exclusively, and
 // the USB calculators present; and the ports this user lacks the permission to open.
 #include "link/PortPosix.h"
+#include "util/MessageTexts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -121,7 +122,7 @@ void SetPortListSeparator(const std::string& separator) {
 }
 
 std::string NoPermissionNote(const std::string& group) {
-    return "(no permission: group " + group + ")";
+    return msg::Fill(msg::NoPermissionNote, {group});
 }
 
 std::vector<TDeniedPort> DeniedPorts() {

@@ -2,6 +2,7 @@
 // per-group device permissions, so no port is listed as denied.
 #include "link/Port.h"
 #include "link/SerialWin32.h"
+#include "util/MessageTexts.h"
 
 namespace lw {
 
@@ -14,7 +15,7 @@ void SetPortListSeparator(const std::string& separator) {
 }
 
 std::string NoPermissionNote(const std::string& group) {
-    return "(no permission: group " + group + ")";
+    return msg::Fill(msg::NoPermissionNote, {group});
 }
 
 std::vector<TDeniedPort> DeniedPorts() {

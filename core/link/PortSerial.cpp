@@ -2,6 +2,7 @@
 // writes that wait with poll at most as long as they are told.
 #include "link/PortPosix.h"
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 
 #include <cerrno>
 #include <csignal>
@@ -177,12 +178,12 @@ std::string SerialOpenFailureText(const std::string& path, int err) {
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return path + " does not exist";
+        return msg::Fill(msg::PortMissing, {path});
     case EISDIR:
     case ENOTTY:
-        return path + " is not a serial device";
+        return msg::Fill(msg::PortNotSerial, {path});
     case EBUSY:
-        return path + " is in use by another program";
+        return msg::Fill(msg::PortInUse, {path});
     case EACCES:
     case EPERM:
         return PermissionDeniedText(path);
@@ -202,15 +203,14 @@ std::string PermissionDeniedText(const std::string& path) {
     struct stat st {};
     const std::string group = OwnerGroup(path);
     if (::stat(path.c_str(), &st) != 0 || group.empty())
-        return path + ": you may not open it (permission denied)";
+        return msg::Fill(msg::PermissionDenied, {path});
     // Membership of the group helps only where the group may read and write.
     if ((st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP))
-        return path + ": permission denied; it belongs to group " + group +
-               ": add yourself with \"sudo usermod -aG " + group + " $USER\", then log in again";
+        return msg::Fill(msg::PermissionDeniedGroup, {path, group});
     const passwd* owner = ::getpwuid(st.st_uid);
-    return path + ": permission denied; only its owner " +
-           (owner ? std::string(owner->pw_name) : std::to_string(st.st_uid)) +
-           " may open it (group " + group + " has no read and write access)";
+    return msg::Fill(
+        msg::PermissionDeniedOwner,
+        {path, owner ? std::string(owner->pw_name) : std::to_string(st.st_uid), group});
 }
 
 void CloseSerialDevice(int fd) {
@@ -286,7 +286,7 @@ std::unique_ptr<IPortBackend> OpenSerialBackend(const std::string& name, int spe
     }
     auto line = std::make_unique<port::TSerialBackend>(name, fd);
     if (!port::ConfigureSerial(fd, speed)) {
-        failure = path + " cannot be set up: " + std::strerror(errno);
+        failure = msg::Fill(msg::PortSetupFailed, {path, std::strerror(errno)});
         return nullptr;
     }
     return line;

@@ -4,6 +4,7 @@
 #include "link/PortInternal.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
+#include "util/MessageTexts.h"
 
 namespace lw {
 namespace {
@@ -16,7 +17,7 @@ constexpr size_t MaxBodyLength = 2176;
 // The header of the short form: one plane, 64 rows, 131 pixels.
 const std::string ShortHeaderFill("\x00\x01\x40\x83", 4);
 
-const char* const CaptureFailedText = "The screen capture could not be read from the calculator.";
+const char* const CaptureFailedText = msg::CaptureFailed.Text;
 
 } // namespace
 
@@ -65,7 +66,8 @@ void TSRX::Execute() {
         ReportStatus("", skFinished, 0, 0, 0);
         FCapture.clear();
         FOutcome = TCaptureOutcome::Failed;
-        port::RunOnUi([] { UiHooks().Main->ShowMessage(CaptureFailedText, "Error"); });
+        port::RunOnUi(
+            [] { UiHooks().Main->ShowMessage(CaptureFailedText, msg::ErrorCaption.Text); });
         SleepMs(1);
     }
     ReportStatus("", skFinished, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include "link/Port.h"
 #include "link/TraceLine.h"
 #include "link/XModemCodec.h"
+#include "util/MessageTexts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -61,7 +62,7 @@ void TYModemTX::Execute() {
         const int64_t size = OpenSendFile(FileName);
         const uint64_t startTicks = TickCount();
         size_t blockLength = SmallBlocks ? 128 : 1024;
-        ReportStatus("Copying " + FileName, skMessage, 0, 0, 0);
+        ReportStatus(msg::Fill(msg::Copying, {FileName}), skMessage, 0, 0, 0);
 
         // A short last block keeps whatever the buffer held after the file's end.
         std::string block(1024, '\0');
@@ -69,7 +70,7 @@ void TYModemTX::Execute() {
         for (;;) {
             if (size - sent < 1024) blockLength = 128;
             const long got = ReadSendFile(block.data(), blockLength);
-            if (got < 0) RaiseLinkError("Cannot read from file " + std::to_string(errno));
+            if (got < 0) RaiseLinkError(msg::Fill(msg::CannotReadFile, {std::to_string(errno)}));
             if (got == 0) break;
             ++blockNumber;
             ReportProgress(sent, size, startTicks, report);
@@ -136,12 +137,13 @@ void TSTX::Execute() {
     };
     std::string buffer;
     try {
-        ReportStatus("Connecting ...", skMessage, 0, 0, 0);
+        ReportStatus(msg::Connecting.Text, skMessage, 0, 0, 0);
         const int64_t size = OpenSendFile(FileName);
         buffer.assign(static_cast<size_t>(size) + 4, '\0');
         const long got = ReadSendFile(buffer.data() + 4, static_cast<size_t>(size));
         CloseSendFile();
-        if (got != static_cast<long>(size)) RaiseLinkError("Cannot read from file " + FileName);
+        if (got != static_cast<long>(size))
+            RaiseLinkError(msg::Fill(msg::CannotReadFile, {FileName}));
         for (int i = 0; i < 4; ++i) buffer[size_t(i)] = static_cast<char>((size >> (8 * i)) & 0xFF);
         const int64_t total = size + 4;
         int64_t sent = 0;

@@ -1,6 +1,7 @@
 #include "objects/CaptureImage.h"
 
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -136,7 +137,7 @@ std::string EncodePng(const TCaptureBitmap& bitmap) {
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
                   reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()),
                   Z_BEST_COMPRESSION) != Z_OK)
-        throw std::runtime_error("PNG compression failed");
+        throw std::runtime_error(msg::PngFailed.Text);
     packed.resize(packedSize);
 
     std::string header;
@@ -153,7 +154,7 @@ std::string EncodePng(const TCaptureBitmap& bitmap) {
 }
 
 std::string JpegUnavailableText() {
-    return "JPEG pictures are not available in this build; save the capture as .png or .bmp";
+    return msg::JpegUnavailable.Text;
 }
 
 TImageFormat ImageFormatOf(const std::string& fileName) {

@@ -178,9 +178,7 @@ bool DecompLength(std::string& data, bool& oddNibble, std::chrono::milliseconds 
 }
 
 std::string DecompErrorText(const std::string& fileName) {
-    return fileName +
-           "\r\nCannot decompile this file.\r\nLength has been left with padding.\r\nFile may "
-           "still be ok.";
+    return msg::Fill(msg::DecompError, {fileName});
 }
 
 } // namespace lw

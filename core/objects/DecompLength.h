@@ -1,6 +1,8 @@
 // The object length walk ("decompile"): finds where the object in a received object file
 // really ends, so that the XModem padding behind it can be cut off.
 #pragma once
+#include "util/MessageTexts.h"
+
 #include <chrono>
 #include <string>
 
@@ -18,7 +20,7 @@ bool DecompLength(std::string& data, bool& oddNibble,
                   std::chrono::milliseconds limit = DecompTimeLimit);
 
 // The message box a caller shows when the walk was given up.
-inline constexpr const char* DecompErrorCaption = "Decompile Error";
+inline constexpr const char* DecompErrorCaption = msg::DecompErrorCaption.Text;
 std::string DecompErrorText(const std::string& fileName);
 
 } // namespace lw

@@ -2,6 +2,7 @@
 
 #include "objects/FileHeaders.h"
 #include "objects/ObjectTypes.h"
+#include "util/MessageTexts.h"
 
 #include <algorithm>
 
@@ -35,24 +36,20 @@ bool LooksLikeText(std::string_view head) {
     });
 }
 
-// What a file that is no backup archive and no object file is.
-std::string PlainKind(std::string_view head, uint64_t size) {
-    if (size == 0) return "an empty file";
+// Why a file that is no object file is no backup archive.
+const TUiText& PlainRefusal(std::string_view head, uint64_t size) {
+    if (size == 0) return msg::EmptyNotArchive;
     if (head.starts_with(TextPrefixLong) || head.starts_with(TextPrefixShort))
-        return "a calculator text file";
-    if (LooksLikeText(head)) return "a text file";
-    return "";
+        return msg::CalcTextNotArchive;
+    if (LooksLikeText(head)) return msg::TextNotArchive;
+    return msg::NotArchive;
 }
 
 } // namespace
 
 std::string BackupArchiveRefusal(const std::string& fileName, std::string_view head, uint64_t size,
                                  std::string_view modelCode) {
-    const std::string notArchive = ", not a backup archive";
-    if (!head.starts_with(ObjectFileMagic)) {
-        const std::string kind = PlainKind(head, size);
-        return fileName + (kind.empty() ? " is not a backup archive" : " is " + kind + notArchive);
-    }
+    if (!head.starts_with(ObjectFileMagic)) return msg::Fill(PlainRefusal(head, size), {fileName});
     // The family of the header decides which types the object may have.
     const size_t rows = head.size() > 5 && head[5] == 'B' ? ObjectTypeCount : OlderFamilyTypeCount;
     uint64_t prolog = 0;
@@ -60,34 +57,30 @@ std::string BackupArchiveRefusal(const std::string& fileName, std::string_view h
                         ? FindObjectType(static_cast<uint32_t>(prolog), rows)
                         : -1;
     if (row != BackupRow) {
-        const std::string holding =
-            row >= 0 ? " holding a " + std::string(ObjectTypes[row].Name) : std::string();
-        return fileName + " is a calculator object file" + holding + notArchive;
+        return row >= 0
+                   ? msg::Fill(msg::TypedObjectNotArchive, {fileName, ObjectTypes[row].Name.Text})
+                   : msg::Fill(msg::ObjectNotArchive, {fileName});
     }
     const std::string_view model = head.substr(4, 2);
     if (!modelCode.empty() && model != modelCode)
-        return fileName + " is a backup archive of a " + std::string(model) +
-               " calculator, not of the connected " + std::string(modelCode);
+        return msg::Fill(msg::ArchiveOfOtherModel, {fileName, model, modelCode});
     uint64_t length = 0; // counts itself and the memory behind it
     if (!NibbleField(head, BodyNibble + PrologNibbles, 5, length))
-        return fileName + " is a backup archive cut short";
+        return msg::Fill(msg::ArchiveCutShort, {fileName});
     const uint64_t needed = (BodyNibble + PrologNibbles + length + 1) / 2;
     if (size < needed)
-        return fileName + " is a backup archive cut short: " + std::to_string(size) + " of " +
-               std::to_string(needed) + " bytes";
+        return msg::Fill(msg::ArchiveCutShortBytes,
+                         {fileName, std::to_string(size), std::to_string(needed)});
     return "";
 }
 
 std::string RomImageRefusal(const std::string& fileName, std::string_view head, uint64_t size) {
-    const std::string notImage = ", not an operating-system image";
-    if (size == 0) return fileName + " is an empty file" + notImage;
-    if (head.starts_with(ObjectFileMagic))
-        return fileName + " is a calculator object file" + notImage;
-    if (StartsWithCalcHeader(head)) return fileName + " is a calculator text file" + notImage;
+    if (size == 0) return msg::Fill(msg::EmptyNotRom, {fileName});
+    if (head.starts_with(ObjectFileMagic)) return msg::Fill(msg::ObjectNotRom, {fileName});
+    if (StartsWithCalcHeader(head)) return msg::Fill(msg::CalcTextNotRom, {fileName});
     if (size > MaxRomImageSize)
-        return fileName + " is too large for an operating-system image: " + std::to_string(size) +
-               " bytes, more than the " + std::to_string(MaxRomImageSize) +
-               " the calculator's flash holds";
+        return msg::Fill(msg::RomTooLarge,
+                         {fileName, std::to_string(size), std::to_string(MaxRomImageSize)});
     return "";
 }
 

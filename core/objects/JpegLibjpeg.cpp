@@ -1,5 +1,6 @@
 // JPEG pictures of a capture through libjpeg.
 #include "objects/CaptureImage.h"
+#include "util/MessageTexts.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -40,7 +41,7 @@ std::string EncodeJpeg(const TCaptureBitmap& bitmap) {
     if (setjmp(error.Jump) != 0) {
         jpeg_destroy_compress(&info);
         std::free(buffer);
-        throw std::runtime_error("JPEG encoding failed");
+        throw std::runtime_error(msg::JpegFailed.Text);
     }
     jpeg_create_compress(&info);
     jpeg_mem_dest(&info, &buffer, &size);

@@ -2,6 +2,8 @@
 // that type reaches. The directory listing names and draws variables from this table; the
 // object length walk sizes objects by it.
 #pragma once
+#include "util/UiText.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -22,7 +24,7 @@ enum class TSizeRule : uint8_t {
 
 struct TObjectType {
     uint32_t Prolog;
-    const char* Name;
+    TUiText Name; // shown in the desktop program in the user's language
     TSizeRule Rule;
     uint8_t Nibbles; // the size of a Fixed object, prolog included
 };

@@ -5,6 +5,7 @@
 #include "link/UiHooks.h"
 #include "server/Commands.h"
 #include "server/XModemServer.h"
+#include "util/MessageTexts.h"
 #include "util/ScopeExit.h"
 
 namespace lw {
@@ -20,9 +21,7 @@ int CaptureRequiredSpeed(const std::string& port, int lineSpeed) {
 }
 
 std::string CaptureSpeedQuestion(const std::string& modelName) {
-    return "Screen Capture requires that the ZQ" + modelName +
-           " operate at \r\n115200 baud  (see IOPAR in VAR).\r\n\r\nMay I change the speed "
-           "temporarily for the Screen Capture?";
+    return msg::Fill(msg::CaptureSpeedQuestion, {modelName});
 }
 
 TScreenCapture ReceiveCapture(TXModemServer& server, bool first,

@@ -7,12 +7,13 @@
 #include "objects/FileKinds.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 #include "util/ScopeExit.h"
 
 namespace lw {
 namespace {
 
-constexpr const char* RestoreRefusedCaption = "Restore";
+constexpr const char* RestoreRefusedCaption = msg::RestoreCaption.Text;
 
 // Writes the object the server received last (its Data) to `path`, cut to its true length;
 // a walk that fails is reported and the data written as received. Data is emptied in every

@@ -5,18 +5,12 @@
 #include "server/Identify.h"
 #include "server/PortNames.h"
 #include "server/XModemServer.h"
+#include "util/MessageTexts.h"
 
 #include <sstream>
 
 namespace lw {
 namespace {
-
-constexpr const char* NoDeviceText =
-    "No device detected. Check the cable connections and the calculator.";
-constexpr const char* KermitText =
-    "Calculator is using the Kermit Server.\n\r\n\rStop the calculator.\n\rBe sure to release the "
-    "right-shift before pressing right-arrow.";
-constexpr const char* WrongServerCaption = "Wrong Server";
 
 // The decimal speed text as a number; 0 when it is none.
 int SpeedValue(const std::string& text) {
@@ -50,14 +44,14 @@ void TXModemServer::Connect(const std::string& port) {
         WaitForStart(first);
         TraceLine("First = " + Hex2(static_cast<unsigned char>(first[0])));
         if (first[0] == '\x01') { // a Kermit packet begins: not the XModem server
-            ui.Main->ShowMessage(KermitText, WrongServerCaption);
+            ui.Main->ShowMessage(msg::KermitServer.Text, msg::WrongServerCaption.Text);
             ui.Main->SetConnected(false);
             SeriousError();
         }
         ClearInput(CalcPort);
         ui.Status->ShowConnecting();
         ui.Thread->ProcessMessages();
-        SetStatus("Begin dialog on port: " + FPort);
+        SetStatus(msg::Fill(msg::BeginDialog, {FPort}));
         TraceLine("Serial speed = " + FSpeed);
         SendCommand('V');
         ShortTimeouts(CalcPort);
@@ -65,7 +59,7 @@ void TXModemServer::Connect(const std::string& port) {
         LongTimeouts(CalcPort);
         FState.SetModel("");
         FState.RomVersion.clear();
-        SetStatus("Device connected on " + FPort);
+        SetStatus(msg::Fill(msg::DeviceConnected, {FPort}));
         Identify();
         ui.Status->CloseConnecting();
     } catch (...) {
@@ -73,7 +67,7 @@ void TXModemServer::Connect(const std::string& port) {
         FPort.clear();
         SetStatus("");
         ui.Status->CloseConnecting();
-        RaiseLinkError(NoDeviceText);
+        RaiseLinkError(msg::NoDevice.Text);
     }
 }
 
@@ -103,7 +97,7 @@ void TXModemServer::AutoConnect() {
         ui.Main->SetConnected(true);
         try {
             Connect(line);
-            SetStatus("Trying " + line);
+            SetStatus(msg::Fill(msg::TryingPort, {line}));
             return;
         } catch (const std::exception&) {
             // try the next port
@@ -111,8 +105,8 @@ void TXModemServer::AutoConnect() {
     }
     FPort.clear();
     ui.Main->SetConnected(false);
-    SetStatus(NoDeviceText);
-    RaiseLinkError(NoDeviceText);
+    SetStatus(msg::NoDevice.Text);
+    RaiseLinkError(msg::NoDevice.Text);
 }
 
 bool TXModemServer::OpenComm(const std::string& port) {
@@ -121,10 +115,10 @@ bool TXModemServer::OpenComm(const std::string& port) {
     if (!IsSerialPortName(name) && !IsUsbDeviceName(name)) name = UsbDeviceName;
     FPort = name;
     if (!FPort.empty() && !FSpeed.empty()) {
-        SetStatus("Opening Comm " + FPort);
+        SetStatus(msg::Fill(msg::OpeningPort, {FPort}));
         OpenPort(FPort, SpeedValue(FSpeed));
         ClearInput(CalcPort);
-        SetStatus("Device connected on " + FPort);
+        SetStatus(msg::Fill(msg::DeviceConnected, {FPort}));
     }
     return true;
 }

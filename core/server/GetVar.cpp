@@ -5,6 +5,7 @@
 #include "server/RunEngine.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 
 namespace lw {
 
@@ -22,7 +23,7 @@ bool TXModemServer::GetVar(const std::string& name, const std::string& fileName,
     CheckConnected();
     SendCommand('G');
     SendCommandPacket(name);
-    SetStatus("Copying " + ShortName(name, fileName, ""));
+    SetStatus(msg::Fill(msg::Copying, {ShortName(name, fileName, "")}));
     const int expected = size != 0 ? size + 8 : 0;
     SleepMs(LinkTiming.BeforeReceive);
     bool ok;

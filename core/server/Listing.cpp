@@ -3,6 +3,7 @@
 #include "link/Port.h"
 #include "objects/ObjectTypes.h"
 #include "server/XModemServer.h"
+#include "util/MessageTexts.h"
 
 #include <vector>
 
@@ -17,7 +18,7 @@ constexpr size_t EntryOverhead = 8;
 void TXModemServer::GetFileList() {
     CheckConnected();
     FRoot->ClearChildren();
-    SetStatus("Get list of files from device");
+    SetStatus(msg::GettingList.Text);
     SendCommand('l');
     SleepMs(LinkTiming.BeforeListing);
     std::string list;
@@ -70,7 +71,7 @@ void TXModemServer::ParseDirList(TXPObject& dir, const std::string& list, size_t
 }
 
 void TXModemServer::ChangeDir(const std::string& path) {
-    SetStatus("Change current dir to " + path);
+    SetStatus(msg::Fill(msg::ChangingDir, {path}));
     Execute(path, false, true);
     SetStatus("");
 }

@@ -5,6 +5,7 @@
 #include "server/Commands.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 
 #include <cstdlib>
 
@@ -46,20 +47,17 @@ bool TXModemServer::Backup(const std::string& fileName, int size) {
     const TUiHooks& ui = UiHooks();
     if (FState.RequiredSpeed != 0) {
         ui.Main->Beep();
-        const std::string text = "Backup requires that the ZQ" + FState.ModelName +
-                                 " operate at \r\n" +
-                                 "115200 baud  (see IOPAR in VAR).\r\n\r\nMay I change the speed "
-                                 "temporarily for the Screen Capture?";
-        if (!ui.Prompt->ShowCustomPrompt(text, "Set the calculator")) return false;
+        const std::string text = msg::Fill(msg::BackupSpeedQuestion, {FState.ModelName});
+        if (!ui.Prompt->ShowCustomPrompt(text, msg::SetCalculatorCaption.Text)) return false;
     }
-    SetStatus("send archive program");
+    SetStatus(msg::SendingArchiveProgram.Text);
     ChangeDir("");
     bool replaceAll = false;
     // Without the archive program on the calculator there is nothing to wait for.
     if (!PutVar("$$$r", ArchiveProgramFile(FState.ModelCode), 1, replaceAll, false, ""))
         return false;
     Execute(BackupScript, true, true);
-    SetStatus("Get backup data from device");
+    SetStatus(msg::GettingBackup.Text);
     Execute("EVAL STOF", false, false);
     bool ok = false;
     {
@@ -83,7 +81,7 @@ bool TXModemServer::Restore(const std::string& fileName) {
         ui.Main->SetBusy(true);
         ui.Status->ClearCancel();
         Pulse();
-        SetStatus("Restoring from " + ExtractFileName(fileName));
+        SetStatus(msg::Fill(msg::RestoringFrom, {ExtractFileName(fileName)}));
         Execute("$$$t '$$$t' PURGE RESTORE", false, false);
         result = true;
     }

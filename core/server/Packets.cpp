@@ -5,6 +5,7 @@
 #include "link/XModemCodec.h"
 #include "server/CommandPacket.h"
 #include "server/XModemServer.h"
+#include "util/MessageTexts.h"
 
 namespace lw {
 namespace {
@@ -37,7 +38,7 @@ void TXModemServer::SendCommandPacket(const std::string& text) {
     // A longer text cannot be framed: its length would be cut and the calculator would read
     // the rest as commands.
     if (data.size() > MaxCommandPacketData)
-        RaiseLinkError("Command too long (" + std::to_string(data.size()) + " bytes)");
+        RaiseLinkError(msg::Fill(msg::CommandTooLong, {std::to_string(data.size())}));
     const std::string packet = BuildCommandPacket(data);
     int errors = 0;
     for (;;) {

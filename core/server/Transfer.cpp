@@ -9,6 +9,7 @@
 #include "server/TextTransfer.h"
 #include "server/XModemServer.h"
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 #include "util/ScopeExit.h"
 #include "util/SysFiles.h"
 
@@ -92,7 +93,7 @@ bool TXModemServer::CopyFromCalc(const std::string& name, const std::string& fil
         if (!GetVar(calcName, fileName, false, size)) return false;
         // A transfer that ended without an object (the header alone or less) is no file.
         if (Data.size() <= HeaderSize || Data.compare(0, 4, "ZQZQ") != 0)
-            RaiseLinkError("No calculator object received for " + calcName);
+            RaiseLinkError(msg::Fill(msg::NoObjectReceived, {calcName}));
         WriteStringToFile(Data, fileName);
         return true;
     }
@@ -103,7 +104,7 @@ bool TXModemServer::CopyFromCalc(const std::string& name, const std::string& fil
     Purge("$$$t", false);
     std::string data = Data;
     const std::string modeList = TextGetModeList(data);
-    if (modeList.empty()) RaiseLinkError("No calculator object received for " + calcName);
+    if (modeList.empty()) RaiseLinkError(msg::Fill(msg::NoObjectReceived, {calcName}));
     bool oddNibble = false;
     DecompLength(data, oddNibble); // only trims the padding; its verdict does not matter here
     WriteStringToFile(BuildTextFile(data, modeList, typeIndex, FState), fileName);
@@ -141,19 +142,17 @@ TPutOutcome TXModemServer::PutVarOutcome(const std::string& name, const std::str
         const TTextPutResult result = PutTextFile(*this, name, fileName);
         if (result == TTextPutResult::NotText) {
             ui.Main->Beep();
-            ui.Main->ShowMessage(
-                name + "\r\n\r\nis not a valid text file and cannot be properly sent.\r\n",
-                "Warning");
+            ui.Main->ShowMessage(msg::Fill(msg::NotTextFile, {name}), msg::WarningCaption.Text);
             ui.Thread->ProcessMessages();
             SleepMs(100);
         }
         return result == TTextPutResult::Sent ? TPutOutcome::Sent : TPutOutcome::Failed;
     }
 
-    SetStatus("Sending PUT command");
+    SetStatus(msg::SendingPut.Text);
     SendCommand('P');
     SendCommandPacket(name);
-    SetStatus("Copying " + ShortName(name, fileName, displayName));
+    SetStatus(msg::Fill(msg::Copying, {ShortName(name, fileName, displayName)}));
     bool ok = false;
     {
         TYModemTX engine(fileName, false, std::string(1, '\0'), ProgressReports());
@@ -173,11 +172,11 @@ bool TXModemServer::PutVarAsText(const std::string& name, const std::string& fil
 }
 
 bool TXModemServer::ReceiveFile(const std::string& fileName, int size) {
-    SetStatus("Copying " + ExtractFileName(fileName));
+    SetStatus(msg::Fill(msg::Copying, {ExtractFileName(fileName)}));
     bool ok = false;
     {
         TYModemRX engine(fileName, false, size, ProgressReports());
-        ok = RunEngine(engine, "Copying " + fileName);
+        ok = RunEngine(engine, msg::Fill(msg::Copying, {fileName}));
         SleepMs(LinkTiming.AfterReceive);
         Data = ok ? engine.RxData() : std::string();
     }
@@ -185,7 +184,7 @@ bool TXModemServer::ReceiveFile(const std::string& fileName, int size) {
 }
 
 bool TXModemServer::SendFile(const std::string& fileName) {
-    SetStatus("Copying " + ExtractFileName(fileName));
+    SetStatus(msg::Fill(msg::Copying, {ExtractFileName(fileName)}));
     std::string first;
     WaitForStart(first);
     const TUiHooks& ui = UiHooks();
@@ -195,14 +194,14 @@ bool TXModemServer::SendFile(const std::string& fileName) {
     bool ok = false;
     {
         TYModemTX engine(fileName, true, first, ProgressReports());
-        ok = RunEngine(engine, "Copying " + fileName);
+        ok = RunEngine(engine, msg::Fill(msg::Copying, {fileName}));
     }
     SetStatus("");
     return ok;
 }
 
 bool TXModemServer::SendRom(const std::string& fileName) {
-    SetStatus("Copying " + ExtractFileName(fileName));
+    SetStatus(msg::Fill(msg::Copying, {ExtractFileName(fileName)}));
     // The image sender ends without its final report when it cannot read the file, which
     // would leave the progress dialog waiting: find that out before it starts.
     ReadFileToString(fileName);
@@ -216,7 +215,7 @@ bool TXModemServer::SendRom(const std::string& fileName) {
     bool ok = false;
     {
         TSTX engine(fileName, ProgressReports());
-        RunEngine(engine, "Copying " + fileName);
+        RunEngine(engine, msg::Fill(msg::Copying, {fileName}));
         ok = engine.ImageSent();
     }
     SetStatus("");
@@ -225,7 +224,7 @@ bool TXModemServer::SendRom(const std::string& fileName) {
 
 TCaptureOutcome TXModemServer::CaptureScreen(std::string& image) {
     image.clear();
-    SetStatus("Capturing screen");
+    SetStatus(msg::Capturing.Text);
     if (FState.RequiredSpeed != 0 && CalcPort.Traits().HasSpeed)
         ChangeSpeed(CalcPort, FState.RequiredSpeed);
     std::string first;
@@ -236,7 +235,7 @@ TCaptureOutcome TXModemServer::CaptureScreen(std::string& image) {
     const auto busy = BusyStep();
     TSRX engine(first, ProgressReports());
     // Only a capture the receiver finished itself counts; a cancelled one is dropped.
-    const TModalResult result = ui.Progress->ShowProgress("Capturing screen", true);
+    const TModalResult result = ui.Progress->ShowProgress(msg::Capturing.Text, true);
     engine.Terminate();
     SleepMs(100);
     engine.WaitFor();

@@ -3,6 +3,7 @@
 #include "link/Port.h"
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
+#include "util/MessageTexts.h"
 
 namespace lw {
 
@@ -25,8 +26,7 @@ TXModemServer::~TXModemServer() {
 }
 
 void TXModemServer::CheckConnected() const {
-    if (!IsConnected())
-        RaiseLinkError("No device connected. Check you are in Xmodem server (RShift RightArrow)");
+    if (!IsConnected()) RaiseLinkError(msg::NotConnected.Text);
 }
 
 void TXModemServer::SetStatus(const std::string& text) {

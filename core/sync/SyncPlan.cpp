@@ -8,6 +8,7 @@
 #include "server/XPObject.h"
 #include "sync/SyncContent.h"
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -104,9 +105,9 @@ public:
                 it.CalcSize = v->second->SizeBytes;
             }
             if (std::find(pc.Clashes.begin(), pc.Clashes.end(), name) != pc.Clashes.end())
-                Set(it, TSyncAction::Skip, "two PC files have this calculator name");
+                Set(it, TSyncAction::Skip, msg::SyncTwoPcFiles.Text);
             else if (dirs.count(name))
-                Set(it, TSyncAction::Skip, "the calculator has a directory of this name");
+                Set(it, TSyncAction::Skip, msg::SyncDirectoryOfName.Text);
             else
                 Decide(it);
             FPlan.Items.push_back(std::move(it));
@@ -130,9 +131,9 @@ public:
             if (it.HasCalc && it.HasPc)
                 Set(it, TSyncAction::Same, "");
             else if (it.HasPc)
-                Set(it, Allowed(TSyncAction::Send), "new folder on the PC");
+                Set(it, Allowed(TSyncAction::Send), msg::SyncNewFolder.Text);
             else
-                Set(it, Allowed(TSyncAction::Fetch), "new directory on the calculator");
+                Set(it, Allowed(TSyncAction::Fetch), msg::SyncNewDirectory.Text);
             const bool descend = it.Action != TSyncAction::Skip;
             const std::string path = it.PcPath;
             FPlan.Items.push_back(std::move(it));
@@ -170,17 +171,17 @@ private:
             Set(it, action, reason);
         else
             Set(it, allowed,
-                reason +
-                    (FPlan.Options.Direction == TSyncDirection::ToCalc ? "; not fetched"
-                                                                       : "; not sent") +
-                    " in a one-way sync");
+                msg::Fill(FPlan.Options.Direction == TSyncDirection::ToCalc
+                              ? msg::SyncNotFetchedOneWay
+                              : msg::SyncNotSentOneWay,
+                          {reason}));
     }
 
     void Deletion(TSyncItem& it, TSyncAction action, const std::string& reason) {
         if (FPlan.Options.Delete)
             SetAllowed(it, action, reason);
         else
-            Set(it, TSyncAction::Skip, reason + "; kept (--delete deletes it)");
+            Set(it, TSyncAction::Skip, msg::Fill(msg::SyncKept, {reason}));
     }
 
     // The calculator's contents, fetched now.
@@ -191,7 +192,7 @@ private:
         }
         if (!FetchCalcFile(FServer, it.Name, it.TypeIndex, static_cast<int>(it.CalcSize),
                            it.CalcData))
-            throw std::runtime_error("Could not fetch " + it.Key + " to compare it");
+            throw std::runtime_error(msg::Fill(msg::SyncFetchFailed, {it.Key}));
         ++FPlan.Fetched;
         std::string why;
         it.CalcHash = SyncContentHash(it.CalcData, FPlan.Options.TextMode,
@@ -206,7 +207,7 @@ private:
         // Names a copy refuses (the improper-name question, a text copy of a name holding
         // HOME) are left alone rather than stopping the whole sync.
         if (!IsProperCalcName(it.Name) || (o.TextMode && it.Name.find("HOME") != std::string::npos))
-            return Set(it, TSyncAction::Skip, "a name that cannot be copied in this mode");
+            return Set(it, TSyncAction::Skip, msg::SyncNameNotCopied.Text);
         if (it.HasPc) {
             std::string why;
             it.PcHash = SyncContentHash(ReadFileToString(it.PcPath), o.TextMode,
@@ -234,43 +235,40 @@ private:
             return it.CalcHash != s->CalcHash;
         };
         if (!it.HasCalc) {
-            if (!s) return SetAllowed(it, TSyncAction::Send, "new on the PC");
+            if (!s) return SetAllowed(it, TSyncAction::Send, msg::SyncNewOnPc.Text);
             if (it.PcHash != s->PcHash)
-                return SetAllowed(it, TSyncAction::Send, "deleted on the calculator, changed here");
-            return Deletion(it, TSyncAction::DeletePc, "deleted on the calculator");
+                return SetAllowed(it, TSyncAction::Send, msg::SyncDeletedOnCalcChangedHere.Text);
+            return Deletion(it, TSyncAction::DeletePc, msg::SyncDeletedOnCalc.Text);
         }
         if (!it.HasPc) {
-            if (!s) return SetAllowed(it, TSyncAction::Fetch, "new on the calculator");
+            if (!s) return SetAllowed(it, TSyncAction::Fetch, msg::SyncNewOnCalc.Text);
             if (calcChanged())
-                return SetAllowed(it, TSyncAction::Fetch,
-                                  "deleted on the PC, changed on the calculator");
-            return Deletion(it, TSyncAction::DeleteCalc, "deleted on the PC");
+                return SetAllowed(it, TSyncAction::Fetch, msg::SyncDeletedOnPcChangedOnCalc.Text);
+            return Deletion(it, TSyncAction::DeleteCalc, msg::SyncDeletedOnPc.Text);
         }
         if (!s) {
             Fetch(it);
             if (it.PcHash == it.CalcHash) return Set(it, TSyncAction::Same, "");
-            return Conflict(it, "different on both sides, never synchronized");
+            return Conflict(it, msg::SyncDifferentNeverSynced.Text);
         }
         const bool pcChanged = it.PcHash != s->PcHash;
         if (!pcChanged && s->CalcSize >= 0 && !sizeKept)
-            return SetAllowed(it, TSyncAction::Fetch, "changed on the calculator");
+            return SetAllowed(it, TSyncAction::Fetch, msg::SyncChangedOnCalc.Text);
         const bool there = calcChanged();
         if (!pcChanged && !there) return Set(it, TSyncAction::Same, "");
-        if (pcChanged && !there) return SetAllowed(it, TSyncAction::Send, "changed on the PC");
-        if (!pcChanged) return SetAllowed(it, TSyncAction::Fetch, "changed on the calculator");
+        if (pcChanged && !there)
+            return SetAllowed(it, TSyncAction::Send, msg::SyncChangedOnPc.Text);
+        if (!pcChanged) return SetAllowed(it, TSyncAction::Fetch, msg::SyncChangedOnCalc.Text);
         if (it.CalcData.empty()) Fetch(it);
-        if (it.PcHash == it.CalcHash) return Set(it, TSyncAction::Same, "changed alike");
-        Conflict(it, "changed on both sides");
+        if (it.PcHash == it.CalcHash) return Set(it, TSyncAction::Same, msg::SyncChangedAlike.Text);
+        Conflict(it, msg::SyncChangedOnBoth.Text);
     }
 
     void Conflict(TSyncItem& it, const std::string& reason) {
         const TSyncPrefer p = FPlan.Options.Prefer;
         if (p == TSyncPrefer::None) return Set(it, TSyncAction::Conflict, reason);
         Set(it, TSyncAction::Conflict,
-            reason +
-                (p == TSyncPrefer::Calc ? "; the calculator's copy wins, the PC's is kept"
-                                        : "; the PC's copy wins, the calculator's is kept") +
-                " as a conflict copy");
+            msg::Fill(p == TSyncPrefer::Calc ? msg::SyncCalcWins : msg::SyncPcWins, {reason}));
     }
 
     TXModemServer& FServer;
@@ -280,10 +278,20 @@ private:
 
 } // namespace
 
-const char* SyncActionName(TSyncAction action) {
-    static const char* const Names[SyncActionCount] = {
-        "send", "fetch", "conflict", "delete-calc", "delete-pc", "same", "skip"};
+TUiText SyncActionText(TSyncAction action) {
+    static constexpr TUiText Names[SyncActionCount] = {
+        LW_UI_TEXT("CoreTexts", "send", "SyncActionSend"),
+        LW_UI_TEXT("CoreTexts", "fetch", "SyncActionFetch"),
+        LW_UI_TEXT("CoreTexts", "conflict", "SyncActionConflict"),
+        LW_UI_TEXT("CoreTexts", "delete-calc", "SyncActionDeleteCalc"),
+        LW_UI_TEXT("CoreTexts", "delete-pc", "SyncActionDeletePc"),
+        LW_UI_TEXT("CoreTexts", "same", "SyncActionSame"),
+        LW_UI_TEXT("CoreTexts", "skip", "SyncActionSkip")};
     return Names[static_cast<int>(action)];
+}
+
+const char* SyncActionName(TSyncAction action) {
+    return SyncActionText(action).Text;
 }
 
 std::array<int, SyncActionCount> TSyncPlan::Counts() const {
@@ -312,7 +320,7 @@ TSyncPlan MakeSyncPlan(TXModemServer& server, const TSyncOptions& options) {
     plan.State =
         LoadSyncState(options.PcDir, options.CalcDir, options.TextMode ? "text" : "binary");
     TXPObject* dir = server.Root().FindDir(options.CalcDir);
-    if (!dir) throw std::invalid_argument("No directory " + options.CalcDir + " on the calculator");
+    if (!dir) throw std::invalid_argument(msg::Fill(msg::SyncNoDirectory, {options.CalcDir}));
     const auto mode = SyncModeScope(server.State(), options.TextMode, options.AddExtension);
     TPlanner planner(server, plan);
     planner.Directory(dir, options.CalcDir, options.PcDir, "");

@@ -4,6 +4,7 @@
 // for. The folder's state file tells which side changed since the last sync.
 #pragma once
 #include "sync/SyncState.h"
+#include "util/UiText.h"
 
 #include <array>
 #include <cstdint>
@@ -28,6 +29,8 @@ enum class TSyncAction : int {
 inline constexpr int SyncActionCount = 7;
 // "send", "fetch", "conflict", "delete-calc", "delete-pc", "same", "skip".
 const char* SyncActionName(TSyncAction action);
+// The same name with its key, for the desktop program's translations.
+TUiText SyncActionText(TSyncAction action);
 
 enum class TSyncDirection { Both, ToCalc, ToPc };
 enum class TSyncPrefer { None, Calc, Pc };

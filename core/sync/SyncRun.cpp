@@ -7,6 +7,7 @@
 #include "server/XPObject.h"
 #include "sync/SyncContent.h"
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 #include "util/SysFiles.h"
 
 #include <cerrno>
@@ -44,7 +45,7 @@ public:
             return true;
         case TSyncAction::DeletePc:
             if (const int err = sys::RemoveFile(it.PcPath); err != 0 && err != ENOENT)
-                return Fail(it, it.PcPath + " - " + std::strerror(err));
+                return Fail(it.Key + ": " + it.PcPath + " - " + std::strerror(err));
             Forget(it);
             return true;
         case TSyncAction::Conflict:
@@ -95,8 +96,8 @@ private:
         FCurrentDir = dir;
     }
 
-    bool Fail(const TSyncItem& it, const std::string& why) {
-        FReport.Failure = it.Key + ": " + why;
+    bool Fail(std::string failure) {
+        FReport.Failure = std::move(failure);
         return false;
     }
 
@@ -111,7 +112,7 @@ private:
         Enter(it.CalcDir);
         if (!FetchCalcFile(FServer, it.Name, it.TypeIndex, static_cast<int>(it.CalcSize),
                            it.CalcData))
-            return Fail(it, "not copied from the calculator");
+            return Fail(msg::Fill(msg::SyncNotCopied, {it.Key}));
         it.CalcHash = Hash(it.CalcData, it.Name);
         return true;
     }
@@ -129,7 +130,7 @@ private:
         bool replaceAll = true;
         const TPutOutcome outcome =
             FServer.PutVarOutcome(it.Name, it.PcPath, 1, replaceAll, it.HasCalc, "");
-        if (outcome != TPutOutcome::Sent) return Fail(it, "not sent to the calculator");
+        if (outcome != TPutOutcome::Sent) return Fail(msg::Fill(msg::SyncNotSent, {it.Key}));
         // The calculator keeps what it compiled, not the text: what it gives back is read once
         // the listing tells its type (ListSizes); until then its hash is not known.
         const std::string calcHash = FPlan.Options.TextMode ? std::string() : it.PcHash;
@@ -146,7 +147,7 @@ private:
     bool MakePcFolder(const TSyncItem& it) {
         std::error_code ec;
         fs::create_directory(it.PcPath, ec);
-        if (ec) return Fail(it, it.PcPath + " - " + ec.message());
+        if (ec) return Fail(it.Key + ": " + it.PcPath + " - " + ec.message());
         return true;
     }
 

@@ -1,5 +1,6 @@
 #include "util/Files.h"
 
+#include "util/MessageTexts.h"
 #include "util/SysFiles.h"
 
 #include <atomic>
@@ -13,7 +14,7 @@ namespace {
 
 // "Cannot read from file <name> - <the system's reason>", in the form of UnableToOpenText.
 std::string CannotReadText(const std::string& fileName, int err) {
-    return "Cannot read from file " + fileName + " - " + std::strerror(err);
+    return msg::Fill(msg::CannotRead, {fileName, std::strerror(err)});
 }
 
 std::string TempSuffix() {
@@ -31,11 +32,11 @@ std::string TempSuffix() {
 } // namespace
 
 std::string UnableToOpenText(const std::string& fileName, int err) {
-    return "Unable to open file " + fileName + " - " + std::strerror(err);
+    return msg::Fill(msg::UnableToOpen, {fileName, std::strerror(err)});
 }
 
 std::string UnableToWriteText(const std::string& fileName, int err) {
-    return "Unable to write file " + fileName + " - " + std::strerror(err);
+    return msg::Fill(msg::UnableToWrite, {fileName, std::strerror(err)});
 }
 
 void TFd::Reset(int fd) noexcept {

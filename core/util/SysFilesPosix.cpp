@@ -2,6 +2,7 @@
 #include "util/SysFiles.h"
 
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 
 #include <cerrno>
 #include <climits>
@@ -103,8 +104,8 @@ std::string ProgramPath() {
 }
 
 std::string PrivateTempFolder() {
-    const auto fail = [](const char* what, const std::string& dir, int err) {
-        throw EFileError(std::string(what) + " " + dir + ": " + std::strerror(err));
+    const auto fail = [](const TUiText& what, const std::string& dir, int err) {
+        throw EFileError(msg::Fill(what, {dir, std::strerror(err)}));
     };
     const char* base = std::getenv("TMPDIR");
     std::string dir = (base && *base) ? base : "/tmp";
@@ -112,11 +113,11 @@ std::string PrivateTempFolder() {
     if (dir.back() != '/') dir += '/';
     dir += "linkwell-" + std::to_string(::getuid());
     if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
-        fail("Cannot create folder", dir, errno);
+        fail(msg::CannotCreateFolder, dir, errno);
     struct stat st {};
-    if (::lstat(dir.c_str(), &st) != 0) fail("Cannot use folder", dir, errno);
+    if (::lstat(dir.c_str(), &st) != 0) fail(msg::CannotUseFolder, dir, errno);
     // Another user's folder or a link planted in the shared temporary path is not ours.
-    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) fail("Cannot use folder", dir, EPERM);
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) fail(msg::CannotUseFolder, dir, EPERM);
     if ((st.st_mode & 0777) != 0700) ::chmod(dir.c_str(), 0700);
     return dir + '/';
 }

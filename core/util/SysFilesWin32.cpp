@@ -3,6 +3,7 @@
 #include "util/SysFiles.h"
 
 #include "util/Files.h"
+#include "util/MessageTexts.h"
 #include "util/WinText.h"
 
 #include <cerrno>
@@ -147,9 +148,10 @@ std::string PrivateTempFolder() {
     dir += "linkwell";
     if (!::CreateDirectoryW(WidePath(dir).c_str(), nullptr) &&
         ::GetLastError() != ERROR_ALREADY_EXISTS)
-        throw EFileError("Cannot create folder " + dir + ": " + std::strerror(ErrnoOfLastError()));
+        throw EFileError(
+            msg::Fill(msg::CannotCreateFolder, {dir, std::strerror(ErrnoOfLastError())}));
     if (KindOf(dir) != TPathKind::Folder)
-        throw EFileError("Cannot use folder " + dir + ": " + std::strerror(EPERM));
+        throw EFileError(msg::Fill(msg::CannotUseFolder, {dir, std::strerror(EPERM)}));
     return dir + '/';
 }
 

@@ -3,6 +3,7 @@
 // it while the code around it changes.
 #pragma once
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,10 @@ struct TUiText {
 
 // `text` with "%1", "%2" ... replaced by the arguments in order, in one pass: an argument that
 // itself holds "%2" stays as it is.
-std::string FillUiText(std::string_view text, std::initializer_list<std::string_view> args);
+std::string FillUiText(std::string_view text, std::span<const std::string_view> args);
+inline std::string FillUiText(std::string_view text, std::initializer_list<std::string_view> args) {
+    return FillUiText(text, std::span(args.begin(), args.size()));
+}
 
 } // namespace lw
 

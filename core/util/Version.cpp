@@ -1,15 +1,14 @@
 #include "util/Version.h"
 
-#include <cstdio>
+#include "util/MessageTexts.h"
 
 namespace lw {
 
 std::string FileVersionText() {
 #if defined(LW_VERSION_MAJOR) && defined(LW_VERSION_MINOR) && defined(LW_VERSION_BUILD)
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "Version %d.%d Build %d", LW_VERSION_MAJOR, LW_VERSION_MINOR,
-                  LW_VERSION_BUILD);
-    return buf;
+    return msg::Fill(msg::VersionBuild,
+                     {std::to_string(LW_VERSION_MAJOR), std::to_string(LW_VERSION_MINOR),
+                      std::to_string(LW_VERSION_BUILD)});
 #else
     return "-.-.-.-";
 #endif

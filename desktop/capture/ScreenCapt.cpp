@@ -1,6 +1,7 @@
 #include "capture/ScreenCapt.h"
 
 #include "link/UiHooks.h"
+#include "prompts/CoreTexts.h"
 #include "prompts/DownLd.h"
 #include "settings/SettingsStore.h"
 #include "settings/windowsPosSave.h"
@@ -304,7 +305,7 @@ void TFCapture::mnuSaveAsClick() {
         QApplication::restoreOverrideCursor();
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
-        QMessageBox::warning(this, tr("Save Captured Screen"), QString::fromStdString(e.what()));
+        QMessageBox::warning(this, tr("Save Captured Screen"), TrCoreText(e.what()));
     }
 }
 
@@ -349,8 +350,7 @@ void TFCapture::AutoSave() {
     } catch (const std::exception& e) {
         // One message, then no further attempts: the folder is not writable.
         SetAutoSaveFolder({});
-        QMessageBox::warning(this, tr("Save each capture to folder"),
-                             QString::fromStdString(e.what()));
+        QMessageBox::warning(this, tr("Save each capture to folder"), TrCoreText(e.what()));
     }
 }
 

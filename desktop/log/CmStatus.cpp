@@ -1,6 +1,7 @@
 #include "log/CmStatus.h"
 
 #include "log/LogIt.h"
+#include "prompts/CoreTexts.h"
 #include "settings/WindowPlacement.h"
 
 #include <QBoxLayout>
@@ -45,7 +46,7 @@ TFCmStatus::TFCmStatus(TFLogForm* log, QWidget* parent) : QDialog(parent), FLog(
 }
 
 TModalResult TFCmStatus::ShowProgress(const std::string& caption, bool showCancel) {
-    setWindowTitle(QString::fromStdString(caption));
+    setWindowTitle(TrCoreText(caption, CalcText));
     Label1->clear();
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
@@ -59,7 +60,7 @@ TModalResult TFCmStatus::ShowProgress(const std::string& caption, bool showCance
 void TFCmStatus::Progress(const std::string& text, TStatusKind kind, int position, int max,
                           int /*extra*/) {
     if (!isVisible()) return;
-    const QString line = QString::fromStdString(text);
+    const QString line = TrCoreText(text, CalcText);
     if (FLog) FLog->AddLine(line);
     if (kind == skFinished) {
         ProgressBar1->setValue(ProgressBar1->maximum());

@@ -1,5 +1,6 @@
 #include "mainwin/About.h"
 
+#include "prompts/CoreTexts.h"
 #include "settings/WindowPlacement.h"
 #include "util/Version.h"
 
@@ -84,7 +85,7 @@ void TFAboutForm::ShowSplash(int ms) {
 void TFAboutForm::showEvent(QShowEvent* event) {
     QWidget* owner = TOwnerForm<TFAboutForm>::Get();
     if (owner) setWindowTitle(owner->windowTitle());
-    Label1->setText(QString::fromStdString(FileVersionText()));
+    Label1->setText(TrCoreText(FileVersionText()));
     layout()->activate();
     QDialog::showEvent(event);
     CentreOver(*this, owner);

@@ -262,7 +262,7 @@ QVariant TDirListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (tag == ctSize) return QString::number(record->SizeBytes);
-        if (tag == ctType) return CalcText(record->TypeName);
+        if (tag == ctType) return TrTypeName(record->TypeName);
         return CalcText(record->Name);
     case Qt::DecorationRole:
         return tag == ctFiles ? QVariant(EntryIcon(*record)) : QVariant();

@@ -239,13 +239,13 @@ QStringList TDragDrop::Fetch(const std::vector<TDragEntry>& entries) {
                 path = CopyEntryToFolder(W.Server(), e.Name, e.TypeIndex, e.Size, TempFolder());
             }
             if (path.empty()) {
-                error = CanceledByUserText;
+                error = CanceledByUser();
                 break;
             }
             files << QString::fromStdString(path);
         }
     } catch (const std::exception& ex) {
-        error = QString::fromLocal8Bit(ex.what());
+        error = TrCoreText(ex.what(), LocalText);
     }
     RememberFetched(files);
     W.SetBusy(false);

@@ -11,6 +11,7 @@
 #include "mainwin/ReplaceFile.h"
 #include "mainwin/UiThread.h"
 #include "mainwin/ZQDir.h"
+#include "prompts/CoreTexts.h"
 #include "prompts/DownLd.h"
 #include "settings/HelpHints.h"
 #include "settings/Language.h"
@@ -35,37 +36,60 @@ struct TOptions {
     QString Language;
 };
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// The value of --lang, looked for before the parser runs so that --help already speaks the
+// chosen language.
+QString LanguageArgument(const QStringList& args) {
+    for (qsizetype i = 1; i < args.size() && args[i] != "--"; ++i) {
+        if (args[i] == "--lang" && i + 1 < args.size()) return args[i + 1];
+        if (args[i].startsWith("--lang=")) return args[i].mid(7);
+    }
+    return {};
+}
+
 // The command line, read before any window exists so that --help and --version work without a
 // display. Exits for --help, --version and errors.
 TOptions ParseCommandLine(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("linkwell");
-    QCoreApplication::setApplicationVersion(QString::fromStdString(FileVersionText()));
+    InstallTranslations(PickLanguage(PreferredLanguages(LanguageArgument(app.arguments()))));
+    QCoreApplication::setApplicationVersion(TrCoreText(FileVersionText()));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Connects to a ZQ graphing calculator and manages its memory.");
+    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+        "CommandLine", "Connects to a ZQ graphing calculator and manages its memory.")));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption demoOption(
-        "demo", "Start the simulated calculator in this process and connect to it.");
+        "demo",
+        Tr(QT_TRANSLATE_NOOP("CommandLine",
+                             "Start the simulated calculator in this process and connect to it.")));
     parser.addOption(demoOption);
     const QCommandLineOption langOption(
         "lang",
-        "Show the windows in this language (nl, fr, de, pt, es, it or en) instead of the "
-        "one of the system's locale.",
-        "code");
+        Tr(QT_TRANSLATE_NOOP("CommandLine",
+                             "Show the windows in this language (nl, fr, de, pt, es, it or en) "
+                             "instead of the one of the system's locale.")),
+        Tr(QT_TRANSLATE_NOOP("CommandLine", "code")));
     parser.addOption(langOption);
     parser.addPositionalArgument(
         "ports",
-        "The ports to offer, one per line (a single device path works too); given "
-        "ports, the program connects at start.",
-        "[ports]");
+        Tr(QT_TRANSLATE_NOOP("CommandLine",
+                             "The ports to offer, one per line (a single device path works "
+                             "too); given ports, the program connects at start.")),
+        Tr(QT_TRANSLATE_NOOP("CommandLine", "[ports]")));
     parser.process(app);
     const QString language = parser.value(langOption);
     if (!language.isEmpty() && PickLanguage({language}) == "en" &&
         !language.startsWith("en", Qt::CaseInsensitive))
-        std::fprintf(stderr, "linkwell: no translation for language \"%s\", using English\n",
-                     qPrintable(language));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(
+                Tr(QT_TRANSLATE_NOOP("CommandLine",
+                                     "linkwell: no translation for language \"%1\", using English"))
+                    .arg(language)));
     return {parser.isSet(demoOption), parser.positionalArguments().join('\n'), language};
 }
 
@@ -77,7 +101,7 @@ int RunProgram(int argc, char** argv) {
     InstallTranslations(PickLanguage(PreferredLanguages(options.Language)));
     ApplySettingsNames();
     QApplication::setApplicationDisplayName("Linkwell");
-    QApplication::setApplicationVersion(QString::fromStdString(FileVersionText()));
+    QApplication::setApplicationVersion(TrCoreText(FileVersionText()));
 
     QString portList = options.PortList;
     std::unique_ptr<sim::TDemo> demo;
@@ -85,7 +109,11 @@ int RunProgram(int argc, char** argv) {
         try {
             demo = std::make_unique<sim::TDemo>();
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "linkwell: the demo calculator cannot start: %s\n", e.what());
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(Tr(QT_TRANSLATE_NOOP("CommandLine",
+                                                "linkwell: the demo calculator cannot start: %1"))
+                               .arg(TrCoreText(e.what(), LocalText))));
             return 1;
         }
         portList = QString::fromStdString(demo->Port());

@@ -1,6 +1,7 @@
 #include "mainwin/SyncDialog.h"
 
 #include "mainwin/ZQDir.h"
+#include "prompts/CoreTexts.h"
 #include "server/XModemServer.h"
 #include "settings/FileChooser.h"
 #include "settings/SettingsStore.h"
@@ -85,11 +86,11 @@ void TFSyncDialog::Fill() {
     SyncTable->setRowCount(int(FPlan.Items.size()));
     for (size_t i = 0; i < FPlan.Items.size(); ++i) {
         const TSyncItem& it = FPlan.Items[i];
-        auto* action = new QTableWidgetItem(SyncActionName(it.Action));
+        auto* action = new QTableWidgetItem(TrCore(SyncActionText(it.Action)));
         if (Acts(it.Action)) action->setCheckState(it.Enabled ? Qt::Checked : Qt::Unchecked);
         SyncTable->setItem(int(i), 0, action);
         SyncTable->setItem(int(i), 1, new QTableWidgetItem(QString::fromStdString(it.Key)));
-        SyncTable->setItem(int(i), 2, new QTableWidgetItem(QString::fromStdString(it.Reason)));
+        SyncTable->setItem(int(i), 2, new QTableWidgetItem(TrCoreText(it.Reason)));
     }
     SyncTable->resizeColumnsToContents();
     Update();
@@ -114,7 +115,9 @@ QString TFSyncDialog::CountsText() const {
     QStringList parts;
     for (int a = 0; a < SyncActionCount; ++a)
         if (counts[size_t(a)] > 0)
-            parts << QString("%1 %2").arg(SyncActionName(TSyncAction(a))).arg(counts[size_t(a)]);
+            parts << tr("%1 %2", "a synchronizing action and how many lines it has")
+                         .arg(TrCore(SyncActionText(TSyncAction(a))))
+                         .arg(counts[size_t(a)]);
     const auto left = std::count_if(FPlan.Items.begin(), FPlan.Items.end(),
                                     [](const TSyncItem& it) { return !it.Enabled; });
     QString text = parts.isEmpty() ? tr("nothing to do") : parts.join(", ");
@@ -163,7 +166,7 @@ void SynchronizeFolder(TFZQDir& w) {
     if (report.Failed)
         throw std::runtime_error(TFSyncDialog::tr("Synchronizing stopped: %1.\nWhat was done is "
                                                   "recorded; synchronize again to finish.")
-                                     .arg(QString::fromLocal8Bit(report.Failure))
+                                     .arg(TrCoreText(report.Failure, LocalText))
                                      .toLocal8Bit()
                                      .toStdString());
 }

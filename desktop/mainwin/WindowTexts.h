@@ -1,5 +1,8 @@
 #pragma once
 // Texts and text conversions the main window's units share.
+#include "prompts/CoreTexts.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -7,18 +10,11 @@
 namespace lw::gui {
 
 // The error a command raises when the person cancels one of its questions.
-inline constexpr const char* CanceledByUserText = "Canceled by user";
-
-// Names and listing texts come in the calculator's 8-bit character set, one byte a character.
-inline QString CalcText(const std::string& s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+inline QString CanceledByUser() {
+    return QCoreApplication::translate("TFZQDir", "Canceled by user");
 }
 
-// PC paths and the system's own texts are in the local encoding.
-inline QString LocalText(const std::string& s) {
-    return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
-}
-// And back: a path the person chose, as the core's file routines take it.
+// A path the person chose, as the core's file routines take it (back from LocalText).
 inline std::string LocalString(const QString& s) {
     return s.toLocal8Bit().toStdString();
 }

@@ -67,10 +67,10 @@ void AddDeniedPorts(QComboBox* combo) {
     auto* model = qobject_cast<QStandardItemModel*>(combo->model());
     if (!model) return;
     for (const TDeniedPort& denied : DeniedPorts()) {
-        auto* item =
-            new QStandardItem(CalcText(denied.Name + "  " + NoPermissionNote(denied.Group)));
+        auto* item = new QStandardItem(CalcText(denied.Name) + "  " +
+                                       TrCoreText(NoPermissionNote(denied.Group), CalcText));
         item->setEnabled(false);
-        item->setToolTip(CalcText(denied.Message));
+        item->setToolTip(TrCoreText(denied.Message, CalcText));
         model->appendRow(item);
     }
 }
@@ -403,7 +403,7 @@ void TFZQDir::Beep() {
 }
 
 void TFZQDir::ShowMessage(const std::string& text, const std::string& caption) {
-    QMessageBox::information(this, CalcText(caption), CalcText(text));
+    QMessageBox::information(this, TrCoreText(caption, CalcText), TrCoreText(text, CalcText));
 }
 
 void TFZQDir::DisableBrowsing() {
@@ -438,7 +438,7 @@ void TFZQDir::SetModelName() {
 }
 
 void TFZQDir::ShowStatus(const std::string& text) {
-    ShowStatus(CalcText(text));
+    ShowStatus(TrCoreText(text, CalcText));
 }
 
 void TFZQDir::ShowStatus(const QString& text) {
@@ -808,7 +808,7 @@ void TFZQDir::RunCommand(const std::function<void()>& fn) {
         FDeferredError = nullptr;
         SetBusy(false);
         // The command ends once its failure has been read.
-        QMessageBox::critical(this, QStringLiteral("Linkwell"), QString::fromLocal8Bit(e.what()));
+        QMessageBox::critical(this, QStringLiteral("Linkwell"), TrCoreText(e.what(), LocalText));
     }
 }
 

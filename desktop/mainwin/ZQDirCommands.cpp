@@ -65,7 +65,7 @@ void TFZQDir::CopySelection(bool cut) {
     for (const TXPObject* e : entries) {
         const std::string path =
             CopyEntryToFolder(*FServer, e->Name, e->TypeIndex, e->SizeBytes, TempFolder());
-        if (path.empty()) throw std::runtime_error(CanceledByUserText);
+        if (path.empty()) throw std::runtime_error(LocalString(CanceledByUser()));
         files << QString::fromStdString(path);
     }
     // A cut variable is about to leave the calculator: its file must outlive the program.

@@ -95,7 +95,7 @@ bool TFDownLd::ShowPrompt(TPromptKind kind, const std::string& title) {
 }
 
 bool TFDownLd::ShowCustomPrompt(const std::string& text, const std::string& title) {
-    Memo1->SetMessage(text);
+    Memo1->SetMessage(TrCoreText(text));
     return ShowPrompt(TPromptKind::Custom, title);
 }
 

@@ -1,9 +1,12 @@
 // The desktop program in each of its languages: the language chosen from --lang and the
 // locale conventions, the translations found, the help window following the language, no
 // text cut off in any window under any translation, the program started under each locale
-// showing its menus in that language, and the accessible names unchanged under English.
+// showing its menus and its --help in that language, the core's texts shown translated, and
+// the accessible names and the core's texts unchanged under English.
 #include "capture/ScreenCapt.h"
 #include "cmdwin/VorlCmd.h"
+#include "link/Engines.h"
+#include "link/Port.h"
 #include "log/CmStatus.h"
 #include "log/CmndStatus.h"
 #include "log/CnctStatus.h"
@@ -11,13 +14,21 @@
 #include "mainwin/About.h"
 #include "mainwin/BadFileForm.h"
 #include "mainwin/Help.h"
+#include "mainwin/Program.h"
 #include "mainwin/Properties.h"
 #include "mainwin/ReplaceFile.h"
+#include "mainwin/SyncDialog.h"
 #include "mainwin/ZQDir.h"
+#include "objects/DecompLength.h"
+#include "objects/FileKinds.h"
+#include "prompts/CoreTexts.h"
 #include "prompts/DownLd.h"
 #include "settings/Language.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
+#include "support/ObjectBuilder.h"
+#include "util/MessageTexts.h"
+#include "util/Version.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -147,6 +158,29 @@ int PrintMenuTitle(int argc, char** argv) {
     return 0;
 }
 
+// The text of the core's link error around `reason`, as a command's failure shows it.
+std::string LinkErrorText(const std::string& reason) {
+    try {
+        RaiseLinkError(reason);
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return {};
+}
+
+// The output of the program started with `args` under the locale `lang`.
+QString ProgramOutput(const QString& lang, const QStringList& args) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+    env.insert("LANG", lang);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), QStringList{"--run-program"} + args);
+    if (!child.waitForFinished(60000)) return {};
+    return QString::fromUtf8(child.readAllStandardOutput());
+}
+
 } // namespace
 
 class TTranslationsTest : public QObject {
@@ -256,6 +290,13 @@ private Q_SLOTS:
                                                               &options, &about, &badFile, &replace,
                                                               &property, &command, &help})
                 cut += ShownCutTexts(*w);
+            // The progress dialog with its widest texts: a whole operating-system image at a
+            // slow rate (counted in bytes) and at a fast one (in Kbytes).
+            for (const uint64_t ms : {uint64_t(419430400), uint64_t(100)}) {
+                progress.show();
+                progress.Progress(ProgressText(4194304, 4194304, ms), skProgress, 1, 1, 0);
+                cut += ShownCutTexts(progress);
+            }
             auto* capture = new TFCapture; // deletes itself on closing
             cut += ShownCutTexts(*capture);
             capture->show();
@@ -293,6 +334,104 @@ private Q_SLOTS:
             if (expected.isEmpty()) expected = "&File";
             QCOMPARE(lines[1], expected);
         }
+    }
+
+    void CoreTextsAreFoundWholeWithTheirParts() {
+        const TInstalled installed("de");
+        // A part that repeats must repeat its value; one that differs is no match.
+        QCOMPARE(TrCoreText(msg::Fill(msg::PermissionDeniedGroup, {"/dev/ttyS0", "dialout"})),
+                 QString("/dev/ttyS0: Zugriff verweigert; es gehört der Gruppe dialout: Fügen "
+                         "Sie sich mit „sudo usermod -aG dialout $USER“ hinzu und melden Sie "
+                         "sich dann neu an"));
+        const std::string mixed = "/dev/x: permission denied; it belongs to group a: add yourself "
+                                  "with \"sudo usermod -aG b $USER\", then log in again";
+        QCOMPARE(TrCoreText(mixed), QString::fromStdString(mixed));
+        // A keyed text inside another is translated too; a part that looks like a marker stays.
+        QCOMPARE(TrCoreText(LinkErrorText(msg::Fill(msg::UnableToOpen, {"/tmp/%2 b", "gone"}))),
+                 QString("Fehler (Datei /tmp/%2 b kann nicht geöffnet werden – gone)"));
+        // Parts keep their bytes: a calculator name in its character set, a path in UTF-8.
+        QCOMPARE(TrCoreText(msg::Fill(msg::Copying, {"\xE9T"}), CalcText),
+                 QString("Kopiere \u00e9T"));
+        QCOMPARE(TrCoreText(msg::Fill(msg::Copying, {"/tmp/\xC3\xA9"})),
+                 QString("Kopiere /tmp/\u00e9"));
+        QCOMPARE(TrCoreText("Some other text"), QString("Some other text"));
+        QCOMPARE(TrTypeName("NoSuchType"), QString("NoSuchType"));
+    }
+
+    // A text of each kind the desktop program shows from the core: exactly the core's English
+    // under C and English, German under German.
+    void CoreTextsFollowTheLanguage() {
+        const std::string realFile = test::ObjectFile(test::RealObj());
+        const std::vector<std::pair<std::string, QString>> texts = {
+            // messages built from pieces, and their captions
+            {DecompErrorText("X.zq"),
+             "X.zq\nDiese Datei kann nicht dekompiliert werden.\nDie Länge wurde samt Auffüllung "
+             "belassen.\nDie Datei kann trotzdem in Ordnung sein."},
+            {DecompErrorCaption, "Dekompilierfehler"},
+            {msg::ErrorCaption.Text, "Fehler"},
+            {msg::WarningCaption.Text, "Warnung"},
+            {BackupArchiveRefusal("r.zq", realFile, realFile.size(), "KB"),
+             "r.zq ist eine Objektdatei des Taschenrechners mit einem Objekt vom Typ „Reelle "
+             "Zahl“, kein Sicherungsarchiv"},
+            // exceptions shown in message boxes
+            {LinkErrorText(msg::NoDevice.Text),
+             "Fehler (Kein Gerät gefunden. Prüfen Sie die Kabelverbindungen und den "
+             "Taschenrechner.)"},
+            // progress captions and texts, status texts
+            {msg::Fill(msg::Copying, {"A.zq"}), "Kopiere A.zq"},
+            {ProgressText(512, 2048, 999), "512/2048 Bytes\n(25%)\n512 Bytes/s"},
+            {msg::Fill(msg::DeviceConnected, {"/dev/ttyUSB0"}), "Gerät verbunden an /dev/ttyUSB0"},
+            // the version text's words around the number
+            {msg::Fill(msg::VersionBuild, {"2", "3", "4"}), "Version 2.3 Build 4"},
+            // synchronizing: a reason with what a one-way sync made of it
+            {msg::Fill(msg::SyncNotSentOneWay, {msg::SyncNewOnPc.Text}),
+             "neu auf dem PC; bei einseitiger Synchronisierung nicht gesendet"},
+        };
+        for (const char* locale : {"C", "en_US.UTF-8", "de_DE.UTF-8"}) {
+            const TInstalled installed(PickLanguage({locale}));
+            const bool german = QLocale().language() == QLocale::German;
+            for (const auto& [english, translated] : texts)
+                QCOMPARE(TrCoreText(english),
+                         german ? translated : QString::fromStdString(english));
+            QCOMPARE(TrTypeName("Real"), german ? QString("Reelle Zahl") : QString("Real"));
+            QCOMPARE(TrTypeName("Directory"),
+                     german ? QString("Verzeichnis") : QString("Directory"));
+
+            // The sync window: action names, reasons and the counts.
+            TSyncPlan plan;
+            TSyncItem item;
+            item.Key = "X";
+            item.Action = TSyncAction::Send;
+            item.Reason = msg::SyncChangedOnPc.Text;
+            plan.Items.push_back(item);
+            TFSyncDialog sync(plan);
+            QCOMPARE(sync.SyncTable->item(0, 0)->text(), german ? "senden" : "send");
+            QCOMPARE(sync.SyncTable->item(0, 2)->text(),
+                     german ? "auf dem PC geändert" : "changed on the PC");
+            QCOMPARE(sync.lblCounts->text(), german ? "senden 1" : "send 1");
+        }
+        // The About window's version text (its words are the same in German).
+        const TInstalled dutch("nl");
+        TFAboutForm about;
+        about.show();
+        const QString version = TrCoreText(FileVersionText());
+        QVERIFY2(version.startsWith("Versie ") || FileVersionText() == "-.-.-.-",
+                 qPrintable(version));
+        const auto labels = about.findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [&](QLabel* l) { return l->text() == version; }));
+    }
+
+    void HelpIsInTheLocalesLanguage() {
+        const QString english = ProgramOutput("C", {"--help"});
+        QVERIFY2(english.contains("Start the simulated calculator"), qPrintable(english));
+        QVERIFY(english.contains("--lang <code>"));
+        const QString german = ProgramOutput("de_DE.UTF-8", {"--help"});
+        QVERIFY2(german.contains("Den simulierten Taschenrechner"), qPrintable(german));
+        QVERIFY(german.contains("--lang <Code>"));
+        // --lang chooses the language of --help too.
+        QVERIFY(ProgramOutput("de_DE.UTF-8", {"--lang", "fr", "--help"})
+                    .contains("Démarrer la calculatrice"));
     }
 
     void AccessibleNamesStayUnderEnglishAndC() {
@@ -360,6 +499,8 @@ private:
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--print-menu-title") == 0)
         return PrintMenuTitle(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--run-program") == 0)
+        return RunProgram(argc - 1, argv + 1);
     QApplication app(argc, argv);
     ApplySettingsNames();
     TTranslationsTest test;
