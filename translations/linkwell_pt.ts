@@ -501,7 +501,7 @@ Deseja substituir o ficheiro existente?<byte value="xd"/>
     <message>
         <source>String</source>
         <comment>TypeString</comment>
-        <translation>Cadeia de caracteres</translation>
+        <translation>Cadeia</translation>
     </message>
     <message>
         <source>Long Complex</source>

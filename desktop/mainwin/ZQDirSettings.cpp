@@ -3,6 +3,7 @@
 // and the others still apply.
 #include "mainwin/ZQDir.h"
 
+#include "prompts/CoreTexts.h"
 #include "prompts/DownLd.h"
 #include "server/XModemServer.h"
 #include "settings/SettingsStore.h"
@@ -13,7 +14,21 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include <algorithm>
+
 namespace lw::gui {
+namespace {
+
+// The type column's first width: 80, or wider where the names of the types most variables
+// have are longer in the user's language.
+int DefaultTypeWidth(const QFontMetrics& metrics) {
+    int width = 80;
+    for (const char* type : {"Directory", "Real", "Complex", "String", "List"})
+        width = std::max(width, metrics.horizontalAdvance(TrTypeName(type)) + 12);
+    return width;
+}
+
+} // namespace
 
 void TFZQDir::ReadSettings(TSettingsStore& s) {
     const int port = cmboPort->findText(s.ReadString("Port", "Auto"));
@@ -30,7 +45,9 @@ void TFZQDir::ReadSettings(TSettingsStore& s) {
     QHeaderView* header = ListView1->header();
     header->resizeSection(ListModel.ColumnOf(ctFiles), s.ReadInteger("DirWidthFiles", 160));
     header->resizeSection(ListModel.ColumnOf(ctSize), s.ReadInteger("DirWidthSize", 60));
-    header->resizeSection(ListModel.ColumnOf(ctType), s.ReadInteger("DirWidthType", 80));
+    header->resizeSection(
+        ListModel.ColumnOf(ctType),
+        s.ReadInteger("DirWidthType", DefaultTypeWidth(ListView1->fontMetrics())));
     SetViewStyle(s.ReadInteger("DirViewStyle", 3));
     SortColumn = s.ReadInteger("DirSortCol", 0);
     if (SortColumn < 0 || SortColumn > 2) SortColumn = 0;

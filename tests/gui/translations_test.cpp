@@ -266,10 +266,21 @@ private Q_SLOTS:
         for (const QString& code : languages) {
             const TInstalled installed(code);
             QStringList cut;
+            // As at a first start: no column width stored (closing the window stores them).
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganisation,
+                      SettingsApplication)
+                .remove("DirWidthType");
             TFZQDir main;
             cut += ShownCutTexts(main);
             main.show();
             cut += CutMenus(*main.menuBar());
+            // The variable list's type column (the second by default) shows the usual types.
+            auto* list = main.findChild<QTreeView*>("ListView1");
+            for (const char* type : {"Directory", "Real", "String", "List", "Complex"}) {
+                const int want = list->fontMetrics().horizontalAdvance(TrTypeName(type)) + 8;
+                if (list->header()->sectionSize(1) < want)
+                    cut << QString("type column: \"%1\" does not fit").arg(TrTypeName(type));
+            }
             TFDownLd prompt(true);
             for (int k = 0; k <= 10; ++k) {
                 prompt.SetPrompt(static_cast<TPromptKind>(k));
