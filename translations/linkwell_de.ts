@@ -1176,6 +1176,36 @@ Mit dem Befehl fortfahren?</translation>
         <comment>SyncNotSent</comment>
         <translation>%1: nicht an den Taschenrechner gesendet</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionUnknownText</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+ist eine Datei unbekannter Art und passt nicht zum Taschenrechner.<byte value="xd"/>
+Dies kann den Inhalt des Taschenrechners beschädigen.<byte value="xd"/>
+<byte value="xd"/>
+Wie soll diese Datei gesendet werden?</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionUnknownBinary</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+ist eine Datei unbekannter Art und passt nicht zum Taschenrechner.<byte value="xd"/>
+Dies kann den Inhalt des Taschenrechners beschädigen.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie fortfahren?</translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>

@@ -1176,6 +1176,36 @@ El comando o la conexión pueden fallar.
         <comment>SyncNotSent</comment>
         <translation>%1: no se ha enviado a la calculadora</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionUnknownText</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+es un archivo de tipo desconocido y no corresponde a la calculadora.<byte value="xd"/>
+Esto puede dañar el contenido de la calculadora.<byte value="xd"/>
+<byte value="xd"/>
+¿Cómo desea enviar este archivo?</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionUnknownBinary</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+es un archivo de tipo desconocido y no corresponde a la calculadora.<byte value="xd"/>
+Esto puede dañar el contenido de la calculadora.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar?</translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>

@@ -1176,6 +1176,36 @@ Poursuivre la commande&#xa0;?</translation>
         <comment>SyncNotSent</comment>
         <translation>%1&#xa0;: non envoyé à la calculatrice</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionUnknownText</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+est un fichier de type inconnu qui ne correspond pas à la calculatrice.<byte value="xd"/>
+Cela peut endommager le contenu de la calculatrice.<byte value="xd"/>
+<byte value="xd"/>
+Comment ce fichier doit-il être envoyé ?</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionUnknownBinary</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+est un fichier de type inconnu qui ne correspond pas à la calculatrice.<byte value="xd"/>
+Cela peut endommager le contenu de la calculatrice.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous continuer ?</translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>

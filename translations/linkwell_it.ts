@@ -1176,6 +1176,36 @@ Continuare con il comando?</translation>
         <comment>SyncNotSent</comment>
         <translation>%1: non inviato alla calcolatrice</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionUnknownText</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+è un file di tipo sconosciuto e non corrisponde alla calcolatrice.<byte value="xd"/>
+Ciò può danneggiare il contenuto della calcolatrice.<byte value="xd"/>
+<byte value="xd"/>
+Come inviare questo file?</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionUnknownBinary</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+è un file di tipo sconosciuto e non corrisponde alla calcolatrice.<byte value="xd"/>
+Ciò può danneggiare il contenuto della calcolatrice.<byte value="xd"/>
+<byte value="xd"/>
+Continuare?</translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>

@@ -1176,6 +1176,36 @@ Doorgaan met de opdracht?</translation>
         <comment>SyncNotSent</comment>
         <translation>%1: niet naar de rekenmachine verzonden</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionUnknownText</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+is een bestand van onbekend type en past niet bij de rekenmachine.<byte value="xd"/>
+Dit kan de inhoud van de rekenmachine beschadigen.<byte value="xd"/>
+<byte value="xd"/>
+Hoe moet dit bestand worden verzonden?</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionUnknownBinary</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+is een bestand van onbekend type en past niet bij de rekenmachine.<byte value="xd"/>
+Dit kan de inhoud van de rekenmachine beschadigen.<byte value="xd"/>
+<byte value="xd"/>
+Wilt u doorgaan?</translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>

@@ -1176,6 +1176,36 @@ Continuar com o comando?</translation>
         <comment>SyncNotSent</comment>
         <translation>%1: não enviado para a calculadora</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+How should this file be downloaded?</source>
+        <comment>BadFileQuestionUnknownText</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+é um ficheiro de tipo desconhecido e não corresponde à calculadora.<byte value="xd"/>
+Isto pode danificar o conteúdo da calculadora.<byte value="xd"/>
+<byte value="xd"/>
+Como deve este ficheiro ser transferido?</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+<byte value="xd"/>
+is a Unknown file and does not match the calculator.<byte value="xd"/>
+This may damage the calculator contents.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to continue?</source>
+        <comment>BadFileQuestionUnknownBinary</comment>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+é um ficheiro de tipo desconhecido e não corresponde à calculadora.<byte value="xd"/>
+Isto pode danificar o conteúdo da calculadora.<byte value="xd"/>
+<byte value="xd"/>
+Deseja continuar?</translation>
+    </message>
 </context>
 <context>
     <name>TFZQDir</name>

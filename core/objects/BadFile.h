@@ -32,8 +32,9 @@ inline constexpr const char* BadFileText = BadFileTextText.Text;     // answer T
 inline constexpr const char* BadFileCancel = BadFileCancelText.Text; // answer No
 
 // The question before %1 filled in with the file name and %2 with its kind, for the answers
-// Binary/Text/Cancel (`allowText`) or Yes/No.
-TUiText BadFileQuestionTemplate(bool allowText);
+// Binary/Text/Cancel (`allowText`) or Yes/No; for UnknownFileKind (`unknownKind`) the kind is
+// in the sentence and only %1 is filled in.
+TUiText BadFileQuestionTemplate(bool allowText, bool unknownKind = false);
 // The question's text. `allowText`: the file has no binary header, and the answers are Binary,
 // Text and Cancel (Cancel preselected); otherwise Yes and No (No preselected).
 std::string BadFileQuestion(const std::string& fileName, const std::string& kind, bool allowText);

@@ -21,7 +21,7 @@ THeaderCheck ClassifyHeader(std::string_view head, std::string_view modelCode,
         check.Kind = bytes.substr(2, 4);
     } else {
         check.Kind = ExtractFileExt(fileName);
-        if (check.Kind.empty()) check.Kind = "Unknown";
+        if (check.Kind.empty()) check.Kind = UnknownFileKind;
     }
     check.AllowText = !binary;
     return check;

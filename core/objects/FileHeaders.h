@@ -14,6 +14,9 @@ inline constexpr std::string_view ObjectFileMagic = "ZQZQ";
 inline constexpr std::string_view TextPrefixLong = "%ZQZQ: ";
 inline constexpr std::string_view TextPrefixShort = "%%ZQ: ";
 
+// The kind of a file with neither a calculator header nor an extension.
+inline constexpr const char* UnknownFileKind = "Unknown";
+
 // What the first bytes of a file say about sending it to a calculator of `modelCode`.
 struct THeaderCheck {
     bool Matches = false; // may be sent without asking

@@ -1,5 +1,6 @@
 #include "mainwin/BadFileForm.h"
 
+#include "objects/FileHeaders.h"
 #include "prompts/CoreTexts.h"
 #include "prompts/MessageMemo.h"
 #include "settings/WindowPlacement.h"
@@ -33,8 +34,9 @@ TFBadFile::TFBadFile(QWidget* parent)
 
 TBadFileAnswer TFBadFile::Ask(const std::string& fileName, const std::string& kind,
                               bool allowText) {
-    Memo1->SetMessage(TrCore(BadFileQuestionTemplate(allowText))
-                          .arg(QString::fromStdString(fileName), QString::fromStdString(kind)));
+    const TUiText question = BadFileQuestionTemplate(allowText, kind == UnknownFileKind);
+    Memo1->SetMessage(
+        QString::fromStdString(FillUiText(TrCore(question).toStdString(), {fileName, kind})));
     btnYes->setVisible(!allowText);
     btnNo->setVisible(!allowText);
     btnBinary->setVisible(allowText);

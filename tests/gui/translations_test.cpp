@@ -20,9 +20,11 @@
 #include "mainwin/SyncDialog.h"
 #include "mainwin/ZQDir.h"
 #include "objects/DecompLength.h"
+#include "objects/FileHeaders.h"
 #include "objects/FileKinds.h"
 #include "prompts/CoreTexts.h"
 #include "prompts/DownLd.h"
+#include "prompts/MessageMemo.h"
 #include "settings/Language.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
@@ -420,6 +422,18 @@ private Q_SLOTS:
             QCOMPARE(sync.SyncTable->item(0, 2)->text(),
                      german ? "auf dem PC geändert" : "changed on the PC");
             QCOMPARE(sync.lblCounts->text(), german ? "senden 1" : "send 1");
+
+            // The wrong-file question about a file of no known kind words the kind itself.
+            TFBadFile bad;
+            QString question;
+            QTimer::singleShot(0, &bad, [&] {
+                question = bad.Memo1->toPlainText();
+                bad.reject();
+            });
+            bad.Ask("notes", UnknownFileKind, true);
+            QCOMPARE(question.section('\n', 2, 2),
+                     german ? "ist eine Datei unbekannter Art und passt nicht zum Taschenrechner."
+                            : "is a Unknown file and does not match the calculator.");
         }
         // The About window's version text (its words are the same in German).
         const TInstalled dutch("nl");
