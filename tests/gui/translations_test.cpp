@@ -288,6 +288,14 @@ private Q_SLOTS:
                 prompt.SetPrompt(static_cast<TPromptKind>(k));
                 cut += ShownCutTexts(prompt);
             }
+            // The core's own questions in the same dialog.
+            for (const std::string& question : {msg::Fill(msg::BackupSpeedQuestion, {"KB"}),
+                                                msg::Fill(msg::CaptureSpeedQuestion, {"KB"}),
+                                                msg::Fill(msg::ImproperNameQuestion, {"A^B"})}) {
+                prompt.Memo1->SetMessage(TrCoreText(question));
+                prompt.SetPrompt(TPromptKind::Custom);
+                cut += ShownCutTexts(prompt);
+            }
             TFLogForm log;
             TFCmStatus progress(&log);
             TFCmndStatus busy;
