@@ -1,5 +1,6 @@
 #include "link/SerialWin32.h"
 
+#include "util/MessageTexts.h"
 #include "util/WinText.h"
 
 #include <algorithm>
@@ -51,10 +52,10 @@ std::string ComOpenFailureText(const std::string& name, unsigned long error) {
     case ERROR_PATH_NOT_FOUND:
     case ERROR_BAD_UNIT:
     case ERROR_DEV_NOT_EXIST:
-        return port + " does not exist";
+        return msg::Fill(msg::PortMissing, {port});
     case ERROR_SHARING_VIOLATION:
     case ERROR_BUSY:
-        return port + " is in use by another program";
+        return msg::Fill(msg::PortInUse, {port});
     case ERROR_ACCESS_DENIED:
         // Windows answers so for a port another program holds open as well.
         return "Access to " + port + " is denied (is it in use by another program?)";
