@@ -43,9 +43,6 @@ wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64)
 wineserver=$(dirname "$wine")/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
-"$wine" cmd /c exit 0 >/dev/null 2>&1 || true
-echo "Wine prefix ready: $(($(date +%s) - start)) s"
-
 out=$(mktemp -d)
 far_pid=
 calc_pid=
@@ -57,6 +54,14 @@ cleanup() {
   "$wineserver" -k 2>/dev/null || true
 }
 trap cleanup EXIT
+# One Wine server for the whole stage, ended at the end: one that ends by itself between two
+# programs may be ending just as the next one connects ("recvmsg: Connection reset by peer").
+mkdir -p "$WINEPREFIX"
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -p
+"$wine" cmd /c exit 0 >/dev/null 2>&1 || true
+echo "Wine prefix ready: $(($(date +%s) - start)) s"
+
 failed=0
 
 # Starts a program that prints the path of a pseudo-terminal as its first line and maps COM9 to
