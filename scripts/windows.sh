@@ -180,7 +180,7 @@ mkfifo "$out/calc.in"
 timeout 120 "$wine" "$win_sim" --com COM8 <"$out/calc.in" >"$out/calc.log" 2>&1 &
 calc_pid=$!
 exec 8>"$out/calc.in"
-for _ in $(seq 100); do [ -s "$out/calc.log" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$out/calc.log" ] && break; sleep 0.1; done
 if [ "$(head -1 "$out/calc.log" | tr -d '\r')" = COM8 ]; then
   compare calc-ident -p @PORT ident
   compare calc-ls -p @PORT ls
