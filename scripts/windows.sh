@@ -58,7 +58,9 @@ trap cleanup EXIT
 # programs may be ending just as the next one connects ("recvmsg: Connection reset by peer").
 mkdir -p "$WINEPREFIX"
 "$wineserver" -k 2>/dev/null || true
-"$wineserver" -p
+# Its own output, a dump of its objects when one of the pseudo-terminals goes away, stays out of
+# the log.
+"$wineserver" -p >/dev/null 2>&1
 "$wine" cmd /c exit 0 >/dev/null 2>&1 || true
 echo "Wine prefix ready: $(($(date +%s) - start)) s"
 
