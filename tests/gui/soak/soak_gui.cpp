@@ -143,6 +143,7 @@ class TSoakGui : public QObject {
     // Variables a cut took off the calculator: name -> the file the cut kept.
     std::map<std::string, QString> CutAway;
     std::map<QString, std::string> Copied; // file of a copy or a cut -> the variable's name
+    int ClipboardChanges = 0;
     int Renames = 0;
 
     TFZQDir* W() const { return F->W.get(); }
@@ -228,9 +229,13 @@ class TSoakGui : public QObject {
     TChange Copy() {
         const QString name = SelectOne(false);
         if (name.isEmpty()) return {};
+        const int before = ClipboardChanges;
         P().mnuCopy->trigger();
+        // A copy that failed leaves the clipboard as it was, holding an earlier copy's file:
+        // only a clipboard the copy set names its variable.
         const QStringList files = ClipboardFiles();
-        if (files.size() == 1) Copied[files.first()] = name.toStdString();
+        if (ClipboardChanges != before && files.size() == 1)
+            Copied[files.first()] = name.toStdString();
         return {};
     }
     TChange Cut() {
@@ -387,6 +392,8 @@ private Q_SLOTS:
         std::printf("soak: seed %u, %d commands\n", Seed, commands);
         std::fflush(stdout);
         Random.seed(Seed);
+        connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+                [this] { ++ClipboardChanges; });
         F = std::make_unique<test::TMainWindowFixture>();
         QVERIFY(W()->Connected());
         Memory = test::SimMemory(*F->Sim);
