@@ -6,6 +6,11 @@
 set(LW_POSIX_ONLY_UNITS PortSerial.cpp PortUsb.cpp PortList.cpp PortSpeed.cpp
   SimPty.cpp SimFifo.cpp SimNotify.cpp)
 
+# The arbitrary speeds unit takes the kernel's own termios structure, which cannot share a
+# compiler run with <termios.h>: it is compiled alone in a batched build.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/core/link/PortSpeed.cpp
+  PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+
 function(lw_platform_sources var)
   set(kept)
   foreach(src ${${var}})

@@ -32,7 +32,7 @@ private:
     std::condition_variable FChanged;
 };
 
-std::atomic<IClock*> Installed{nullptr};
+std::atomic<IClock*> InstalledClock{nullptr};
 
 } // namespace
 
@@ -42,12 +42,12 @@ IClock& RealClock() {
 }
 
 IClock& Clock() {
-    IClock* c = Installed.load(std::memory_order_acquire);
+    IClock* c = InstalledClock.load(std::memory_order_acquire);
     return c ? *c : RealClock();
 }
 
 void SetClock(IClock* clock) {
-    Installed.store(clock, std::memory_order_release);
+    InstalledClock.store(clock, std::memory_order_release);
 }
 
 } // namespace lw

@@ -158,9 +158,7 @@ std::string JpegUnavailableText() {
 }
 
 TImageFormat ImageFormatOf(const std::string& fileName) {
-    std::string ext = ExtractFileExt(fileName);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    const std::string ext = LowerFileExt(fileName);
     if (ext == ".jpg" || ext == ".jpeg") return TImageFormat::Jpeg;
     if (ext == ".bmp" || ext == "." || ext.empty()) return TImageFormat::Bmp;
     if (ext == ".png") return TImageFormat::Png;

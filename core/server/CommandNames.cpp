@@ -11,23 +11,18 @@
 namespace lw {
 namespace {
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 std::mutex FolderMutex;
 std::string FolderOverride;
 
 } // namespace
 
 bool IsBackupArchive(const std::string& path) {
-    return Lower(ExtractFileExt(path)) == ".zqbackup";
+    return LowerFileExt(path) == ".zqbackup";
 }
 
 std::string PutNameForFile(const std::string& path) {
     std::string name = ExtractFileName(path);
-    const std::string ext = Lower(ExtractFileExt(path));
+    const std::string ext = LowerFileExt(path);
     if (ext == ".zq" || ext == ".txt" || ext == ".zqbackup") name.resize(name.size() - ext.size());
     return NameToFile(FileToName(name, true), false);
 }

@@ -10,7 +10,6 @@
 namespace lw {
 namespace {
 
-constexpr uint32_t ReplyTimeout = 2500;
 constexpr int MaxPacketErrors = 5; // the sixth failure aborts
 constexpr int SizeAttempts = 4;
 

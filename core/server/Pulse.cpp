@@ -4,12 +4,12 @@
 #include "link/TraceLine.h"
 #include "link/UiHooks.h"
 #include "link/XModemCodec.h"
+#include "server/CommandPacket.h"
 #include "server/XModemServer.h"
 
 namespace lw {
 namespace {
 
-constexpr uint32_t ReplyTimeout = 2500;
 constexpr uint32_t SerialPollInterval = 210;
 constexpr uint32_t UsbPollInterval = 170;
 // While the busy dialog shows, the user decides how long to wait.

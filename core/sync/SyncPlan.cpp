@@ -22,12 +22,6 @@ namespace fs = std::filesystem;
 namespace lw {
 namespace {
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
-}
-
 // Files of the folder that are none of the sync's business: hidden files (the state file),
 // conflict copies, and the temporary files of writes by replacement.
 bool IsOwnOrForeign(const std::string& fileName) {
@@ -41,7 +35,7 @@ bool IsOwnOrForeign(const std::string& fileName) {
 // (any file but a text file or an archive when binary files have no extension).
 bool TakesPart(const std::string& fileName, const TSyncOptions& o) {
     if (IsOwnOrForeign(fileName)) return false;
-    const std::string ext = Lower(ExtractFileExt(fileName));
+    const std::string ext = LowerFileExt(fileName);
     if (o.TextMode) return ext == ".txt";
     if (o.AddExtension) return ext == ".zq";
     return ext != ".txt" && ext != ".zqbackup";

@@ -4,6 +4,7 @@
 #include "util/SysFiles.h"
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -158,6 +159,12 @@ std::string ExtractFileExt(const std::string& path) {
     const std::string name = ExtractFileName(path);
     const auto dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string LowerFileExt(const std::string& path) {
+    std::string ext = ExtractFileExt(path);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
 }
 
 } // namespace lw

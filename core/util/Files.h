@@ -86,5 +86,7 @@ std::string ReadFileHead(const std::string& fileName, size_t count, uint64_t* si
 std::string ExtractFileName(const std::string& path);
 // The extension of a path's file-name part, dot included ("" when there is none).
 std::string ExtractFileExt(const std::string& path);
+// The same in lower case (ASCII), to compare with the extensions the program knows.
+std::string LowerFileExt(const std::string& path);
 
 } // namespace lw

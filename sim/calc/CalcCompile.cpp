@@ -11,7 +11,7 @@ namespace {
 
 constexpr char ProgramOpen = '\xAB';
 constexpr char ProgramClose = '\xBB';
-constexpr int MaxNesting = 100;
+constexpr int MaxSourceNesting = 100;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -94,7 +94,7 @@ private:
         }
     }
     void Negation() {
-        if (++Depth > MaxNesting) throw ESyntax();
+        if (++Depth > MaxSourceNesting) throw ESyntax();
         if (Accept('-')) {
             Negation();
             Out.push_back(WordObject(W_NEG));
@@ -182,7 +182,7 @@ private:
 
     // Items up to the closing character, which is consumed.
     std::vector<TNibs> Items(char close) {
-        if (++Depth > MaxNesting) throw ESyntax();
+        if (++Depth > MaxSourceNesting) throw ESyntax();
         std::vector<TNibs> items;
         for (;;) {
             Skip();

@@ -89,12 +89,6 @@ std::string ItemsText(const TNibs& obj, const TTextMode& mode, TPlace place) {
     return out + " ";
 }
 
-bool IsQuotedName(const TNibs& obj) {
-    if (PrologOf(obj) != PrologAlgebraic) return false;
-    const auto items = CompositeItems(obj);
-    return items.size() == 1 && PrologOf(items[0]) == PrologGlobal;
-}
-
 std::string DirectoryText(const TNibs& dir, const TTextMode& mode) {
     std::string out = "DIR";
     const uint32_t f = ReadField(dir, 8, 5);

@@ -49,12 +49,6 @@ template <typename T> auto SetForScope(T& var, T value) {
     return ScopeExit([&var, old = std::exchange(var, value)] { var = old; });
 }
 
-bool IsQuotedName(const TNibs& obj) {
-    if (PrologOf(obj) != PrologAlgebraic) return false;
-    const auto items = CompositeItems(obj);
-    return items.size() == 1 && PrologOf(items[0]) == PrologGlobal;
-}
-
 } // namespace
 
 TScriptOutcome TCalcMachine::Run(const std::string& script) {

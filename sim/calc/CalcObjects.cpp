@@ -42,10 +42,10 @@ void Need(std::string_view nibs, size_t end) {
 }
 
 // Objects nest; a bound on the depth keeps hostile data from exhausting the stack.
-constexpr int MaxDepth = 200;
+constexpr int MaxNesting = 200;
 
 size_t Walk(std::string_view nibs, size_t pos, bool allRows, int depth) {
-    if (depth > MaxDepth) throw EBadObject("objects nested too deeply");
+    if (depth > MaxNesting) throw EBadObject("objects nested too deeply");
     const uint32_t prolog = ReadField(nibs, pos, 5);
     const TRow* row = FindRow(prolog, allRows);
     size_t end = pos + 5;
@@ -254,6 +254,12 @@ std::vector<TNibs> CompositeItems(const TNibs& obj) {
         p = end;
     }
     return items;
+}
+
+bool IsQuotedName(const TNibs& obj) {
+    if (PrologOf(obj) != PrologAlgebraic) return false;
+    const auto items = CompositeItems(obj);
+    return items.size() == 1 && PrologOf(items[0]) == PrologGlobal;
 }
 
 std::string ObjectFile(std::string_view header, const TNibs& obj) {

@@ -77,6 +77,8 @@ size_t ObjectEnd(std::string_view nibs, size_t pos, bool allRows = true);
 // The objects inside a composite (list, program, algebraic), in order.
 std::vector<TNibs> CompositeItems(const TNibs& obj);
 bool IsComposite(uint32_t prolog);
+// A quoted name: an algebraic that holds one global name and nothing else.
+bool IsQuotedName(const TNibs& obj);
 
 // An object file: the 8-byte header followed by the object's nibbles packed low first.
 std::string ObjectFile(std::string_view header, const TNibs& obj);

@@ -10,7 +10,7 @@ bool Pixel(const std::string& rows, int x, int y) {
     return i < rows.size() && (uint8_t(rows[i]) >> (x % 8)) & 1;
 }
 
-std::string Rows(const std::string& rows, int height) {
+std::string ScreenRows(const std::string& rows, int height) {
     std::string r = rows.substr(0, size_t(Height) * RowBytes);
     r.resize(size_t(Height) * RowBytes, '\0');
     r.resize(size_t(height) * RowBytes, '\0'); // rows below the screen are blank
@@ -65,14 +65,14 @@ std::string CaptureStream(TCaptureLayout layout, const std::string& rows) {
     case TCaptureLayout::W:
     case TCaptureLayout::G:
         return std::string(1, '\0') + (layout == TCaptureLayout::W ? 'W' : 'G') +
-               Rows(rows, Height);
+               ScreenRows(rows, Height);
     case TCaptureLayout::Header:
     case TCaptureLayout::TwoPlanes:
     case TCaptureLayout::Oversize: {
         int planes = layout == TCaptureLayout::Header ? 1 : 2;
         int height = layout == TCaptureLayout::Oversize ? 80 : Height;
         std::string s = {'\0', '\0', '\0', char(planes), char(height), char(Width)};
-        for (int p = 0; p < planes; ++p) s += Rows(rows, height);
+        for (int p = 0; p < planes; ++p) s += ScreenRows(rows, height);
         return s;
     }
     }

@@ -12,7 +12,7 @@
 namespace lw::sim {
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
+std::vector<std::string> SplitWords(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> w;
     for (std::string s; in >> s;) w.push_back(s);
@@ -82,7 +82,7 @@ std::string TSimulator::TImpl::Status() {
 }
 
 std::string TSimulator::TImpl::Execute(const std::string& line) {
-    std::vector<std::string> w = Words(line);
+    std::vector<std::string> w = SplitWords(line);
     if (w.empty()) return "OK";
     const std::string& cmd = w[0];
     auto interrupt = [&](TSimInterrupt::TKind kind) {
@@ -177,7 +177,7 @@ std::string TSimulator::TImpl::Execute(const std::string& line) {
 }
 
 void TSimulator::TImpl::RunJob(const std::string& line) {
-    std::vector<std::string> w = Words(line);
+    std::vector<std::string> w = SplitWords(line);
     const std::string& cmd = w[0];
     std::string why;
     if (cmd == "capture") {

@@ -14,10 +14,6 @@
 namespace lw::sim {
 namespace {
 
-[[noreturn]] void Fail(const std::string& what) {
-    throw std::runtime_error(what + ": " + std::strerror(errno));
-}
-
 // Makes a FIFO at path; a FIFO left there by an earlier run is replaced, anything else is
 // refused.
 void MakeFifo(const std::string& path) {
@@ -25,11 +21,11 @@ void MakeFifo(const std::string& path) {
     if (lstat(path.c_str(), &st) == 0) {
         if (!S_ISFIFO(st.st_mode)) {
             errno = EEXIST;
-            Fail("refusing to replace " + path);
+            FailWithErrno("refusing to replace " + path);
         }
         unlink(path.c_str());
     }
-    if (mkfifo(path.c_str(), 0660) != 0) Fail("mkfifo " + path);
+    if (mkfifo(path.c_str(), 0660) != 0) FailWithErrno("mkfifo " + path);
 }
 
 class TFifoTransport : public ISimTransport {
@@ -41,15 +37,15 @@ public:
         if (base.size() > 1 && base.back() == '/') base.pop_back();
         mkdir(base.c_str(), 0775); // the root may exist already
         Folder = base + "/" + UsbDeviceName + suffix;
-        if (mkdir(Folder.c_str(), 0775) != 0 && errno != EEXIST) Fail("mkdir " + Folder);
+        if (mkdir(Folder.c_str(), 0775) != 0 && errno != EEXIST) FailWithErrno("mkdir " + Folder);
         MadeFolder = true;
         try {
             MakeFifo(Folder + "/PIPE0");
             MakeFifo(Folder + "/PIPE1");
             ToPc = open((Folder + "/PIPE0").c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-            if (ToPc < 0) Fail("open PIPE0");
+            if (ToPc < 0) FailWithErrno("open PIPE0");
             FromPc = open((Folder + "/PIPE1").c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-            if (FromPc < 0) Fail("open PIPE1");
+            if (FromPc < 0) FailWithErrno("open PIPE1");
         } catch (...) {
             HangUp();
             throw;

@@ -1,5 +1,8 @@
 #include "sim/link/SimTransport.h"
 
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -18,6 +21,10 @@ void ReadOpenCloseEvents(int notifyFd, const std::function<void(bool opened)>& o
             p += sizeof(inotify_event) + e->len;
         }
     }
+}
+
+void FailWithErrno(const std::string& what) {
+    throw std::runtime_error(what + ": " + std::strerror(errno));
 }
 
 } // namespace lw::sim

@@ -13,10 +13,6 @@
 namespace lw::sim {
 namespace {
 
-[[noreturn]] void Fail(const std::string& what) {
-    throw std::runtime_error(what + ": " + std::strerror(errno));
-}
-
 uint32_t BaudOf(speed_t s) {
     static const struct {
         speed_t Code;
@@ -33,22 +29,22 @@ class TPtyTransport : public ISimTransport {
 public:
     explicit TPtyTransport(const std::string& linkPath) : LinkPath(linkPath) {
         Master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (Master < 0) Fail("posix_openpt");
+        if (Master < 0) FailWithErrno("posix_openpt");
         char name[128];
         if (grantpt(Master) != 0 || unlockpt(Master) != 0 || ptsname_r(Master, name, sizeof name))
-            Fail("pseudo-terminal setup");
+            FailWithErrno("pseudo-terminal setup");
         SlavePath = name;
         // Our own hold on the PC's end: the master never sees a hang-up while the PC closes
         // and reopens, and line settings survive in between.
         Slave = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (Slave < 0) Fail("open " + SlavePath);
+        if (Slave < 0) FailWithErrno("open " + SlavePath);
         termios t{};
-        if (tcgetattr(Slave, &t) != 0) Fail("tcgetattr");
+        if (tcgetattr(Slave, &t) != 0) FailWithErrno("tcgetattr");
         cfmakeraw(&t);
         t.c_cflag |= CLOCAL | CREAD;
         cfsetispeed(&t, B9600);
         cfsetospeed(&t, B9600);
-        if (tcsetattr(Slave, TCSANOW, &t) != 0) Fail("tcsetattr");
+        if (tcsetattr(Slave, TCSANOW, &t) != 0) FailWithErrno("tcsetattr");
         Notify = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         if (Notify >= 0 && inotify_add_watch(Notify, name, IN_OPEN | IN_CLOSE) < 0) {
             close(Notify);
@@ -60,7 +56,7 @@ public:
                 if (!S_ISLNK(st.st_mode)) {
                     errno = EEXIST;
                     Cleanup();
-                    Fail("refusing to replace " + LinkPath);
+                    FailWithErrno("refusing to replace " + LinkPath);
                 }
                 unlink(LinkPath.c_str());
             }
@@ -68,7 +64,7 @@ public:
                 int e = errno;
                 Cleanup();
                 errno = e;
-                Fail("symlink " + LinkPath);
+                FailWithErrno("symlink " + LinkPath);
             }
             MadeLink = true;
         }

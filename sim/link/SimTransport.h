@@ -53,6 +53,8 @@ public:
 // Reads the inotify events waiting on `notifyFd` and reports each open (true) and close
 // (false) of the watched file, in order.
 void ReadOpenCloseEvents(int notifyFd, const std::function<void(bool opened)>& onEvent);
+// Throws std::runtime_error naming what failed and the system's reason for it (errno).
+[[noreturn]] void FailWithErrno(const std::string& what);
 
 // Creates a pseudo-terminal pair, holds both ends and, when linkPath is not empty, makes a
 // symlink there to the PC's end (replacing an earlier symlink, never another kind of file).

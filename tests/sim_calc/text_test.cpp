@@ -12,7 +12,7 @@ using namespace lw::sim;
 
 namespace {
 
-std::string Exec(ISimCalculator& c, const std::string& display) {
+std::string StackAfter(ISimCalculator& c, const std::string& display) {
     c.RunScript(lw::FileToName(display, false));
     return c.StackText();
 }
@@ -75,54 +75,54 @@ TEST(Text, RealsKeepTheirDigits) {
 TEST(Text, DecompilerForms) {
     auto c = CreateEmptyCalculator(TModel::KB);
     // (In the display form a backslash of the calculator text is written twice.)
-    EXPECT_EQ(Exec(*c, "(1.,-2.) # 255d { } \\<< \\>> 'X' :T:'Y' \"a\\\\\"b\""),
+    EXPECT_EQ(StackAfter(*c, "(1.,-2.) # 255d { } \\<< \\>> 'X' :T:'Y' \"a\\\\\"b\""),
               "(1.,-2.)\n# FFh\n{ }\n\xAB \xBB\n'X'\n:T:'Y'\n\"a\\\"b\"");
     // A command line is compiled whole before it runs: with flag -51 set the comma is the
     // fraction mark.
     c->SetFlag(-51, true);
-    EXPECT_EQ(Exec(*c, "CLEAR (1,5;2) 2,5 { 1, }"), "(1,5;2,)\n2,5\n{ 1, }");
+    EXPECT_EQ(StackAfter(*c, "CLEAR (1,5;2) 2,5 { 1, }"), "(1,5;2,)\n2,5\n{ 1, }");
     c->SetFlag(-51, false);
-    EXPECT_EQ(Exec(*c, "CLEAR 'A-(B-C)' 'A-B-C' '(A^B)^C' 'A^B^C' '-A^2' '(-A)^2' 'A*-B'"),
+    EXPECT_EQ(StackAfter(*c, "CLEAR 'A-(B-C)' 'A-B-C' '(A^B)^C' 'A^B^C' '-A^2' '(-A)^2' 'A*-B'"),
               "'A-(B-C)'\n'A-B-C'\n'(A^B)^C'\n'A^B^C'\n'-A^2.'\n'(-A)^2.'\n'A*-B'");
-    EXPECT_EQ(Exec(*c, "CLEAR 'A' 2 * 'B' + 'SQ(X)'"), "'A*2.+B'\n'SQ(X)'");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 'A' 2 * 'B' + 'SQ(X)'"), "'A*2.+B'\n'SQ(X)'");
     for (const char* bad : {"'F(X)'", "'A+'", "'(A'", "'A B'", "\"open", "\\<< 1", "{ 1 }}", "(1.)",
                             "# 12x", ":T:", "GROB 8 1 F", "1.2.3"}) {
-        Exec(*c, "CLEAR");
-        EXPECT_EQ(Exec(*c, std::string("7 ") + bad), "") << bad; // nothing of the line runs
+        StackAfter(*c, "CLEAR");
+        EXPECT_EQ(StackAfter(*c, std::string("7 ") + bad), "") << bad; // nothing of the line runs
         EXPECT_EQ(c->LastError(), "Invalid Syntax") << bad;
     }
-    EXPECT_EQ(Exec(*c, "CLEAR 4 STWS # 1Fh"), "# Fh");
-    EXPECT_EQ(Exec(*c, "64 STWS"), "# 1Fh");
-    EXPECT_EQ(Exec(*c, "CLEAR GROB 9 2 0F010F01"), "GROB 9 2 0F010F01");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 4 STWS # 1Fh"), "# Fh");
+    EXPECT_EQ(StackAfter(*c, "64 STWS"), "# 1Fh");
+    EXPECT_EQ(StackAfter(*c, "CLEAR GROB 9 2 0F010F01"), "GROB 9 2 0F010F01");
 }
 
 TEST(Text, EvaluatorBasics) {
     auto c = CreateSampleCalculator(TModel::KB);
-    EXPECT_EQ(Exec(*c, "1 2 + 3 * 4 - 2 /"), "2.5");
-    EXPECT_EQ(Exec(*c, "CLEAR \"ab\" \"cd\" + 1 2 SWAP DROP DUP"), "\"abcd\"\n2.\n2.");
-    EXPECT_EQ(Exec(*c, "CLEAR 5 SQR SIGN 0 SIGN"), "\"nonzero\"\n\"zero\"");
-    EXPECT_EQ(Exec(*c, "CLEAR SAFE"), "1.\n0.\n\"caught\"\n'SQR'");
-    EXPECT_EQ(Exec(*c, "CLEAR 3 'A\\->B' RCL EVAL A\\->B"), "5.");
+    EXPECT_EQ(StackAfter(*c, "1 2 + 3 * 4 - 2 /"), "2.5");
+    EXPECT_EQ(StackAfter(*c, "CLEAR \"ab\" \"cd\" + 1 2 SWAP DROP DUP"), "\"abcd\"\n2.\n2.");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 5 SQR SIGN 0 SIGN"), "\"nonzero\"\n\"zero\"");
+    EXPECT_EQ(StackAfter(*c, "CLEAR SAFE"), "1.\n0.\n\"caught\"\n'SQR'");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 3 'A\\->B' RCL EVAL A\\->B"), "5.");
     // An unknown word leaves the stack as it was; an error keeps the failing word's
     // arguments and ends the line.
-    EXPECT_EQ(Exec(*c, "CLEAR 1 NOSUCHWORD"), "1.");
-    EXPECT_EQ(Exec(*c, "CLEAR 1 0 / 7"), "1.\n0.");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 1 NOSUCHWORD"), "1.");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 1 0 / 7"), "1.\n0.");
     EXPECT_EQ(c->LastError(), "Infinite Result");
-    EXPECT_EQ(Exec(*c, "CLEAR DROP 9"), "");
+    EXPECT_EQ(StackAfter(*c, "CLEAR DROP 9"), "");
     EXPECT_EQ(c->LastError(), "Too Few Arguments");
-    EXPECT_EQ(Exec(*c, "CLEAR { 1 2 \"x\" } 1 \\<< DUP TYPE \\>> DOSUBS DEPTH"),
+    EXPECT_EQ(StackAfter(*c, "CLEAR { 1 2 \"x\" } 1 \\<< DUP TYPE \\>> DOSUBS DEPTH"),
               "{ 1. 0. 2. 0. \"x\" 2. }\n1.");
-    EXPECT_EQ(Exec(*c, "CLEAR 'A' 'B' STO B 1 +"), "'A+1.'");
-    EXPECT_EQ(Exec(*c, "CLEAR { 1 } \\<< 1 \\>> +"), "{ 1. \xAB 1. \xBB }");
-    EXPECT_EQ(Exec(*c, "CLEAR 'X' 'Y' STO Y 'Y' PURGE PATH"), "'X'\n{ HOME }");
-    EXPECT_EQ(Exec(*c, "CLEAR \"1 2 +\" STR\\-> \"{ 1\" OBJ\\->"), "3.\n\"{ 1\"");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 'A' 'B' STO B 1 +"), "'A+1.'");
+    EXPECT_EQ(StackAfter(*c, "CLEAR { 1 } \\<< 1 \\>> +"), "{ 1. \xAB 1. \xBB }");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 'X' 'Y' STO Y 'Y' PURGE PATH"), "'X'\n{ HOME }");
+    EXPECT_EQ(StackAfter(*c, "CLEAR \"1 2 +\" STR\\-> \"{ 1\" OBJ\\->"), "3.\n\"{ 1\"");
     EXPECT_EQ(c->LastError(), "Invalid Syntax");
     // A runaway recursion is stopped.
-    EXPECT_EQ(Exec(*c, "CLEAR \\<< R \\>> 'R' STO R 5"), "");
+    EXPECT_EQ(StackAfter(*c, "CLEAR \\<< R \\>> 'R' STO R 5"), "");
     EXPECT_EQ(c->LastError(), "Insufficient Memory");
     // Unbalanced text is refused whole.
-    EXPECT_EQ(Exec(*c, "CLEAR 1 { 2"), "");
-    EXPECT_EQ(Exec(*c, "CLEAR 1 IF 1 THEN 2"), "1.");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 1 { 2"), "");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 1 IF 1 THEN 2"), "1.");
     EXPECT_EQ(c->LastError(), "Invalid Syntax");
 }
 
@@ -154,41 +154,42 @@ TEST(Text, TextGetAndPutRoundTrip) {
 // "Interrupted" and leave the calculator usable.
 TEST(Text, RunawayLinesAreStopped) {
     auto c = CreateSampleCalculator(TModel::KA);
-    Exec(*c, "BIG 1 DUPN 2 DUPN 4 DUPN 8 DUPN");
+    StackAfter(*c, "BIG 1 DUPN 2 DUPN 4 DUPN 8 DUPN");
     EXPECT_EQ(c->LastError(), "Insufficient Memory");
-    Exec(*c, "CLEAR \\<< DUP DUP + \\>> 'G' STO \"x\" G G G G G G G G G G G G G G G G G G G G G G");
+    StackAfter(
+        *c, "CLEAR \\<< DUP DUP + \\>> 'G' STO \"x\" G G G G G G G G G G G G G G G G G G G G G G");
     EXPECT_EQ(c->LastError(), "Insufficient Memory");
-    Exec(*c, "CLEAR \\<< 1 + \\>> 'I' STO 0 { } 1 \\<< I \\>> DOSUBS");
-    Exec(*c, "CLEAR 1 BIG BIG + BIG + BIG + BIG + 'B5' STO");
+    StackAfter(*c, "CLEAR \\<< 1 + \\>> 'I' STO 0 { } 1 \\<< I \\>> DOSUBS");
+    StackAfter(*c, "CLEAR 1 BIG BIG + BIG + BIG + BIG + 'B5' STO");
     EXPECT_EQ(c->LastError(), "Insufficient Memory");
     std::string f;
     EXPECT_FALSE(c->GetVariable("B5", f));
-    EXPECT_EQ(Exec(*c, "CLEAR 1 2 +"), "3.");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 1 2 +"), "3.");
 }
 
 TEST(Text, LocalVariables) {
     auto c = CreateEmptyCalculator(TModel::KB);
-    EXPECT_EQ(Exec(*c, "5 2 \\-> a b \\<< a b - \\>>"), "3.");
-    EXPECT_EQ(Exec(*c, "CLEAR 5 2 \\-> a b 'a/b+c'"), "'2.5+c'");
-    Exec(*c, "CLEAR \\<< \\-> x \\<< x x * \\>> \\>> 'SQ2' STO");
-    EXPECT_EQ(Exec(*c, "'SQ2' RCL \\->STR"), "\"\xAB \x8D x \xAB x x * \xBB \xBB\"");
-    EXPECT_EQ(Exec(*c, "CLEAR 'SQ2' RCL \\->STR STR\\-> 'SQ3' STO 7 SQ3 'x'"), "49.\n'x'");
+    EXPECT_EQ(StackAfter(*c, "5 2 \\-> a b \\<< a b - \\>>"), "3.");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 5 2 \\-> a b 'a/b+c'"), "'2.5+c'");
+    StackAfter(*c, "CLEAR \\<< \\-> x \\<< x x * \\>> \\>> 'SQ2' STO");
+    EXPECT_EQ(StackAfter(*c, "'SQ2' RCL \\->STR"), "\"\xAB \x8D x \xAB x x * \xBB \xBB\"");
+    EXPECT_EQ(StackAfter(*c, "CLEAR 'SQ2' RCL \\->STR STR\\-> 'SQ3' STO 7 SQ3 'x'"), "49.\n'x'");
     std::string a, b;
     ASSERT_TRUE(c->GetVariable("SQ2", a));
     ASSERT_TRUE(c->GetVariable("SQ3", b));
     EXPECT_EQ(a, b);
     // Bindings end with their structure, also when it fails.
-    Exec(*c, "CLEAR 1 \\-> q \\<< q 0 / \\>>");
+    StackAfter(*c, "CLEAR 1 \\-> q \\<< q 0 / \\>>");
     EXPECT_EQ(c->LastError(), "Infinite Result");
-    EXPECT_EQ(Exec(*c, "CLEAR q"), "");
-    Exec(*c, "CLEAR \\-> q \\<< q \\>>");
+    EXPECT_EQ(StackAfter(*c, "CLEAR q"), "");
+    StackAfter(*c, "CLEAR \\-> q \\<< q \\>>");
     EXPECT_EQ(c->LastError(), "Too Few Arguments");
-    Exec(*c, "CLEAR 1 \\-> q 2");
+    StackAfter(*c, "CLEAR 1 \\-> q 2");
     EXPECT_EQ(c->LastError(), "Invalid Syntax");
 }
 
 TEST(Text, SampleProgramsRun) {
     auto c = CreateSampleCalculator(TModel::KB);
-    EXPECT_EQ(Exec(*c, "3 4 HYP 6 SQR"), "5.\n36.");
-    EXPECT_EQ(Exec(*c, "CLEAR HOME WORK PROJ RUN"), "{ 1. 2. 3. 4. }");
+    EXPECT_EQ(StackAfter(*c, "3 4 HYP 6 SQR"), "5.\n36.");
+    EXPECT_EQ(StackAfter(*c, "CLEAR HOME WORK PROJ RUN"), "{ 1. 2. 3. 4. }");
 }

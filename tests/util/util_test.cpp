@@ -141,4 +141,7 @@ TEST(Files, ProgramFolderAndNames) {
     EXPECT_EQ(ExtractFileExt("/a/b.d/c"), "");
     EXPECT_EQ(ExtractFileExt("prog.src"), ".src");
     EXPECT_EQ(ExtractFileExt("a.zq.txt"), ".txt");
+    // Known extensions are compared in lower case; the folder's dots and case play no part.
+    EXPECT_EQ(LowerFileExt("/A.B/Shot.JPEG"), ".jpeg");
+    EXPECT_EQ(LowerFileExt("/A.B/MEM"), "");
 }
