@@ -4,7 +4,6 @@
 #include "util/MessageTexts.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <stdexcept>
 

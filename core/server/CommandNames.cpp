@@ -5,7 +5,6 @@
 #include "util/Files.h"
 #include "util/SysFiles.h"
 
-#include <cctype>
 #include <mutex>
 
 namespace lw {

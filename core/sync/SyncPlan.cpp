@@ -11,7 +11,6 @@
 #include "util/MessageTexts.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <map>
 #include <stdexcept>

@@ -4,7 +4,6 @@
 #include "link/Port.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/inotify.h>

@@ -2,7 +2,6 @@
 #include "sim/link/SimTransport.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/inotify.h>
